@@ -1,0 +1,36 @@
+#include "toolkit/text.h"
+
+#include <gtest/gtest.h>
+
+namespace vexa {
+namespace {
+
+TEST(CharacterText, CountsAndCutsCharactersNotBytes) {
+    EXPECT_EQ(text::length("Średnica"), 8U);
+    EXPECT_EQ(text::cut("ąćęłń", 3), "ąćę");
+    EXPECT_EQ(text::cut("abc", 10), "abc");
+    EXPECT_EQ(text::cut("abc", 0), "");
+}
+
+TEST(CharacterText, CopyTakesOneBasedRangesAndStopsAtTheEnds) {
+    const std::u32string line = U"Rurtyp PVC;";
+    EXPECT_EQ(text::copy(line, 8, 3), U"PVC");
+    EXPECT_EQ(text::copy(line, 8, 100), U"PVC;");
+    EXPECT_EQ(text::copy(line, 0, 3), U"Rur");
+    EXPECT_EQ(text::copy(line, 12, 3), U"");
+    EXPECT_EQ(text::copy(line, 3, -1), U"");
+}
+
+TEST(CharacterText, FindGivesOneBasedPositionOrZero) {
+    EXPECT_EQ(text::find(U"K1,250", U","), 3);
+    EXPECT_EQ(text::find(U"K1,250", U";"), 0);
+    EXPECT_EQ(text::find(U"abc", U""), 0);
+}
+
+TEST(CharacterText, Utf8RoundTrip) {
+    const std::string polish = "Wypełnienie h/d ‰ 𝄞";
+    EXPECT_EQ(text::toUtf8(text::toUtf32(polish)), polish);
+}
+
+}  // namespace
+}  // namespace vexa

@@ -1,0 +1,236 @@
+#include "numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "errors.h"
+
+namespace vexa {
+namespace {
+
+// The exact decimal expansion of a finite value: 0.d1 d2 d3 ... x 10^exponent,
+// without leading or trailing zero digits (no digits at all for zero).
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;  // digits before the decimal point; may be negative
+
+    bool isZero() const { return digits.empty(); }
+};
+
+// A big unsigned integer in base 10^9, least significant limb first. Enough to
+// expand any extended value exactly.
+using Limbs = std::vector<std::uint32_t>;
+constexpr std::uint64_t kLimbBase = 1'000'000'000;
+
+void multiply(Limbs& number, std::uint32_t factor) {
+    std::uint64_t carry = 0;
+    for (auto& limb : number) {
+        const std::uint64_t value = std::uint64_t{limb} * factor + carry;
+        limb = static_cast<std::uint32_t>(value % kLimbBase);
+        carry = value / kLimbBase;
+    }
+    while (carry != 0) {
+        number.push_back(static_cast<std::uint32_t>(carry % kLimbBase));
+        carry /= kLimbBase;
+    }
+}
+
+void multiplyByPower(Limbs& number, std::uint32_t base, int power, int powersPerStep) {
+    std::uint32_t step = 1;
+    for (int k = 0; k < powersPerStep; ++k) step *= base;
+    for (; power >= powersPerStep; power -= powersPerStep) multiply(number, step);
+    std::uint32_t rest = 1;
+    for (int k = 0; k < power; ++k) rest *= base;
+    if (rest != 1) multiply(number, rest);
+}
+
+std::string toDigits(const Limbs& number) {
+    std::string text = std::to_string(number.back());
+    for (auto limb = number.rbegin() + 1; limb != number.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        text.append(9 - part.size(), '0');
+        text += part;
+    }
+    return text;
+}
+
+Decimal exactDecimal(extended x) {
+    Decimal result;
+    result.negative = std::signbit(x);
+    x = std::fabs(x);
+    if (x == 0) return result;
+
+    // x = mantissa * 2^binaryExponent exactly, with an odd 64-bit mantissa.
+    int binaryExponent = 0;
+    const extended fraction = std::frexp(x, &binaryExponent);
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    binaryExponent -= 64;
+    while ((mantissa & 1U) == 0) {
+        mantissa >>= 1U;
+        ++binaryExponent;
+    }
+
+    Limbs number;
+    for (std::uint64_t rest = mantissa; rest != 0; rest /= kLimbBase)
+        number.push_back(static_cast<std::uint32_t>(rest % kLimbBase));
+
+    int decimalsAfterPoint = 0;
+    if (binaryExponent > 0) {
+        multiplyByPower(number, 2, binaryExponent, 31);
+    } else {
+        // m / 2^k = m * 5^k / 10^k
+        multiplyByPower(number, 5, -binaryExponent, 13);
+        decimalsAfterPoint = -binaryExponent;
+    }
+
+    std::string digits = toDigits(number);
+    result.exponent = static_cast<int>(digits.size()) - decimalsAfterPoint;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    result.digits = std::move(digits);
+    return result;
+}
+
+// Keeps the first `keep` digits, rounding half away from zero.
+void roundDigits(Decimal& value, int keep) {
+    if (keep >= static_cast<int>(value.digits.size())) return;
+    if (keep < 0) {
+        value.digits.clear();
+        return;
+    }
+    const bool roundUp = value.digits[keep] >= '5';
+    value.digits.resize(keep);
+    if (roundUp) {
+        int position = keep - 1;
+        while (position >= 0 && value.digits[position] == '9') value.digits[position--] = '0';
+        if (position < 0) {
+            value.digits.insert(value.digits.begin(), '1');
+            ++value.exponent;
+        } else {
+            ++value.digits[position];
+        }
+    }
+    value.digits.erase(value.digits.find_last_not_of('0') + 1);
+}
+
+char digitAt(const Decimal& value, int index) {
+    return index >= 0 && index < static_cast<int>(value.digits.size()) ? value.digits[index] : '0';
+}
+
+std::string signOf(const Decimal& value) { return value.negative && !value.isZero() ? "-" : ""; }
+
+// Plain notation with exactly `decimals` digits after the comma.
+std::string plain(const Decimal& value, int decimals) {
+    std::string text = signOf(value);
+    if (value.isZero() || value.exponent <= 0) {
+        text += '0';
+    } else {
+        for (int index = 0; index < value.exponent; ++index) text += digitAt(value, index);
+    }
+    if (decimals > 0) {
+        text += ',';
+        const int first = value.isZero() ? 0 : value.exponent;
+        for (int k = 0; k < decimals; ++k) text += value.isZero() ? '0' : digitAt(value, first + k);
+    }
+    return text;
+}
+
+std::string scientific(const Decimal& value) {
+    std::string text = signOf(value);
+    text += value.digits.front();
+    if (value.digits.size() > 1) {
+        text += ',';
+        text.append(value.digits, 1);
+    }
+    return text + "E" + std::to_string(value.exponent - 1);
+}
+
+std::string nonFinite(extended x) {
+    if (std::isnan(x)) return "NAN";
+    return x < 0 ? "-INF" : "INF";
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+extended parseNumber(std::string_view text) {
+    const auto fail = [&] { throw ConversionError(std::string(text)); };
+    std::size_t pos = 0;
+    const std::size_t end = text.size();
+    const auto takeDigits = [&](std::string& into) {
+        while (pos < end && isDigit(text[pos])) into += text[pos++];
+    };
+
+    while (pos < end && isBlank(text[pos])) ++pos;
+    std::string normal;  // the same number in the form from_chars reads
+    if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
+        if (text[pos] == '-') normal += '-';
+        ++pos;
+    }
+    std::string integerDigits, fractionDigits;
+    takeDigits(integerDigits);
+    if (pos < end && text[pos] == ',') {
+        ++pos;
+        takeDigits(fractionDigits);
+    }
+    if (integerDigits.empty() && fractionDigits.empty()) fail();
+    normal += integerDigits.empty() ? "0" : integerDigits;
+    if (!fractionDigits.empty()) normal += "." + fractionDigits;
+
+    if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        normal += 'e';
+        if (pos < end && (text[pos] == '+' || text[pos] == '-')) normal += text[pos++];
+        std::string exponentDigits;
+        takeDigits(exponentDigits);
+        if (exponentDigits.empty()) fail();
+        normal += exponentDigits;
+    }
+    while (pos < end && isBlank(text[pos])) ++pos;
+    if (pos != end) fail();
+
+    extended value = 0;
+    const char* last = normal.data() + normal.size();
+    const auto [stop, error] = std::from_chars(normal.data(), last, value);
+    if (error != std::errc() || stop != last || !std::isfinite(value)) fail();
+    return value;
+}
+
+std::string formatGeneral(extended x) {
+    if (!std::isfinite(x)) return nonFinite(x);
+    Decimal value = exactDecimal(x);
+    roundDigits(value, 15);
+    if (value.isZero()) return "0";
+    if (value.exponent > 15 || value.exponent < -4) return scientific(value);
+    const int decimals = std::max(0, static_cast<int>(value.digits.size()) - value.exponent);
+    return plain(value, decimals);
+}
+
+std::string formatFixed(extended x, int precision, int decimals) {
+    if (!std::isfinite(x)) return nonFinite(x);
+    Decimal value = exactDecimal(x);
+    roundDigits(value, std::min(value.exponent + decimals, precision));
+    if (!value.isZero() && value.exponent > precision) return scientific(value);
+    return plain(value, decimals);
+}
+
+std::string formatFixedText(extended x, int width, int decimals) {
+    std::string text;
+    if (!std::isfinite(x)) {
+        text = nonFinite(x);
+    } else {
+        Decimal value = exactDecimal(x);
+        roundDigits(value, value.exponent + decimals);
+        text = plain(value, decimals);
+    }
+    if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+}  // namespace vexa

@@ -1,0 +1,34 @@
+#pragma once
+
+// Number texts with the decimal comma: the one place where numbers become text
+// and text becomes numbers. Every form rounds half away from zero on the exact
+// binary value, never through the process locale.
+
+#include <string>
+#include <string_view>
+
+#include "extended.h"
+
+namespace vexa {
+
+// Reads blanks, an optional sign, digits with at most one decimal comma, an
+// optional exponent and blanks. Anything else, and anything out of the range of
+// an extended number, throws ConversionError naming the text.
+extended parseNumber(std::string_view text);
+
+// General form: 15 significant digits, trailing zeros and comma dropped
+// ("0,25", "150,6", "160"). Plain for 0 and 1e-5 <= |x| < 1e15, otherwise
+// scientific with the shortest exponent ("1,5E20", "1E-6").
+std::string formatGeneral(extended x);
+
+// Fixed form: rounded to `decimals` decimals, or to `precision` significant
+// digits where that is fewer, then written with exactly `decimals` decimals
+// ("0,40" for 0.4 with 3 and 2). A value with more than `precision` integer
+// digits takes the general form at that precision.
+std::string formatFixed(extended x, int precision, int decimals);
+
+// Fixed text (width, decimals): rounded to `decimals` decimals and padded on the
+// left with blanks to at least `width` characters (" 5" for 5 with 2 and 0).
+std::string formatFixedText(extended x, int width, int decimals);
+
+}  // namespace vexa

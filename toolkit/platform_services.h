@@ -1,0 +1,34 @@
+#pragma once
+
+// What the program asks of the desktop: message boxes, dialogs and the end of
+// the program. The Qt skin implements it for real; tests and the batch
+// calculator use RecordingPlatform.
+
+#include <optional>
+#include <string>
+
+namespace vexa {
+
+struct SaveFileRequest {
+    std::string title;
+    std::string filter;            // for example "Pliki tekstowe (*.txt)"
+    std::string defaultExtension;  // without the dot: "txt"
+};
+
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+
+    // Modal error box: error icon, one OK button.
+    virtual void showError(const std::string& text) = 0;
+    // Modal message box with the application title as caption, one OK button.
+    virtual void showMessage(const std::string& text) = 0;
+    // Modal Yes/No question; true for Yes.
+    virtual bool confirm(const std::string& text) = 0;
+    // Save-file dialog; the chosen path as UTF-8, nothing when cancelled.
+    virtual std::optional<std::string> askSaveFileName(const SaveFileRequest& request) = 0;
+    // Asks the application to end once the current reaction has finished.
+    virtual void terminate() = 0;
+};
+
+}  // namespace vexa

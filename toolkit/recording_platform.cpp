@@ -1,0 +1,48 @@
+#include "recording_platform.h"
+
+namespace vexa {
+
+void RecordingPlatform::showError(const std::string& text) { events_.push_back({Kind::Error, text}); }
+
+void RecordingPlatform::showMessage(const std::string& text) {
+    events_.push_back({Kind::Message, text});
+}
+
+bool RecordingPlatform::confirm(const std::string& text) {
+    events_.push_back({Kind::Confirmation, text});
+    if (confirmations_.empty()) return false;
+    const bool answer = confirmations_.front();
+    confirmations_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> RecordingPlatform::askSaveFileName(const SaveFileRequest& request) {
+    events_.push_back({Kind::SaveDialog, request.title});
+    if (saveNames_.empty()) return std::nullopt;
+    auto answer = std::move(saveNames_.front());
+    saveNames_.pop_front();
+    return answer;
+}
+
+void RecordingPlatform::terminate() { terminated_ = true; }
+
+std::vector<std::string> RecordingPlatform::errors() const {
+    std::vector<std::string> texts;
+    for (const auto& event : events_)
+        if (event.kind == Kind::Error) texts.push_back(event.text);
+    return texts;
+}
+
+std::vector<std::string> RecordingPlatform::messages() const {
+    std::vector<std::string> texts;
+    for (const auto& event : events_)
+        if (event.kind == Kind::Message) texts.push_back(event.text);
+    return texts;
+}
+
+void RecordingPlatform::clear() {
+    events_.clear();
+    terminated_ = false;
+}
+
+}  // namespace vexa

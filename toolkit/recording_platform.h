@@ -1,0 +1,48 @@
+#pragma once
+
+// Platform services without a desktop: every box is recorded, every question is
+// answered from a queue that the caller fills beforehand.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform_services.h"
+
+namespace vexa {
+
+class RecordingPlatform : public PlatformServices {
+public:
+    enum class Kind { Error, Message, Confirmation, SaveDialog };
+    struct Event {
+        Kind kind;
+        std::string text;
+        bool operator==(const Event&) const = default;
+    };
+
+    void showError(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    void terminate() override;
+
+    // Answers for the next questions, used in order; an unexpected question
+    // (empty queue) is answered No / Cancel.
+    void queueConfirmation(bool answer) { confirmations_.push_back(answer); }
+    void queueSaveFileName(std::optional<std::string> path) { saveNames_.push_back(std::move(path)); }
+
+    const std::vector<Event>& events() const { return events_; }
+    std::vector<std::string> errors() const;
+    std::vector<std::string> messages() const;
+    bool terminated() const { return terminated_; }
+    void clear();
+
+private:
+    std::vector<Event> events_;
+    std::deque<bool> confirmations_;
+    std::deque<std::optional<std::string>> saveNames_;
+    bool terminated_ = false;
+};
+
+}  // namespace vexa
