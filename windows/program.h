@@ -1,11 +1,11 @@
 #pragma once
 
 // The one object that owns everything the program shares: the platform
-// services it talks through, the catalogue, the design state and, as they
-// come, the notebook and the windows. Nothing is global, so every test starts
-// from a fresh program.
+// services it talks through, the catalogue, the design state and the
+// windows. Nothing is global, so every test starts from a fresh program.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "catalogue/catalogue.h"
@@ -14,11 +14,24 @@
 
 namespace vexa {
 
+class TForm1;
+
 class Program {
 public:
     // `workingDirectory` is where the data file is looked for: the process's
     // current directory at start-up.
     Program(PlatformServices& platform, std::filesystem::path workingDirectory);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Creates the design window, runs its creation and show reactions (which
+    // read the catalogue and fill the lists). A broken catalogue throws; a
+    // missing one has asked the platform to end the program.
+    void start();
+
+    // Runs one user action through the event dispatch.
+    void act(const std::function<void()>& action);
 
     PlatformServices& platform() { return platform_; }
     const std::filesystem::path& workingDirectory() const { return workingDirectory_; }
@@ -28,11 +41,14 @@ public:
     DesignState& state() { return state_; }
     const DesignState& state() const { return state_; }
 
+    TForm1& Form1() { return *form1_; }
+
 private:
     PlatformServices& platform_;
     std::filesystem::path workingDirectory_;
     std::unique_ptr<Catalogue> catalogue_;  // large: kept off the stack
     DesignState state_;
+    std::unique_ptr<TForm1> form1_;
 };
 
 }  // namespace vexa

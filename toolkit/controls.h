@@ -1,0 +1,135 @@
+#pragma once
+
+// Models of the window controls, with the toolkit's event rules implemented
+// once for everybody:
+//  - a drop-down list whose selection is set from code runs no change
+//    reaction; a selection made by the user runs it;
+//  - a radio group runs its click reaction when, and only when, its selection
+//    changes, by the user or from code;
+//  - a slider runs its change reaction whenever its position changes, by the
+//    user, by code or by new bounds that clamp it; the same value runs nothing.
+// Each control has one user entry point (userType, userSelect, userMove,
+// userClick) through which a skin or a test acts as the user would.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+using Reaction = std::function<void()>;
+
+// Position and size in pixels within the parent (labels: left and top only).
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct Label {
+    std::string Caption;
+    bool Visible = true;
+    Bounds bounds;
+};
+
+struct Panel {
+    bool Visible = true;
+    Bounds bounds;
+};
+
+class EditField {
+public:
+    std::string Text;
+    bool Visible = true;
+    bool ReadOnly = false;
+    Bounds bounds;
+
+    void Clear() { Text.clear(); }
+    // The user's text replaces the field's; characters that code page 1250
+    // cannot hold are not taken, so nothing typed is lost when it is saved.
+    void userType(const std::string& text);
+};
+
+class ComboBox {
+public:
+    std::vector<std::string> Items;
+    bool Visible = true;
+    Bounds bounds;
+    Reaction OnChange;
+
+    int ItemIndex() const { return itemIndex_; }
+    // From code: no reaction. An index outside the items selects nothing.
+    void setItemIndex(int index);
+    int Count() const { return static_cast<int>(Items.size()); }
+    void Clear();
+    void Add(std::string item) { Items.push_back(std::move(item)); }
+    // The text of the selected item; empty with no selection.
+    std::string Text() const;
+
+    // The user picks an item: the change reaction runs.
+    void userSelect(int index);
+
+private:
+    int itemIndex_ = -1;
+};
+
+class RadioGroup {
+public:
+    std::string Caption;
+    std::vector<std::string> Items;
+    int Columns = 1;
+    bool Visible = true;
+    Bounds bounds;
+    Reaction OnClick;
+
+    int ItemIndex() const { return itemIndex_; }
+    // From code or by the user: the click reaction runs only on a change.
+    void setItemIndex(int index);
+    void userSelect(int index) { setItemIndex(index); }
+
+private:
+    int itemIndex_ = -1;
+};
+
+class Slider {
+public:
+    Bounds bounds;
+    Reaction OnChange;
+
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    // Each runs the change reaction when the (clamped) position changes.
+    void setPosition(int position);
+    void setMin(int min);
+    void setMax(int max);
+    void userMove(int position) { setPosition(position); }
+
+private:
+    int min_ = 0;
+    int max_ = 10;
+    int position_ = 0;
+};
+
+struct Memo {
+    std::vector<std::string> Lines;
+    bool Visible = true;
+    Bounds bounds;
+};
+
+class Button {
+public:
+    std::string Caption;
+    std::string Hint;
+    bool Visible = true;
+    bool Enabled = true;
+    Bounds bounds;
+    Reaction OnClick;
+
+    // Pressing the button, by the user or from code.
+    void Click();
+    void userClick() { Click(); }
+};
+
+}  // namespace vexa

@@ -1,0 +1,113 @@
+#include <string>
+
+#include "engine/optimal_pipe.h"
+#include "engine/roughness.h"
+#include "engine/slope_search.h"
+#include "engine/validation.h"
+#include "toolkit/numbers.h"
+#include "windows/design_window.h"
+#include "windows/design_window_texts.h"
+#include "windows/parametric_link.h"
+#include "windows/program.h"
+
+// "Oblicz": one calculation from the inputs to the formatted results.
+
+namespace vexa {
+namespace {
+
+std::string yesNo(bool failed) { return failed ? "nie" : "tak"; }
+
+// Outer diameter less two walls of the SDR, as the diameter list shows numbers.
+std::string sdrInnerDiameter(double outer, extended sdr) {
+    return formatFixed(outer - 2 * outer / sdr, 4, 0);
+}
+
+}  // namespace
+
+void TForm1::Button1Click() {
+    DesignState& state = program_.state();
+    const int itemCount = Combo_Typ.Count();
+    state.rurtyp = Combo_Typ.ItemIndex() + 1;
+    state.obliczone = false;
+    if (!Przygotowanie_pol(engine_)) return;
+
+    state.i = parseNumber(Bimin.Text) * 0.001L;
+    state.Q = parseNumber(Bqwe.Text);
+    Lista(engine_);
+
+    const bool optimal = Combo_Typ.ItemIndex() > itemCount - 3;
+    const bool keepSlope = state.do_flow || RadioGroup2.ItemIndex() == 0;
+    state.do_flow = false;
+    int found = 0;
+    if (optimal)
+        found = keepSlope ? New_opti_const(engine_) : New_opti_min(engine_);
+    else
+        found = keepSlope ? Obl_iconst(engine_) : Obl_imin(engine_);
+
+    if (found == 0) {
+        if (parametric_ && parametric_->isVisible())
+            parametric_->showLimitsNotice(true);
+        else
+            program_.platform().showError(Error_Text(1));
+        return;
+    }
+    showResults(found, optimal);
+    state.obliczone = true;
+    if (parametric_ && parametric_->isVisible()) parametric_->showLimitsNotice(false);
+}
+
+void TForm1::showResults(int found, bool optimal) {
+    DesignState& state = program_.state();
+    const Catalogue& catalogue = program_.catalogue();
+    const opti_struct& table = catalogue.tabopti;
+    const bool classN = Combo_Typ.ItemIndex() == Combo_Typ.Count() - 2;
+
+    int diameter = found;
+    if (optimal) {
+        state.rurtyp = table.opt_typ;
+        diameter = table.opt_sred;
+        Lista(engine_);
+    }
+    const Rura_1& type = catalogue.type(state.rurtyp);
+    const Podrura& pipe = type.diameter(diameter);
+
+    const std::string outer = formatFixed(pipe.dout, 4, 0);
+    const bool sdrWall = optimal ? type.klasa == "SDR" : ComboSDR.Visible;
+    const std::string inner = sdrWall ? sdrInnerDiameter(pipe.dout, state.sdr) : formatGeneral(pipe.din);
+
+    Bnrkat.Text = " " + pipe.kod;
+    if (optimal) {
+        const bool sdrNumber = Bnrkat.Text.find("SDR") != std::string::npos;
+        if (sdrNumber) Bnrkat.Text += classN ? "33" : "23,4";
+        Bkl.Text = sdrNumber ? "SDR" : (classN ? "N" : "T");
+    } else {
+        if (ComboSDR.Visible) Bnrkat.Text += formatGeneral(state.sdr);
+        Bkl.Text = type.klasa;
+    }
+    Bk.Text = formatFixedText(state.k * 1000, 2, 2);
+
+    if (type.nazwa.find("PE-HD") != std::string::npos || type.nazwa.find("ZORKA") != std::string::npos) {
+        Label2.Caption = design_texts::kInnerDiameterOnly;
+        Bd.Text = outer;
+    } else {
+        Label2.Caption = design_texts::kOuterAndInnerDiameter;
+        Bd.Text = outer + " / " + inner;
+    }
+
+    if (optimal) {
+        state.hnd = table.opt_hnd;
+        state.vwy = table.opt_vwy;
+        state.i = table.opt_i;
+        state.tau = table.opt_tau;
+        state.err_tau = table.opt_err_tau;
+        state.err_hd = table.opt_err_hd;
+    }
+    Bh.Text = formatFixedText(state.hnd, 2, 0);
+    Bv.Text = formatFixedText(state.vwy, 2, 2);
+    Bi.Text = formatFixedText(state.i * 1000, 3, 1);
+    Br.Text = formatFixedText(state.tau, 2, 2);
+    Bws.Text = yesNo(state.err_tau);
+    Bwp.Text = yesNo(state.err_hd);
+}
+
+}  // namespace vexa

@@ -1,0 +1,70 @@
+#include "windows/design_window.h"
+
+#include "catalogue/data_load.h"
+#include "engine/engine_context.h"
+#include "windows/design_window_texts.h"
+#include "windows/program.h"
+
+namespace vexa {
+
+TForm1::TForm1(Program& program)
+    : program_(program),
+      lists_{Combo_Typ, ComboSred, ComboSDR, Label9, LabelSDR, Bkl, RadioGroup4},
+      engine_{program.catalogue(),
+              program.state(),
+              DesignControls{Combo_Typ, ComboSred, ComboSDR, RadioGroup1, RadioGroup2, RadioGroup3,
+                             RadioGroup4, Bqwe, Bimin, Bistart, Bistop, Bwyp, Bd, Bnrkat, Bkl, Bk,
+                             Bi, Bh, Br, Bv, Bws, Bwp},
+              program.platform()} {
+    layOut();
+    connectReactions();
+}
+
+void TForm1::connectReactions() {
+    Combo_Typ.OnChange = [this] { Combo_TypChange(); };
+    ComboSred.OnChange = [this] { ComboSredChange(); };
+    ComboSDR.OnChange = [this] { ComboSDRChange(); };
+    RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
+    RadioGroup3.OnClick = [this] { RadioGroup3Click(); };
+    RadioGroup4.OnClick = [this] { RadioGroup4Click(); };
+    Button1.OnClick = [this] { Button1Click(); };
+    Button2.OnClick = [this] { Button2Click(); };
+    // "Podgląd", "Zapis" and "Flow" get their reactions with the notebook and
+    // the parametric window.
+}
+
+void TForm1::FormCreate() {
+    DesignState& state = program_.state();
+    Bwyp.Visible = false;
+    for (EditField* field : {&Bqwe, &Bimin, &Bnazod, &Bd, &Bnrkat, &Bkl, &Bk, &Bv, &Bi, &Bh, &Br})
+        field->Clear();
+    state.setWindowStartValues();
+    Bnazod.Text = design_texts::kSectionNamePrefix + std::to_string(state.odc_number);
+    RadioGroup1.setItemIndex(0);
+    ComboSDR.setItemIndex(0);
+    ComboSDR.Visible = LabelSDR.Visible = false;
+    RadioGroup2.setItemIndex(0);
+    Bistart.Clear();
+    Bistop.Clear();
+    RadioGroup3.setItemIndex(0);
+    Bwyp.Clear();
+    Bwyp.Visible = false;
+    Bws.Clear();
+    Bwp.Clear();
+    Memo1.Lines = {design_texts::kNotebookHeading, std::string(72, '=')};
+}
+
+void TForm1::FormShow() {
+    const Catalogue& catalogue = program_.catalogue();
+    DataLoad(
+        program_.catalogue(), program_.platform(),
+        [&] {
+            Kombo_start(catalogue, lists_);
+            SredLoad(catalogue, lists_);
+        },
+        program_.workingDirectory());
+}
+
+void TForm1::Button2Click() { program_.platform().terminate(); }
+
+}  // namespace vexa

@@ -1,0 +1,20 @@
+#pragma once
+
+// Fixed texts of the design window that more than one reaction uses.
+
+namespace vexa::design_texts {
+
+inline constexpr const char* kWindowCaption =
+    " Ductora Polska S.A.                      Projektowanie sieci kanalizacji zewnętrznej   V2.06";
+
+// Captions of the diameter result field: Dz / Dw, or one diameter for the
+// families listed by their inner diameter.
+inline constexpr const char* kOuterAndInnerDiameter = " Średnice rury    Dz/Dw  [mm/mm]   ";
+inline constexpr const char* kInnerDiameterOnly = " Średnica rury                  Dw [mm]   ";
+
+inline constexpr const char* kNotebookHeading =
+    "Ductora Polska S.A. - projektowanie sieci kanalizacji zewnętrznej";
+
+inline constexpr const char* kSectionNamePrefix = "Odcinek nr ";
+
+}  // namespace vexa::design_texts
