@@ -352,6 +352,26 @@ TEST_F(DesignWindow, TextThatIsNoNumberShowsTheConversionErrorAndLeavesTheFields
     EXPECT_EQ(results()[0], "160 / 150,6");
 }
 
+TEST_F(DesignWindow, ShortNumbersArePaddedInTheirFields) {
+    pickDiameter(6);  // 500 mm
+    calculate("1", "2,5");
+    EXPECT_EQ(results(), (Results{"500 / 470,8", " PVC4-500", "N", "0,25", "2,5", " 6", "0,38", "0,23",
+                                  "nie", "tak"}));
+}
+
+TEST_F(DesignWindow, RunFromTheParametricWindowKeepsTheSlopeOnce) {
+    pickSewage(2);
+    pickPipeCriterion(1);
+    minimise("2", "10");
+    state().do_flow = true;
+    calculate("10", "5");  // at 5 per mille the criteria fail
+    EXPECT_EQ(platform.errors(), std::vector<std::string>{kNoPipe});
+    EXPECT_FALSE(state().do_flow);
+    platform.clear();
+    calculate();  // minimises again
+    EXPECT_EQ(results()[4], "5,2");
+}
+
 TEST_F(DesignWindow, KoniecEndsTheProgram) {
     act([&] { form().Button2.userClick(); });
     EXPECT_TRUE(platform.terminated());
