@@ -5,13 +5,14 @@
 #include <filesystem>
 #include <iostream>
 
+#include "catalogue/data_load.h"
 #include "toolkit/recording_platform.h"
 #include "windows/design_window.h"
 #include "windows/program.h"
 
 int main() {
     vexa::RecordingPlatform platform;
-    vexa::Program program(platform, std::filesystem::current_path());
+    vexa::Program program(platform, vexa::dataFilePath(std::filesystem::current_path()));
     try {
         program.start();
     } catch (const std::exception& error) {

@@ -10,15 +10,14 @@ std::filesystem::path dataFilePath(const std::filesystem::path& directory) {
 }
 
 bool DataLoad(Catalogue& catalogue, PlatformServices& platform,
-              const std::function<void()>& fillLists, const std::filesystem::path& directory) {
-    const std::filesystem::path path = dataFilePath(directory);
+              const std::function<void()>& fillLists, const std::filesystem::path& file) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        platform.showError(std::string("Brak zbioru \"") + kDataFileName + "\"");
+    if (!std::filesystem::exists(file, error)) {
+        platform.showError("Brak zbioru \"" + file.filename().string() + "\"");
         platform.terminate();
         return false;
     }
-    readCatalogueFile(path, catalogue);
+    readCatalogueFile(file, catalogue);
     if (fillLists) fillLists();
     linkOptimisation(catalogue);
     return true;

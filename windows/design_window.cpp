@@ -55,14 +55,13 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
-    const Catalogue& catalogue = program_.catalogue();
-    DataLoad(
-        program_.catalogue(), program_.platform(),
-        [&] {
-            Kombo_start(catalogue, lists_);
-            SredLoad(catalogue, lists_);
-        },
-        program_.workingDirectory());
+    DataLoad(program_.catalogue(), program_.platform(), [this] { fillLists(); },
+             program_.catalogueFile());
+}
+
+void TForm1::fillLists() {
+    Kombo_start(program_.catalogue(), lists_);
+    SredLoad(program_.catalogue(), lists_);
 }
 
 void TForm1::Button2Click() { program_.platform().terminate(); }

@@ -92,6 +92,9 @@ public:
     // Window reactions
     void FormCreate();
     void FormShow();
+    // The type list and the diameter and SDR lists of the selected type, as
+    // the catalogue has just been read.
+    void fillLists();
     void Button2Click();
 
     // Calculation run ("Oblicz")

@@ -5,9 +5,9 @@
 
 namespace vexa {
 
-Program::Program(PlatformServices& platform, std::filesystem::path workingDirectory)
+Program::Program(PlatformServices& platform, std::filesystem::path catalogueFile)
     : platform_(platform),
-      workingDirectory_(std::move(workingDirectory)),
+      catalogueFile_(std::move(catalogueFile)),
       catalogue_(std::make_unique<Catalogue>()) {}
 
 Program::~Program() = default;
@@ -16,6 +16,13 @@ void Program::start() {
     form1_ = std::make_unique<TForm1>(*this);
     form1_->FormCreate();
     form1_->FormShow();
+}
+
+void Program::startWith(const Catalogue& loaded) {
+    *catalogue_ = loaded;
+    form1_ = std::make_unique<TForm1>(*this);
+    form1_->FormCreate();
+    form1_->fillLists();
 }
 
 void Program::act(const std::function<void()>& action) { runUserAction(platform_, action); }

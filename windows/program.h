@@ -18,9 +18,9 @@ class TForm1;
 
 class Program {
 public:
-    // `workingDirectory` is where the data file is looked for: the process's
+    // `catalogueFile` is the data file: "pipe_vexa.dat" in the process's
     // current directory at start-up.
-    Program(PlatformServices& platform, std::filesystem::path workingDirectory);
+    Program(PlatformServices& platform, std::filesystem::path catalogueFile);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -30,11 +30,15 @@ public:
     // missing one has asked the platform to end the program.
     void start();
 
+    // The same start on a catalogue read and linked before (a copy is taken),
+    // without reading the file again.
+    void startWith(const Catalogue& loaded);
+
     // Runs one user action through the event dispatch.
     void act(const std::function<void()>& action);
 
     PlatformServices& platform() { return platform_; }
-    const std::filesystem::path& workingDirectory() const { return workingDirectory_; }
+    const std::filesystem::path& catalogueFile() const { return catalogueFile_; }
 
     Catalogue& catalogue() { return *catalogue_; }
     const Catalogue& catalogue() const { return *catalogue_; }
@@ -45,7 +49,7 @@ public:
 
 private:
     PlatformServices& platform_;
-    std::filesystem::path workingDirectory_;
+    std::filesystem::path catalogueFile_;
     std::unique_ptr<Catalogue> catalogue_;  // large: kept off the stack
     DesignState state_;
     std::unique_ptr<TForm1> form1_;

@@ -31,7 +31,7 @@ protected:
     }
 
     bool load() {
-        return DataLoad(*catalogue, platform, [this] { ++listFillings; }, directory);
+        return DataLoad(*catalogue, platform, [this] { ++listFillings; }, dataFilePath(directory));
     }
 
     fs::path directory;
@@ -58,7 +58,7 @@ TEST_F(DataLoadTest, ReadsTheFileFillsTheListsAndLinksTheOptimisationTable) {
             EXPECT_EQ(catalogue->ilosc_typow, 7);               // read before the lists
             EXPECT_EQ(catalogue->tabopti.nr_typu[0], 0);        // linked after them
         },
-        directory));
+        dataFilePath(directory)));
     EXPECT_EQ(listFillings, 1);
     EXPECT_TRUE(platform.events().empty());
     EXPECT_EQ(catalogue->type(2).nazwa, "Rura żółta próbna    klasa L");

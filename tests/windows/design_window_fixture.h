@@ -1,8 +1,8 @@
 #pragma once
 
-// A started program on a catalogue in a scratch working directory, with
-// helpers that act as the user would: every action goes through the event
-// dispatch and the controls' user entry points.
+// A started program on a given catalogue file, with helpers that act as the
+// user would: every action goes through the event dispatch and the controls'
+// user entry points.
 
 #include <gtest/gtest.h>
 
@@ -17,28 +17,12 @@
 
 namespace vexa::testing_support {
 
-inline std::filesystem::path scratchDirectory() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "-" + test->name();
-    for (char& c : name)
-        if (c == '/') c = '_';
-    return std::filesystem::temp_directory_path() / ("vexa-" + name);
-}
-
 class DesignWindowFixture : public ::testing::Test {
 protected:
-    // Starts the program in a fresh directory holding `catalogue`.
+    // Starts the program on `catalogue` as its data file.
     void startWith(const std::filesystem::path& catalogue) {
-        directory_ = scratchDirectory();
-        std::filesystem::remove_all(directory_);
-        std::filesystem::create_directories(directory_);
-        std::filesystem::copy_file(catalogue, directory_ / "pipe_vexa.dat");
-        program_ = std::make_unique<Program>(platform, directory_);
+        program_ = std::make_unique<Program>(platform, catalogue);
         program_->start();
-    }
-    void TearDown() override {
-        program_.reset();
-        if (!directory_.empty()) std::filesystem::remove_all(directory_);
     }
 
     TForm1& form() { return program_->Form1(); }
@@ -79,7 +63,6 @@ protected:
     RecordingPlatform platform;
 
 private:
-    std::filesystem::path directory_;
     std::unique_ptr<Program> program_;
 };
 
