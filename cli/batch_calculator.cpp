@@ -1,0 +1,118 @@
+#include "cli/batch_calculator.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "toolkit/recording_platform.h"
+#include "windows/design_window.h"
+#include "windows/program.h"
+
+namespace vexa {
+namespace {
+
+// The first box shown since `from`, on one line; nothing when none was.
+std::optional<std::string> boxShown(const RecordingPlatform& platform, std::size_t from) {
+    const auto& events = platform.events();
+    if (events.size() <= from) return std::nullopt;
+    std::string text;
+    const std::string& shown = events[from].text;
+    for (std::size_t pos = 0; pos < shown.size(); ++pos) {
+        if (shown[pos] == '\r' && pos + 1 < shown.size() && shown[pos + 1] == '\n') continue;
+        text += shown[pos] == '\r' || shown[pos] == '\n' ? ' ' : shown[pos];
+    }
+    return text;
+}
+
+std::string notInTheGroup(const RadioGroup& group, int item) {
+    return "Pozycja " + std::to_string(item) + " nie występuje w grupie \"" + group.Caption + "\" (0-" +
+           std::to_string(static_cast<int>(group.Items.size()) - 1) + ")";
+}
+
+// One section entered into a freshly started window.
+class SectionRun {
+public:
+    SectionRun(const Catalogue& loaded, const BatchSection& section)
+        : program_(platform_, {}), section_(section) {
+        program_.startWith(loaded);
+    }
+
+    BatchResult run() {
+        TForm1& f = program_.Form1();
+        BatchResult result;
+        const auto refuse = [&](std::string message) {
+            result.message = std::move(message);
+            result.state = program_.state();
+            return result;
+        };
+
+        if (auto problem = pickRadio(f.RadioGroup1, section_.sewage)) return refuse(*problem);
+        if (auto problem = pickRadio(f.RadioGroup4, section_.losses)) return refuse(*problem);
+        if (section_.type < 1 || section_.type > f.Combo_Typ.Count())
+            return refuse("Typ rury nr " + std::to_string(section_.type) + " nie występuje na liście (1-" +
+                          std::to_string(f.Combo_Typ.Count()) + ")");
+        program_.act([&] { f.Combo_Typ.userSelect(section_.type - 1); });
+        // The explanation of the optimal items is answered with OK.
+        platform_.clear();
+
+        if (section_.diameter != "" && section_.diameter != "dowolna") {
+            const int item = visibleItem(f.ComboSred, section_.diameter);
+            if (item < 0) return refuse("Średnica " + section_.diameter + " nie występuje na liście średnic");
+            program_.act([&] { f.ComboSred.userSelect(item); });
+        }
+        if (!section_.sdr.empty()) {
+            const int item = visibleItem(f.ComboSDR, section_.sdr);
+            if (item < 0) return refuse("SDR " + section_.sdr + " nie występuje na liście SDR");
+            program_.act([&] { f.ComboSDR.userSelect(item); });
+        }
+        if (auto problem = pickRadio(f.RadioGroup3, section_.pipeCriterion))
+            return refuse(*problem);
+        if (auto problem = pickRadio(f.RadioGroup2, section_.slopeCriterion))
+            return refuse(*problem);
+        if (auto box = boxShown(platform_, 0)) return refuse(*box);
+
+        program_.act([&] {
+            f.Bnazod.userType(section_.name);
+            f.Bqwe.userType(section_.flow);
+            f.Bimin.userType(section_.slope);
+            f.Bistart.userType(section_.slopeFrom);
+            f.Bistop.userType(section_.slopeTo);
+            f.Bwyp.userType(section_.fillingLimit);
+        });
+        program_.act([&] { f.Button1.userClick(); });
+        if (auto box = boxShown(platform_, 0)) return refuse(*box);
+
+        result.computed = true;
+        result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text, f.Bi.Text,
+                         f.Bh.Text, f.Br.Text,     f.Bv.Text,  f.Bws.Text, f.Bwp.Text};
+        result.state = program_.state();
+        return result;
+    }
+
+private:
+    std::optional<std::string> pickRadio(RadioGroup& group, int item) {
+        if (item < 0 || item >= static_cast<int>(group.Items.size())) return notInTheGroup(group, item);
+        program_.act([&] { group.userSelect(item); });
+        return std::nullopt;
+    }
+
+    // The position of `text` in a list the user can see, or -1.
+    static int visibleItem(const ComboBox& list, const std::string& text) {
+        if (!list.Visible) return -1;
+        const auto found = std::find(list.Items.begin(), list.Items.end(), text);
+        return found == list.Items.end() ? -1 : static_cast<int>(found - list.Items.begin());
+    }
+
+    RecordingPlatform platform_;
+    Program program_;
+    const BatchSection& section_;
+};
+
+}  // namespace
+
+BatchCalculator::BatchCalculator(const Catalogue& loaded) : loaded_(std::make_unique<Catalogue>(loaded)) {}
+
+BatchCalculator::~BatchCalculator() = default;
+
+BatchResult BatchCalculator::run(const BatchSection& section) { return SectionRun(*loaded_, section).run(); }
+
+}  // namespace vexa

@@ -1,0 +1,103 @@
+#include "cli/batch_run.h"
+
+#include <cstdio>
+#include <istream>
+#include <iterator>
+#include <memory>
+#include <ostream>
+
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/data_load.h"
+#include "cli/batch_calculator.h"
+#include "toolkit/cp1250.h"
+#include "toolkit/errors.h"
+#include "toolkit/recording_platform.h"
+#include "toolkit/text.h"
+
+namespace vexa {
+namespace {
+
+// A value with every bit of its significand, as C's %La writes it.
+std::string exactly(extended value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%La", value);
+    return text;
+}
+
+std::string headLine(const BatchOptions& options) {
+    std::string line = "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp";
+    if (options.withState) line += ";d;qm;hnd;vwy;tau;i;k;sdr";
+    return line;
+}
+
+std::string resultLine(const BatchOptions& options, const std::string& name, const BatchResult& result) {
+    std::string line = name;
+    if (!result.computed) return line + ";!;" + result.message;
+    for (const auto& field : result.fields) line += ";" + field;
+    if (options.withState) {
+        const DesignState& s = result.state;
+        for (const extended value : {s.d, s.qm, s.hnd, s.vwy, s.tau, s.i, s.k, s.sdr})
+            line += ";" + exactly(value);
+    }
+    return line;
+}
+
+// The catalogue as the window reads it at start-up; messages go to `errors`.
+std::unique_ptr<Catalogue> loadCatalogue(const BatchOptions& options, std::ostream& errors) {
+    auto catalogue = std::make_unique<Catalogue>();
+    RecordingPlatform platform;
+    try {
+        if (!DataLoad(*catalogue, platform, {}, options.catalogue)) {
+            for (const auto& text : platform.errors()) errors << outputText(options, text) << '\n';
+            return nullptr;
+        }
+    } catch (const std::runtime_error& error) {  // ConversionError, CatalogueError
+        errors << outputText(options, error.what()) << '\n';
+        return nullptr;
+    }
+    return catalogue;
+}
+
+}  // namespace
+
+std::string outputText(const BatchOptions& options, const std::string& text) {
+    if (!options.cp1250) return text;
+    try {
+        return cp1250::encode(text);
+    } catch (const EncodingError&) {
+        return text;  // a file name, say, that the code page cannot hold: shown as it is
+    }
+}
+
+int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors) {
+    const std::unique_ptr<Catalogue> catalogue = loadCatalogue(options, errors);
+    if (!catalogue) return kBatchCatalogueProblem;
+    BatchCalculator calculator(*catalogue);
+    const char* lineEnd = options.cp1250 ? "\r\n" : "\n";
+
+    output << outputText(options, headLine(options)) << lineEnd;
+    int status = kBatchOk;
+    std::string raw;
+    for (int number = 1; std::getline(input, raw); ++number) {
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        if (raw.empty()) continue;
+        try {
+            const std::string line = options.cp1250 ? cp1250::decode(raw) : raw;
+            text::toUtf32(line);  // the whole line must be valid UTF-8
+            if (number == 1 && isHeadLine(line)) continue;
+            const BatchSection section = parseSection(line);
+            output << outputText(options, resultLine(options, section.name, calculator.run(section))) << lineEnd;
+        } catch (const MalformedLine& problem) {
+            errors << outputText(options, "vexa-calc: wiersz " + std::to_string(number) + ": " + problem.what())
+                   << '\n';
+            status = kBatchMalformedLine;
+        } catch (const EncodingError& problem) {
+            errors << outputText(options, "vexa-calc: wiersz " + std::to_string(number) + ": " + problem.what())
+                   << '\n';
+            status = kBatchMalformedLine;
+        }
+    }
+    return status;
+}
+
+}  // namespace vexa

@@ -1,0 +1,27 @@
+#pragma once
+
+// vexa-calc from its options to its exit status, on streams so that the
+// whole batch can be run in a test.
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+
+namespace vexa {
+
+struct BatchOptions {
+    std::filesystem::path catalogue = "pipe_vexa.dat";
+    bool cp1250 = false;     // input and output in code page 1250 instead of UTF-8
+    bool withState = false;  // the exact design state after each result
+};
+
+inline constexpr int kBatchOk = 0;
+inline constexpr int kBatchMalformedLine = 1;
+inline constexpr int kBatchCatalogueProblem = 2;
+
+int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors);
+
+// Writes `text` (UTF-8) in the output's encoding.
+std::string outputText(const BatchOptions& options, const std::string& text);
+
+}  // namespace vexa

@@ -1,0 +1,63 @@
+#include "cli/batch_section.h"
+
+#include <charconv>
+#include <vector>
+
+namespace vexa {
+namespace {
+
+std::vector<std::string> splitFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(';', start);
+        fields.push_back(line.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) return fields;
+        start = end + 1;
+    }
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+int itemNumber(const std::string& field, const char* column) {
+    const std::string text = trimmed(field);
+    if (text.empty()) return 0;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        throw MalformedLine(std::string("pole ") + column + " \"" + field + "\" nie jest liczbą całkowitą");
+    return value;
+}
+
+}  // namespace
+
+BatchSection parseSection(const std::string& line) {
+    std::vector<std::string> fields = splitFields(line);
+    if (static_cast<int>(fields.size()) > kBatchFields)
+        throw MalformedLine("wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " +
+                            std::to_string(kBatchFields));
+    fields.resize(kBatchFields);
+    BatchSection section;
+    section.name = fields[0];
+    section.type = itemNumber(fields[1], "Typ");
+    section.diameter = fields[2];
+    section.sdr = fields[3];
+    section.sewage = itemNumber(fields[4], "Scieki");
+    section.losses = itemNumber(fields[5], "Opory");
+    section.flow = fields[6];
+    section.slope = fields[7];
+    section.slopeCriterion = itemNumber(fields[8], "KryteriumSpadku");
+    section.slopeFrom = fields[9];
+    section.slopeTo = fields[10];
+    section.pipeCriterion = itemNumber(fields[11], "KryteriumDoboru");
+    section.fillingLimit = fields[12];
+    return section;
+}
+
+bool isHeadLine(const std::string& line) { return line.rfind("Odcinek", 0) == 0; }
+
+}  // namespace vexa

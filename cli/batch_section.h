@@ -1,0 +1,42 @@
+#pragma once
+
+// One line of a batch: a design section as the fields the user would fill.
+
+#include <stdexcept>
+#include <string>
+
+namespace vexa {
+
+struct BatchSection {
+    std::string name;          // Odcinek
+    int type = 0;              // Typ: 1-based position in the pipe-type list
+    std::string diameter;      // Srednica: "dowolna", empty, or as the list shows it
+    std::string sdr;           // SDR: empty keeps the list's selection
+    int sewage = 0;            // Scieki: item of the sewage-kind group
+    int losses = 0;            // Opory: item of the local-loss group
+    std::string flow;          // Q
+    std::string slope;         // Spadek
+    int slopeCriterion = 0;    // KryteriumSpadku
+    std::string slopeFrom;     // Od
+    std::string slopeTo;       // Do
+    int pipeCriterion = 0;     // KryteriumDoboru
+    std::string fillingLimit;  // HdMax
+};
+
+// A line that is not a section: too many fields, or an item field that is
+// not a whole number.
+class MalformedLine : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr int kBatchFields = 13;
+
+// Reads one line (UTF-8, without its line end). Missing trailing fields are
+// empty, and 0 for the item fields.
+BatchSection parseSection(const std::string& line);
+
+// The first line of a batch may name the columns.
+bool isHeadLine(const std::string& line);
+
+}  // namespace vexa

@@ -1,0 +1,100 @@
+// The built vexa-calc run as a script would run it, its output compared byte
+// for byte with files checked by hand against tools/reference_design.py.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace vexa {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+fs::path data(const std::string& name) { return fs::path(VEXA_TEST_DATA_DIR) / name; }
+
+struct CalcRun {
+    int status;
+    std::string output;
+    std::string errors;
+};
+
+class BatchEndToEnd : public testing::Test {
+protected:
+    void SetUp() override {
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        scratch = fs::temp_directory_path() / (std::string("vexa-calc-") + test->name());
+        fs::remove_all(scratch);
+        fs::create_directories(scratch);
+    }
+    void TearDown() override { fs::remove_all(scratch); }
+
+    // Runs vexa-calc in the scratch directory; `input` is fed on standard input.
+    CalcRun run(const std::string& arguments, const std::string& input = "") {
+        const fs::path in = scratch / "stdin.txt", out = scratch / "stdout.txt", err = scratch / "stderr.txt";
+        std::ofstream(in, std::ios::binary) << input;
+        const std::string command = "cd \"" + scratch.string() + "\" && \"" VEXA_CALC "\" " + arguments +
+                                    " < \"" + in.string() + "\" > \"" + out.string() + "\" 2> \"" +
+                                    err.string() + "\"";
+        const int raw = std::system(command.c_str());
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return {status, contents(out), contents(err)};
+    }
+
+    fs::path scratch;
+};
+
+TEST_F(BatchEndToEnd, EveryColumnOnTheTestCatalogue) {
+    const CalcRun result = run("--katalog \"" + data("small_catalogue.dat").string() + "\" \"" +
+                           data("batch_small.csv").string() + "\"");
+    EXPECT_EQ(result.status, 1);  // two malformed lines, the others computed
+    EXPECT_EQ(result.output, contents(data("batch_small.expected")));
+    EXPECT_EQ(result.errors, contents(data("batch_small.stderr")));
+}
+
+TEST_F(BatchEndToEnd, CodePage1250InAndOutWithCrLf) {
+    const CalcRun result = run("--cp1250 --katalog \"" + data("small_catalogue.dat").string() + "\"",
+                           contents(data("batch_small_cp1250.csv")));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.output, contents(data("batch_small_cp1250.expected")));
+}
+
+TEST_F(BatchEndToEnd, TypicalDesignsOnTheBundledCatalogueInTheWorkingDirectory) {
+    fs::copy_file(fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", scratch / "pipe_vexa.dat");
+    const CalcRun result = run("", contents(data("batch_bundled.csv")));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, contents(data("batch_bundled.expected")));
+    EXPECT_EQ(result.errors, "");
+}
+
+TEST_F(BatchEndToEnd, CatalogueProblemsEndWithStatusTwo) {
+    CalcRun result = run("", "A;1;;;0;0;10;5\n");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.errors, "Brak zbioru \"pipe_vexa.dat\"\n");
+    EXPECT_EQ(result.output, "");
+
+    std::ofstream(scratch / "broken.dat", std::ios::binary) << "Rurtyp A klasa N;\r\nDOUT,16.0\r\n";
+    result = run("--katalog broken.dat", "A;1;;;0;0;10;5\n");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.errors, "'16.0' is not a valid floating point value\n");
+}
+
+TEST_F(BatchEndToEnd, HelpIsPolish) {
+    const CalcRun result = run("--help");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output.rfind("Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [ZBIÓR]\n", 0), 0U);
+    EXPECT_EQ(run("--nieznana").status, 2);
+}
+
+}  // namespace
+}  // namespace vexa
