@@ -13,15 +13,20 @@ Program::Program(PlatformServices& platform, std::filesystem::path catalogueFile
 Program::~Program() = default;
 
 void Program::start() {
+    createDesignWindow();
+    showDesignWindow();
+}
+
+void Program::createDesignWindow() {
     form1_ = std::make_unique<TForm1>(*this);
     form1_->FormCreate();
-    form1_->FormShow();
 }
+
+void Program::showDesignWindow() { form1_->FormShow(); }
 
 void Program::startWith(const Catalogue& loaded) {
     *catalogue_ = loaded;
-    form1_ = std::make_unique<TForm1>(*this);
-    form1_->FormCreate();
+    createDesignWindow();
     form1_->fillLists();
 }
 

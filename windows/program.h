@@ -29,6 +29,10 @@ public:
     // read the catalogue and fill the lists). A broken catalogue throws; a
     // missing one has asked the platform to end the program.
     void start();
+    // The same in two steps, so that a skin can show the window in between:
+    // creation (with its creation reaction), then the show reaction.
+    void createDesignWindow();
+    void showDesignWindow();
 
     // The same start on a catalogue read and linked before (a copy is taken),
     // without reading the file again.

@@ -1,0 +1,148 @@
+#include "qt/control_bindings.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "qt/radio_group_box.h"
+
+namespace vexa {
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+void place(QWidget* widget, const Bounds& bounds) {
+    widget->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+}
+
+void fill(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+ControlBindings::ControlBindings(std::function<void(const std::function<void()>&)> act)
+    : act_(std::move(act)) {}
+
+void ControlBindings::userAction(const std::function<void()>& action) {
+    act_(action);
+    refresh();
+}
+
+void ControlBindings::refresh() {
+    for (const auto& refresher : refreshers_) refresher();
+}
+
+QFrame* ControlBindings::panel(QWidget* parent, const Panel& model, const char* name,
+                               const QColor& colour) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(2);
+    fill(frame, colour);
+    place(frame, model.bounds);
+    refreshers_.push_back([frame, &model] { frame->setVisible(model.Visible); });
+    return frame;
+}
+
+QLabel* ControlBindings::label(QWidget* parent, const Label& model, const char* name,
+                               const QColor& background, const QFont& font, const QColor& textColour) {
+    auto* widget = new QLabel(parent);
+    widget->setObjectName(name);
+    widget->setFont(font);
+    widget->setTextFormat(Qt::PlainText);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, textColour);
+    widget->setPalette(palette);
+    if (background.isValid()) fill(widget, background);
+    refreshers_.push_back([widget, &model] {
+        const QString caption = text(model.Caption);
+        if (widget->text() != caption) {
+            widget->setText(caption);
+            // The strip is as wide as the caption, trailing blanks included.
+            const QFontMetrics metrics(widget->font());
+            widget->setGeometry(model.bounds.left, model.bounds.top, metrics.horizontalAdvance(caption),
+                                metrics.height());
+        }
+        widget->setVisible(model.Visible);
+    });
+    return widget;
+}
+
+QLineEdit* ControlBindings::edit(QWidget* parent, EditField& model, const char* name, bool inTabOrder) {
+    auto* widget = new QLineEdit(parent);
+    widget->setObjectName(name);
+    place(widget, model.bounds);
+    widget->setReadOnly(model.ReadOnly);
+    if (!inTabOrder) widget->setFocusPolicy(model.ReadOnly ? Qt::NoFocus : Qt::ClickFocus);
+    QObject::connect(widget, &QLineEdit::textEdited, widget, [this, &model](const QString& typed) {
+        userAction([&model, typed] { model.userType(typed.toStdString()); });
+    });
+    refreshers_.push_back([widget, &model] {
+        const QSignalBlocker blocker(widget);
+        const QString shown = text(model.Text);
+        if (widget->text() != shown) widget->setText(shown);
+        widget->setVisible(model.Visible);
+    });
+    return widget;
+}
+
+QComboBox* ControlBindings::combo(QWidget* parent, ComboBox& model, const char* name, int visibleRows) {
+    auto* widget = new QComboBox(parent);
+    widget->setObjectName(name);
+    widget->setMaxVisibleItems(visibleRows);
+    place(widget, model.bounds);
+    QObject::connect(widget, &QComboBox::activated, widget,
+                     [this, &model](int index) { userAction([&model, index] { model.userSelect(index); }); });
+    refreshers_.push_back([widget, &model] {
+        const QSignalBlocker blocker(widget);
+        bool same = widget->count() == model.Count();
+        for (int n = 0; same && n < model.Count(); ++n) same = widget->itemText(n) == text(model.Items[n]);
+        if (!same) {
+            widget->clear();
+            for (const auto& item : model.Items) widget->addItem(text(item));
+        }
+        widget->setCurrentIndex(model.ItemIndex());
+        widget->setVisible(model.Visible);
+    });
+    return widget;
+}
+
+RadioGroupBox* ControlBindings::radioGroup(QWidget* parent, RadioGroup& model, const char* name) {
+    auto* widget = new RadioGroupBox(static_cast<int>(model.Items.size()), model.Columns, parent);
+    widget->setObjectName(name);
+    place(widget, model.bounds);
+    QObject::connect(widget, &RadioGroupBox::itemClicked, widget,
+                     [this, &model](int item) { userAction([&model, item] { model.userSelect(item); }); });
+    refreshers_.push_back([widget, &model] {
+        widget->setTitle(text(model.Caption));
+        for (int item = 0; item < widget->count(); ++item) widget->button(item)->setText(text(model.Items.at(item)));
+        widget->setCheckedItem(model.ItemIndex());
+        widget->setVisible(model.Visible);
+    });
+    return widget;
+}
+
+QPushButton* ControlBindings::button(QWidget* parent, Button& model, const char* name) {
+    auto* widget = new QPushButton(text(model.Caption), parent);
+    widget->setObjectName(name);
+    widget->setToolTip(text(model.Hint));
+    place(widget, model.bounds);
+    QObject::connect(widget, &QPushButton::clicked, widget,
+                     [this, &model] { userAction([&model] { model.userClick(); }); });
+    refreshers_.push_back([widget, &model] {
+        widget->setText(text(model.Caption));
+        widget->setEnabled(model.Enabled);
+        widget->setVisible(model.Visible);
+    });
+    return widget;
+}
+
+}  // namespace vexa

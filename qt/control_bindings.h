@@ -1,0 +1,48 @@
+#pragma once
+
+// Real widgets bound to the control models. Data flows one way: refresh()
+// copies every model into its widget with the widget's signals blocked; a
+// user action on a widget enters the model through its user entry point,
+// inside the program's event dispatch, and is followed by a refresh.
+
+#include <QColor>
+#include <QFont>
+#include <functional>
+#include <vector>
+
+#include "toolkit/controls.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace vexa {
+
+class RadioGroupBox;
+
+class ControlBindings {
+public:
+    // `act` runs one user action through the event dispatch.
+    explicit ControlBindings(std::function<void(const std::function<void()>&)> act);
+
+    QFrame* panel(QWidget* parent, const Panel& model, const char* name, const QColor& colour);
+    QLabel* label(QWidget* parent, const Label& model, const char* name, const QColor& background,
+                  const QFont& font, const QColor& text = Qt::black);
+    QLineEdit* edit(QWidget* parent, EditField& model, const char* name, bool inTabOrder);
+    QComboBox* combo(QWidget* parent, ComboBox& model, const char* name, int visibleRows);
+    RadioGroupBox* radioGroup(QWidget* parent, RadioGroup& model, const char* name);
+    QPushButton* button(QWidget* parent, Button& model, const char* name);
+
+    void refresh();
+
+private:
+    void userAction(const std::function<void()>& action);
+
+    std::function<void(const std::function<void()>&)> act_;
+    std::vector<std::function<void()>> refreshers_;
+};
+
+}  // namespace vexa

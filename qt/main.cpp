@@ -1,0 +1,40 @@
+// vexa: the design window of the sewer pipe calculator.
+
+#include <QApplication>
+#include <QScreen>
+#include <exception>
+#include <filesystem>
+
+#include "catalogue/data_load.h"
+#include "qt/design_window_view.h"
+#include "qt/qt_platform.h"
+#include "qt/skin.h"
+#include "windows/program.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(vexa::kApplicationTitle);
+    vexa::skin::apply(application);
+
+    vexa::QtPlatform platform;
+    vexa::Program program(platform, vexa::dataFilePath(std::filesystem::current_path()));
+    try {
+        // The window is visible from its creation: it shows, then reads the
+        // catalogue in its show reaction.
+        program.createDesignWindow();
+        vexa::DesignWindowView window(program);
+        platform.setDialogParent(&window);
+        platform.setBeforeModal([&window] { window.refresh(); });
+        window.move(window.screen()->availableGeometry().center() - window.rect().center());
+        window.show();
+        program.showDesignWindow();
+        window.refresh();
+        if (platform.terminationRequested()) return 1;  // no catalogue: nothing to design with
+        return application.exec();
+    } catch (const std::exception& error) {
+        platform.setBeforeModal({});
+        platform.setDialogParent(nullptr);
+        platform.showError(error.what());
+        return 1;
+    }
+}

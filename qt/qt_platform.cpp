@@ -1,0 +1,59 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vexa {
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+void QtPlatform::prepareModal() {
+    if (beforeModal_) beforeModal_();
+}
+
+void QtPlatform::showError(const std::string& message) {
+    prepareModal();
+    QMessageBox box(QMessageBox::Critical, "Błąd", text(message), QMessageBox::Ok, parent_);
+    box.setObjectName("errorBox");
+    box.exec();
+}
+
+void QtPlatform::showMessage(const std::string& message) {
+    prepareModal();
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text(message), QMessageBox::Ok, parent_);
+    box.setObjectName("messageBox");
+    box.exec();
+}
+
+bool QtPlatform::confirm(const std::string& question) {
+    prepareModal();
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text(question), QMessageBox::NoButton, parent_);
+    box.setObjectName("confirmationBox");
+    QPushButton* yes = box.addButton("Tak", QMessageBox::YesRole);
+    box.addButton("Nie", QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+std::optional<std::string> QtPlatform::askSaveFileName(const SaveFileRequest& request) {
+    prepareModal();
+    QFileDialog dialog(parent_, text(request.title));
+    dialog.setObjectName("saveDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(text(request.filter));
+    dialog.setDefaultSuffix(text(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+void QtPlatform::terminate() {
+    terminationRequested_ = true;
+    QCoreApplication::quit();  // ends a running event loop; before it runs, the flag tells
+}
+
+}  // namespace vexa

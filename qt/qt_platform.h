@@ -1,0 +1,40 @@
+#pragma once
+
+// Platform services on the desktop: Qt's message boxes and file dialog, and
+// the end of the application.
+
+#include <functional>
+
+#include "toolkit/platform_services.h"
+
+class QWidget;
+
+namespace vexa {
+
+inline constexpr const char* kApplicationTitle = "Vexa_V2.06";
+
+class QtPlatform : public PlatformServices {
+public:
+    void showError(const std::string& text) override;
+    void showMessage(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    void terminate() override;
+
+    // Whether the program was asked to end, possibly before the event loop ran.
+    bool terminationRequested() const { return terminationRequested_; }
+
+    // Runs before every modal box, so that the windows show the models'
+    // state behind it.
+    void setBeforeModal(std::function<void()> refresh) { beforeModal_ = std::move(refresh); }
+    void setDialogParent(QWidget* parent) { parent_ = parent; }
+
+private:
+    void prepareModal();
+
+    std::function<void()> beforeModal_;
+    QWidget* parent_ = nullptr;
+    bool terminationRequested_ = false;
+};
+
+}  // namespace vexa
