@@ -10,17 +10,21 @@
 namespace vexa {
 namespace {
 
-// The first box shown since `from`, on one line; nothing when none was.
-std::optional<std::string> boxShown(const RecordingPlatform& platform, std::size_t from) {
-    const auto& events = platform.events();
-    if (events.size() <= from) return std::nullopt;
+std::string onOneLine(const std::string& shown) {
     std::string text;
-    const std::string& shown = events[from].text;
     for (std::size_t pos = 0; pos < shown.size(); ++pos) {
         if (shown[pos] == '\r' && pos + 1 < shown.size() && shown[pos + 1] == '\n') continue;
         text += shown[pos] == '\r' || shown[pos] == '\n' ? ' ' : shown[pos];
     }
     return text;
+}
+
+// The first box shown of the kinds that stop a section, on one line. Before
+// the calculation only error boxes count: an explanation is answered with OK.
+std::optional<std::string> boxShown(const RecordingPlatform& platform, bool errorsOnly) {
+    for (const auto& event : platform.events())
+        if (!errorsOnly || event.kind == RecordingPlatform::Kind::Error) return onOneLine(event.text);
+    return std::nullopt;
 }
 
 std::string notInTheGroup(const RadioGroup& group, int item) {
@@ -51,8 +55,6 @@ public:
             return refuse("Typ rury nr " + std::to_string(section_.type) + " nie występuje na liście (1-" +
                           std::to_string(f.Combo_Typ.Count()) + ")");
         program_.act([&] { f.Combo_Typ.userSelect(section_.type - 1); });
-        // The explanation of the optimal items is answered with OK.
-        platform_.clear();
 
         if (section_.diameter != "" && section_.diameter != "dowolna") {
             const int item = visibleItem(f.ComboSred, section_.diameter);
@@ -68,8 +70,9 @@ public:
             return refuse(*problem);
         if (auto problem = pickRadio(f.RadioGroup2, section_.slopeCriterion))
             return refuse(*problem);
-        if (auto box = boxShown(platform_, 0)) return refuse(*box);
+        if (auto box = boxShown(platform_, true)) return refuse(*box);
 
+        platform_.clear();
         program_.act([&] {
             f.Bnazod.userType(section_.name);
             f.Bqwe.userType(section_.flow);
@@ -79,7 +82,7 @@ public:
             f.Bwyp.userType(section_.fillingLimit);
         });
         program_.act([&] { f.Button1.userClick(); });
-        if (auto box = boxShown(platform_, 0)) return refuse(*box);
+        if (auto box = boxShown(platform_, false)) return refuse(*box);
 
         result.computed = true;
         result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text, f.Bi.Text,

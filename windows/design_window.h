@@ -112,12 +112,10 @@ public:
     // Set once the parametric window exists.
     void setParametricLink(ParametricLink* link) { parametric_ = link; }
 
-    EngineContext& engine() { return engine_; }
-
 private:
     void layOut();
     void connectReactions();
-    void showResults(int diameter, bool optimal);
+    void showResults(int found, bool optimal);
     std::string optimalExplanation() const;
 
     Program& program_;
