@@ -202,6 +202,18 @@ private slots:
         QCOMPARE(shown("Bnazod"), QString::fromUtf8("Odcinek ł"));
     }
 
+    void tabMovesThroughTheInputsInTheirOrder() {
+        find<QComboBox>("Combo_Typ")->setFocus();
+        QStringList visited;
+        for (int step = 0; step < 5; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        // The hidden SDR list is passed over; the radio group keeps its checked item.
+        QCOMPARE(visited.mid(0, 3), (QStringList{"ComboSred", "Bqwe", "Bimin"}));
+        QVERIFY(qobject_cast<QRadioButton*>(QApplication::focusWidget()));
+    }
+
     void koniecEndsTheProgram() {
         press("Button2");
         QVERIFY(platform->terminated());
