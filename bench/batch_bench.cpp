@@ -29,15 +29,37 @@ std::vector<vexa::BatchSection> typicalSections(int count) {
     return sections;
 }
 
-void batchOf1000Sections(benchmark::State& state) {
+std::unique_ptr<vexa::Catalogue> bundledCatalogue() {
     auto catalogue = std::make_unique<vexa::Catalogue>();
     vexa::readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
     vexa::linkOptimisation(*catalogue);
-    vexa::BatchCalculator calculator(*catalogue);
+    return catalogue;
+}
+
+void batchOf1000Sections(benchmark::State& state) {
+    vexa::BatchCalculator calculator(*bundledCatalogue());
     const auto sections = typicalSections(1000);
     for (auto _ : state)
         for (const auto& section : sections) benchmark::DoNotOptimize(calculator.run(section));
 }
 BENCHMARK(batchOf1000Sections)->Unit(benchmark::kMillisecond);
+
+// A slope minimisation that meets nothing: every slope from 0,5 to 100 per
+// mille times every diameter, for the optimal pipe over all its candidates.
+void worstSlopeMinimisation(benchmark::State& state) {
+    vexa::BatchCalculator calculator(*bundledCatalogue());
+    vexa::BatchSection section;
+    section.type = 11;  // optimal pipe of class T
+    section.sewage = 2;
+    section.flow = "1";
+    section.slope = "5";
+    section.slopeCriterion = 1;
+    section.slopeFrom = "0,5";
+    section.slopeTo = "100";
+    section.pipeCriterion = 4;
+    section.fillingLimit = "1";  // no filling lies below 1 %
+    for (auto _ : state) benchmark::DoNotOptimize(calculator.run(section));
+}
+BENCHMARK(worstSlopeMinimisation)->Unit(benchmark::kMillisecond);
 
 }  // namespace
