@@ -56,7 +56,7 @@ public:
                           std::to_string(f.Combo_Typ.Count()) + ")");
         program_.act([&] { f.Combo_Typ.userSelect(section_.type - 1); });
 
-        if (section_.diameter != "" && section_.diameter != "dowolna") {
+        if (!section_.diameter.empty() && section_.diameter != kAnyDiameter) {
             const int item = visibleItem(f.ComboSred, section_.diameter);
             if (item < 0) return refuse("Średnica " + section_.diameter + " nie występuje na liście średnic");
             program_.act([&] { f.ComboSred.userSelect(item); });
