@@ -1,11 +1,14 @@
 #include "qt/control_bindings.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "qt/radio_group_box.h"
@@ -143,6 +146,40 @@ QPushButton* ControlBindings::button(QWidget* parent, Button& model, const char*
         widget->setVisible(model.Visible);
     });
     return widget;
+}
+
+
+QPlainTextEdit* ControlBindings::memo(QWidget* parent, const Memo& model, const char* name) {
+    auto* widget = new QPlainTextEdit(parent);
+    widget->setObjectName(name);
+    place(widget, model.bounds);
+    widget->setReadOnly(model.ReadOnly);
+    widget->setLineWrapMode(QPlainTextEdit::NoWrap);
+    widget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    widget->setTabChangesFocus(true);
+    refreshers_.push_back([widget, &model, shownLines = std::vector<std::string>(), scrolled = 0]() mutable {
+        if (shownLines != model.Lines) {
+            QStringList lines;
+            for (const auto& line : model.Lines) lines << text(line);
+            widget->setPlainText(lines.join('\n'));
+            shownLines = model.Lines;
+        }
+        widget->setVisible(model.Visible);
+        // How long a page is, the widget knows only once it shows.
+        if (!widget->isVisible()) return;
+        for (; scrolled < model.pagesScrolledDown(); ++scrolled)
+            widget->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    });
+    return widget;
+}
+
+void ControlBindings::modalWindow(QDialog* dialog, const Form& model) {
+    dialog->setWindowTitle(text(model.Caption));
+    dialog->setFixedSize(model.ClientWidth, model.ClientHeight);
+    refreshers_.push_back([dialog, &model] {
+        if (!model.Visible && dialog->isVisible()) dialog->accept();
+    });
 }
 
 }  // namespace vexa

@@ -13,9 +13,11 @@
 #include "toolkit/controls.h"
 
 class QComboBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -35,6 +37,10 @@ public:
     QComboBox* combo(QWidget* parent, ComboBox& model, const char* name, int visibleRows);
     RadioGroupBox* radioGroup(QWidget* parent, RadioGroup& model, const char* name);
     QPushButton* button(QWidget* parent, Button& model, const char* name);
+    QPlainTextEdit* memo(QWidget* parent, const Memo& model, const char* name);
+    // A modal window: it closes as soon as its model is closed. The frame's
+    // close control and Escape are the view's to pass on (Form::userClose).
+    void modalWindow(QDialog* dialog, const Form& model);
 
     void refresh();
 

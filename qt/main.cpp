@@ -7,6 +7,7 @@
 
 #include "catalogue/data_load.h"
 #include "qt/design_window_view.h"
+#include "qt/modal_windows.h"
 #include "qt/qt_platform.h"
 #include "qt/skin.h"
 #include "windows/program.h"
@@ -25,6 +26,9 @@ int main(int argc, char** argv) {
         vexa::DesignWindowView window(program);
         platform.setDialogParent(&window);
         platform.setBeforeModal([&window] { window.refresh(); });
+        platform.setModalRunner([&program](vexa::Form& modal, QWidget* parent) {
+            vexa::runModalWindow(program, modal, parent);
+        });
         window.move(window.screen()->availableGeometry().center() - window.rect().center());
         window.show();
         program.showDesignWindow();

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "toolkit/controls.h"
+
 namespace vexa {
 namespace {
 
@@ -16,23 +18,28 @@ void QtPlatform::prepareModal() {
     if (beforeModal_) beforeModal_();
 }
 
+QWidget* QtPlatform::dialogParent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent_;
+}
+
 void QtPlatform::showError(const std::string& message) {
     prepareModal();
-    QMessageBox box(QMessageBox::Critical, "Błąd", text(message), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, "Błąd", text(message), QMessageBox::Ok, dialogParent());
     box.setObjectName("errorBox");
     box.exec();
 }
 
 void QtPlatform::showMessage(const std::string& message) {
     prepareModal();
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text(message), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text(message), QMessageBox::Ok, dialogParent());
     box.setObjectName("messageBox");
     box.exec();
 }
 
 bool QtPlatform::confirm(const std::string& question) {
     prepareModal();
-    QMessageBox box(QMessageBox::Question, kApplicationTitle, text(question), QMessageBox::NoButton, parent_);
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text(question), QMessageBox::NoButton, dialogParent());
     box.setObjectName("confirmationBox");
     QPushButton* yes = box.addButton("Tak", QMessageBox::YesRole);
     box.addButton("Nie", QMessageBox::NoRole);
@@ -42,13 +49,23 @@ bool QtPlatform::confirm(const std::string& question) {
 
 std::optional<std::string> QtPlatform::askSaveFileName(const SaveFileRequest& request) {
     prepareModal();
-    QFileDialog dialog(parent_, text(request.title));
+    QFileDialog dialog(dialogParent(), text(request.title));
     dialog.setObjectName("saveDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(text(request.filter));
+    // A bare extension, as the notebook asks for "txt", becomes a filter Qt reads.
+    QString filter = text(request.filter);
+    if (!filter.contains('(')) filter += " (*." + filter + ")";
+    dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(text(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
+}
+
+void QtPlatform::showModal(Form& window) {
+    prepareModal();
+    window.Visible = true;
+    if (runModal_) runModal_(window, dialogParent());
+    window.Visible = false;
 }
 
 void QtPlatform::terminate() {

@@ -1,7 +1,7 @@
 #pragma once
 
-// Platform services on the desktop: Qt's message boxes and file dialog, and
-// the end of the application.
+// Platform services on the desktop: Qt's message boxes and file dialog, the
+// program's modal windows, and the end of the application.
 
 #include <functional>
 
@@ -19,6 +19,7 @@ public:
     void showMessage(const std::string& text) override;
     bool confirm(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    void showModal(Form& window) override;
     void terminate() override;
 
     // Whether the program was asked to end, possibly before the event loop ran.
@@ -28,11 +29,16 @@ public:
     // state behind it.
     void setBeforeModal(std::function<void()> refresh) { beforeModal_ = std::move(refresh); }
     void setDialogParent(QWidget* parent) { parent_ = parent; }
+    // Builds and runs the view of a modal window (runModalWindow).
+    void setModalRunner(std::function<void(Form&, QWidget* parent)> run) { runModal_ = std::move(run); }
 
 private:
     void prepareModal();
+    // Boxes and windows open over the modal window that is open, if any.
+    QWidget* dialogParent() const;
 
     std::function<void()> beforeModal_;
+    std::function<void(Form&, QWidget*)> runModal_;
     QWidget* parent_ = nullptr;
     bool terminationRequested_ = false;
 };

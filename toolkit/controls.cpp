@@ -61,6 +61,15 @@ void Slider::setMax(int max) {
     setPosition(position_);
 }
 
+void Memo::Add(std::string_view text) {
+    for (;;) {
+        const auto lineBreak = text.find("\r\n");
+        Lines.emplace_back(text.substr(0, lineBreak));
+        if (lineBreak == std::string_view::npos) return;
+        text.remove_prefix(lineBreak + 2);
+    }
+}
+
 void Button::Click() {
     if (Enabled) run(OnClick);
 }

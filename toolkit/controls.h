@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vexa {
@@ -112,10 +113,23 @@ private:
     int position_ = 0;
 };
 
-struct Memo {
+class Memo {
+public:
     std::vector<std::string> Lines;
     bool Visible = true;
+    bool ReadOnly = false;
     Bounds bounds;
+
+    void Clear() { Lines.clear(); }
+    // Adds text as the control does: every CR LF in it starts a new line.
+    void Add(std::string_view text);
+    // Scrolls down by one page. How long a page is, the skin knows; the model
+    // counts the pages so that the skin can scroll them when it shows.
+    void scrollPageDown() { ++pagesScrolledDown_; }
+    int pagesScrolledDown() const { return pagesScrolledDown_; }
+
+private:
+    int pagesScrolledDown_ = 0;
 };
 
 class Button {
@@ -130,6 +144,20 @@ public:
     // Pressing the button, by the user or from code.
     void Click();
     void userClick() { Click(); }
+};
+
+// A window. How it is shown (normally or modally) is the platform's business;
+// while it is shown it is Visible. Close() ends the showing, and the frame's
+// close control (userClose) does the same, without any reaction of its own.
+class Form {
+public:
+    std::string Caption;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    bool Visible = false;
+
+    void Close() { Visible = false; }
+    void userClose() { Close(); }
 };
 
 }  // namespace vexa

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the program asks of the desktop: message boxes, dialogs and the end of
-// the program. The Qt skin implements it for real; tests and the batch
+// What the program asks of the desktop: message boxes, dialogs, modal
+// windows and the end of the program. The Qt skin implements it for real; tests and the batch
 // calculator use RecordingPlatform.
 
 #include <optional>
@@ -9,9 +9,11 @@
 
 namespace vexa {
 
+class Form;
+
 struct SaveFileRequest {
     std::string title;
-    std::string filter;            // for example "Pliki tekstowe (*.txt)"
+    std::string filter;            // for example "Pliki tekstowe (*.txt)", or a bare extension "txt"
     std::string defaultExtension;  // without the dot: "txt"
 };
 
@@ -27,6 +29,9 @@ public:
     virtual bool confirm(const std::string& text) = 0;
     // Save-file dialog; the chosen path as UTF-8, nothing when cancelled.
     virtual std::optional<std::string> askSaveFileName(const SaveFileRequest& request) = 0;
+    // Shows the window modally: the window is Visible meanwhile, and the call
+    // returns once it is closed (by its Close() or by the frame's control).
+    virtual void showModal(Form& window) = 0;
     // Asks the application to end once the current reaction has finished.
     virtual void terminate() = 0;
 };

@@ -1,5 +1,7 @@
 #include "recording_platform.h"
 
+#include "controls.h"
+
 namespace vexa {
 
 void RecordingPlatform::showError(const std::string& text) { events_.push_back({Kind::Error, text}); }
@@ -18,10 +20,22 @@ bool RecordingPlatform::confirm(const std::string& text) {
 
 std::optional<std::string> RecordingPlatform::askSaveFileName(const SaveFileRequest& request) {
     events_.push_back({Kind::SaveDialog, request.title});
+    lastSaveRequest_ = request;
     if (saveNames_.empty()) return std::nullopt;
     auto answer = std::move(saveNames_.front());
     saveNames_.pop_front();
     return answer;
+}
+
+void RecordingPlatform::showModal(Form& window) {
+    events_.push_back({Kind::ModalWindow, window.Caption});
+    window.Visible = true;
+    if (!modalActions_.empty()) {
+        const auto action = std::move(modalActions_.front());
+        modalActions_.pop_front();
+        action(window);
+    }
+    if (window.Visible) window.userClose();
 }
 
 void RecordingPlatform::terminate() { terminated_ = true; }

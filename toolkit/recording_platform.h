@@ -1,9 +1,11 @@
 #pragma once
 
-// Platform services without a desktop: every box is recorded, every question is
-// answered from a queue that the caller fills beforehand.
+// Platform services without a desktop: every box and window is recorded, every
+// question is answered from a queue that the caller fills beforehand, and what
+// the user does in a modal window is a queued action run while it is shown.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +16,7 @@ namespace vexa {
 
 class RecordingPlatform : public PlatformServices {
 public:
-    enum class Kind { Error, Message, Confirmation, SaveDialog };
+    enum class Kind { Error, Message, Confirmation, SaveDialog, ModalWindow };
     struct Event {
         Kind kind;
         std::string text;
@@ -25,16 +27,23 @@ public:
     void showMessage(const std::string& text) override;
     bool confirm(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    void showModal(Form& window) override;
     void terminate() override;
 
     // Answers for the next questions, used in order; an unexpected question
     // (empty queue) is answered No / Cancel.
     void queueConfirmation(bool answer) { confirmations_.push_back(answer); }
     void queueSaveFileName(std::optional<std::string> path) { saveNames_.push_back(std::move(path)); }
+    // What the user does in the next modal window while it is shown. A window
+    // still open afterwards, or one shown with no action queued, is closed by
+    // its frame's close control.
+    void queueModalAction(std::function<void(Form&)> action) { modalActions_.push_back(std::move(action)); }
 
     const std::vector<Event>& events() const { return events_; }
     std::vector<std::string> errors() const;
     std::vector<std::string> messages() const;
+    // The last request of a save dialog.
+    const SaveFileRequest& lastSaveRequest() const { return lastSaveRequest_; }
     bool terminated() const { return terminated_; }
     void clear();
 
@@ -42,6 +51,8 @@ private:
     std::vector<Event> events_;
     std::deque<bool> confirmations_;
     std::deque<std::optional<std::string>> saveNames_;
+    std::deque<std::function<void(Form&)>> modalActions_;
+    SaveFileRequest lastSaveRequest_;
     bool terminated_ = false;
 };
 

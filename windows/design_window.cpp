@@ -3,6 +3,7 @@
 #include "catalogue/data_load.h"
 #include "engine/engine_context.h"
 #include "windows/design_window_texts.h"
+#include "windows/notebook_texts.h"
 #include "windows/program.h"
 
 namespace vexa {
@@ -29,8 +30,9 @@ void TForm1::connectReactions() {
     RadioGroup4.OnClick = [this] { RadioGroup4Click(); };
     Button1.OnClick = [this] { Button1Click(); };
     Button2.OnClick = [this] { Button2Click(); };
-    // "Podgląd", "Zapis" and "Flow" get their reactions with the notebook and
-    // the parametric window.
+    Zapisz.OnClick = [this] { ZapiszClick(); };
+    Notatnik.OnClick = [this] { NotatnikClick(); };
+    // "Flow" gets its reaction with the parametric window.
 }
 
 void TForm1::FormCreate() {
@@ -39,7 +41,7 @@ void TForm1::FormCreate() {
     for (EditField* field : {&Bqwe, &Bimin, &Bnazod, &Bd, &Bnrkat, &Bkl, &Bk, &Bv, &Bi, &Bh, &Br})
         field->Clear();
     state.setWindowStartValues();
-    Bnazod.Text = design_texts::kSectionNamePrefix + std::to_string(state.odc_number);
+    Bnazod.Text = notebook_texts::defaultSectionName(state.odc_number);
     RadioGroup1.setItemIndex(0);
     ComboSDR.setItemIndex(0);
     ComboSDR.Visible = LabelSDR.Visible = false;
@@ -51,7 +53,7 @@ void TForm1::FormCreate() {
     Bwyp.Visible = false;
     Bws.Clear();
     Bwp.Clear();
-    Memo1.Lines = {design_texts::kNotebookHeading, std::string(72, '=')};
+    Memo1.Lines = notebook_texts::header();
 }
 
 void TForm1::FormShow() {

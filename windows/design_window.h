@@ -15,10 +15,12 @@
 // A skin copies the models into real widgets after every reaction.
 
 #include <string>
+#include <vector>
 
 #include "catalogue/list_fillers.h"
 #include "engine/engine_context.h"
 #include "toolkit/controls.h"
+#include "windows/notebook_record.h"
 
 namespace vexa {
 
@@ -100,6 +102,10 @@ public:
     // Calculation run ("Oblicz")
     void Button1Click();
 
+    // Notebook: "Zapis" saves the calculation shown, "Podgląd" opens the notebook.
+    void ZapiszClick();
+    void NotatnikClick();
+
     // Input reactions
     void Combo_TypChange();
     void ComboSredChange();
@@ -116,6 +122,8 @@ private:
     void layOut();
     void connectReactions();
     void showResults(int found, bool optimal);
+    std::vector<std::string> notebookEntry() const;
+    Fwyn notebookRecord() const;
     std::string optimalExplanation() const;
 
     Program& program_;

@@ -12,9 +12,4 @@ inline constexpr const char* kWindowCaption =
 inline constexpr const char* kOuterAndInnerDiameter = " Średnice rury    Dz/Dw  [mm/mm]   ";
 inline constexpr const char* kInnerDiameterOnly = " Średnica rury                  Dw [mm]   ";
 
-inline constexpr const char* kNotebookHeading =
-    "Ductora Polska S.A. - projektowanie sieci kanalizacji zewnętrznej";
-
-inline constexpr const char* kSectionNamePrefix = "Odcinek nr ";
-
 }  // namespace vexa::design_texts

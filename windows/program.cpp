@@ -2,6 +2,7 @@
 
 #include "windows/design_window.h"
 #include "windows/event_dispatch.h"
+#include "windows/notebook_window.h"
 
 namespace vexa {
 
@@ -22,12 +23,26 @@ void Program::createDesignWindow() {
     form1_->FormCreate();
 }
 
-void Program::showDesignWindow() { form1_->FormShow(); }
+void Program::showDesignWindow() {
+    form1_->FormShow();
+    form2_ = newNotebookWindow();
+}
 
 void Program::startWith(const Catalogue& loaded) {
     *catalogue_ = loaded;
     createDesignWindow();
     form1_->fillLists();
+    form2_ = newNotebookWindow();
+}
+
+std::unique_ptr<TForm2> Program::newNotebookWindow() {
+    return std::make_unique<TForm2>(NotebookParts{form1_->Memo1, form1_->Bnazod, state_, platform_});
+}
+
+void Program::showNotebookWindow() {
+    form2_ = newNotebookWindow();
+    form2_->FormCreate();
+    platform_.showModal(*form2_);
 }
 
 void Program::act(const std::function<void()>& action) { runUserAction(platform_, action); }

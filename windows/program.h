@@ -1,8 +1,8 @@
 #pragma once
 
 // The one object that owns everything the program shares: the platform
-// services it talks through, the catalogue, the design state and the
-// windows. Nothing is global, so every test starts from a fresh program.
+// services it talks through, the catalogue, the design state, the notebook
+// records and the windows. Nothing is global, so every test starts from a fresh program.
 
 #include <filesystem>
 #include <functional>
@@ -11,10 +11,12 @@
 #include "catalogue/catalogue.h"
 #include "engine/design_state.h"
 #include "toolkit/platform_services.h"
+#include "windows/notebook_record.h"
 
 namespace vexa {
 
 class TForm1;
+class TForm2;
 
 class Program {
 public:
@@ -26,11 +28,13 @@ public:
     Program& operator=(const Program&) = delete;
 
     // Creates the design window, runs its creation and show reactions (which
-    // read the catalogue and fill the lists). A broken catalogue throws; a
-    // missing one has asked the platform to end the program.
+    // read the catalogue and fill the lists), then creates the notebook
+    // window, hidden. A broken catalogue throws; a missing one has asked the
+    // platform to end the program.
     void start();
     // The same in two steps, so that a skin can show the window in between:
-    // creation (with its creation reaction), then the show reaction.
+    // creation (with its creation reaction), then the show reaction and the
+    // other window.
     void createDesignWindow();
     void showDesignWindow();
 
@@ -49,14 +53,28 @@ public:
     DesignState& state() { return state_; }
     const DesignState& state() const { return state_; }
 
+    // The notebook records, the results table's rows.
+    NotebookRecords& Tw() { return tw_; }
+    const NotebookRecords& Tw() const { return tw_; }
+
     TForm1& Form1() { return *form1_; }
+    // The notebook window of the last opening (hidden before the first).
+    TForm2& Form2() { return *form2_; }
+
+    // Builds the notebook window anew on the notebook as it stands and shows
+    // it modally; returns when it is closed.
+    void showNotebookWindow();
 
 private:
     PlatformServices& platform_;
     std::filesystem::path catalogueFile_;
     std::unique_ptr<Catalogue> catalogue_;  // large: kept off the stack
     DesignState state_;
+    NotebookRecords tw_;
     std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm2> form2_;
+
+    std::unique_ptr<TForm2> newNotebookWindow();
 };
 
 }  // namespace vexa

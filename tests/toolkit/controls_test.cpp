@@ -105,5 +105,12 @@ TEST(ButtonPress, RunsTheClickUnlessDisabled) {
     EXPECT_EQ(clicks, 2);
 }
 
+TEST(MultiLineText, AddedTextBreaksIntoLinesAtCrLfOnly) {
+    Memo memo;
+    memo.Add("Zadany spadek = 5\r\n");
+    memo.Add("a\rb\nc");
+    EXPECT_EQ(memo.Lines, (std::vector<std::string>{"Zadany spadek = 5", "", "a\rb\nc"}));
+}
+
 }  // namespace
 }  // namespace vexa

@@ -1,0 +1,66 @@
+#include "text_file.h"
+
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "cp1250.h"
+#include "errors.h"
+
+namespace vexa::text_file {
+namespace fs = std::filesystem;
+namespace {
+
+// A name in the target's folder that no file has yet, so that the final
+// rename stays within one file system and replaces nothing but the target.
+fs::path temporaryBeside(const fs::path& target) {
+    std::random_device seed;
+    std::mt19937 numbers(seed());
+    for (;;) {
+        fs::path candidate = target;
+        candidate += ".~" + std::to_string(numbers() % 1000000U) + ".tmp";
+        std::error_code ignored;
+        if (!fs::exists(candidate, ignored)) return candidate;
+    }
+}
+
+}  // namespace
+
+fs::path pathFromUtf8(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+void writeLines(const std::string& fileName, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += cp1250::encode(line) + "\r\n";
+    replaceFile(fileName, [&bytes](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+}
+
+void replaceFile(const std::string& fileName, const std::function<void(std::ostream&)>& write) {
+    const fs::path target = pathFromUtf8(fileName);
+    std::error_code error;
+    if (target.filename().empty() || fs::is_directory(target, error)) throw FileError(fileName);
+    const fs::path temporary = temporaryBeside(target);
+    const auto fail = [&] {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        throw FileError(fileName);
+    };
+
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) throw FileError(fileName);  // nothing was created
+        write(out);
+        out.flush();
+        if (!out) fail();
+        out.close();
+        if (out.fail()) fail();
+    }
+    // A file that is replaced keeps its permissions.
+    const fs::file_status existing = fs::status(target, error);
+    if (!error && fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);
+    fs::rename(temporary, target, error);
+    if (error) fail();
+}
+
+}  // namespace vexa::text_file
