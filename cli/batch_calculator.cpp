@@ -5,9 +5,39 @@
 
 #include "toolkit/recording_platform.h"
 #include "windows/design_window.h"
+#include "windows/notebook_texts.h"
+#include "windows/notebook_window.h"
 #include "windows/program.h"
 
 namespace vexa {
+
+// What a user's notebook keeps while the inputs change: the text, the records
+// and the counters. Empty until the first section has run.
+struct KeptNotebook {
+    std::optional<std::vector<std::string>> text;
+    NotebookRecords records;
+    DesignState counters;
+
+    void takeFrom(Program& program) {
+        text = program.Form1().Memo1.Lines;
+        records = program.Tw();
+        counters = program.state();
+    }
+    // Into a window just started: as the notebook window's "Powrót" left it.
+    void restoreInto(Program& program) const {
+        if (!text) return;
+        program.Form1().Memo1.Lines = *text;
+        program.Tw() = records;
+        DesignState& state = program.state();
+        state.twind = counters.twind;
+        state.mempusty = counters.mempusty;
+        state.odc_number = counters.odc_number;
+        state.podtyp = counters.podtyp;
+        state.styp = counters.styp;
+        program.Form1().Bnazod.Text = notebook_texts::defaultSectionName(state.odc_number);
+    }
+};
+
 namespace {
 
 std::string onOneLine(const std::string& shown) {
@@ -35,9 +65,10 @@ std::string notInTheGroup(const RadioGroup& group, int item) {
 // One section entered into a freshly started window.
 class SectionRun {
 public:
-    SectionRun(const Catalogue& loaded, const BatchSection& section)
-        : program_(platform_, {}), section_(section) {
+    SectionRun(const Catalogue& loaded, const BatchSection& section, KeptNotebook* notebook)
+        : program_(platform_, {}), section_(section), notebook_(notebook) {
         program_.startWith(loaded);
+        if (notebook_) notebook_->restoreInto(program_);
     }
 
     BatchResult run() {
@@ -74,7 +105,8 @@ public:
 
         platform_.clear();
         program_.act([&] {
-            f.Bnazod.userType(section_.name);
+            // An empty name leaves the default name the window shows.
+            if (!section_.name.empty()) f.Bnazod.userType(section_.name);
             f.Bqwe.userType(section_.flow);
             f.Bimin.userType(section_.slope);
             f.Bistart.userType(section_.slopeFrom);
@@ -88,10 +120,22 @@ public:
         result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text, f.Bi.Text,
                          f.Bh.Text, f.Br.Text,     f.Bv.Text,  f.Bws.Text, f.Bwp.Text};
         result.state = program_.state();
+        if (notebook_) saveInNotebook(result);
         return result;
     }
 
 private:
+    // "Zapis", and "Powrót" in the notebook window that opens.
+    void saveInNotebook(BatchResult& result) {
+        TForm1& f = program_.Form1();
+        result.nameShortened = !section_.name.empty() && f.Bnazod.Text != section_.name;
+        platform_.clear();
+        platform_.queueModalAction([this](Form&) { program_.act([this] { program_.Form2().Powrot.userClick(); }); });
+        program_.act([&] { f.Zapisz.userClick(); });
+        if (auto box = boxShown(platform_, true)) result.notebookRefusal = *box;
+        notebook_->takeFrom(program_);
+    }
+
     std::optional<std::string> pickRadio(RadioGroup& group, int item) {
         if (item < 0 || item >= static_cast<int>(group.Items.size())) return notInTheGroup(group, item);
         program_.act([&] { group.userSelect(item); });
@@ -108,14 +152,24 @@ private:
     RecordingPlatform platform_;
     Program program_;
     const BatchSection& section_;
+    KeptNotebook* notebook_;
 };
 
 }  // namespace
 
-BatchCalculator::BatchCalculator(const Catalogue& loaded) : loaded_(std::make_unique<Catalogue>(loaded)) {}
+BatchCalculator::BatchCalculator(const Catalogue& loaded, bool keepNotebook)
+    : loaded_(std::make_unique<Catalogue>(loaded)),
+      notebook_(keepNotebook ? std::make_unique<KeptNotebook>() : nullptr) {}
 
 BatchCalculator::~BatchCalculator() = default;
 
-BatchResult BatchCalculator::run(const BatchSection& section) { return SectionRun(*loaded_, section).run(); }
+BatchResult BatchCalculator::run(const BatchSection& section) {
+    return SectionRun(*loaded_, section, notebook_.get()).run();
+}
+
+std::vector<std::string> BatchCalculator::notebookText() const {
+    if (notebook_ && notebook_->text) return *notebook_->text;
+    return notebook_texts::header();  // as at start-up
+}
 
 }  // namespace vexa

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "cli/batch_section.h"
@@ -21,18 +23,31 @@ struct BatchResult {
     // The box the window would have shown instead, on one line.
     std::string message;
     DesignState state;  // as it stands after the run
+    // With the notebook kept: the box "Zapis" showed instead of saving the
+    // result, and whether the section name lost characters that code page
+    // 1250 cannot hold.
+    std::string notebookRefusal;
+    bool nameShortened = false;
 };
+
+struct KeptNotebook;
 
 class BatchCalculator {
 public:
-    // `loaded`: the catalogue as read and linked at start-up (copied).
-    explicit BatchCalculator(const Catalogue& loaded);
+    // `loaded`: the catalogue as read and linked at start-up (copied). With
+    // `keepNotebook` every result is saved with "Zapis" and the notebook is
+    // kept from section to section.
+    explicit BatchCalculator(const Catalogue& loaded, bool keepNotebook = false);
     ~BatchCalculator();
 
     BatchResult run(const BatchSection& section);
 
+    // The notebook text as the notebook window shows and saves it.
+    std::vector<std::string> notebookText() const;
+
 private:
     std::unique_ptr<Catalogue> loaded_;
+    std::unique_ptr<KeptNotebook> notebook_;  // none unless kept
 };
 
 }  // namespace vexa

@@ -13,6 +13,7 @@
 #include "toolkit/errors.h"
 #include "toolkit/recording_platform.h"
 #include "toolkit/text.h"
+#include "toolkit/text_file.h"
 
 namespace vexa {
 namespace {
@@ -71,8 +72,8 @@ std::string outputText(const BatchOptions& options, const std::string& text) {
 
 int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors) {
     const std::unique_ptr<Catalogue> catalogue = loadCatalogue(options, errors);
-    if (!catalogue) return kBatchCatalogueProblem;
-    BatchCalculator calculator(*catalogue);
+    if (!catalogue) return kBatchFileProblem;
+    BatchCalculator calculator(*catalogue, options.notebookFile.has_value());
     const char* lineEnd = options.cp1250 ? "\r\n" : "\n";
 
     output << outputText(options, headLine(options)) << lineEnd;
@@ -81,20 +82,33 @@ int runBatch(const BatchOptions& options, std::istream& input, std::ostream& out
     for (int number = 1; std::getline(input, raw); ++number) {
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         if (raw.empty()) continue;
+        const auto report = [&](const std::string& problem) {
+            errors << outputText(options, "vexa-calc: wiersz " + std::to_string(number) + ": " + problem) << '\n';
+        };
         try {
             const std::string line = options.cp1250 ? cp1250::decode(raw) : raw;
             text::toUtf32(line);  // the whole line must be valid UTF-8
             if (number == 1 && isHeadLine(line)) continue;
             const BatchSection section = parseSection(line);
-            output << outputText(options, resultLine(options, section.name, calculator.run(section))) << lineEnd;
+            const BatchResult result = calculator.run(section);
+            output << outputText(options, resultLine(options, section.name, result)) << lineEnd;
+            if (result.nameShortened)
+                report("w nazwie odcinka pominięto znaki spoza strony kodowej 1250: \"" + section.name + "\"");
+            if (!result.notebookRefusal.empty()) report(result.notebookRefusal);
         } catch (const MalformedLine& problem) {
-            errors << outputText(options, "vexa-calc: wiersz " + std::to_string(number) + ": " + problem.what())
-                   << '\n';
+            report(problem.what());
             status = kBatchMalformedLine;
         } catch (const EncodingError& problem) {
-            errors << outputText(options, "vexa-calc: wiersz " + std::to_string(number) + ": " + problem.what())
-                   << '\n';
+            report(problem.what());
             status = kBatchMalformedLine;
+        }
+    }
+    if (options.notebookFile) {
+        try {
+            text_file::writeLines(*options.notebookFile, calculator.notebookText());
+        } catch (const FileError& problem) {
+            errors << outputText(options, std::string("vexa-calc: ") + problem.what()) << '\n';
+            return kBatchFileProblem;
         }
     }
     return status;

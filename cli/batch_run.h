@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 namespace vexa {
@@ -13,11 +14,14 @@ struct BatchOptions {
     std::filesystem::path catalogue = "pipe_vexa.dat";
     bool cp1250 = false;     // input and output in code page 1250 instead of UTF-8
     bool withState = false;  // the exact design state after each result
+    // Every result saved with "Zapis"; the notebook is written here at the end (UTF-8 name).
+    std::optional<std::string> notebookFile;
 };
 
 inline constexpr int kBatchOk = 0;
 inline constexpr int kBatchMalformedLine = 1;
-inline constexpr int kBatchCatalogueProblem = 2;
+// The catalogue, the input file, an option, or the notebook file.
+inline constexpr int kBatchFileProblem = 2;
 
 int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors);
 

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [ZBIÓR]\n"
+    "Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR] [ZBIÓR]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
@@ -23,10 +23,14 @@ constexpr const char* kUsage =
     "  --katalog ZBIÓR  katalog rur zamiast \"pipe_vexa.dat\" w bieżącym katalogu\n"
     "  --cp1250         wejście i wyjście w stronie kodowej 1250 zamiast UTF-8\n"
     "  --stan           dopisuje dokładne wartości d, qm, hnd, vwy, tau, i, k, sdr\n"
+    "  --notatnik ZBIÓR każdy wynik zapisuje do notatnika (\"Zapis\", potem \"Powrót\"),\n"
+    "                   a na końcu zapisuje notatnik do ZBIORU tak jak \"Zapis notatnika\";\n"
+    "                   odcinek bez nazwy dostaje nazwę domyślną \"Odcinek nr N\",\n"
+    "                   odmowy zapisu (np. 21. wynik) trafiają na standardowe wyjście błędów\n"
     "  --help           wyświetla ten opis\n"
     "\n"
     "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz,\n"
-    "2 - problem z katalogiem, zbiorem wejściowym lub opcjami.\n";
+    "2 - problem z katalogiem, zbiorem wejściowym, zbiorem notatnika lub opcjami.\n";
 
 }  // namespace
 
@@ -44,11 +48,13 @@ int main(int argc, char** argv) {
             options.withState = true;
         } else if (argument == "--katalog" && n + 1 < argc) {
             options.catalogue = argv[++n];
+        } else if (argument == "--notatnik" && n + 1 < argc) {
+            options.notebookFile = argv[++n];
         } else if (!argument.starts_with("--") && inputFile.empty()) {
             inputFile = argument;
         } else {
             std::cerr << "vexa-calc: nieznana lub niepełna opcja \"" << argument << "\"\n\n" << kUsage;
-            return vexa::kBatchCatalogueProblem;
+            return vexa::kBatchFileProblem;
         }
     }
     if (inputFile.empty()) return vexa::runBatch(options, std::cin, std::cout, std::cerr);
@@ -56,7 +62,7 @@ int main(int argc, char** argv) {
     if (!input) {
         std::cerr << vexa::outputText(options, "vexa-calc: nie można odczytać zbioru \"" + inputFile + "\"")
                   << '\n';
-        return vexa::kBatchCatalogueProblem;
+        return vexa::kBatchFileProblem;
     }
     return vexa::runBatch(options, input, std::cout, std::cerr);
 }

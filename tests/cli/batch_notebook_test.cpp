@@ -1,0 +1,129 @@
+// vexa-calc --notatnik against the design window itself: the notebook file
+// of a batch must be the very bytes a user gets by entering the same sections
+// into one window, pressing "Zapis" and "Powrót" after each, and saving the
+// notebook with "Zapis notatnika".
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "cli/batch_section.h"
+#include "toolkit/recording_platform.h"
+#include "windows/design_window.h"
+#include "windows/notebook_window.h"
+#include "windows/program.h"
+
+namespace vexa {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+const fs::path kCatalogue = fs::path(VEXA_TEST_DATA_DIR) / "small_catalogue.dat";
+
+// Sections that all have a result; the last is the 21st.
+const std::vector<std::string> kSections = {
+    "Przykanalik ul. Łąkowa;1;;;2;0;5;5;0;;;3;",
+    "Kolektor deszczowy K-1;1;dowolna;;0;1;30;3;0;;;4;50",
+    "Kanał bytowy, duże opory;1;;;2;1;30;3;0;;;1;",
+    "Minimalizacja spadku;1;;;2;0;10;5;1;2;10;1;",
+    "Średnica zadana;1;160;;0;0;10;5;1;1.0;30;1;",
+    "PE-HD strukturalna;3;;;0;0;50;3",
+    "SDR cofnięty przez limit;6;710;17,0;0;0;150;2;0;;;0;",
+    "SDR zadany;6;630;17,0;0;0;150;2",
+    "PP-HM;7;;;0;0;20;5.0",
+    "Optymalna N;8;;;0;0;10;5",
+    "Optymalna T minimalizacja;9;;;2;0;40;5;1;2;10;1",
+    "Optymalna N z SDR;8;;;0;0;300;2",
+    ";1;;;0;0;12.5;5",  // no name: the default one
+    "Odcinek → 14;1;;;0;0;14;5",
+    "Nazwa dłuższa niż piętnaście znaków;2;;;1;0;15;5;0;;;2",
+    "Kolektor 16;1;;;2;1;16;5;0;;;4;60",
+    "Kolektor 17;1;;;0;0;17;5",
+    "Kolektor 18;1;;;0;0;18;5",
+    "Kolektor 19;1;;;0;0;19;5",
+    "Kolektor 20;1;;;0;0;20;5",
+    "Kolektor 21;1;;;0;0;21;5",
+};
+
+int item(const ComboBox& list, const std::string& text) {
+    return static_cast<int>(std::find(list.Items.begin(), list.Items.end(), text) - list.Items.begin());
+}
+
+// One window, every input set for each section as a user sets it.
+std::string notebookOfTheWindow(const fs::path& file) {
+    RecordingPlatform platform;
+    Program program(platform, kCatalogue);
+    program.start();
+    TForm1& f = program.Form1();
+    const auto act = [&](const std::function<void()>& action) { program.act(action); };
+    for (std::size_t n = 0; n < kSections.size(); ++n) {
+        const BatchSection s = parseSection(kSections[n]);
+        act([&] { f.RadioGroup1.userSelect(s.sewage); });
+        act([&] { f.RadioGroup4.userSelect(s.losses); });
+        act([&] { f.Combo_Typ.userSelect(s.type - 1); });
+        if (!s.diameter.empty() && s.diameter != "dowolna") act([&] { f.ComboSred.userSelect(item(f.ComboSred, s.diameter)); });
+        if (!s.sdr.empty()) act([&] { f.ComboSDR.userSelect(item(f.ComboSDR, s.sdr)); });
+        act([&] { f.RadioGroup3.userSelect(s.pipeCriterion); });
+        act([&] { f.RadioGroup2.userSelect(s.slopeCriterion); });
+        act([&] {
+            if (!s.name.empty()) f.Bnazod.userType(s.name);
+            f.Bqwe.userType(s.flow);
+            f.Bimin.userType(s.slope);
+            f.Bistart.userType(s.slopeFrom);
+            f.Bistop.userType(s.slopeTo);
+            f.Bwyp.userType(s.fillingLimit);
+        });
+        act([&] { f.Button1.userClick(); });
+        if (n < 20) platform.queueModalAction([&](Form&) { act([&] { program.Form2().Powrot.userClick(); }); });
+        act([&] { f.Zapisz.userClick(); });
+    }
+    EXPECT_EQ(platform.errors(), std::vector<std::string>{"Pojemność notatnika została wyczerpana ( 20 wyliczeń )"});
+    platform.queueModalAction([&](Form&) {
+        platform.queueSaveFileName(file.string());
+        act([&] { program.Form2().Zapisz.userClick(); });
+    });
+    act([&] { f.Notatnik.userClick(); });
+    return contents(file);
+}
+
+TEST(BatchNotebook, TwentyOneSectionsWriteTheNotebookTheWindowWritesAndReportTheRefusal) {
+    const fs::path scratch = fs::temp_directory_path() / "vexa-calc-notatnik";
+    fs::remove_all(scratch);
+    fs::create_directories(scratch);
+    std::string batch;
+    for (const auto& line : kSections) batch += line + "\n";
+    std::ofstream(scratch / "odcinki.csv", std::ios::binary) << batch;
+
+    const std::string command = "\"" VEXA_CALC "\" --katalog \"" + kCatalogue.string() + "\" --notatnik \"" +
+                                (scratch / "notatnik.txt").string() + "\" \"" + (scratch / "odcinki.csv").string() +
+                                "\" > \"" + (scratch / "out").string() + "\" 2> \"" + (scratch / "err").string() + "\"";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+    EXPECT_EQ(contents(scratch / "err"),
+              "vexa-calc: wiersz 14: w nazwie odcinka pominięto znaki spoza strony kodowej 1250: \"Odcinek → 14\"\n"
+              "vexa-calc: wiersz 21: Pojemność notatnika została wyczerpana ( 20 wyliczeń )\n");
+
+    const std::string fromBatch = contents(scratch / "notatnik.txt");
+    const std::string fromWindow = notebookOfTheWindow(scratch / "okno.txt");
+    const auto [differs, _] = std::mismatch(fromBatch.begin(), fromBatch.end(), fromWindow.begin(), fromWindow.end());
+    EXPECT_EQ(fromBatch.size(), fromWindow.size());
+    EXPECT_EQ(differs, fromBatch.end()) << "first difference at byte " << differs - fromBatch.begin();
+    EXPECT_EQ(std::count(fromBatch.begin(), fromBatch.end(), '\n'), 2 + 20 * 21);
+    EXPECT_NE(fromBatch.find("Odcinek projektowy \"Odcinek nr 13\"\r\n"), std::string::npos);
+    EXPECT_NE(fromBatch.find("Odcinek projektowy \"Odcinek  14\"\r\n"), std::string::npos);
+    fs::remove_all(scratch);
+}
+
+}  // namespace
+}  // namespace vexa
