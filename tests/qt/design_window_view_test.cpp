@@ -255,10 +255,7 @@ private slots:
 
 }  // namespace vexa
 
-int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    vexa::skin::apply(application);
+int runDesignWindowViewTests(int argc, char** argv) {
     vexa::DesignWindowViewTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,0 +1,167 @@
+// The notebook window on the offscreen platform: "Zapis" and "Podgląd" in
+// the real design window open the real notebook window, whose buttons are
+// clicked while it runs modally. Boxes and the save dialog are answered by
+// the scripted platform.
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QScopeGuard>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "qt/design_window_view.h"
+#include "qt/modal_windows.h"
+#include "qt/notebook_window_view.h"
+#include "qt/qt_platform.h"
+#include "toolkit/controls.h"
+#include "toolkit/recording_platform.h"
+#include "windows/program.h"
+
+namespace vexa {
+
+class NotebookWindowViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename Widget>
+    static Widget* child(QWidget* parent, const char* name) {
+        auto* widget = parent->findChild<Widget*>(name);
+        if (!widget) qFatal("no widget %s", name);
+        return widget;
+    }
+    void typeInto(const char* name, const QString& text) {
+        QLineEdit* edit = child<QLineEdit>(view.get(), name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void press(const char* button) { QTest::mouseClick(child<QPushButton>(view.get(), button), Qt::LeftButton); }
+
+    // Presses a design-window button that opens the notebook window, and
+    // runs `inWindow` in it while it is open. The window is closed by its
+    // frame if `inWindow` leaves it open.
+    void openNotebookWith(const char* button, const std::function<void(NotebookWindowView&)>& inWindow) {
+        platform->queueModalAction([this, inWindow](Form& window) {
+            QTimer::singleShot(0, [inWindow] {
+                auto* dialog = qobject_cast<NotebookWindowView*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                const auto closeAnyway = qScopeGuard([dialog] { dialog->close(); });
+                inWindow(*dialog);
+            });
+            runModalWindow(*program, window, view.get());
+        });
+        press(button);
+    }
+
+    std::unique_ptr<RecordingPlatform> platform;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<DesignWindowView> view;
+    std::filesystem::path file = std::filesystem::temp_directory_path() / "vexa-qt-notatnik.txt";
+
+private slots:
+    void init() {
+        platform = std::make_unique<RecordingPlatform>();
+        program = std::make_unique<Program>(*platform, QFINDTESTDATA("../data/small_catalogue.dat").toStdString());
+        program->createDesignWindow();
+        view = std::make_unique<DesignWindowView>(*program);
+        view->show();
+        program->showDesignWindow();
+        view->refresh();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        std::filesystem::remove(file);
+    }
+
+    void cleanup() {
+        view.reset();
+        program.reset();
+        platform.reset();
+        std::filesystem::remove(file);
+    }
+
+    void zapisOpensTheNotebookWhoseButtonsSaveAndReturn() {
+        typeInto("Bqwe", "10");
+        typeInto("Bimin", "5");
+        press("Button1");
+        bool opened = false;
+        openNotebookWith("Zapisz", [&](NotebookWindowView& window) {
+            opened = true;
+            QCOMPARE(window.windowTitle(), "Notatnik");
+            QCOMPARE(window.size(), QSize(547, 314));
+            const QPoint centre = window.screen()->availableGeometry().center();
+            QVERIFY((window.frameGeometry().center() - centre).manhattanLength() <= 6);
+            const struct {
+                const char* name;
+                QRect place;
+            } controls[] = {{"bmem", {16, 8, 385, 297}},      {"TabPrint", {424, 40, 113, 25}},
+                            {"TabSave", {424, 80, 113, 25}},  {"Wydruk", {424, 144, 113, 25}},
+                            {"Zapisz", {424, 184, 113, 25}}, {"Memzer", {424, 240, 113, 25}},
+                            {"Powrot", {424, 280, 113, 25}}};
+            for (const auto& control : controls) QCOMPARE(child<QWidget>(&window, control.name)->geometry(), control.place);
+            QVERIFY(!child<QWidget>(&window, "Memo1")->isVisible());
+            for (const char* printing : {"TabPrint", "TabSave", "Wydruk"})
+                QVERIFY(!child<QPushButton>(&window, printing)->isEnabled());
+            QCOMPARE(child<QPushButton>(&window, "Powrot")->toolTip(), "Powrót do panelu projektowego");
+
+            auto* notebook = child<QPlainTextEdit>(&window, "bmem");
+            QVERIFY(notebook->isReadOnly());
+            QCOMPARE(notebook->document()->blockCount(), 23);
+            QScrollBar* scroll = notebook->verticalScrollBar();
+            QVERIFY(scroll->maximum() > 0);
+            QCOMPARE(scroll->value(), scroll->maximum());
+
+            platform->queueSaveFileName(file.string());
+            QTest::mouseClick(child<QPushButton>(&window, "Zapisz"), Qt::LeftButton);
+            QVERIFY(std::filesystem::exists(file));
+            QTest::mouseClick(child<QPushButton>(&window, "Powrot"), Qt::LeftButton);
+            QVERIFY(!window.isVisible());
+        });
+        QVERIFY(opened);
+        std::ifstream saved(file, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
+        QCOMPARE(std::count(bytes.begin(), bytes.end(), '\n'), 23);
+        QCOMPARE(child<QLineEdit>(view.get(), "Bnazod")->text(), "Odcinek nr 2");
+
+        typeInto("Bnazod", "Kolektor B");
+        openNotebookWith("Notatnik", [&](NotebookWindowView& window) {
+            QCOMPARE(child<QPlainTextEdit>(&window, "bmem")->document()->blockCount(), 23);
+            window.close();  // the frame's close control
+        });
+        QCOMPARE(child<QLineEdit>(view.get(), "Bnazod")->text(), "Kolektor B");
+        QCOMPARE(platform->errors(), std::vector<std::string>{});
+    }
+
+    void notebookSaveDialogFiltersTextFiles() {
+        QtPlatform desktop;
+        QStringList filters;
+        QString suffix, title;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            filters = dialog->nameFilters();
+            suffix = dialog->defaultSuffix();
+            title = dialog->windowTitle();
+            dialog->reject();
+        });
+        QVERIFY(!desktop.askSaveFileName({"Zapis notatnika w zbiorze typu *.txt", "txt", "txt"}));
+        QCOMPARE(filters, QStringList{"txt (*.txt)"});
+        QCOMPARE(suffix, "txt");
+        QCOMPARE(title, "Zapis notatnika w zbiorze typu *.txt");
+    }
+};
+
+}  // namespace vexa
+
+int runNotebookWindowViewTests(int argc, char** argv) {
+    vexa::NotebookWindowViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "notebook_window_view_test.moc"
