@@ -1,7 +1,10 @@
 // vexa: the design window of the sewer pipe calculator.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 #include <exception>
 #include <filesystem>
 
@@ -16,6 +19,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(vexa::kApplicationTitle);
     vexa::skin::apply(application);
+    // Qt's own dialogs (the file dialog, the standard buttons) speak Polish
+    // too, where Qt's translations are installed.
+    QTranslator qtPolish;
+    if (qtPolish.load(QLocale(QLocale::Polish), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtPolish);
 
     vexa::QtPlatform platform;
     vexa::Program program(platform, vexa::dataFilePath(std::filesystem::current_path()));
