@@ -11,15 +11,14 @@
 #include <iterator>
 #include <string>
 
+#include "support/files.h"
+
 namespace vexa {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing_support::fileContents;
 
 fs::path data(const std::string& name) { return fs::path(VEXA_TEST_DATA_DIR) / name; }
 
@@ -31,49 +30,41 @@ struct CalcRun {
 
 class BatchEndToEnd : public testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        scratch = fs::temp_directory_path() / (std::string("vexa-calc-") + test->name());
-        fs::remove_all(scratch);
-        fs::create_directories(scratch);
-    }
-    void TearDown() override { fs::remove_all(scratch); }
-
     // Runs vexa-calc in the scratch directory; `input` is fed on standard input.
     CalcRun run(const std::string& arguments, const std::string& input = "") {
         const fs::path in = scratch / "stdin.txt", out = scratch / "stdout.txt", err = scratch / "stderr.txt";
         std::ofstream(in, std::ios::binary) << input;
-        const std::string command = "cd \"" + scratch.string() + "\" && \"" VEXA_CALC "\" " + arguments +
+        const std::string command = "cd \"" + scratch.path().string() + "\" && \"" VEXA_CALC "\" " + arguments +
                                     " < \"" + in.string() + "\" > \"" + out.string() + "\" 2> \"" +
                                     err.string() + "\"";
         const int raw = std::system(command.c_str());
         const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        return {status, contents(out), contents(err)};
+        return {status, fileContents(out), fileContents(err)};
     }
 
-    fs::path scratch;
+    testing_support::ScratchFolder scratch;
 };
 
 TEST_F(BatchEndToEnd, EveryColumnOnTheTestCatalogue) {
     const CalcRun result = run("--katalog \"" + data("small_catalogue.dat").string() + "\" \"" +
                            data("batch_small.csv").string() + "\"");
     EXPECT_EQ(result.status, 1);  // two malformed lines, the others computed
-    EXPECT_EQ(result.output, contents(data("batch_small.expected")));
-    EXPECT_EQ(result.errors, contents(data("batch_small.stderr")));
+    EXPECT_EQ(result.output, fileContents(data("batch_small.expected")));
+    EXPECT_EQ(result.errors, fileContents(data("batch_small.stderr")));
 }
 
 TEST_F(BatchEndToEnd, CodePage1250InAndOutWithCrLf) {
     const CalcRun result = run("--cp1250 --katalog \"" + data("small_catalogue.dat").string() + "\"",
-                           contents(data("batch_small_cp1250.csv")));
+                           fileContents(data("batch_small_cp1250.csv")));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output, contents(data("batch_small_cp1250.expected")));
+    EXPECT_EQ(result.output, fileContents(data("batch_small_cp1250.expected")));
 }
 
 TEST_F(BatchEndToEnd, TypicalDesignsOnTheBundledCatalogueInTheWorkingDirectory) {
     fs::copy_file(fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", scratch / "pipe_vexa.dat");
-    const CalcRun result = run("", contents(data("batch_bundled.csv")));
+    const CalcRun result = run("", fileContents(data("batch_bundled.csv")));
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output, contents(data("batch_bundled.expected")));
+    EXPECT_EQ(result.output, fileContents(data("batch_bundled.expected")));
     EXPECT_EQ(result.errors, "");
 }
 

@@ -14,6 +14,7 @@
 #include <iterator>
 
 #include "cli/batch_section.h"
+#include "support/files.h"
 #include "toolkit/recording_platform.h"
 #include "windows/design_window.h"
 #include "windows/notebook_window.h"
@@ -24,10 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing_support::fileContents;
 
 const fs::path kCatalogue = fs::path(VEXA_TEST_DATA_DIR) / "small_catalogue.dat";
 
@@ -94,13 +92,11 @@ std::string notebookOfTheWindow(const fs::path& file) {
         act([&] { program.Form2().Zapisz.userClick(); });
     });
     act([&] { f.Notatnik.userClick(); });
-    return contents(file);
+    return fileContents(file);
 }
 
 TEST(BatchNotebook, TwentyOneSectionsWriteTheNotebookTheWindowWritesAndReportTheRefusal) {
-    const fs::path scratch = fs::temp_directory_path() / "vexa-calc-notatnik";
-    fs::remove_all(scratch);
-    fs::create_directories(scratch);
+    const testing_support::ScratchFolder scratch;
     std::string batch;
     for (const auto& line : kSections) batch += line + "\n";
     std::ofstream(scratch / "odcinki.csv", std::ios::binary) << batch;
@@ -110,11 +106,11 @@ TEST(BatchNotebook, TwentyOneSectionsWriteTheNotebookTheWindowWritesAndReportThe
                                 "\" > \"" + (scratch / "out").string() + "\" 2> \"" + (scratch / "err").string() + "\"";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
-    EXPECT_EQ(contents(scratch / "err"),
+    EXPECT_EQ(fileContents(scratch / "err"),
               "vexa-calc: wiersz 14: w nazwie odcinka pominięto znaki spoza strony kodowej 1250: \"Odcinek → 14\"\n"
               "vexa-calc: wiersz 21: Pojemność notatnika została wyczerpana ( 20 wyliczeń )\n");
 
-    const std::string fromBatch = contents(scratch / "notatnik.txt");
+    const std::string fromBatch = fileContents(scratch / "notatnik.txt");
     const std::string fromWindow = notebookOfTheWindow(scratch / "okno.txt");
     const auto [differs, _] = std::mismatch(fromBatch.begin(), fromBatch.end(), fromWindow.begin(), fromWindow.end());
     EXPECT_EQ(fromBatch.size(), fromWindow.size());
@@ -122,7 +118,6 @@ TEST(BatchNotebook, TwentyOneSectionsWriteTheNotebookTheWindowWritesAndReportThe
     EXPECT_EQ(std::count(fromBatch.begin(), fromBatch.end(), '\n'), 2 + 20 * 21);
     EXPECT_NE(fromBatch.find("Odcinek projektowy \"Odcinek nr 13\"\r\n"), std::string::npos);
     EXPECT_NE(fromBatch.find("Odcinek projektowy \"Odcinek  14\"\r\n"), std::string::npos);
-    fs::remove_all(scratch);
 }
 
 }  // namespace

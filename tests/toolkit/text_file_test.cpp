@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/files.h"
 #include "toolkit/errors.h"
 
 namespace vexa {
@@ -13,33 +14,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string contents(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing_support::fileContents;
 
 class TextFile : public testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 (std::string("vexa-textfile-") + testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     std::size_t filesInFolder() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 
-    fs::path folder;
+    testing_support::ScratchFolder scratch;
+    const fs::path& folder = scratch.path();
 };
 
 TEST_F(TextFile, LinesAreCodePage1250EachEndedByCrLfAndReplaceAnExistingFile) {
     const std::string file = (folder / "notatnik ł.txt").string();
     std::ofstream(fs::path(file)) << "an older and longer notebook";
     text_file::writeLines(file, {"Spadek = 5 [‰]", "", "Żółw"});
-    EXPECT_EQ(contents(file), "Spadek = 5 [\x89]\r\n\r\n\xaf\xf3\xb3w\r\n");
+    EXPECT_EQ(fileContents(file), "Spadek = 5 [\x89]\r\n\r\n\xaf\xf3\xb3w\r\n");
     EXPECT_EQ(filesInFolder(), 1U);
 }
 
@@ -55,7 +46,7 @@ TEST_F(TextFile, WriteThatFailsHalfWayKeepsTheOldFileAndLeavesNothingBeside) {
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot create file " + file);
     }
-    EXPECT_EQ(contents(file), "old");
+    EXPECT_EQ(fileContents(file), "old");
     EXPECT_EQ(filesInFolder(), 1U);
 }
 

@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "design_window_fixture.h"
+#include "support/files.h"
 #include "windows/notebook_window.h"
 
 namespace vexa {
@@ -19,21 +20,11 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-std::string contents(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing_support::fileContents;
 
 class Notebook : public testing_support::DesignWindowFixture {
 protected:
-    void SetUp() override {
-        startWith(fs::path(VEXA_TEST_DATA_DIR) / "small_catalogue.dat");
-        scratch = fs::temp_directory_path() /
-                  (std::string("vexa-notebook-") + testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(scratch);
-        fs::create_directories(scratch);
-    }
-    void TearDown() override { fs::remove_all(scratch); }
+    void SetUp() override { startWith(fs::path(VEXA_TEST_DATA_DIR) / "small_catalogue.dat"); }
 
     TForm2& notebook() { return program().Form2(); }
     const Lines& text() { return form().Memo1.Lines; }
@@ -56,7 +47,7 @@ protected:
                              [](const auto& event) { return event.kind == RecordingPlatform::Kind::ModalWindow; });
     }
 
-    fs::path scratch;
+    testing_support::ScratchFolder scratch;
     static constexpr int kPeHd = 2, kOptimalN = 7;  // type positions in the small catalogue
 };
 
@@ -78,7 +69,7 @@ TEST_F(Notebook, OneSaveMakesTheHeaderAndAnEntryThatTheWindowSavesAsACodePage125
         EXPECT_FALSE(notebook().Visible);
     });
 
-    EXPECT_EQ(contents(file), contents(fs::path(VEXA_TEST_DATA_DIR) / "notebook_one_entry.txt"));
+    EXPECT_EQ(fileContents(file), fileContents(fs::path(VEXA_TEST_DATA_DIR) / "notebook_one_entry.txt"));
     EXPECT_EQ(text().size(), 23U);
     EXPECT_EQ(platform.lastSaveRequest().title, "Zapis notatnika w zbiorze typu *.txt");
     EXPECT_EQ(platform.lastSaveRequest().filter, "txt");
@@ -204,7 +195,7 @@ TEST_F(Notebook, FailedOrCancelledSaveLosesNothingAndKeepsTheWindowOpen) {
     EXPECT_EQ(platform.errors().size(), 2U);
     EXPECT_EQ(notebook().bmem.Lines, text());
     EXPECT_EQ(state().twind, 2);
-    EXPECT_EQ(std::distance(fs::directory_iterator(scratch), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(Notebook, EachPipeCriterionHasItsTextAndCode) {

@@ -1,0 +1,43 @@
+#pragma once
+
+// Files in tests: whole contents as bytes, and a fresh folder per test.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace vexa::testing_support {
+
+inline std::string fileContents(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// An empty folder named after the running test, removed with the object.
+class ScratchFolder {
+public:
+    ScratchFolder()
+        : path_(std::filesystem::temp_directory_path() /
+                (std::string("vexa-") + ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace vexa::testing_support
