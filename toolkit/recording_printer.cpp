@@ -66,23 +66,20 @@ void RecordingPrinter::textOut(int x, int y, const std::string& text) {
     calls_.push_back(std::move(made));
 }
 
-void RecordingPrinter::rectangle(int left, int top, int right, int bottom) {
-    Call made = call(Kind::Rectangle);
-    made.x1 = left;
-    made.y1 = top;
-    made.x2 = right;
-    made.y2 = bottom;
-    calls_.push_back(std::move(made));
-}
-
-void RecordingPrinter::line(int x1, int y1, int x2, int y2) {
-    Call made = call(Kind::Line);
+void RecordingPrinter::record(Kind kind, int x1, int y1, int x2, int y2) {
+    Call made = call(kind);
     made.x1 = x1;
     made.y1 = y1;
     made.x2 = x2;
     made.y2 = y2;
     calls_.push_back(std::move(made));
 }
+
+void RecordingPrinter::rectangle(int left, int top, int right, int bottom) {
+    record(Kind::Rectangle, left, top, right, bottom);
+}
+
+void RecordingPrinter::line(int x1, int y1, int x2, int y2) { record(Kind::Line, x1, y1, x2, y2); }
 
 std::vector<RecordingPrinter::Call> RecordingPrinter::texts() const {
     std::vector<Call> written;

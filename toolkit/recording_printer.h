@@ -72,6 +72,7 @@ public:
 
 private:
     Call call(Kind kind) const;
+    void record(Kind kind, int x1, int y1, int x2, int y2);
 
     PrinterGeometry portrait_;
     Orientation orientation_ = Orientation::Portrait;
