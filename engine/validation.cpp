@@ -5,10 +5,7 @@
 namespace vexa {
 namespace {
 
-void replaceFirstPoint(EditField& field) {
-    const auto point = field.Text.find('.');
-    if (point != std::string::npos) field.Text[point] = ',';
-}
+void replaceFirstPoint(EditField& field) { field.Text = withDecimalComma(field.Text); }
 
 }  // namespace
 

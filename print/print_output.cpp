@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "print/print_object.h"
 

@@ -202,6 +202,12 @@ extended parseNumber(std::string_view text) {
     return value;
 }
 
+std::string withDecimalComma(std::string text) {
+    const auto point = text.find('.');
+    if (point != std::string::npos) text[point] = ',';
+    return text;
+}
+
 std::string formatGeneral(extended x) {
     if (!std::isfinite(x)) return nonFinite(x);
     Decimal value = exactDecimal(x);

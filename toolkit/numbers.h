@@ -16,6 +16,10 @@ namespace vexa {
 // an extended number, throws ConversionError naming the text.
 extended parseNumber(std::string_view text);
 
+// The text with its first decimal point, if any, turned into the comma: how
+// typed numbers are read and how the notebook writes them.
+std::string withDecimalComma(std::string text);
+
 // General form: 15 significant digits, trailing zeros and comma dropped
 // ("0,25", "150,6", "160"). Plain for 0 and 1e-5 <= |x| < 1e15, otherwise
 // scientific with the shortest exponent ("1,5E20", "1E-6").

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/numbers.h"
 #include "toolkit/text.h"
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
@@ -12,14 +13,6 @@
 
 namespace vexa {
 namespace {
-
-// The typed flow and slope may still carry a decimal point; the notebook
-// writes every number with the comma.
-std::string withDecimalComma(std::string text) {
-    const auto point = text.find('.');
-    if (point != std::string::npos) text[point] = ',';
-    return text;
-}
 
 struct PipeCriterion {
     const char* text;  // follows "Kryterium doboru: "
