@@ -10,6 +10,7 @@
 #include "catalogue/data_load.h"
 #include "cli/batch_calculator.h"
 #include "toolkit/cp1250.h"
+#include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
 #include "toolkit/recording_platform.h"
 #include "toolkit/text.h"
@@ -32,7 +33,7 @@ std::string headLine(const BatchOptions& options) {
 }
 
 std::string resultLine(const BatchOptions& options, const std::string& name, const BatchResult& result) {
-    std::string line = name;
+    std::string line = delimited::quoted(name);
     if (!result.computed) return line + ";!;" + result.message;
     for (const auto& field : result.fields) line += ";" + field;
     if (options.withState) {

@@ -3,19 +3,10 @@
 #include <charconv>
 #include <vector>
 
+#include "toolkit/delimited_fields.h"
+
 namespace vexa {
 namespace {
-
-std::vector<std::string> splitFields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find(';', start);
-        fields.push_back(line.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos) return fields;
-        start = end + 1;
-    }
-}
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
@@ -36,7 +27,7 @@ int itemNumber(const std::string& field, const char* column) {
 }  // namespace
 
 BatchSection parseSection(const std::string& line) {
-    std::vector<std::string> fields = splitFields(line);
+    std::vector<std::string> fields = delimited::split(line);
     if (static_cast<int>(fields.size()) > kBatchFields)
         throw MalformedLine("wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " +
                             std::to_string(kBatchFields));

@@ -3,8 +3,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
+#include "qt/paint_device_printer.h"
 #include "toolkit/controls.h"
 
 namespace vexa {
@@ -13,6 +17,9 @@ namespace {
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::prepareModal() {
     if (beforeModal_) beforeModal_();
@@ -59,6 +66,22 @@ std::optional<std::string> QtPlatform::askSaveFileName(const SaveFileRequest& re
     dialog.setDefaultSuffix(text(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front().toStdString();
+}
+
+Printer* QtPlatform::choosePrinter() {
+    prepareModal();
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+    }
+    QPrintDialog dialog(printer_.get(), dialogParent());
+    dialog.setObjectName("printDialog");
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    const QString file = printer_->outputFileName();
+    chosen_ = std::make_unique<PaintDevicePrinter>(
+        *printer_, PaintDevicePrinter::Target{(file.isEmpty() ? printer_->printerName() : file).toStdString(),
+                                              !file.isEmpty()});
+    return chosen_.get();
 }
 
 void QtPlatform::showModal(Form& window) {

@@ -1,24 +1,32 @@
 #pragma once
 
-// Platform services on the desktop: Qt's message boxes and file dialog, the
+// Platform services on the desktop: Qt's message boxes, file and print dialogs, the
 // program's modal windows, and the end of the application.
 
 #include <functional>
+#include <memory>
 
 #include "toolkit/platform_services.h"
 
+class QPrinter;
 class QWidget;
 
 namespace vexa {
 
 inline constexpr const char* kApplicationTitle = "Vexa_V2.06";
 
+class PaintDevicePrinter;
+
 class QtPlatform : public PlatformServices {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
+
     void showError(const std::string& text) override;
     void showMessage(const std::string& text) override;
     bool confirm(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    Printer* choosePrinter() override;
     void showModal(Form& window) override;
     void terminate() override;
 
@@ -40,6 +48,10 @@ private:
     std::function<void()> beforeModal_;
     std::function<void(Form&, QWidget*)> runModal_;
     QWidget* parent_ = nullptr;
+    // The printer the print dialog sets up; it keeps the user's choices from
+    // one printout to the next.
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PaintDevicePrinter> chosen_;
     bool terminationRequested_ = false;
 };
 

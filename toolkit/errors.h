@@ -19,6 +19,13 @@ public:
         : std::runtime_error("Cannot create file " + fileName) {}
 };
 
+// A printer that refused the job. Shown in the standard error box; the action ends.
+class PrintError : public std::runtime_error {
+public:
+    explicit PrintError(const std::string& printerName)
+        : std::runtime_error("Nie można drukować na drukarce \"" + printerName + "\"") {}
+};
+
 // Text that code page 1250 cannot hold, or that is not valid UTF-8.
 class EncodingError : public std::runtime_error {
 public:

@@ -10,6 +10,7 @@
 namespace vexa {
 
 class Form;
+class Printer;
 
 struct SaveFileRequest {
     std::string title;
@@ -29,6 +30,9 @@ public:
     virtual bool confirm(const std::string& text) = 0;
     // Save-file dialog; the chosen path as UTF-8, nothing when cancelled.
     virtual std::optional<std::string> askSaveFileName(const SaveFileRequest& request) = 0;
+    // The print dialog: the printer the user chose, set up as the user left
+    // it and owned by the platform, or nothing when cancelled.
+    virtual Printer* choosePrinter() = 0;
     // Shows the window modally: the window is Visible meanwhile, and the call
     // returns once it is closed (by its Close() or by the frame's control).
     virtual void showModal(Form& window) = 0;

@@ -27,6 +27,14 @@ std::optional<std::string> RecordingPlatform::askSaveFileName(const SaveFileRequ
     return answer;
 }
 
+Printer* RecordingPlatform::choosePrinter() {
+    events_.push_back({Kind::PrintDialog, {}});
+    if (printDialogs_.empty()) return nullptr;
+    const bool print = printDialogs_.front();
+    printDialogs_.pop_front();
+    return print ? &printer_ : nullptr;
+}
+
 void RecordingPlatform::showModal(Form& window) {
     events_.push_back({Kind::ModalWindow, window.Caption});
     window.Visible = true;

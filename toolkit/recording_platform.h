@@ -11,12 +11,13 @@
 #include <vector>
 
 #include "platform_services.h"
+#include "recording_printer.h"
 
 namespace vexa {
 
 class RecordingPlatform : public PlatformServices {
 public:
-    enum class Kind { Error, Message, Confirmation, SaveDialog, ModalWindow };
+    enum class Kind { Error, Message, Confirmation, SaveDialog, PrintDialog, ModalWindow };
     struct Event {
         Kind kind;
         std::string text;
@@ -27,6 +28,7 @@ public:
     void showMessage(const std::string& text) override;
     bool confirm(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    Printer* choosePrinter() override;
     void showModal(Form& window) override;
     void terminate() override;
 
@@ -34,6 +36,8 @@ public:
     // (empty queue) is answered No / Cancel.
     void queueConfirmation(bool answer) { confirmations_.push_back(answer); }
     void queueSaveFileName(std::optional<std::string> path) { saveNames_.push_back(std::move(path)); }
+    // Whether the next print dialog is answered "Drukuj" (true) or cancelled.
+    void queuePrintDialog(bool print) { printDialogs_.push_back(print); }
     // What the user does in the next modal window while it is shown. A window
     // still open afterwards, or one shown with no action queued, is closed by
     // its frame's close control.
@@ -44,6 +48,8 @@ public:
     std::vector<std::string> messages() const;
     // The last request of a save dialog.
     const SaveFileRequest& lastSaveRequest() const { return lastSaveRequest_; }
+    // Where everything printed went.
+    const RecordingPrinter& printer() const { return printer_; }
     bool terminated() const { return terminated_; }
     void clear();
 
@@ -51,7 +57,9 @@ private:
     std::vector<Event> events_;
     std::deque<bool> confirmations_;
     std::deque<std::optional<std::string>> saveNames_;
+    std::deque<bool> printDialogs_;
     std::deque<std::function<void(Form&)>> modalActions_;
+    RecordingPrinter printer_;
     SaveFileRequest lastSaveRequest_;
     bool terminated_ = false;
 };

@@ -50,7 +50,7 @@ PixelSize RecordingPrinter::physicalPageSize() const { return turned(portrait_.p
 PixelSize RecordingPrinter::printableSize() const { return turned(portrait_.printableSize, orientation_); }
 
 TextMetrics RecordingPrinter::textMetrics() const {
-    const int height = fontSize_ * portrait_.pixelsPerInch / 72;
+    const int height = fontSize_ * portrait_.pixelsPerInch * portrait_.fontHeightPercent / 7200;
     return {height, height / 8};
 }
 

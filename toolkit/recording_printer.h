@@ -3,8 +3,9 @@
 // A printer without paper: it keeps every drawing call with the page it was
 // made on, so that tests can check positions to the pixel. Its geometry is
 // set by the test; its fonts have simple metrics that tests can work out:
-// a text height of size × resolution / 72 pixels, an external leading of an
-// eighth of that, and characters half the text height wide.
+// a text height of size × resolution / 72 pixels (times a percentage the test
+// may set), an external leading of an eighth of that, and characters half the
+// text height wide.
 
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ struct PrinterGeometry {
     PixelPoint printingOffset{100, 100};
     PixelSize physicalSize{5100, 6600};  // portrait: US letter at 600 dpi
     PixelSize printableSize{4900, 6400};
+    int fontHeightPercent = 100;
 };
 
 class RecordingPrinter : public Printer {

@@ -11,6 +11,8 @@ void runUserAction(PlatformServices& platform, const std::function<void()>& acti
         platform.showError(error.what());
     } catch (const FileError& error) {
         platform.showError(error.what());
+    } catch (const PrintError& error) {
+        platform.showError(error.what());
     }
 }
 

@@ -1,13 +1,18 @@
 #include "windows/notebook_window.h"
 
 #include "toolkit/text_file.h"
+#include "windows/notebook_printout.h"
 #include "windows/notebook_texts.h"
+#include "windows/results_table.h"
 
 namespace vexa {
 
 TForm2::TForm2(NotebookParts parts) : parts_(parts) {
     layOut();
     Powrot.OnClick = [this] { PowrotClick(); };
+    TabPrint.OnClick = [this] { TabPrintClick(); };
+    TabSave.OnClick = [this] { TabSaveClick(); };
+    Wydruk.OnClick = [this] { WydrukClick(); };
     Zapisz.OnClick = [this] { ZapiszClick(); };
     Memzer.OnClick = [this] { MemzerClick(); };
 }
@@ -36,10 +41,6 @@ void TForm2::layOut() {
     Powrot.bounds = {424, 280, 113, 25};
     Powrot.Caption = "Powrót";
     Powrot.Hint = "Powrót do panelu projektowego";
-
-    // The printouts and the table export are not built yet: their buttons
-    // stand in the window but cannot be pressed.
-    for (Button* printing : {&TabPrint, &TabSave, &Wydruk}) printing->Enabled = false;
 }
 
 void TForm2::FormCreate() {
@@ -51,6 +52,25 @@ void TForm2::FormCreate() {
 void TForm2::PowrotClick() {
     parts_.sectionName.Text = notebook_texts::defaultSectionName(parts_.state.odc_number);
     Close();
+}
+
+void TForm2::TabPrintClick() {
+    Printer* printer = parts_.platform.choosePrinter();
+    if (!printer) return;
+    printResultsTable(*printer, parts_.records, parts_.state.twind - 1);
+}
+
+void TForm2::TabSaveClick() {
+    const auto file = parts_.platform.askSaveFileName({"Zapis tabeli wynikowej w formacie *.csv", "csv", "csv"});
+    if (!file) return;
+    Memo1.Lines = resultsTableLines(parts_.records, parts_.state.twind - 1);
+    text_file::writeLines(*file, Memo1.Lines);
+}
+
+void TForm2::WydrukClick() {
+    Printer* printer = parts_.platform.choosePrinter();
+    if (!printer) return;
+    printNotebook(*printer, bmem.Lines);
 }
 
 void TForm2::ZapiszClick() {

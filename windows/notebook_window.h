@@ -5,12 +5,15 @@
 // text that it shows, saves and prints:
 //
 //   design window's notebook text ──copy──> bmem ──> "Zapis notatnika" (file)
+//   Tw ──> "Wydruk tabeli" (printer), "Zapis tabeli" (file)
+//   bmem ──> "Wydruk notatnika" (printer)
 //   "Kasowanie" ──> empties both, resets the counters and the section name
 //   "Powrót"    ──> the next default section name into the design window
 
 #include "engine/design_state.h"
 #include "toolkit/controls.h"
 #include "toolkit/platform_services.h"
+#include "windows/notebook_record.h"
 
 namespace vexa {
 
@@ -18,6 +21,7 @@ namespace vexa {
 struct NotebookParts {
     Memo& notebookText;      // the design window's hidden notebook text
     EditField& sectionName;  // the design window's section name field
+    const NotebookRecords& records;  // the saved results, 1 .. twind - 1
     DesignState& state;      // the counters twind, mempusty, odc_number
     PlatformServices& platform;
 };
@@ -41,6 +45,9 @@ public:
     void FormCreate();
 
     void PowrotClick();
+    void TabPrintClick();
+    void TabSaveClick();
+    void WydrukClick();
     void ZapiszClick();
     void MemzerClick();
 

@@ -36,7 +36,7 @@ void Program::startWith(const Catalogue& loaded) {
 }
 
 std::unique_ptr<TForm2> Program::newNotebookWindow() {
-    return std::make_unique<TForm2>(NotebookParts{form1_->Memo1, form1_->Bnazod, state_, platform_});
+    return std::make_unique<TForm2>(NotebookParts{form1_->Memo1, form1_->Bnazod, tw_, state_, platform_});
 }
 
 void Program::showNotebookWindow() {

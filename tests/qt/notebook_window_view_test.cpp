@@ -106,8 +106,9 @@ private slots:
                             {"Powrot", {424, 280, 113, 25}}};
             for (const auto& control : controls) QCOMPARE(child<QWidget>(&window, control.name)->geometry(), control.place);
             QVERIFY(!child<QWidget>(&window, "Memo1")->isVisible());
-            for (const char* printing : {"TabPrint", "TabSave", "Wydruk"})
-                QVERIFY(!child<QPushButton>(&window, printing)->isEnabled());
+            platform->queuePrintDialog(true);
+            QTest::mouseClick(child<QPushButton>(&window, "TabPrint"), Qt::LeftButton);
+            QCOMPARE(platform->printer().texts().at(1).text, "Podstawowe wyniki obliczeń");
             QCOMPARE(child<QPushButton>(&window, "Powrot")->toolTip(), "Powrót do panelu projektowego");
 
             auto* notebook = child<QPlainTextEdit>(&window, "bmem");

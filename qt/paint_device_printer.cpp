@@ -1,0 +1,108 @@
+#include "qt/paint_device_printer.h"
+
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPen>
+
+#include "toolkit/errors.h"
+
+namespace vexa {
+
+QString printerFontFamily(const std::string& name) {
+    const QString family = QString::fromStdString(name);
+    if (family.compare("Arial", Qt::CaseInsensitive) == 0 || family.compare("Arial CE", Qt::CaseInsensitive) == 0)
+        return "Liberation Sans";
+    return family;
+}
+
+PaintDevicePrinter::PaintDevicePrinter(QPagedPaintDevice& device, Target target)
+    : device_(device), target_(std::move(target)) {}
+
+void PaintDevicePrinter::fail() const {
+    if (target_.isFile) throw FileError(target_.name);
+    throw PrintError(target_.name);
+}
+
+void PaintDevicePrinter::setOrientation(Orientation orientation) {
+    device_.setPageOrientation(orientation == Orientation::Portrait ? QPageLayout::Portrait
+                                                                    : QPageLayout::Landscape);
+}
+
+void PaintDevicePrinter::beginDocument() {
+    if (!painter_.begin(&device_)) fail();
+    page_ = 1;
+}
+
+void PaintDevicePrinter::endDocument() {
+    const bool written = painter_.end();
+    documentEnded(written);
+    if (!written) fail();
+}
+
+void PaintDevicePrinter::abortDocument() {
+    if (painter_.isActive()) painter_.end();
+    documentEnded(false);
+}
+
+void PaintDevicePrinter::newPage() {
+    device_.newPage();
+    ++page_;
+}
+
+int PaintDevicePrinter::pixelsPerInchHorizontal() const { return device_.logicalDpiX(); }
+
+int PaintDevicePrinter::pixelsPerInchVertical() const { return device_.logicalDpiY(); }
+
+PixelPoint PaintDevicePrinter::printingOffset() const {
+    const QRect paint = device_.pageLayout().paintRectPixels(device_.logicalDpiX());
+    return {paint.left(), paint.top()};
+}
+
+PixelSize PaintDevicePrinter::physicalPageSize() const {
+    const QRect sheet = device_.pageLayout().fullRectPixels(device_.logicalDpiX());
+    return {sheet.width(), sheet.height()};
+}
+
+PixelSize PaintDevicePrinter::printableSize() const {
+    const QRect paint = device_.pageLayout().paintRectPixels(device_.logicalDpiX());
+    return {paint.width(), paint.height()};
+}
+
+QFont PaintDevicePrinter::font() const {
+    QFont font(printerFontFamily(fontName_));
+    font.setPointSize(fontSize_ > 0 ? fontSize_ : 1);
+    font.setBold(fontStyle_.bold);
+    font.setItalic(fontStyle_.italic);
+    font.setUnderline(fontStyle_.underline);
+    font.setStrikeOut(fontStyle_.strikeOut);
+    return font;
+}
+
+TextMetrics PaintDevicePrinter::textMetrics() const {
+    const QFontMetrics metrics(font(), &device_);
+    return {metrics.height(), std::max(0, metrics.leading())};
+}
+
+int PaintDevicePrinter::textWidth(const std::string& text) const {
+    return QFontMetrics(font(), &device_).horizontalAdvance(QString::fromStdString(text));
+}
+
+void PaintDevicePrinter::textOut(int x, int y, const std::string& text) {
+    const QFont current = font();
+    painter_.setFont(current);
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPoint(x, y + QFontMetrics(current, &device_).ascent()), QString::fromStdString(text));
+}
+
+void PaintDevicePrinter::rectangle(int left, int top, int right, int bottom) {
+    painter_.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter_.setBrush(QColor(fillGrey_, fillGrey_, fillGrey_));
+    painter_.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+void PaintDevicePrinter::line(int x1, int y1, int x2, int y2) {
+    painter_.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::RoundCap));
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+}  // namespace vexa

@@ -1,0 +1,80 @@
+#pragma once
+
+// The printer interface on a Qt paged paint device: a QPrinter chosen in the
+// print dialog, or a QPdfWriter. Painting starts at the top-left corner of
+// the device's printable area (its page layout's paint rectangle), in device
+// pixels. "Arial" and "ARIAL CE" are drawn in Liberation Sans, which has
+// Arial's metrics and the Polish letters.
+
+#include <QFont>
+#include <QPainter>
+#include <string>
+
+#include "toolkit/printer.h"
+
+class QPagedPaintDevice;
+
+namespace vexa {
+
+class PaintDevicePrinter : public Printer {
+public:
+    // Where the pages go, named in the error a failed job throws: FileError
+    // for a file, PrintError for a printer.
+    struct Target {
+        std::string name;
+        bool isFile = false;
+    };
+    PaintDevicePrinter(QPagedPaintDevice& device, Target target);
+
+    void setOrientation(Orientation orientation) override;
+    void beginDocument() override;
+    void endDocument() override;
+    void abortDocument() override;
+    void newPage() override;
+    int pageNumber() const override { return page_; }
+
+    int pixelsPerInchHorizontal() const override;
+    int pixelsPerInchVertical() const override;
+    PixelPoint printingOffset() const override;
+    PixelSize physicalPageSize() const override;
+    PixelSize printableSize() const override;
+
+    void setFontName(const std::string& name) override { fontName_ = name; }
+    void setFontSize(int points) override { fontSize_ = points; }
+    void setFontStyle(FontStyle style) override { fontStyle_ = style; }
+    std::string fontName() const override { return fontName_; }
+    int fontSize() const override { return fontSize_; }
+    FontStyle fontStyle() const override { return fontStyle_; }
+    TextMetrics textMetrics() const override;
+    int textWidth(const std::string& text) const override;
+
+    void textOut(int x, int y, const std::string& text) override;
+    void setPenWidth(int pixels) override { penWidth_ = pixels; }
+    int penWidth() const override { return penWidth_; }
+    void setFillGrey(int level) override { fillGrey_ = level; }
+    void rectangle(int left, int top, int right, int bottom) override;
+    void line(int x1, int y1, int x2, int y2) override;
+
+protected:
+    [[noreturn]] void fail() const;
+    // Called once the painter has ended, for a finished and an aborted job.
+    virtual void documentEnded(bool finished) { (void)finished; }
+
+private:
+    QFont font() const;
+
+    QPagedPaintDevice& device_;
+    Target target_;
+    QPainter painter_;
+    int page_ = 0;
+    std::string fontName_ = "Arial";
+    int fontSize_ = 10;
+    FontStyle fontStyle_;
+    int penWidth_ = 1;
+    int fillGrey_ = 255;
+};
+
+// The font family that stands for `name` on this system.
+QString printerFontFamily(const std::string& name);
+
+}  // namespace vexa

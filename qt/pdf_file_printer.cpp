@@ -1,0 +1,32 @@
+#include "qt/pdf_file_printer.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <ostream>
+
+#include "toolkit/text_file.h"
+
+namespace vexa {
+
+PdfFilePrinter::PdfFilePrinter(const std::string& fileName)
+    : PaintDevicePrinter(writer, {fileName, true}), fileName_(fileName) {
+    writer.setResolution(600);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(1.0 / 6, 1.0 / 6, 1.0 / 6, 1.0 / 6), QPageLayout::Inch));
+    writer.setCreator("Vexa");
+}
+
+void PdfFilePrinter::beginDocument() {
+    bytes.setData({});
+    if (!bytes.open(QIODevice::WriteOnly)) fail();
+    PaintDevicePrinter::beginDocument();
+}
+
+void PdfFilePrinter::documentEnded(bool finished) {
+    bytes.close();
+    if (!finished) return;
+    const QByteArray& pdf = bytes.data();
+    text_file::replaceFile(fileName_, [&pdf](std::ostream& out) { out.write(pdf.constData(), pdf.size()); });
+}
+
+}  // namespace vexa

@@ -1,0 +1,36 @@
+#pragma once
+
+// A PDF file as a printer: A4 at 600 dpi with a sixth of an inch that cannot
+// be printed on all round, like an office laser printer. The pages are kept
+// in memory and the file is replaced only once the job has ended, so a failed
+// job leaves an existing file as it was.
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+#include "qt/paint_device_printer.h"
+
+namespace vexa {
+
+namespace pdf_detail {
+// Built before the printer that paints on it.
+struct PdfPages {
+    QBuffer bytes;
+    QPdfWriter writer{&bytes};
+};
+}  // namespace pdf_detail
+
+class PdfFilePrinter : private pdf_detail::PdfPages, public PaintDevicePrinter {
+public:
+    // `fileName` in UTF-8. Needs a QGuiApplication.
+    explicit PdfFilePrinter(const std::string& fileName);
+
+    void beginDocument() override;
+
+private:
+    void documentEnded(bool finished) override;
+
+    std::string fileName_;
+};
+
+}  // namespace vexa

@@ -1,0 +1,27 @@
+#pragma once
+
+// Lines of fields separated by ";", as spreadsheet programs read them: a
+// field that holds ";" or begins with a double quote is written between
+// double quotes with every inner quote doubled; every other field is written
+// as it stands, so plain lines keep their bytes.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vexa::delimited {
+
+inline constexpr char kSeparator = ';';
+
+// The field as it goes into a line.
+std::string quoted(std::string_view field);
+
+// The fields joined by the separator, each quoted where it needs it.
+std::string joined(const std::vector<std::string>& fields);
+
+// The fields of a line. A field that begins with a double quote runs to its
+// closing quote ("" stands for one quote inside) and on to the next
+// separator; an unclosed one runs to the end of the line.
+std::vector<std::string> split(std::string_view line);
+
+}  // namespace vexa::delimited
