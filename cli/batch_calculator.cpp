@@ -172,4 +172,11 @@ std::vector<std::string> BatchCalculator::notebookText() const {
     return notebook_texts::header();  // as at start-up
 }
 
+const NotebookRecords& BatchCalculator::records() const {
+    static const NotebookRecords none;
+    return notebook_ ? notebook_->records : none;
+}
+
+int BatchCalculator::savedResults() const { return notebook_ && notebook_->text ? notebook_->counters.twind - 1 : 0; }
+
 }  // namespace vexa

@@ -13,6 +13,7 @@
 #include "catalogue/catalogue.h"
 #include "cli/batch_section.h"
 #include "engine/design_state.h"
+#include "windows/notebook_record.h"
 
 namespace vexa {
 
@@ -44,6 +45,9 @@ public:
 
     // The notebook text as the notebook window shows and saves it.
     std::vector<std::string> notebookText() const;
+    // The results table: records 1 .. savedResults() of records().
+    const NotebookRecords& records() const;
+    int savedResults() const;
 
 private:
     std::unique_ptr<Catalogue> loaded_;

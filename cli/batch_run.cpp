@@ -15,6 +15,8 @@
 #include "toolkit/recording_platform.h"
 #include "toolkit/text.h"
 #include "toolkit/text_file.h"
+#include "windows/notebook_printout.h"
+#include "windows/results_table.h"
 
 namespace vexa {
 namespace {
@@ -60,6 +62,38 @@ std::unique_ptr<Catalogue> loadCatalogue(const BatchOptions& options, std::ostre
     return catalogue;
 }
 
+// The files asked for at the end, each on its own: one that fails is reported
+// and the others are still written. False when any failed.
+bool writeEndFiles(const BatchOptions& options, const BatchCalculator& calculator, std::ostream& errors) {
+    bool allWritten = true;
+    const auto attempt = [&](const std::optional<std::string>& file, const std::function<void(const std::string&)>& write) {
+        if (!file) return;
+        try {
+            write(*file);
+        } catch (const std::runtime_error& problem) {  // FileError, PrintError, EncodingError
+            errors << outputText(options, std::string("vexa-calc: ") + problem.what()) << '\n';
+            allWritten = false;
+        }
+    };
+    const auto print = [&](const std::string& file, const std::function<void(Printer&)>& printout) {
+        if (!options.pdfPrinter)
+            throw std::runtime_error("wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");
+        const std::unique_ptr<Printer> printer = options.pdfPrinter(file);
+        printout(*printer);
+    };
+    attempt(options.notebookFile, [&](const std::string& file) { text_file::writeLines(file, calculator.notebookText()); });
+    attempt(options.tableFile, [&](const std::string& file) {
+        text_file::writeLines(file, resultsTableLines(calculator.records(), calculator.savedResults()));
+    });
+    attempt(options.tablePrintout, [&](const std::string& file) {
+        print(file, [&](Printer& printer) { printResultsTable(printer, calculator.records(), calculator.savedResults()); });
+    });
+    attempt(options.notebookPrintout, [&](const std::string& file) {
+        print(file, [&](Printer& printer) { printNotebook(printer, calculator.notebookText()); });
+    });
+    return allWritten;
+}
+
 }  // namespace
 
 std::string outputText(const BatchOptions& options, const std::string& text) {
@@ -74,7 +108,7 @@ std::string outputText(const BatchOptions& options, const std::string& text) {
 int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors) {
     const std::unique_ptr<Catalogue> catalogue = loadCatalogue(options, errors);
     if (!catalogue) return kBatchFileProblem;
-    BatchCalculator calculator(*catalogue, options.notebookFile.has_value());
+    BatchCalculator calculator(*catalogue, options.keepsNotebook());
     const char* lineEnd = options.cp1250 ? "\r\n" : "\n";
 
     output << outputText(options, headLine(options)) << lineEnd;
@@ -104,14 +138,7 @@ int runBatch(const BatchOptions& options, std::istream& input, std::ostream& out
             status = kBatchMalformedLine;
         }
     }
-    if (options.notebookFile) {
-        try {
-            text_file::writeLines(*options.notebookFile, calculator.notebookText());
-        } catch (const FileError& problem) {
-            errors << outputText(options, std::string("vexa-calc: ") + problem.what()) << '\n';
-            return kBatchFileProblem;
-        }
-    }
+    if (!writeEndFiles(options, calculator, errors)) return kBatchFileProblem;
     return status;
 }
 

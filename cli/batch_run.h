@@ -4,11 +4,15 @@
 // whole batch can be run in a test.
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace vexa {
+
+class Printer;
 
 struct BatchOptions {
     std::filesystem::path catalogue = "pipe_vexa.dat";
@@ -16,11 +20,21 @@ struct BatchOptions {
     bool withState = false;  // the exact design state after each result
     // Every result saved with "Zapis"; the notebook is written here at the end (UTF-8 name).
     std::optional<std::string> notebookFile;
+    // At the end: the results table as "Zapis tabeli" writes it, and the two
+    // printouts as PDF files (UTF-8 names).
+    std::optional<std::string> tableFile;
+    std::optional<std::string> tablePrintout;
+    std::optional<std::string> notebookPrintout;
+    // The printer that writes a PDF file; none in a build without one.
+    std::function<std::unique_ptr<Printer>(const std::string& pdfFile)> pdfPrinter;
+
+    // Whether the results are saved in the notebook, as any of the files above needs.
+    bool keepsNotebook() const { return notebookFile || tableFile || tablePrintout || notebookPrintout; }
 };
 
 inline constexpr int kBatchOk = 0;
 inline constexpr int kBatchMalformedLine = 1;
-// The catalogue, the input file, an option, or the notebook file.
+// The catalogue, the input file, an option, or one of the files written at the end.
 inline constexpr int kBatchFileProblem = 2;
 
 int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors);

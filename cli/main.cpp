@@ -1,23 +1,30 @@
 // vexa-calc: the design calculation of the design window for batches of
 // sections, without a display.
 
+#include <QGuiApplication>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "cli/batch_run.h"
+#include "qt/pdf_file_printer.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR] [ZBIÓR]\n"
+    "Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR] [--tabela ZBIÓR]\n"
+    "                 [--wydruk-tabeli ZBIÓR.pdf] [--wydruk-notatnika ZBIÓR.pdf] [ZBIÓR]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
     "pola rozdzielone znakiem \";\":\n"
     "  Odcinek;Typ;Srednica;SDR;Scieki;Opory;Q;Spadek;KryteriumSpadku;Od;Do;\n"
     "  KryteriumDoboru;HdMax\n"
+    "Pole zaczynające się od cudzysłowu sięga do cudzysłowu zamykającego (\"\" oznacza\n"
+    "cudzysłów wewnątrz), więc nazwa odcinka może zawierać \";\"; taka nazwa jest też\n"
+    "tak zapisywana w wynikach.\n"
     "Pierwszy wiersz zaczynający się od \"Odcinek\" jest nagłówkiem i jest pomijany.\n"
     "\n"
     "  --katalog ZBIÓR  katalog rur zamiast \"pipe_vexa.dat\" w bieżącym katalogu\n"
@@ -27,10 +34,32 @@ constexpr const char* kUsage =
     "                   a na końcu zapisuje notatnik do ZBIORU tak jak \"Zapis notatnika\";\n"
     "                   odcinek bez nazwy dostaje nazwę domyślną \"Odcinek nr N\",\n"
     "                   odmowy zapisu (np. 21. wynik) trafiają na standardowe wyjście błędów\n"
+    "  --tabela ZBIÓR   na końcu zapisuje tabelę wyników do ZBIORU tak jak \"Zapis tabeli\"\n"
+    "  --wydruk-tabeli ZBIÓR.pdf\n"
+    "                   na końcu drukuje tabelę wyników do zbioru PDF (A4 poziomo)\n"
+    "                   tak jak \"Wydruk tabeli\"\n"
+    "  --wydruk-notatnika ZBIÓR.pdf\n"
+    "                   na końcu drukuje notatnik do zbioru PDF (A4) tak jak \"Wydruk notatnika\"\n"
+    "                   Opcje --tabela i --wydruk-... zapisują wyniki do notatnika jak --notatnik;\n"
+    "                   łączą się dowolnie i nie wymagają opcji --notatnik.\n"
     "  --help           wyświetla ten opis\n"
     "\n"
     "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz,\n"
-    "2 - problem z katalogiem, zbiorem wejściowym, zbiorem notatnika lub opcjami.\n";
+    "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n";
+
+// The PDF printouts draw with Qt's fonts and PDF writer, which need a GUI
+// application; the offscreen platform needs no display.
+// Qt's notes about its environment (no runtime folder, say) are not the
+// user's business; its errors still reach standard error.
+void qtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexa-calc: " << message.toStdString() << '\n';
+}
+
+std::unique_ptr<QGuiApplication> pdfApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(qtErrorsOnly);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 }  // namespace
 
@@ -50,12 +79,23 @@ int main(int argc, char** argv) {
             options.catalogue = argv[++n];
         } else if (argument == "--notatnik" && n + 1 < argc) {
             options.notebookFile = argv[++n];
+        } else if (argument == "--tabela" && n + 1 < argc) {
+            options.tableFile = argv[++n];
+        } else if (argument == "--wydruk-tabeli" && n + 1 < argc) {
+            options.tablePrintout = argv[++n];
+        } else if (argument == "--wydruk-notatnika" && n + 1 < argc) {
+            options.notebookPrintout = argv[++n];
         } else if (!argument.starts_with("--") && inputFile.empty()) {
             inputFile = argument;
         } else {
             std::cerr << "vexa-calc: nieznana lub niepełna opcja \"" << argument << "\"\n\n" << kUsage;
             return vexa::kBatchFileProblem;
         }
+    }
+    std::unique_ptr<QGuiApplication> application;
+    if (options.tablePrintout || options.notebookPrintout) {
+        application = pdfApplication(argc, argv);
+        options.pdfPrinter = [](const std::string& file) { return std::make_unique<vexa::PdfFilePrinter>(file); };
     }
     if (inputFile.empty()) return vexa::runBatch(options, std::cin, std::cout, std::cerr);
     std::ifstream input(inputFile, std::ios::binary);

@@ -78,20 +78,27 @@ QFont PaintDevicePrinter::font() const {
     return font;
 }
 
+QFontMetrics PaintDevicePrinter::metrics() const {
+    // While the job runs, the painter's own measure: a printer's font
+    // metrics outside the painter can differ from what it paints.
+    if (!painter_.isActive()) return QFontMetrics(font(), &device_);
+    painter_.setFont(font());
+    return painter_.fontMetrics();
+}
+
 TextMetrics PaintDevicePrinter::textMetrics() const {
-    const QFontMetrics metrics(font(), &device_);
-    return {metrics.height(), std::max(0, metrics.leading())};
+    const QFontMetrics measure = metrics();
+    return {measure.height(), std::max(0, measure.leading())};
 }
 
 int PaintDevicePrinter::textWidth(const std::string& text) const {
-    return QFontMetrics(font(), &device_).horizontalAdvance(QString::fromStdString(text));
+    return metrics().horizontalAdvance(QString::fromStdString(text));
 }
 
 void PaintDevicePrinter::textOut(int x, int y, const std::string& text) {
-    const QFont current = font();
-    painter_.setFont(current);
+    const int ascent = metrics().ascent();
     painter_.setPen(Qt::black);
-    painter_.drawText(QPoint(x, y + QFontMetrics(current, &device_).ascent()), QString::fromStdString(text));
+    painter_.drawText(QPoint(x, y + ascent), QString::fromStdString(text));
 }
 
 void PaintDevicePrinter::rectangle(int left, int top, int right, int bottom) {

@@ -7,6 +7,7 @@
 // Arial's metrics and the Polish letters.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <string>
 
@@ -62,10 +63,11 @@ protected:
 
 private:
     QFont font() const;
+    QFontMetrics metrics() const;
 
     QPagedPaintDevice& device_;
     Target target_;
-    QPainter painter_;
+    mutable QPainter painter_;  // measuring sets its font
     int page_ = 0;
     std::string fontName_ = "Arial";
     int fontSize_ = 10;

@@ -74,6 +74,8 @@ Printer* QtPlatform::choosePrinter() {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setPageSize(QPageSize(QPageSize::A4));
     }
+    // The table turns the page for its own job; every dialog starts upright again.
+    printer_->setPageOrientation(QPageLayout::Portrait);
     QPrintDialog dialog(printer_.get(), dialogParent());
     dialog.setObjectName("printDialog");
     if (dialog.exec() != QDialog::Accepted) return nullptr;

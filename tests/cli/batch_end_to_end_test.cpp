@@ -5,6 +5,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -80,19 +81,22 @@ TEST_F(BatchEndToEnd, CatalogueProblemsEndWithStatusTwo) {
     EXPECT_EQ(result.errors, "'16.0' is not a valid floating point value\n");
 }
 
-TEST_F(BatchEndToEnd, NotebookFileThatCannotBeCreatedEndsWithStatusTwoAfterTheResults) {
-    const CalcRun result = run("--katalog \"" + data("small_catalogue.dat").string() + "\" --notatnik brak/n.txt",
+TEST_F(BatchEndToEnd, FilesThatCannotBeCreatedEndWithStatusTwoAfterTheResultsAndTheOtherFiles) {
+    const CalcRun result = run("--katalog \"" + data("small_catalogue.dat").string() +
+                                   "\" --notatnik brak/n.txt --wydruk-tabeli brak/t.pdf --tabela t.csv",
                                "A;1;;;0;0;10;5\n");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.output, "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp\n"
                              "A;160 / 150,6; PVC4-160;N;0,25;5,0;69;2,19;0,76;tak;tak\n");
-    EXPECT_EQ(result.errors, "vexa-calc: Cannot create file brak/n.txt\n");
+    EXPECT_EQ(result.errors, "vexa-calc: Cannot create file brak/n.txt\nvexa-calc: Cannot create file brak/t.pdf\n");
+    const std::string table = fileContents(scratch / "t.csv");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);
 }
 
 TEST_F(BatchEndToEnd, HelpIsPolish) {
     const CalcRun result = run("--help");
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output.rfind("Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR] [ZBIÓR]\n", 0), 0U);
+    EXPECT_EQ(result.output.rfind("Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR]", 0), 0U);
     EXPECT_EQ(run("--nieznana").status, 2);
 }
 

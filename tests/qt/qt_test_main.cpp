@@ -6,6 +6,7 @@
 
 int runDesignWindowViewTests(int argc, char** argv);
 int runNotebookWindowViewTests(int argc, char** argv);
+int runPrinterBackEndTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     vexa::skin::apply(application);
     int failures = runDesignWindowViewTests(argc, argv);
     failures += runNotebookWindowViewTests(argc, argv);
+    failures += runPrinterBackEndTests(argc, argv);
     return failures;
 }

@@ -1,0 +1,77 @@
+// The Qt printer back end: PDF files on A4 that replace a file only when the
+// job is done, and recorded pages drawn to images. Set VEXA_PAGE_IMAGES to a
+// folder to keep the drawn pages as PNG files for a person to look at.
+
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "qt/pdf_file_printer.h"
+#include "qt/recorded_page_image.h"
+#include "toolkit/errors.h"
+#include "windows/results_table.h"
+
+namespace vexa {
+
+class PrinterBackEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pdfIsA4WithASixthOfAnInchBorderTurnedForLandscape() {
+        PdfFilePrinter pdf((QDir::tempPath() + "/vexa-a4.pdf").toStdString());
+        QCOMPARE(pdf.pixelsPerInchHorizontal(), 600);
+        QCOMPARE(pdf.physicalPageSize(), (PixelSize{4958, 7017}));  // A4 in whole points
+        QCOMPARE(pdf.printingOffset(), (PixelPoint{100, 100}));
+        pdf.setOrientation(Orientation::Landscape);
+        QCOMPARE(pdf.physicalPageSize(), (PixelSize{7017, 4958}));
+        QCOMPARE(pdf.printableSize(), (PixelSize{6817, 4758}));
+    }
+
+    void pdfReplacesTheFileOnlyOnceTheJobHasEnded() {
+        const std::filesystem::path file = std::filesystem::temp_directory_path() / "vexa-tabela.pdf";
+        std::ofstream(file, std::ios::binary) << "poprzedni";
+        {
+            PdfFilePrinter aborted(file.string());
+            aborted.beginDocument();
+            aborted.textOut(0, 0, "Tabela");
+            aborted.abortDocument();
+        }
+        QCOMPARE(std::filesystem::file_size(file), std::uintmax_t{9});
+        PdfFilePrinter printer(file.string());
+        printResultsTable(printer, NotebookRecords{}, 0);
+        std::ifstream written(file, std::ios::binary);
+        std::string start(5, '\0');
+        written.read(start.data(), 5);
+        QCOMPARE(start, "%PDF-");
+        std::filesystem::remove(file);
+
+        PdfFilePrinter nowhere("/brak/tabela.pdf");
+        nowhere.beginDocument();
+        QVERIFY_THROWS_EXCEPTION(FileError, nowhere.endDocument());
+    }
+
+    void recordedTablePageIsDrawnWithItsRules() {
+        RecordingPrinter printer({.fontHeightPercent = 120});  // a line height of 0,15 inch
+        NotebookRecords records;
+        records[0].nazod = "K1";
+        printResultsTable(printer, records, 1);
+        const QImage page = recordedPageImage(printer, 1, 100);
+        QCOMPARE(page.size(), QSize(1100, 850));  // letter, landscape
+        const auto dark = [&](double x, double y) { return qGray(page.pixel(int(x * 100), int(y * 100))) < 128; };
+        QVERIFY(dark(0.955, 4.0));   // the left edge of the grid
+        QVERIFY(dark(6.0, 6.26));    // its bottom edge
+        QVERIFY(!dark(6.0, 5.0));    // an empty row
+        QVERIFY(!dark(0.5, 0.5));    // the margin
+        if (const QString folder = qEnvironmentVariable("VEXA_PAGE_IMAGES"); !folder.isEmpty())
+            QVERIFY(page.save(folder + "/tabela-nagrana.png"));
+    }
+};
+
+}  // namespace vexa
+
+int runPrinterBackEndTests(int argc, char** argv) {
+    vexa::PrinterBackEndTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "printer_back_end_test.moc"
