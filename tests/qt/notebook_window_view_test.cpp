@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -155,6 +156,18 @@ private slots:
         QCOMPARE(filters, QStringList{"txt (*.txt)"});
         QCOMPARE(suffix, "txt");
         QCOMPARE(title, "Zapis notatnika w zbiorze typu *.txt");
+    }
+
+    void cancelledPrintDialogGivesNoPrinter() {
+        QtPlatform desktop;
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            shown = dialog != nullptr;
+            if (dialog) dialog->reject();
+        });
+        QCOMPARE(desktop.choosePrinter(), nullptr);
+        QVERIFY(shown);
     }
 };
 
