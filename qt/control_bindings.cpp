@@ -7,9 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSlider>
 
 #include "qt/radio_group_box.h"
 
@@ -28,6 +31,17 @@ void fill(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
+
+// A click on a slider's track puts the slider there, so that one click makes
+// a step as large as the user means rather than one position.
+class JumpToClickStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == QStyle::SH_Slider_AbsoluteSetButtons) return Qt::LeftButton;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 }  // namespace
 
@@ -172,6 +186,40 @@ QPlainTextEdit* ControlBindings::memo(QWidget* parent, const Memo& model, const 
             widget->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     });
     return widget;
+}
+
+QSlider* ControlBindings::slider(QWidget* parent, Slider& model, const char* name) {
+    auto* widget = new QSlider(Qt::Horizontal, parent);
+    widget->setObjectName(name);
+    place(widget, model.bounds);
+    widget->setTickPosition(QSlider::NoTicks);
+    widget->setSingleStep(1);
+    widget->setPageStep(1);
+    auto* style = new JumpToClickStyle;
+    style->setParent(widget);
+    widget->setStyle(style);
+    QObject::connect(widget, &QSlider::valueChanged, widget,
+                     [this, &model](int position) { userAction([&model, position] { model.userMove(position); }); });
+    refreshers_.push_back([widget, &model] {
+        const QSignalBlocker blocker(widget);
+        widget->setRange(model.Min(), model.Max());
+        widget->setValue(model.Position());
+    });
+    return widget;
+}
+
+void ControlBindings::modelessWindow(QWidget* window, const Form& model) {
+    window->setWindowTitle(text(model.Caption));
+    window->setFixedSize(model.ClientWidth, model.ClientHeight);
+    refreshers_.push_back([window, &model] {
+        if (model.Visible == window->isVisible()) return;
+        if (!model.Visible) return window->hide();
+        const QRect screen = window->screen()->availableGeometry();
+        window->move(screen.center() - window->rect().center());
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
 }
 
 void ControlBindings::modalWindow(QDialog* dialog, const Form& model) {

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSlider;
 class QWidget;
 
 namespace vexa {
@@ -38,9 +39,15 @@ public:
     RadioGroupBox* radioGroup(QWidget* parent, RadioGroup& model, const char* name);
     QPushButton* button(QWidget* parent, Button& model, const char* name);
     QPlainTextEdit* memo(QWidget* parent, const Memo& model, const char* name);
+    // A horizontal slider without tick marks; every key press moves it one
+    // position, and a click on its track puts it where the click was.
+    QSlider* slider(QWidget* parent, Slider& model, const char* name);
     // A modal window: it closes as soon as its model is closed. The frame's
     // close control and Escape are the view's to pass on (Form::userClose).
     void modalWindow(QDialog* dialog, const Form& model);
+    // A window shown without blocking: it shows, centred and active, when its
+    // model becomes visible and hides when the model does.
+    void modelessWindow(QWidget* window, const Form& model);
 
     void refresh();
 

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "qt/parametric_window_view.h"
 #include "qt/radio_group_box.h"
 #include "qt/skin.h"
 #include "windows/design_window.h"
@@ -20,7 +21,11 @@ DesignWindowView::DesignWindowView(Program& program, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       program_(program),
       form_(program.Form1()),
-      bindings_([&program](const std::function<void()>& action) { program.act(action); }) {
+      bindings_([this](const std::function<void()>& action) {
+          program_.act(action);
+          // Calculations and the local losses show in the parametric window too.
+          if (parametric_) parametric_->refresh();
+      }) {
     setObjectName("Form1");
     setWindowTitle(QString::fromStdString(form_.Caption));
     setWindowIcon(QIcon(":/vexa/vexa-icon.png"));
@@ -128,7 +133,12 @@ void DesignWindowView::setTabOrder() {
     for (int n = 1; n < chain.size(); ++n) QWidget::setTabOrder(chain[n - 1], chain[n]);
 }
 
-void DesignWindowView::refresh() { bindings_.refresh(); }
+void DesignWindowView::refresh() {
+    bindings_.refresh();
+    if (!parametric_ && program_.hasOtherWindows())
+        parametric_ = new ParametricWindowView(program_, program_.Form3(), this, [this] { bindings_.refresh(); });
+    if (parametric_) parametric_->refresh();
+}
 
 void DesignWindowView::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {

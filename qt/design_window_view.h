@@ -9,6 +9,7 @@
 
 namespace vexa {
 
+class ParametricWindowView;
 class Program;
 class TForm1;
 
@@ -17,7 +18,8 @@ class DesignWindowView : public QWidget {
 public:
     explicit DesignWindowView(Program& program, QWidget* parent = nullptr);
 
-    // Copies every control model into its widget.
+    // Copies every control model into its widget, here and in the
+    // parametric window, which is built once the program has created it.
     void refresh();
 
 protected:
@@ -34,6 +36,7 @@ private:
     Program& program_;
     TForm1& form_;
     ControlBindings bindings_;
+    ParametricWindowView* parametric_ = nullptr;  // a child tool window
 };
 
 }  // namespace vexa

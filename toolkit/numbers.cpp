@@ -208,6 +208,12 @@ std::string withDecimalComma(std::string text) {
     return text;
 }
 
+std::string withDecimalPoint(std::string text) {
+    const auto comma = text.find(',');
+    if (comma != std::string::npos) text[comma] = '.';
+    return text;
+}
+
 std::string formatGeneral(extended x) {
     if (!std::isfinite(x)) return nonFinite(x);
     Decimal value = exactDecimal(x);

@@ -20,6 +20,10 @@ extended parseNumber(std::string_view text);
 // typed numbers are read and how the notebook writes them.
 std::string withDecimalComma(std::string text);
 
+// The text with its decimal comma written as a point ("25.0"), for the few
+// fields that show numbers that way.
+std::string withDecimalPoint(std::string text);
+
 // General form: 15 significant digits, trailing zeros and comma dropped
 // ("0,25", "150,6", "160"). Plain for 0 and 1e-5 <= |x| < 1e15, otherwise
 // scientific with the shortest exponent ("1,5E20", "1E-6").

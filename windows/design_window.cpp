@@ -4,6 +4,7 @@
 #include "engine/engine_context.h"
 #include "windows/design_window_texts.h"
 #include "windows/notebook_texts.h"
+#include "windows/parametric_link.h"
 #include "windows/program.h"
 
 namespace vexa {
@@ -32,7 +33,15 @@ void TForm1::connectReactions() {
     Button2.OnClick = [this] { Button2Click(); };
     Zapisz.OnClick = [this] { ZapiszClick(); };
     Notatnik.OnClick = [this] { NotatnikClick(); };
-    // "Flow" gets its reaction with the parametric window.
+    Flow.OnClick = [this] { FlowClick(); };
+}
+
+// Opens the parametric window on the flow and slope typed here; any text
+// will do, the window's show reaction reads it.
+void TForm1::FlowClick() {
+    if (Bqwe.Text.empty() || Bimin.Text.empty())
+        return program_.platform().showMessage("Wypełnij brakujące pola");
+    if (parametric_) parametric_->show();
 }
 
 void TForm1::FormCreate() {

@@ -105,6 +105,7 @@ public:
     // Notebook: "Zapis" saves the calculation shown, "Podgląd" opens the notebook.
     void ZapiszClick();
     void NotatnikClick();
+    void FlowClick();
 
     // Input reactions
     void Combo_TypChange();

@@ -3,6 +3,7 @@
 #include "windows/design_window.h"
 #include "windows/event_dispatch.h"
 #include "windows/notebook_window.h"
+#include "windows/parametric_window.h"
 
 namespace vexa {
 
@@ -25,6 +26,13 @@ void Program::createDesignWindow() {
 
 void Program::showDesignWindow() {
     form1_->FormShow();
+    createOtherWindows();
+}
+
+void Program::createOtherWindows() {
+    TForm1& f = *form1_;
+    form3_ = std::make_unique<TForm3>(ParametricParts{f.Bqwe, f.Bimin, f.Button1, f.RadioGroup4, state_});
+    f.setParametricLink(form3_.get());
     form2_ = newNotebookWindow();
 }
 
@@ -32,7 +40,7 @@ void Program::startWith(const Catalogue& loaded) {
     *catalogue_ = loaded;
     createDesignWindow();
     form1_->fillLists();
-    form2_ = newNotebookWindow();
+    createOtherWindows();
 }
 
 std::unique_ptr<TForm2> Program::newNotebookWindow() {

@@ -17,6 +17,7 @@ namespace vexa {
 
 class TForm1;
 class TForm2;
+class TForm3;
 
 class Program {
 public:
@@ -28,8 +29,8 @@ public:
     Program& operator=(const Program&) = delete;
 
     // Creates the design window, runs its creation and show reactions (which
-    // read the catalogue and fill the lists), then creates the notebook
-    // window, hidden. A broken catalogue throws; a missing one has asked the
+    // read the catalogue and fill the lists), then creates the parametric and
+    // the notebook window, hidden. A broken catalogue throws; a missing one has asked the
     // platform to end the program.
     void start();
     // The same in two steps, so that a skin can show the window in between:
@@ -60,6 +61,10 @@ public:
     TForm1& Form1() { return *form1_; }
     // The notebook window of the last opening (hidden before the first).
     TForm2& Form2() { return *form2_; }
+    // The parametric window, created hidden after the design window's show reaction.
+    TForm3& Form3() { return *form3_; }
+    // Whether the parametric and the notebook window have been created.
+    bool hasOtherWindows() const { return form3_ != nullptr; }
 
     // Builds the notebook window anew on the notebook as it stands and shows
     // it modally; returns when it is closed.
@@ -72,9 +77,12 @@ private:
     DesignState state_;
     NotebookRecords tw_;
     std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm3> form3_;
     std::unique_ptr<TForm2> form2_;
 
     std::unique_ptr<TForm2> newNotebookWindow();
+    // The windows created after the design window has read the catalogue.
+    void createOtherWindows();
 };
 
 }  // namespace vexa

@@ -7,6 +7,7 @@
 int runDesignWindowViewTests(int argc, char** argv);
 int runNotebookWindowViewTests(int argc, char** argv);
 int runPrinterBackEndTests(int argc, char** argv);
+int runParametricWindowViewTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
     int failures = runDesignWindowViewTests(argc, argv);
     failures += runNotebookWindowViewTests(argc, argv);
     failures += runPrinterBackEndTests(argc, argv);
+    failures += runParametricWindowViewTests(argc, argv);
     return failures;
 }

@@ -1,0 +1,92 @@
+// The parametric window on the offscreen platform: "Flow" in the real design
+// window shows it, a click on its real flow slider recomputes the design
+// window, and activating the design window hides it again.
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QtTest>
+#include <memory>
+
+#include "qt/design_window_view.h"
+#include "qt/parametric_window_view.h"
+#include "toolkit/recording_platform.h"
+#include "windows/program.h"
+
+namespace vexa {
+
+class ParametricWindowViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename Widget>
+    Widget* find(QWidget* parent, const char* name) {
+        auto* widget = parent->findChild<Widget*>(name);
+        if (!widget) qFatal("no widget %s", name);
+        return widget;
+    }
+    void typeInto(const char* name, const QString& text) {
+        auto* edit = find<QLineEdit>(view.get(), name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    std::unique_ptr<RecordingPlatform> platform;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<DesignWindowView> view;
+
+private slots:
+    void init() {
+        platform = std::make_unique<RecordingPlatform>();
+        program = std::make_unique<Program>(*platform, QFINDTESTDATA("../data/small_catalogue.dat").toStdString());
+        program->createDesignWindow();
+        view = std::make_unique<DesignWindowView>(*program);
+        view->show();
+        program->showDesignWindow();
+        view->refresh();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    }
+
+    void cleanup() {
+        view.reset();
+        program.reset();
+        platform.reset();
+    }
+
+    void flowSliderClickRecomputesTheDesignWindow() {
+        typeInto("Bqwe", "10");
+        typeInto("Bimin", "5");
+        QTest::mouseClick(find<QPushButton>(view.get(), "Flow"), Qt::LeftButton);
+        auto* window = find<ParametricWindowView>(view.get(), "Form3");
+        QVERIFY(window->isVisible());
+        QVERIFY(window->windowFlags().testFlag(Qt::Tool));
+        QCOMPARE(window->windowTitle(), QString(24, ' ') + "Parametryczny dobór rury");
+        QCOMPARE(window->size(), QSize(334, 326));
+        const QString before = find<QLineEdit>(view.get(), "Bd")->text();
+        QVERIFY(!before.isEmpty());
+
+        auto* slider = find<QSlider>(window, "TB1");
+        QCOMPARE(slider->value(), 100);
+        QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() * 3 / 4, slider->height() / 2));
+        QVERIFY(slider->value() > 600);
+        QCOMPARE(find<QLineEdit>(window, "Edit1")->text(), find<QLineEdit>(view.get(), "Bqwe")->text());
+        QVERIFY(find<QLineEdit>(view.get(), "Bd")->text() != before);
+        QTest::keyClick(slider, Qt::Key_PageDown);  // one position, 0,1 l/s
+        QCOMPARE(find<QLineEdit>(view.get(), "Bqwe")->text(),
+                 QString::number(slider->value() / 10.0).replace('.', ','));
+
+        view->activateWindow();
+        QTRY_VERIFY(!window->isVisible());
+        QVERIFY(platform->errors().empty());
+    }
+};
+
+}  // namespace vexa
+
+int runParametricWindowViewTests(int argc, char** argv) {
+    vexa::ParametricWindowViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "parametric_window_view_test.moc"
