@@ -27,6 +27,9 @@ void QtPlatform::prepareModal() {
 
 QWidget* QtPlatform::dialogParent() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    // The parametric window, when the user works in it: the box returns
+    // the focus there, and the window stays open.
+    if (QWidget* active = QApplication::activeWindow()) return active;
     return parent_;
 }
 

@@ -42,7 +42,8 @@ public:
 
 private:
     void prepareModal();
-    // Boxes and windows open over the modal window that is open, if any.
+    // Boxes and windows open over the modal window that is open, if any, or
+    // over the program's active window.
     QWidget* dialogParent() const;
 
     std::function<void()> beforeModal_;
