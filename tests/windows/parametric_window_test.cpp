@@ -58,6 +58,7 @@ TEST_F(ParametricWindow, ShowingTakesTheRangesFromTheDesignWindowAndComputesOnce
         {"1000", "10,5", 1, 20, 200, 200, "1000", 1, 105, "10,5"},
         {"1000,1", "60", 2, 20, 300, 20, "1000", 1, 500, "60,0"},
         {"20000", "5", 2, 20, 300, 300, "20000", 0, 50, "5,0"},
+        {"1E30", "5", 2, 20, 300, 300, "1E30", 0, 50, "5,0"},  // beyond any position
     };
     for (const Row& row : rows) {
         open(row.flow, row.slope);
@@ -154,6 +155,13 @@ TEST_F(ParametricWindow, ChoosingAFlowRangeStartsTheSliderThereWithOneCalculatio
     EXPECT_EQ(state().Q, 1000);
     EXPECT_EQ(window().Edit1.Text, "1000");
     EXPECT_EQ(form().Bqwe.Text, "1000");
+
+    act([&] { window().RadioGroup2.userSelect(1); });
+    EXPECT_EQ(window().TB2.Min(), 100);
+    EXPECT_EQ(window().TB2.Position(), 100);
+    EXPECT_EQ(calculations, 2);
+    EXPECT_EQ(window().Edit2.Text, "10,0");
+    EXPECT_EQ(form().Bimin.Text, "10,0");
 }
 
 TEST_F(ParametricWindow, RedNoticeStandsForTheErrorBoxWhileTheWindowIsVisible) {
