@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "floor_benchmark.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -61,5 +63,23 @@ void worstSlopeMinimisation(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(calculator.run(section));
 }
 BENCHMARK(worstSlopeMinimisation)->Unit(benchmark::kMillisecond);
+
+// The self-cleaning criterion, which the search walks slope by slope: a
+// flow of 1 l/s over 0,5 to 100 per mille for the optimal pipe of class T
+// finds its pipe only at 27,9 per mille, after some 16 600 examined pipes.
+void selfCleaningSlopeMinimisation(benchmark::State& state) {
+    vexa::BatchCalculator calculator(*bundledCatalogue());
+    vexa::BatchSection section;
+    section.type = 11;
+    section.sewage = 2;
+    section.flow = "1";
+    section.slope = "5";
+    section.slopeCriterion = 1;
+    section.slopeFrom = "0,5";
+    section.slopeTo = "100";
+    section.pipeCriterion = 2;
+    for (auto _ : state) benchmark::DoNotOptimize(calculator.run(section));
+}
+BENCHMARK(selfCleaningSlopeMinimisation)->Unit(benchmark::kMillisecond);
 
 }  // namespace

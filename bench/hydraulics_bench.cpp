@@ -1,28 +1,33 @@
-// One examined pipe: the chain every search runs per diameter and slope.
+// One examined pipe, the step every search repeats per diameter and slope,
+// and the filling search within it, beside their floor.
 
 #include <benchmark/benchmark.h>
 
 #include "engine/hydraulics.h"
+#include "floor_benchmark.h"
 
 namespace {
 
+using vexa::extended;
+
 void examinedPipe(benchmark::State& state) {
-    vexa::extended q = 10;
+    const vexa::PipeConstants pipe = vexa::pipeConstants(0.2L, 0.00025L);
+    const extended i = 0.005L, factor = vexa::tauFactor(i);
+    extended q = 10;
+    vexa::PipeHydraulics result;
     for (auto _ : state) {
-        const vexa::extended d = 0.2L, k = 0.00025L, i = 0.005L;
-        const vexa::extended full = vexa::Przeplyw100(d, k, i);
-        const vexa::extended velocity = vexa::Predkosc100(d, full);
-        const vexa::extended h = vexa::Obl_wypelnienie(q, full);
-        benchmark::DoNotOptimize(vexa::Obl_Vwy(h, velocity));
-        benchmark::DoNotOptimize(vexa::Obl_tau(h, d, i));
+        benchmark::DoNotOptimize(vexa::examinePipe(pipe, i, factor, q, result));
+        benchmark::DoNotOptimize(result);
         q = q < 28 ? q + 0.37L : 1;  // walk through the fillings
     }
 }
 BENCHMARK(examinedPipe);
 
-void fillingNearlyFull(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(vexa::Obl_wypelnienie(0.9999L, 1));
+// The filling search at a few fillings, the nearly full one last.
+void fillingSearch(benchmark::State& state) {
+    const extended ratio = static_cast<extended>(state.range(0)) / 10000;
+    for (auto _ : state) benchmark::DoNotOptimize(vexa::Obl_wypelnienie(ratio, 1));
 }
-BENCHMARK(fillingNearlyFull);
+BENCHMARK(fillingSearch)->Arg(1)->Arg(100)->Arg(5000)->Arg(9999);
 
 }  // namespace

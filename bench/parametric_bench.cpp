@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "floor_benchmark.h"
+
 #include <filesystem>
 
 #include "toolkit/recording_platform.h"

@@ -4,16 +4,26 @@
 
 namespace vexa {
 
-void Err_hd_tau_control(EngineContext& context) {
-    DesignState& state = context.state;
+FillingLimitRule fillingLimitRule(const EngineContext& context) {
     const DesignControls& controls = context.controls;
+    FillingLimitRule rule;
+    rule.domestic = controls.RadioGroup1.ItemIndex() == 2;
+    rule.userGiven = controls.RadioGroup3.ItemIndex() == 4;
+    if (rule.userGiven) rule.userLimit = parseNumber(controls.Bwyp.Text);
+    return rule;
+}
+
+extended FillingLimitRule::limitFor(extended d) const {
     extended hmax = 60;
-    if (state.d > 0.315L) hmax = 70;
-    if (state.d > 0.5L) hmax = 80;
-    if (controls.RadioGroup1.ItemIndex() != 2) hmax = 101;
-    if (controls.RadioGroup3.ItemIndex() == 4) hmax = parseNumber(controls.Bwyp.Text);
-    state.err_tau = state.tau <= state.taumin || state.vwy <= 0.71L;
-    state.err_hd = state.hnd >= hmax;
+    if (d > 0.315L) hmax = 70;
+    if (d > 0.5L) hmax = 80;
+    if (!domestic) hmax = 101;
+    if (userGiven) hmax = userLimit;
+    return hmax;
+}
+
+void Err_hd_tau_control(EngineContext& context) {
+    judgeExaminedPipe(context.state, fillingLimitRule(context).limitFor(context.state.d));
 }
 
 void Okresl_sdr(EngineContext& context) {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <numbers>
 
 namespace vexa {
@@ -38,29 +41,6 @@ namespace {
 
 constexpr extended kPi = std::numbers::pi_v<extended>;
 constexpr extended kTwoPi = 2 * std::numbers::pi_v<extended>;
-constexpr int kFillingSteps = 100;
-
-// The filling search always walks the same grid, so its ratios and the
-// fillings it returns are computed once, with the very same arithmetic.
-struct FillingGrid {
-    std::array<extended, kFillingSteps + 1> ratio{};    // r at the n-th grid point
-    std::array<extended, kFillingSteps + 1> filling{};  // h returned after n steps
-
-    FillingGrid() {
-        extended x = 0.01L;
-        filling[0] = (x - 0.01L) * 100;
-        for (int step = 1; step <= kFillingSteps; ++step) {
-            ratio[step] = fillingFlowRatio(x);
-            x = x + 0.01L;
-            filling[step] = (x - 0.01L) * 100;
-        }
-    }
-};
-
-const FillingGrid& fillingGrid() {
-    static const FillingGrid grid;
-    return grid;
-}
 
 // Table row of a filling: h truncated toward zero; kept within the table for
 // fillings that callers should never pass.
@@ -71,37 +51,58 @@ std::size_t tableIndex(extended h) {
 
 }  // namespace
 
+namespace detail {
+
+FillingGrid::FillingGrid() {
+    extended x = 0.01L;
+    step[0] = entry((x - 0.01L) * 100);
+    for (int n = 1; n <= kFillingSteps; ++n) {
+        ratio[n] = fillingFlowRatio(x);
+        roundedRatio[n] = static_cast<double>(ratio[n]);
+        x = x + 0.01L;
+        step[n] = entry((x - 0.01L) * 100);
+    }
+    roundedRatio[kFillingSteps] = std::numeric_limits<double>::infinity();
+    int n = 1;
+    for (int slice = 0; slice <= kSlices; ++slice) {
+        while (roundedRatio[n] < static_cast<double>(slice) / kSlices) ++n;
+        firstStepOfSlice[slice] = static_cast<std::uint8_t>(n);
+    }
+}
+
+FillingStep FillingGrid::entry(extended h) {
+    const std::size_t row = tableIndex(h);
+    return {h, vnv[row] / 100, rnr[row] / 100};
+}
+
+// Built at start-up, before any search can run; the tables it reads are
+// constants of this file, defined above it.
+const FillingGrid kFillingGrid;
+
+}  // namespace detail
+
 extended fillingFlowRatio(extended x) {
     const extended first = 0.46L - 0.5L * std::cos(kPi * x);
     return first + 0.04L * std::cos(kTwoPi * x);
 }
 
+PipeConstants pipeConstants(extended d, extended k) { return {d, k / (3.71L * d), kPi * d * d}; }
+
+extended tauFactor(extended i) { return 9.81L * i * 1000; }
+
 extended Przeplyw100(extended d, extended k, extended i) {
-    const extended A = d * std::sqrt(d * i);
-    const extended roughness = k / (3.71L * d);
-    const extended sum = 7.4e-7L / A + roughness;
-    const extended logarithm = std::log10(sum);
-    return logarithm * -6.95L * d * A * 1000;
+    return detail::fullPipeFlow(d, i, pipeConstants(d, k).roughness);
 }
 
 extended Predkosc100(extended d, extended Q100) {
-    return (Q100 * 4 * 0.001L) / (kPi * d * d);
+    return detail::fullPipeVelocity(Q100, pipeConstants(d, 0).area4);
 }
 
-extended Obl_wypelnienie(extended q, extended Q100) {
-    const FillingGrid& grid = fillingGrid();
-    const extended ratio = q / Q100;
-    if (!(ratio > 0)) return grid.filling[0];
-    int step = 1;
-    // The grid ends at x = 1, where r = 1 > any ratio a caller may pass.
-    while (ratio > grid.ratio[step] && step < kFillingSteps) ++step;
-    return grid.filling[step];
-}
+extended Obl_wypelnienie(extended q, extended Q100) { return detail::fillingStep(q, Q100).h; }
+
 
 extended Obl_Vwy(extended h, extended V100) { return V100 * (vnv[tableIndex(h)] / 100); }
 
-extended Obl_tau(extended h, extended d, extended i) {
-    return 9.81L * i * 1000 * d / 4 * (rnr[tableIndex(h)] / 100);
-}
+extended Obl_tau(extended h, extended d, extended i) { return tauFactor(i) * d / 4 * (rnr[tableIndex(h)] / 100); }
 
 }  // namespace vexa

@@ -1,5 +1,9 @@
 #include "engine/slope_search.h"
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 #include "engine/criteria.h"
 #include "engine/hydraulics.h"
 #include "toolkit/numbers.h"
@@ -7,63 +11,145 @@
 namespace vexa {
 namespace {
 
-// One search: the type, the criterion and the diameter range it walks.
+// One search: the type, the criterion and the diameter range it walks. What
+// each diameter alone decides (its inner diameter, its roughness term, its
+// area, its filling limit) is taken once here, so that a slope minimisation
+// repeats only what the slope changes.
 class DiameterWalk {
 public:
-    explicit DiameterWalk(EngineContext& context)
-        : context_(context), state_(context.state) {
+    explicit DiameterWalk(EngineContext& context) : state_(context.state) {
         Okresl_sdr(context);
         criterion_ = context.controls.RadioGroup3.ItemIndex();
         const int chosen = context.controls.ComboSred.ItemIndex();
+        const Rura_1& type = context.catalogue.type(state_.rurtyp);
         if (chosen != 0) {
             state_.start = state_.stop = chosen;
         } else {
             state_.start = 1;
-            state_.stop = context.catalogue.type(state_.rurtyp).ilosc_sred;
+            state_.stop = type.ilosc_sred;
+        }
+        const bool sdrClass = type.klasa == "SDR";
+        const FillingLimitRule limits = fillingLimitRule(context);
+        for (int number = state_.start; number <= state_.stop; ++number) {
+            const Podrura& pipe = type.diameter(number);
+            const extended d = sdrClass ? 0.001L * pipe.dout - (2 * pipe.dout * 0.001L) / state_.sdr
+                                        : pipe.din * 0.001L;
+            candidates_[number - 1] = {pipeConstants(d, state_.k), limits.limitFor(d)};
+            largestDiameter_ = std::max(largestDiameter_, d);
         }
     }
 
-    // The first accepted diameter at the current slope, or 0.
-    int firstAccepted() {
-        for (int number = state_.start; number <= state_.stop; ++number)
-            if (accepts(number)) return number;
-        return 0;
+    // Whether the first slope of a minimisation from `lowest` to `highest`
+    // at which some pipe meets the criterion's prerequisite (it carries the
+    // flow, within its filling limit where the criterion has one) can be
+    // found by halving: whether such a pipe stays so at every steeper
+    // slope. With a flow of at least 1 l/s a pipe carries it only where its
+    // full-pipe flow grows by at least half the relative step of the slope
+    // (0,0001 in at most 1), thousands of times the rounding of its
+    // arithmetic up to a diameter of 5 m: so the full-pipe flow rises from
+    // slope to slope and the filling never rises. For criteria 0, 3 and 4 the
+    // prerequisite is the whole criterion; the self-cleaning criteria also
+    // need a shear stress and a velocity, which the filling's tables can make
+    // fall from one slope to the next, so from that slope on they are walked.
+    bool prerequisiteRisesWithSlope(extended lowest, extended highest) const {
+        return state_.Q >= 1 && lowest > 0 && highest <= 1 && largestDiameter_ <= 5;
+    }
+    // The first accepted diameter at the current slope, or 0. The state then
+    // shows d and qm of the last pipe examined and the hydraulics and
+    // verdicts of the last that carried the flow, as if each pipe had been
+    // written into it in turn; only the pipes whose fate their filling does
+    // not settle are finished on the way.
+    // With `prerequisiteOnly`, a pipe is accepted when it meets the
+    // prerequisite of the criterion (meetsPrerequisite).
+    int firstAccepted(bool prerequisiteOnly = false) {
+        const extended i = state_.i;
+        const extended Q = state_.Q;
+        const extended factor = tauFactor(i);
+        int found = 0;
+        Examined examined;
+        Carrying carrying;
+        for (int number = state_.start; number <= state_.stop; ++number) {
+            const Candidate& candidate = candidates_[number - 1];
+            const extended qm = fullFlow(candidate.pipe, i);
+            examined = {&candidate, qm};
+            if (Q >= qm) continue;  // too small even when full
+            const FillingStep& filling = fillingOf(Q, qm);
+            carrying = {&candidate, qm, factor, &filling};
+            if (prerequisiteOnly ? meetsPrerequisite(candidate, filling) : accepts(candidate, qm, factor, filling)) {
+                found = number;
+                break;
+            }
+        }
+        if (examined.candidate) lastExamined_ = examined;
+        if (carrying.candidate) lastCarrying_ = carrying;
+        showInState();
+        return found;
     }
 
     // A filling above 100 % carries nothing.
     int result(int found) const { return state_.hnd > 100 ? 0 : found; }
 
 private:
-    bool accepts(int number) {
-        const Rura_1& type = context_.catalogue.type(state_.rurtyp);
-        const Podrura& pipe = type.diameter(number);
-        if (type.klasa == "SDR")
-            state_.d = 0.001L * pipe.dout - (2 * pipe.dout * 0.001L) / state_.sdr;
-        else
-            state_.d = pipe.din * 0.001L;
+    struct Candidate {
+        PipeConstants pipe;
+        extended fillingLimit;  // h/d max [%]
+    };
+    struct Examined {
+        const Candidate* candidate = nullptr;
+        extended qm = 0;
+    };
+    struct Carrying {
+        const Candidate* candidate = nullptr;
+        extended qm = 0;
+        extended tauFactor = 0;
+        const FillingStep* filling = nullptr;
+    };
 
-        state_.qm = Przeplyw100(state_.d, state_.k, state_.i);
-        const extended fullVelocity = Predkosc100(state_.d, state_.qm);
-        if (state_.Q >= state_.qm) return false;  // too small even when full
+    // Implied by acceptance under every criterion: carrying the flow, and for
+    // the criteria with a filling limit keeping within it.
+    bool meetsPrerequisite(const Candidate& candidate, const FillingStep& filling) const {
+        const bool limited = criterion_ == 1 || criterion_ == 3 || criterion_ == 4;
+        return !limited || !failsVentilation(filling.h, candidate.fillingLimit);
+    }
 
-        state_.hnd = Obl_wypelnienie(state_.Q, state_.qm);
-        state_.vwy = Obl_Vwy(state_.hnd, fullVelocity);
-        state_.tau = Obl_tau(state_.hnd, state_.d, state_.i);
-        Err_hd_tau_control(context_);
-
+    bool accepts(const Candidate& candidate, extended qm, extended factor, const FillingStep& filling) const {
         switch (criterion_) {
             case 0: return true;
-            case 1: return !state_.err_tau && !state_.err_hd;
-            case 2: return !state_.err_tau;
+            case 1:
+            case 2: {
+                PipeHydraulics pipe;
+                finishPipe(candidate.pipe, qm, factor, filling, pipe);
+                const bool selfCleaning = !failsSelfCleaning(pipe.tau, pipe.vwy, state_.taumin);
+                return criterion_ == 2 ? selfCleaning
+                                       : selfCleaning && !failsVentilation(pipe.hnd, candidate.fillingLimit);
+            }
             case 3:
-            case 4: return !state_.err_hd;
+            case 4: return !failsVentilation(filling.h, candidate.fillingLimit);
             default: return false;
         }
     }
 
-    EngineContext& context_;
+    void showInState() {
+        if (lastExamined_.candidate) {
+            state_.d = lastExamined_.candidate->pipe.d;
+            state_.qm = lastExamined_.qm;
+        }
+        if (const Carrying& c = lastCarrying_; c.candidate) {
+            PipeHydraulics pipe;
+            finishPipe(c.candidate->pipe, c.qm, c.tauFactor, *c.filling, pipe);
+            state_.hnd = pipe.hnd;
+            state_.vwy = pipe.vwy;
+            state_.tau = pipe.tau;
+            judgeExaminedPipe(state_, c.candidate->fillingLimit);
+        }
+    }
+
     DesignState& state_;
     int criterion_ = 0;
+    extended largestDiameter_ = 0;
+    std::array<Candidate, kMaxDiameters> candidates_{};
+    Examined lastExamined_;
+    Carrying lastCarrying_;
 };
 
 }  // namespace
@@ -73,11 +159,50 @@ int Obl_iconst(EngineContext& context) {
     return walk.result(walk.firstAccepted());
 }
 
+namespace {
+
+// A minimisation over the slopes from `lowest` to `highest`: the same
+// slopes, the same result and the same state as walking them one by one
+// (the state is that of the walk at the slope where that search stops, and
+// the slope stands there, or one step beyond the last when no pipe was
+// accepted), but from the first slope that meets the prerequisite, found by
+// halving. No pipe is accepted before it; from it on, every walk has a
+// carrying pipe, so the skipped walks leave nothing in the state.
+int minimiseFromPrerequisite(DiameterWalk& walk, DesignState& state, extended lowest, extended highest) {
+    std::vector<extended> slopes{lowest};
+    for (extended i = lowest + 0.0001L; i <= highest; i = i + 0.0001L) slopes.push_back(i);
+    const auto meets = [&](std::size_t k) {
+        state.i = slopes[k];
+        return walk.firstAccepted(true) != 0;
+    };
+    std::size_t k = slopes.size() - 1;
+    if (meets(k)) {
+        std::size_t first = 0;  // the prerequisite holds at k
+        while (first < k) {
+            const std::size_t middle = first + (k - first) / 2;
+            if (meets(middle)) k = middle;
+            else first = middle + 1;
+        }
+    }
+    // From the first slope that meets it (or the last, when none does), as
+    // the one-by-one search walks.
+    for (; k < slopes.size(); ++k) {
+        state.i = slopes[k];
+        if (const int found = walk.firstAccepted()) return found;
+    }
+    state.i = slopes.back() + 0.0001L;
+    return 0;
+}
+
+}  // namespace
+
 int Obl_imin(EngineContext& context) {
     DiameterWalk walk(context);
     const extended lowest = parseNumber(context.controls.Bistart.Text) * 0.001L;
     const extended highest = parseNumber(context.controls.Bistop.Text) * 0.001L;
     DesignState& state = context.state;
+    if (walk.prerequisiteRisesWithSlope(lowest, highest))
+        return walk.result(minimiseFromPrerequisite(walk, state, lowest, highest));
     state.i = lowest;
     int found = 0;
     for (;;) {
