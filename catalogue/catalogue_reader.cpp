@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_reader.h"
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -56,6 +57,16 @@ private:
         return number(copy(line, find(line, U",") + 1, kRestOfLine));
     }
 
+    // A diameter or an SDR value: one that is zero, negative or too large
+    // for a double would make every result of its pipes meaningless.
+    double positive(extended value, const char* what, const std::u32string& line) const {
+        const auto stored = static_cast<double>(value);
+        if (!(stored > 0) || !std::isfinite(stored))
+            damaged(std::string(what) + " w wierszu \"" + text::toUtf8(line) +
+                    "\" nie jest dodatnią liczbą skończoną" + lineRef());
+        return stored;
+    }
+
     static long length(const std::u32string& line) { return static_cast<long>(line.size()); }
 
     void readTypes() {
@@ -96,9 +107,15 @@ private:
                             std::to_string(kMaxDiameters) + " średnic" + lineRef());
                 ++type.ilosc_sred;
                 current = type.ilosc_sred;
-                type.diameter(current).dout = static_cast<double>(valueAfterComma(line) / 10);
+                type.diameter(current).dout = positive(valueAfterComma(line) / 10, "średnica", line);
             }
-            if (din) type.diameter(current).din = static_cast<double>(valueAfterComma(line) / 10);
+            if (din) {
+                Podrura& pipe = type.diameter(current);
+                pipe.din = positive(valueAfterComma(line) / 10, "średnica", line);
+                if (pipe.dout > 0 && pipe.din >= pipe.dout)
+                    damaged("średnica wewnętrzna w wierszu \"" + text::toUtf8(line) +
+                            "\" nie jest mniejsza od zewnętrznej" + lineRef());
+            }
             if (kod) {
                 // The quoted value after the comma, less its four-character prefix.
                 const long comma = find(line, U",");
@@ -141,7 +158,7 @@ private:
                 damaged("więcej niż " + std::to_string(kMaxSdrValues) + " wartości w sekcji \"" +
                         section + "\"" + lineRef());
             ++list.ilosc;
-            list.wartosc.at(list.ilosc - 1) = static_cast<double>(number(line) / 10);
+            list.wartosc.at(list.ilosc - 1) = positive(number(line) / 10, "wartość SDR", line);
         }
     }
 
@@ -172,7 +189,8 @@ std::vector<std::string> catalogueLines(std::string_view bytes) {
         const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
         if (end == std::string_view::npos) end = bytes.size();
         std::size_t stop = end;
-        if (end < bytes.size() && stop > start && bytes[stop - 1] == '\r') --stop;
+        // CR LF ends a line, and so does a CR at the very end of the file.
+        if (stop > start && bytes[stop - 1] == '\r') --stop;
         lines.push_back(cp1250::decode(bytes.substr(start, stop - start)));
         start = next;
     }

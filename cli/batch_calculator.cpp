@@ -65,8 +65,10 @@ std::string notInTheGroup(const RadioGroup& group, int item) {
 // One section entered into a freshly started window.
 class SectionRun {
 public:
-    SectionRun(const Catalogue& loaded, const BatchSection& section, KeptNotebook* notebook)
+    SectionRun(const Catalogue& loaded, const BatchSection& section, KeptNotebook* notebook,
+               std::optional<double> timeLimit)
         : program_(platform_, {}), section_(section), notebook_(notebook) {
+        if (timeLimit) platform_.setCalculationTimeLimit(*timeLimit);
         program_.startWith(loaded);
         if (notebook_) notebook_->restoreInto(program_);
     }
@@ -157,14 +159,15 @@ private:
 
 }  // namespace
 
-BatchCalculator::BatchCalculator(const Catalogue& loaded, bool keepNotebook)
+BatchCalculator::BatchCalculator(const Catalogue& loaded, bool keepNotebook, std::optional<double> timeLimitSeconds)
     : loaded_(std::make_unique<Catalogue>(loaded)),
-      notebook_(keepNotebook ? std::make_unique<KeptNotebook>() : nullptr) {}
+      notebook_(keepNotebook ? std::make_unique<KeptNotebook>() : nullptr),
+      timeLimit_(timeLimitSeconds) {}
 
 BatchCalculator::~BatchCalculator() = default;
 
 BatchResult BatchCalculator::run(const BatchSection& section) {
-    return SectionRun(*loaded_, section, notebook_.get()).run();
+    return SectionRun(*loaded_, section, notebook_.get(), timeLimit_).run();
 }
 
 std::vector<std::string> BatchCalculator::notebookText() const {

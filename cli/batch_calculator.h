@@ -37,8 +37,10 @@ class BatchCalculator {
 public:
     // `loaded`: the catalogue as read and linked at start-up (copied). With
     // `keepNotebook` every result is saved with "Zapis" and the notebook is
-    // kept from section to section.
-    explicit BatchCalculator(const Catalogue& loaded, bool keepNotebook = false);
+    // kept from section to section. A section's calculation that runs longer
+    // than `timeLimitSeconds` is stopped and shows why instead of a result.
+    explicit BatchCalculator(const Catalogue& loaded, bool keepNotebook = false,
+                             std::optional<double> timeLimitSeconds = std::nullopt);
     ~BatchCalculator();
 
     BatchResult run(const BatchSection& section);
@@ -52,6 +54,7 @@ public:
 private:
     std::unique_ptr<Catalogue> loaded_;
     std::unique_ptr<KeptNotebook> notebook_;  // none unless kept
+    std::optional<double> timeLimit_;
 };
 
 }  // namespace vexa

@@ -108,7 +108,7 @@ std::string outputText(const BatchOptions& options, const std::string& text) {
 int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors) {
     const std::unique_ptr<Catalogue> catalogue = loadCatalogue(options, errors);
     if (!catalogue) return kBatchFileProblem;
-    BatchCalculator calculator(*catalogue, options.keepsNotebook());
+    BatchCalculator calculator(*catalogue, options.keepsNotebook(), options.timeLimitSeconds);
     const char* lineEnd = options.cp1250 ? "\r\n" : "\n";
 
     output << outputText(options, headLine(options)) << lineEnd;
@@ -135,6 +135,9 @@ int runBatch(const BatchOptions& options, std::istream& input, std::ostream& out
             status = kBatchMalformedLine;
         } catch (const EncodingError& problem) {
             report(problem.what());
+            status = kBatchMalformedLine;
+        } catch (const std::exception& fault) {
+            report(std::string("nieoczekiwany błąd programu: ") + fault.what());
             status = kBatchMalformedLine;
         }
     }

@@ -4,18 +4,23 @@
 #include <QGuiApplication>
 #include <fstream>
 #include <iostream>
+#include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "cli/batch_run.h"
 #include "qt/pdf_file_printer.h"
+#include "toolkit/errors.h"
+#include "toolkit/numbers.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR] [--tabela ZBIÓR]\n"
-    "                 [--wydruk-tabeli ZBIÓR.pdf] [--wydruk-notatnika ZBIÓR.pdf] [ZBIÓR]\n"
+    "                 [--wydruk-tabeli ZBIÓR.pdf] [--wydruk-notatnika ZBIÓR.pdf]\n"
+    "                 [--limit-czasu SEKUNDY] [ZBIÓR]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
@@ -40,12 +45,15 @@ constexpr const char* kUsage =
     "                   tak jak \"Wydruk tabeli\"\n"
     "  --wydruk-notatnika ZBIÓR.pdf\n"
     "                   na końcu drukuje notatnik do zbioru PDF (A4) tak jak \"Wydruk notatnika\"\n"
+    "  --limit-czasu SEKUNDY\n"
+    "                   przerywa obliczenia odcinka po tylu sekundach: jego wiersz dostaje \"!\"\n"
+    "                   i opis przerwania, a obliczenia idą dalej od następnego odcinka\n"
     "  --help           wyświetla ten opis\n"
     "\n"
     "Opcje --tabela i --wydruk-... zapisują wyniki do notatnika tak jak --notatnik;\n"
     "łączą się dowolnie i nie wymagają opcji --notatnik.\n"
     "\n"
-    "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz,\n"
+    "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz lub błąd programu w wierszu,\n"
     "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n";
 
 // The PDF printouts draw with Qt's fonts and PDF writer, which need a GUI
@@ -56,15 +64,23 @@ void qtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexa-calc: " << message.toStdString() << '\n';
 }
 
+// A positive number of seconds, with a decimal comma or point.
+std::optional<double> timeLimit(const char* text) {
+    try {
+        const auto seconds = static_cast<double>(vexa::parseNumber(vexa::withDecimalComma(text)));
+        if (seconds > 0 && std::isfinite(seconds)) return seconds;
+    } catch (const vexa::ConversionError&) {
+    }
+    return std::nullopt;
+}
+
 std::unique_ptr<QGuiApplication> pdfApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtErrorsOnly);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int calculate(int argc, char** argv) {
     vexa::BatchOptions options;
     std::string inputFile;
     for (int n = 1; n < argc; ++n) {
@@ -80,6 +96,13 @@ int main(int argc, char** argv) {
             options.catalogue = argv[++n];
         } else if (argument == "--notatnik" && n + 1 < argc) {
             options.notebookFile = argv[++n];
+        } else if (argument == "--limit-czasu" && n + 1 < argc) {
+            const auto seconds = timeLimit(argv[++n]);
+            if (!seconds) {
+                std::cerr << "vexa-calc: \"" << argv[n] << "\" nie jest dodatnią liczbą sekund\n";
+                return vexa::kBatchFileProblem;
+            }
+            options.timeLimitSeconds = seconds;
         } else if (argument == "--tabela" && n + 1 < argc) {
             options.tableFile = argv[++n];
         } else if (argument == "--wydruk-tabeli" && n + 1 < argc) {
@@ -106,4 +129,15 @@ int main(int argc, char** argv) {
         return vexa::kBatchFileProblem;
     }
     return vexa::runBatch(options, input, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return calculate(argc, argv);
+    } catch (const std::exception& fault) {
+        std::cerr << "vexa-calc: nieoczekiwany błąd programu: " << fault.what() << '\n';
+        return vexa::kBatchFileProblem;
+    }
 }

@@ -4,6 +4,8 @@
 // design window's controls that they read and write (selected items, texts).
 // The engine sees the controls as toolkit models, never the window itself.
 
+#include <stdexcept>
+
 #include "catalogue/catalogue.h"
 #include "engine/design_state.h"
 #include "toolkit/controls.h"
@@ -42,6 +44,14 @@ struct EngineContext {
     DesignState& state;
     DesignControls controls;
     PlatformServices& platform;
+    long examinedPipes = 0;  // by the calculation under way, for its progress reports
+};
+
+// A calculation stopped before its end (cancelled, or past a time limit);
+// the text says why. It ends like a calculation without result.
+class CalculationStopped : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 }  // namespace vexa

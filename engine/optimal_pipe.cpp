@@ -28,7 +28,6 @@ int chooseOptimal(EngineContext& context, double best, Search search, Size size,
     table.opt_typ = 0;
     table.opt_sred = 0;
     if (table.ilosc <= 0) return 0;
-    bool found = false;
     for (int entry = 1; entry <= table.ilosc; ++entry) {
         beforeEach();
         const int type = table.nr_typu.at(entry - 1);
@@ -37,14 +36,15 @@ int chooseOptimal(EngineContext& context, double best, Search search, Size size,
         Lista(context);
         const int diameter = search(context);
         if (diameter == 0) continue;
-        found = true;
         const double candidate = size(diameter);
         if (candidate < best) {
             best = candidate;
             keepBest(context, diameter);
         }
     }
-    return found ? 1 : 0;
+    // A pipe found but not smaller than the starting bound (a diameter of
+    // kilometres) was never kept: there is no pipe to show.
+    return table.opt_typ != 0 ? 1 : 0;
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 // repeats only what the slope changes.
 class DiameterWalk {
 public:
-    explicit DiameterWalk(EngineContext& context) : state_(context.state) {
+    explicit DiameterWalk(EngineContext& context) : context_(context), state_(context.state) {
         Okresl_sdr(context);
         criterion_ = context.controls.RadioGroup3.ItemIndex();
         const int chosen = context.controls.ComboSred.ItemIndex();
@@ -70,6 +70,7 @@ public:
         Carrying carrying;
         for (int number = state_.start; number <= state_.stop; ++number) {
             const Candidate& candidate = candidates_[number - 1];
+            if (++context_.examinedPipes % kPipesPerReport == 0) reportProgress();
             const extended qm = fullFlow(candidate.pipe, i);
             examined = {&candidate, qm};
             if (Q >= qm) continue;  // too small even when full
@@ -129,6 +130,12 @@ private:
         }
     }
 
+    // Where the calculation stands; it stops here if the platform says so.
+    void reportProgress() const {
+        const auto stop = context_.platform.calculationProgress("Spadek: " + formatFixed(state_.i * 1000, 15, 1) + " ‰");
+        if (stop) throw CalculationStopped(*stop);
+    }
+
     void showInState() {
         if (lastExamined_.candidate) {
             state_.d = lastExamined_.candidate->pipe.d;
@@ -144,6 +151,9 @@ private:
         }
     }
 
+    static constexpr long kPipesPerReport = 4096;  // some 0,4 ms
+
+    EngineContext& context_;
     DesignState& state_;
     int criterion_ = 0;
     extended largestDiameter_ = 0;
@@ -208,7 +218,11 @@ int Obl_imin(EngineContext& context) {
     for (;;) {
         found = walk.firstAccepted();
         if (found != 0) break;
-        state.i = state.i + 0.0001L;
+        const extended next = state.i + 0.0001L;
+        // Past some 1,8e15 per mille a step no longer changes the slope:
+        // the slopes left would all be this one.
+        if (next == state.i) break;
+        state.i = next;
         if (state.i > highest) break;
     }
     return walk.result(found);

@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 
 #include "qt/paint_device_printer.h"
@@ -87,6 +88,35 @@ Printer* QtPlatform::choosePrinter() {
         *printer_, PaintDevicePrinter::Target{(file.isEmpty() ? printer_->printerName() : file).toStdString(),
                                               !file.isEmpty()});
     return chosen_.get();
+}
+
+std::optional<std::string> QtPlatform::calculationProgress(const std::string& status) {
+    constexpr qint64 kShowAfter = 500, kRepaintEvery = 40;  // milliseconds
+    if (!calculationTime_.isValid()) calculationTime_.start();
+    const qint64 now = calculationTime_.elapsed();
+    if (now < kShowAfter || now - lastRepaint_ < kRepaintEvery) return std::nullopt;
+    lastRepaint_ = now;
+    if (!progress_) {
+        prepareModal();
+        progress_ = std::make_unique<QProgressDialog>(dialogParent());
+        progress_->setObjectName("progressDialog");
+        progress_->setWindowTitle(kApplicationTitle);
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setCancelButtonText("Przerwij");
+        progress_->setRange(0, 0);  // no end known in advance
+        progress_->setMinimumDuration(0);
+        progress_->show();
+    }
+    progress_->setLabelText("Trwa obliczanie…\n" + text(status));
+    QCoreApplication::processEvents();
+    if (progress_->wasCanceled()) return std::string(kCalculationCancelled);
+    return std::nullopt;
+}
+
+void QtPlatform::calculationEnded() {
+    progress_.reset();
+    calculationTime_.invalidate();
+    lastRepaint_ = 0;
 }
 
 void QtPlatform::showModal(Form& window) {

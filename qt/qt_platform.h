@@ -3,12 +3,14 @@
 // Platform services on the desktop: Qt's message boxes, file and print dialogs, the
 // program's modal windows, and the end of the application.
 
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 
 #include "toolkit/platform_services.h"
 
 class QPrinter;
+class QProgressDialog;
 class QWidget;
 
 namespace vexa {
@@ -27,6 +29,10 @@ public:
     bool confirm(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
     Printer* choosePrinter() override;
+    // After half a second a window-modal progress dialog shows the status and
+    // a cancel button; the windows keep repainting meanwhile.
+    std::optional<std::string> calculationProgress(const std::string& status) override;
+    void calculationEnded() override;
     void showModal(Form& window) override;
     void terminate() override;
 
@@ -53,6 +59,11 @@ private:
     // one printout to the next.
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PaintDevicePrinter> chosen_;
+    // The calculation under way: since when, when the windows last
+    // repainted, and its progress dialog once it shows.
+    QElapsedTimer calculationTime_;
+    qint64 lastRepaint_ = 0;
+    std::unique_ptr<QProgressDialog> progress_;
     bool terminationRequested_ = false;
 };
 

@@ -18,6 +18,9 @@ struct SaveFileRequest {
     std::string defaultExtension;  // without the dot: "txt"
 };
 
+// Why a calculation that the user cancelled stops.
+inline constexpr const char* kCalculationCancelled = "Obliczenia przerwano na życzenie użytkownika.";
+
 class PlatformServices {
 public:
     virtual ~PlatformServices() = default;
@@ -33,6 +36,13 @@ public:
     // The print dialog: the printer the user chose, set up as the user left
     // it and owned by the platform, or nothing when cancelled.
     virtual Printer* choosePrinter() = 0;
+    // A long calculation reports where it stands (`status`, such as the slope
+    // reached) every few thousand examined pipes. Nothing: it goes on; a
+    // text: it stops, and that text says why. The platform may show
+    // progress and let the user cancel, or apply a time limit.
+    virtual std::optional<std::string> calculationProgress(const std::string& status) = 0;
+    // The calculation has ended, finished or stopped.
+    virtual void calculationEnded() = 0;
     // Shows the window modally: the window is Visible meanwhile, and the call
     // returns once it is closed (by its Close() or by the frame's control).
     virtual void showModal(Form& window) = 0;

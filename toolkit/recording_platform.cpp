@@ -1,8 +1,13 @@
 #include "recording_platform.h"
 
 #include "controls.h"
+#include "numbers.h"
 
 namespace vexa {
+
+std::string calculationTimedOut(double seconds) {
+    return "Obliczenia przerwano po " + formatGeneral(seconds) + " s (limit czasu).";
+}
 
 void RecordingPlatform::showError(const std::string& text) { events_.push_back({Kind::Error, text}); }
 
@@ -34,6 +39,19 @@ Printer* RecordingPlatform::choosePrinter() {
     printDialogs_.pop_front();
     return print ? &printer_ : nullptr;
 }
+
+std::optional<std::string> RecordingPlatform::calculationProgress(const std::string& status) {
+    progressReports_.push_back(status);
+    if (cancelAtReport_ > 0 && static_cast<int>(progressReports_.size()) == cancelAtReport_)
+        return std::string(kCalculationCancelled);
+    const auto now = std::chrono::steady_clock::now();
+    if (!calculationStart_) calculationStart_ = now;
+    if (timeLimit_ && std::chrono::duration<double>(now - *calculationStart_).count() > *timeLimit_)
+        return calculationTimedOut(*timeLimit_);
+    return std::nullopt;
+}
+
+void RecordingPlatform::calculationEnded() { calculationStart_.reset(); }
 
 void RecordingPlatform::showModal(Form& window) {
     events_.push_back({Kind::ModalWindow, window.Caption});

@@ -4,6 +4,7 @@
 // question is answered from a queue that the caller fills beforehand, and what
 // the user does in a modal window is a queued action run while it is shown.
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -14,6 +15,9 @@
 #include "recording_printer.h"
 
 namespace vexa {
+
+// Why a calculation stopped by a time limit stops.
+std::string calculationTimedOut(double seconds);
 
 class RecordingPlatform : public PlatformServices {
 public:
@@ -29,6 +33,8 @@ public:
     bool confirm(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
     Printer* choosePrinter() override;
+    std::optional<std::string> calculationProgress(const std::string& status) override;
+    void calculationEnded() override;
     void showModal(Form& window) override;
     void terminate() override;
 
@@ -36,6 +42,15 @@ public:
     // (empty queue) is answered No / Cancel.
     void queueConfirmation(bool answer) { confirmations_.push_back(answer); }
     void queueSaveFileName(std::optional<std::string> path) { saveNames_.push_back(std::move(path)); }
+    // A calculation that runs longer than `seconds` is stopped at its next
+    // report, with a message naming the limit.
+    void setCalculationTimeLimit(double seconds) { timeLimit_ = seconds; }
+    // The user cancels the calculation at its `reports`-th progress report
+    // (1 for the first).
+    void cancelCalculationAtReport(int reports) { cancelAtReport_ = reports; }
+    // The progress reports of the calculations so far.
+    const std::vector<std::string>& progressReports() const { return progressReports_; }
+
     // Whether the next print dialog is answered "Drukuj" (true) or cancelled.
     void queuePrintDialog(bool print) { printDialogs_.push_back(print); }
     // What the user does in the next modal window while it is shown. A window
@@ -60,6 +75,10 @@ private:
     std::deque<bool> printDialogs_;
     std::deque<std::function<void(Form&)>> modalActions_;
     RecordingPrinter printer_;
+    std::optional<double> timeLimit_;
+    int cancelAtReport_ = 0;
+    std::vector<std::string> progressReports_;
+    std::optional<std::chrono::steady_clock::time_point> calculationStart_;
     SaveFileRequest lastSaveRequest_;
     bool terminated_ = false;
 };

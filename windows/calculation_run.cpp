@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <string>
 
 #include "engine/optimal_pipe.h"
@@ -16,6 +19,18 @@ namespace vexa {
 namespace {
 
 std::string yesNo(bool failed) { return failed ? "nie" : "tak"; }
+
+// Tells the platform that the calculation has ended, however it ends.
+class CalculationEnd {
+public:
+    explicit CalculationEnd(PlatformServices& platform) : platform_(platform) {}
+    ~CalculationEnd() { platform_.calculationEnded(); }
+    CalculationEnd(const CalculationEnd&) = delete;
+    CalculationEnd& operator=(const CalculationEnd&) = delete;
+
+private:
+    PlatformServices& platform_;
+};
 
 // Outer diameter less two walls of the SDR, as the diameter list shows numbers.
 std::string sdrInnerDiameter(double outer, extended sdr) {
@@ -39,10 +54,16 @@ void TForm1::Button1Click() {
     const bool keepSlope = state.do_flow || RadioGroup2.ItemIndex() == 0;
     state.do_flow = false;
     int found = 0;
-    if (optimal)
-        found = keepSlope ? New_opti_const(engine_) : New_opti_min(engine_);
-    else
-        found = keepSlope ? Obl_iconst(engine_) : Obl_imin(engine_);
+    try {
+        const CalculationEnd end(program_.platform());
+        engine_.examinedPipes = 0;
+        if (optimal)
+            found = keepSlope ? New_opti_const(engine_) : New_opti_min(engine_);
+        else
+            found = keepSlope ? Obl_iconst(engine_) : Obl_imin(engine_);
+    } catch (const CalculationStopped& stopped) {
+        return program_.platform().showError(stopped.what());
+    }
 
     if (found == 0) {
         if (parametric_ && parametric_->isVisible())
@@ -51,9 +72,19 @@ void TForm1::Button1Click() {
             program_.platform().showError(Error_Text(1));
         return;
     }
+    if (!resultIsFinite(optimal)) return program_.platform().showError(design_texts::kResultNotFinite);
     showResults(found, optimal);
     state.obliczone = true;
     if (parametric_ && parametric_->isVisible()) parametric_->showLimitsNotice(false);
+}
+
+bool TForm1::resultIsFinite(bool optimal) const {
+    const DesignState& state = program_.state();
+    const opti_struct& table = program_.catalogue().tabopti;
+    const std::array<extended, 6> shown =
+        optimal ? std::array<extended, 6>{table.opt_hnd, table.opt_vwy, table.opt_i, table.opt_tau, state.k, state.sdr}
+                : std::array<extended, 6>{state.hnd, state.vwy, state.i, state.tau, state.k, state.sdr};
+    return std::all_of(shown.begin(), shown.end(), [](extended value) { return std::isfinite(value); });
 }
 
 void TForm1::showResults(int found, bool optimal) {

@@ -122,6 +122,8 @@ public:
 private:
     void layOut();
     void connectReactions();
+    // Whether every value the results would show is a finite number.
+    bool resultIsFinite(bool optimal) const;
     void showResults(int found, bool optimal);
     std::vector<std::string> notebookEntry() const;
     Fwyn notebookRecord() const;

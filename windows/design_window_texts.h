@@ -12,4 +12,10 @@ inline constexpr const char* kWindowCaption =
 inline constexpr const char* kOuterAndInnerDiameter = " Średnice rury    Dz/Dw  [mm/mm]   ";
 inline constexpr const char* kInnerDiameterOnly = " Średnica rury                  Dw [mm]   ";
 
+// Results that would show as INF or NAN: inputs or catalogue values far
+// beyond anything a sewer has.
+inline constexpr const char* kResultNotFinite =
+    "Dla podanych danych wyniki obliczeń nie są liczbami skończonymi.\r\n"
+    "Sprawdź przepływ, spadek i wartości w katalogu rur.";
+
 }  // namespace vexa::design_texts

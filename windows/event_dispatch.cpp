@@ -4,7 +4,8 @@
 
 namespace vexa {
 
-void runUserAction(PlatformServices& platform, const std::function<void()>& action) {
+void runUserAction(PlatformServices& platform, const std::function<void()>& action,
+                   const std::function<void()>& undo) {
     try {
         action();
     } catch (const ConversionError& error) {
@@ -13,6 +14,9 @@ void runUserAction(PlatformServices& platform, const std::function<void()>& acti
         platform.showError(error.what());
     } catch (const PrintError& error) {
         platform.showError(error.what());
+    } catch (const std::exception& error) {
+        if (undo) undo();
+        platform.showError(std::string(kUnexpectedErrorPrefix) + error.what());
     }
 }
 

@@ -53,6 +53,14 @@ void Program::showNotebookWindow() {
     platform_.showModal(*form2_);
 }
 
-void Program::act(const std::function<void()>& action) { runUserAction(platform_, action); }
+void Program::act(const std::function<void()>& action) {
+    // What a fault half-way through a calculation could leave half-written.
+    const DesignState state = state_;
+    const opti_struct table = catalogue_->tabopti;
+    runUserAction(platform_, action, [&] {
+        state_ = state;
+        catalogue_->tabopti = table;
+    });
+}
 
 }  // namespace vexa

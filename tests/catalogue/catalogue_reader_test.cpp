@@ -108,10 +108,10 @@ TEST_F(CatalogueReader, CurrentDiameterCarriesOverIntoTheNextType) {
 }
 
 TEST_F(CatalogueReader, EveryKeyOfALineIsApplied) {
-    read(withTail({"Rurtyp A klasa N;", "DOUT DIN,1600", "K1 K2 K3 K4,300", "", "no key here"}));
+    read(withTail({"Rurtyp A klasa N;", "DOUT,1600", "DIN K1 K2 K3 K4,300", "", "no key here"}));
     const Rura_1& type = catalogue->type(1);
     EXPECT_EQ(type.diameter(1).dout, 160);
-    EXPECT_EQ(type.diameter(1).din, 160);
+    EXPECT_EQ(type.diameter(1).din, 30);
     EXPECT_EQ(type.k1, 0.3);
     EXPECT_EQ(type.k4, 0.3);
     EXPECT_EQ(type.ilosc_sred, 1);
@@ -203,6 +203,27 @@ TEST_F(CatalogueReader, MoreThanTheArraysHoldIsRefusedNamingWhatOverflowed) {
     EXPECT_EQ(damage(sdr), head + "więcej niż 8 wartości w sekcji \"SDR-PP\" (wiersz 12).");
 
     EXPECT_EQ(catalogue->ilosc_typow, 0);
+}
+
+TEST_F(CatalogueReader, ValuesThatCannotGiveAFiniteResultAreRefusedNamingTheLine) {
+    const std::string head = "Zbiór \"pipe_vexa.dat\" jest uszkodzony: ";
+    const auto refused = [&](const std::string& line, const char* what, int number) {
+        return head + what + " w wierszu \"" + line + "\" nie jest dodatnią liczbą skończoną (wiersz " +
+               std::to_string(number) + ").";
+    };
+    for (const char* value : {"DIN,0", "DIN,-0", "DIN,-5", "DIN,1e400", "DOUT,0"})
+        EXPECT_EQ(damage(withTail({"Rurtyp A klasa N;", "DOUT,1600", value})),
+                  refused(value, "średnica", 3));
+    EXPECT_EQ(damage({"\"Optymalizacja\"", "\"SDR-PE\"", "0", "\"SDR-PP\"", "\"Limit SDR\"", "1", "2"}),
+              refused("0", "wartość SDR", 3));
+    EXPECT_EQ(damage(withTail({"Rurtyp A klasa N;", "DOUT,1600", "DIN,1600"})),
+              head + "średnica wewnętrzna w wierszu \"DIN,1600\" nie jest mniejsza od zewnętrznej (wiersz 3).");
+    EXPECT_EQ(catalogue->ilosc_typow, 0);
+}
+
+TEST_F(CatalogueReader, ALastLineEndingInCrAloneLosesItsCr) {
+    const Lines lines = catalogueLines("\"Limit SDR\"\r\n630\r\n260\r");
+    EXPECT_EQ(lines, (Lines{"\"Limit SDR\"", "630", "260"}));
 }
 
 TEST_F(CatalogueReader, FullArraysAreAccepted) {

@@ -93,6 +93,16 @@ TEST_F(BatchEndToEnd, FilesThatCannotBeCreatedEndWithStatusTwoAfterTheResultsAnd
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);
 }
 
+TEST_F(BatchEndToEnd, ATimeLimitStopsASectionAndTheRunGoesOn) {
+    const CalcRun result = run("--limit-czasu 0,3 --katalog \"" + data("small_catalogue.dat").string() + "\"",
+                               "A;1;;;0;0;1e12;5;1;0,5;1e12\nB;1;;;0;0;10;5\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp\n"
+                             "A;!;Obliczenia przerwano po 0,3 s (limit czasu).\n"
+                             "B;160 / 150,6; PVC4-160;N;0,25;5,0;69;2,19;0,76;tak;tak\n");
+    EXPECT_EQ(run("--limit-czasu 0 x").status, 2);
+}
+
 TEST_F(BatchEndToEnd, HelpIsPolish) {
     const CalcRun result = run("--help");
     EXPECT_EQ(result.status, 0);

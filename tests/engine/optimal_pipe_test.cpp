@@ -35,6 +35,13 @@ TEST_F(OptimalPipe, ConstantSlopeKeepsTheSmallestInnerDiameterFirstOnATie) {
     EXPECT_EQ(ComboSred.ItemIndex(), 0);
 }
 
+TEST_F(OptimalPipe, APipeFoundButNotBelowTheStartingBoundIsNoResult) {
+    link({addType("Huge", "N", 0.25, {{1e7 + 100, 1e7}})});  // 10 km inside
+    prepare(12);
+    EXPECT_EQ(New_opti_const(context), 0);
+    EXPECT_EQ(catalogue->tabopti.opt_typ, 0);
+}
+
 TEST_F(OptimalPipe, MinimisationComparesOuterDiameters) {
     const int a = addType("A", "N", 0.25, {{200, 190}});
     const int b = addType("B", "N", 0.25, {{200, 150}});  // same outer, smaller inner

@@ -52,6 +52,14 @@ TEST_F(SlopeSearch, FixedDiameterTooSmallGivesNothingAtConstantSlope) {
     EXPECT_EQ(state.stop, 1);
 }
 
+TEST_F(SlopeSearch, MinimisationEndsWhereAStepNoLongerChangesTheSlope) {
+    state.Q = 1e30L;  // carried nowhere
+    Bistart.Text = "1e19";
+    Bistop.Text = "1e30";
+    EXPECT_EQ(Obl_imin(context), 0);
+    EXPECT_EQ(state.i, 1e16L);
+}
+
 TEST_F(SlopeSearch, MinimisationRaisesTheSlopeUntilTheFixedDiameterCarries) {
     ComboSred.setItemIndex(1);
     state.Q = 30;

@@ -99,6 +99,43 @@ TEST_F(DesignWindow, TooLargeAFlowForEveryDiameterFails) {
     EXPECT_EQ(results(), noResults());
 }
 
+TEST_F(DesignWindow, ResultsThatWouldNotBeFiniteAreRefusedInsteadOfShown) {
+    calculate("10", "5");
+    calculate("5", "1e4932");  // the shear stress would overflow
+    EXPECT_EQ(platform.errors(), std::vector<std::string>{design_texts::kResultNotFinite});
+    EXPECT_EQ(results(), noResults());
+    EXPECT_FALSE(state().obliczone);
+}
+
+TEST_F(DesignWindow, AFaultInAReactionIsShownAndLeavesTheDesignStateAsItWas) {
+    calculate("10", "5");
+    const DesignState before = state();
+    form().Flow.OnClick = [this] {
+        state().Q = 99;
+        throw std::out_of_range("array::at");
+    };
+    act([&] { form().Flow.userClick(); });
+    EXPECT_EQ(platform.errors(), std::vector<std::string>{"Nieoczekiwany błąd programu: array::at"});
+    EXPECT_EQ(state().Q, before.Q);
+}
+
+TEST_F(DesignWindow, ACancelledCalculationEndsWithoutResultAndTheWindowWorksAtOnce) {
+    calculate("10", "5");
+    platform.cancelCalculationAtReport(3);
+    minimise("0,5", "1e12");  // no pipe carries this flow: a search of days
+    calculate("1e12", "5");
+    EXPECT_EQ(platform.progressReports().size(), 3U);
+    EXPECT_EQ(platform.progressReports().back().rfind("Spadek: ", 0), 0U);
+    EXPECT_EQ(platform.errors(), std::vector<std::string>{kCalculationCancelled});
+    EXPECT_EQ(results(), noResults());
+    EXPECT_FALSE(state().obliczone);
+
+    pickSlopeCriterion(0);
+    calculate("10", "5");
+    EXPECT_TRUE(state().obliczone);
+    EXPECT_EQ(platform.errors().size(), 1U);
+}
+
 TEST_F(DesignWindow, SlopeMinimisationFindsTheLowestSlopeOnTheGrid) {
     pickSewage(2);
     pickPipeCriterion(1);
