@@ -1,7 +1,9 @@
 // vexa-calc: the design calculation of the design window for batches of
 // sections, without a display.
 
+#ifdef VEXA_PDF_PRINTOUTS
 #include <QGuiApplication>
+#endif
 #include <fstream>
 #include <iostream>
 #include <cmath>
@@ -11,7 +13,9 @@
 #include <string_view>
 
 #include "cli/batch_run.h"
+#ifdef VEXA_PDF_PRINTOUTS
 #include "qt/pdf_file_printer.h"
+#endif
 #include "toolkit/errors.h"
 #include "toolkit/numbers.h"
 
@@ -56,14 +60,6 @@ constexpr const char* kUsage =
     "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz lub błąd programu w wierszu,\n"
     "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n";
 
-// The PDF printouts draw with Qt's fonts and PDF writer, which need a GUI
-// application; the offscreen platform needs no display.
-// Qt's notes about its environment (no runtime folder, say) are not the
-// user's business; its errors still reach standard error.
-void qtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexa-calc: " << message.toStdString() << '\n';
-}
-
 // A positive number of seconds, with a decimal comma or point.
 std::optional<double> timeLimit(const char* text) {
     try {
@@ -74,11 +70,21 @@ std::optional<double> timeLimit(const char* text) {
     return std::nullopt;
 }
 
+#ifdef VEXA_PDF_PRINTOUTS
+// Qt's notes about its environment (no runtime folder, say) are not the
+// user's business; its errors still reach standard error.
+void qtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexa-calc: " << message.toStdString() << '\n';
+}
+
+// The PDF printouts draw with Qt's fonts and PDF writer, which need a GUI
+// application; the offscreen platform needs no display.
 std::unique_ptr<QGuiApplication> pdfApplication(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtErrorsOnly);
     return std::make_unique<QGuiApplication>(argc, argv);
 }
+#endif
 
 int calculate(int argc, char** argv) {
     vexa::BatchOptions options;
@@ -116,11 +122,13 @@ int calculate(int argc, char** argv) {
             return vexa::kBatchFileProblem;
         }
     }
+#ifdef VEXA_PDF_PRINTOUTS
     std::unique_ptr<QGuiApplication> application;
     if (options.tablePrintout || options.notebookPrintout) {
         application = pdfApplication(argc, argv);
         options.pdfPrinter = [](const std::string& file) { return std::make_unique<vexa::PdfFilePrinter>(file); };
     }
+#endif
     if (inputFile.empty()) return vexa::runBatch(options, std::cin, std::cout, std::cerr);
     std::ifstream input(inputFile, std::ios::binary);
     if (!input) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/files.h"
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -17,14 +19,6 @@ namespace fs = std::filesystem;
 
 class DataLoadTest : public testing::Test {
 protected:
-    void SetUp() override {
-        directory = fs::temp_directory_path() /
-                    ("vexa-data-load-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                     "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(directory);
-        fs::create_directories(directory);
-    }
-    void TearDown() override { fs::remove_all(directory); }
 
     void placeCatalogue(const fs::path& source) {
         fs::copy_file(source, directory / "pipe_vexa.dat");
@@ -34,7 +28,8 @@ protected:
         return DataLoad(*catalogue, platform, [this] { ++listFillings; }, dataFilePath(directory));
     }
 
-    fs::path directory;
+    testing_support::ScratchFolder scratch;
+    const fs::path& directory = scratch.path();
     RecordingPlatform platform;
     std::unique_ptr<Catalogue> catalogue = std::make_unique<Catalogue>();
     int listFillings = 0;

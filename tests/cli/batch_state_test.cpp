@@ -1,13 +1,18 @@
 // The exact design state after a run. The bits of d, hnd, tau, i, k and sdr
 // were checked with tools/check_exact_state.py, which redoes the 80-bit
-// arithmetic in exact rationals; qm and vwy depend on the logarithm and the
-// cosine of the C library and are pinned here so that drift shows.
+// arithmetic in exact rationals. qm and vwy come from the processor's 80-bit
+// logarithm, whose last bit differs between processor makers: they are held
+// to within one unit in the last place of the values of this machine, so that
+// drift shows and every processor passes.
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <sstream>
 
 #include "cli/batch_run.h"
+#include "toolkit/delimited_fields.h"
 
 namespace vexa {
 namespace {
@@ -23,13 +28,40 @@ std::string run(const std::string& batch, std::string* errors = nullptr) {
     return output.str();
 }
 
+// Within one unit in the last place of each other.
+bool withinOneUlp(const std::string& shown, const std::string& expected) {
+    const long double a = std::strtold(shown.c_str(), nullptr), b = std::strtold(expected.c_str(), nullptr);
+    return a == b || std::nextafter(a, b) == b;
+}
+
+// The output with the logarithm's fields of each line (qm, vwy) held within
+// one unit in the last place of the expected ones and then taken from them.
+void expectState(const std::string& output, const std::string& expected) {
+    std::istringstream shownLines(output), expectedLines(expected);
+    std::string shown, wanted;
+    while (std::getline(expectedLines, wanted)) {
+        ASSERT_TRUE(std::getline(shownLines, shown)) << wanted;
+        auto shownFields = delimited::split(shown);
+        const auto wantedFields = delimited::split(wanted);
+        ASSERT_EQ(shownFields.size(), wantedFields.size()) << shown;
+        if (shownFields.size() == 19)
+            for (const std::size_t logarithmic : {12U, 14U}) {
+                EXPECT_TRUE(withinOneUlp(shownFields[logarithmic], wantedFields[logarithmic]))
+                    << shownFields[logarithmic] << " against " << wantedFields[logarithmic];
+                shownFields[logarithmic] = wantedFields[logarithmic];
+            }
+        EXPECT_EQ(delimited::joined(shownFields), wanted);
+    }
+    EXPECT_FALSE(std::getline(shownLines, shown)) << shown;
+}
+
 TEST(BatchState, FillingsOnAboveAndBelowWholeNumbersKeepEveryBit) {
     const std::string output = run(
         "Na liczbie;1;500;;0;0;13;5\n"
         "Powyżej;1;500;;0;0;22;5\n"
         "Poniżej;1;;;0;0;10;5\n"
         "SDR;6;;;0;0;20;5\n");
-    EXPECT_EQ(output,
+    expectState(output,
               "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp;d;qm;hnd;vwy;tau;i;k;sdr\n"
               // step 17: exactly 17
               "Na liczbie;500 / 470,8; PVC4-500;N;0,25;5,0;17;2,37;0,69;nie;tak;0xf.10cb295e9e1b22cp-5;"

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -65,7 +66,8 @@ private:
     std::unique_ptr<RecordingPlatform> platform;
     std::unique_ptr<Program> program;
     std::unique_ptr<DesignWindowView> view;
-    std::filesystem::path file = std::filesystem::temp_directory_path() / "vexa-qt-notatnik.txt";
+    QTemporaryDir folder;
+    std::filesystem::path file = folder.filePath("notatnik.txt").toStdString();
 
 private slots:
     void init() {

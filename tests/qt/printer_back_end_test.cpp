@@ -2,6 +2,7 @@
 // job is done, and recorded pages drawn to images. Set VEXA_PAGE_IMAGES to a
 // folder to keep the drawn pages as PNG files for a person to look at.
 
+#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -28,7 +29,8 @@ private slots:
     }
 
     void pdfReplacesTheFileOnlyOnceTheJobHasEnded() {
-        const std::filesystem::path file = std::filesystem::temp_directory_path() / "vexa-tabela.pdf";
+        const QTemporaryDir folder;
+        const std::filesystem::path file = folder.filePath("tabela.pdf").toStdString();
         std::ofstream(file, std::ios::binary) << "poprzedni";
         {
             PdfFilePrinter aborted(file.string());

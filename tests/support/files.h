@@ -9,6 +9,8 @@
 #include <iterator>
 #include <string>
 
+#include <unistd.h>
+
 namespace vexa::testing_support {
 
 inline std::string fileContents(const std::filesystem::path& path) {
@@ -16,13 +18,15 @@ inline std::string fileContents(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// An empty folder named after the running test, removed with the object.
+// An empty folder named after the running test and the process, so that
+// runs that overlap keep apart; removed with the object.
 class ScratchFolder {
 public:
     ScratchFolder()
         : path_(std::filesystem::temp_directory_path() /
                 (std::string("vexa-") + ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                 std::to_string(::getpid()))) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
