@@ -55,6 +55,10 @@ TEST_F(Criteria, DomesticLimitFollowsTheInnerDiameterStrictly) {
     EXPECT_FALSE(state.err_hd);  // limit 80 above
     examined(0.5001L, 80);
     EXPECT_TRUE(state.err_hd);
+    // 500 * 0.001 lies one unit below 0.5: the limits at the boundaries themselves.
+    const FillingLimitRule rule = fillingLimitRule(context);
+    EXPECT_EQ(rule.limitFor(0.315L), 60);
+    EXPECT_EQ(rule.limitFor(0.5L), 70);
 }
 
 TEST_F(Criteria, GivenLimitAppliesToEverySewageKind) {

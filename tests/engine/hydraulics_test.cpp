@@ -115,6 +115,12 @@ TEST(PipeHydraulics, GridLookUpGivesTheBitsOfTheStepByStepSearch) {
     }
 }
 
+TEST(PipeHydraulics, HydraulicRadiusTableNearlyFull) {
+    // The published ratios r/rp at fillings of 91 to 100 %.
+    const extended published[] = {115.5L, 115, 114, 112, 110, 109, 108, 106, 103, 100};
+    for (int row = 91; row <= 100; ++row) EXPECT_EQ(rnr[row - 1], published[row - 91]) << row;
+}
+
 TEST(PipeHydraulics, VelocityAndShearStressReadTheTruncatedRow) {
     // A filling found at step 60 lies below 60 and reads row 59 of both tables.
     const extended h = Obl_wypelnienie(ratioAtStep(60), 1);

@@ -52,6 +52,36 @@ TEST_F(SlopeSearch, FixedDiameterTooSmallGivesNothingAtConstantSlope) {
     EXPECT_EQ(state.stop, 1);
 }
 
+TEST_F(SlopeSearch, ARangeThatLandsOnItsUpperEndWalksThatSlopeToo) {
+    // 0,5 + 0,1 + 0,1 per mille lands exactly on 0,7 per mille. A flow that
+    // only the last slope carries, above and below 1 l/s (the halving search
+    // and the slope-by-slope walk).
+    for (const double din : {150.6, 15.06}) {
+        pvc = addType("P" + std::to_string(din), "N", 0.25, {{din + 5, din}});
+        selectType(catalogue->ilosc_typow - 1);
+        extended i = 0.0005L;
+        i = i + 0.0001L;
+        const extended below = Przeplyw100(din * 0.001L, state.k, i);
+        i = i + 0.0001L;
+        ASSERT_EQ(i, 0.7L * 0.001L);
+        state.Q = (below + Przeplyw100(din * 0.001L, state.k, i)) / 2;
+        Bistart.Text = "0,5";
+        Bistop.Text = "0,7";
+        EXPECT_EQ(Obl_imin(context), 1) << din;
+        EXPECT_EQ(state.i, i) << din;
+    }
+}
+
+TEST_F(SlopeSearch, TheWallOfAnSdrPipeIsTakenInThousandthsBeforeTheSdrDivides) {
+    // For 110 mm at SDR 11 the order of the operations shows in the last bit.
+    addType("PE", "SDR", 0.25, {{110, 0}});
+    selectType(1);
+    setSdrList({"11,0"}, 0);
+    state.Q = 1;
+    Obl_iconst(context);
+    EXPECT_EQ(state.d, 0xb.851eb851eb851ebp-7L);
+}
+
 TEST_F(SlopeSearch, MinimisationEndsWhereAStepNoLongerChangesTheSlope) {
     state.Q = 1e30L;  // carried nowhere
     Bistart.Text = "1e19";

@@ -295,6 +295,8 @@ TEST_F(DesignWindow, SewageKindAndLossesRefillTheTypeListKeepingTheSelection) {
     pickLosses(1);
     EXPECT_EQ(form().Combo_Typ.Items[1], "Rura żółta próbna    klasa L      k=0,40 mm");
     EXPECT_EQ(form().Bkl.Text, "L");
+    pickSewage(1);
+    EXPECT_EQ(state().taumin, 2.5L);
     pickSewage(0);
     EXPECT_EQ(state().taumin, 1.5L);
     EXPECT_EQ(form().Combo_Typ.Items[1], "Rura żółta próbna    klasa L      k=0,20 mm");
@@ -373,6 +375,11 @@ TEST_F(DesignWindow, EmptyFieldsOfUnselectedCriteriaPassAndBoundsAreInclusive) {
     calculate("1", "0,5");
     EXPECT_TRUE(platform.errors().empty());
     EXPECT_TRUE(state().obliczone);
+    pickPipeCriterion(4);
+    type(form().Bwyp, "100");
+    minimise("0,5", "0,5");
+    calculate("1", "0,5");
+    EXPECT_EQ(platform.errors(), std::vector<std::string>{});
 }
 
 TEST_F(DesignWindow, TextThatIsNoNumberShowsTheConversionErrorAndLeavesTheFieldsCorrected) {
