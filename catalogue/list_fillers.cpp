@@ -1,5 +1,6 @@
 #include "catalogue/list_fillers.h"
 
+#include "catalogue/design_choices.h"
 #include "toolkit/numbers.h"
 
 namespace vexa {
@@ -33,11 +34,22 @@ void refillTypeList(const Catalogue& catalogue, ListControls& lists, RoughnessTe
                          : std::string();
 }
 
-bool smallLocalLosses(const ListControls& lists) { return lists.RadioGroup4.ItemIndex() == 0; }
+bool smallLocalLosses(const ListControls& lists) { return lists.RadioGroup4.ItemIndex() == local_losses::kSmall; }
 
 }  // namespace
 
-bool isOptimalItem(const ComboBox& typeList, int position) { return position > typeList.Count() - 3; }
+TypeItem typeItemAt(const ComboBox& typeList, int position) {
+    const int count = typeList.Count();
+    if (position < 0 || position >= count) return TypeItem::None;
+    if (position == count - 2) return TypeItem::OptimalClassN;
+    if (position == count - 1) return TypeItem::OptimalClassT;
+    return TypeItem::CatalogueType;
+}
+
+bool isOptimalItem(const ComboBox& typeList, int position) {
+    const TypeItem item = typeItemAt(typeList, position);
+    return item == TypeItem::OptimalClassN || item == TypeItem::OptimalClassT;
+}
 
 void Kombo_start(const Catalogue& catalogue, ListControls& lists) {
     ComboBox& typeList = lists.Combo_Typ;
@@ -65,8 +77,7 @@ void SredLoad(const Catalogue& catalogue, ListControls& lists) {
     lists.ComboSred.Clear();
     lists.ComboSred.Add(kAnyDiameter);
     const int number = lists.Combo_Typ.ItemIndex() + 1;
-    const bool catalogueType = number >= 1 && number < lists.Combo_Typ.Count() - 1;
-    if (!catalogueType) {
+    if (typeItemAt(lists.Combo_Typ, number - 1) != TypeItem::CatalogueType) {
         lists.Label9.Visible = lists.ComboSred.Visible = false;
         lists.LabelSDR.Visible = lists.ComboSDR.Visible = false;
         return;

@@ -27,7 +27,11 @@ struct ListControls {
     const RadioGroup& RadioGroup4;  // local losses: 0 small, 1 large
 };
 
-// An item of the type list counts as optimal when it is one of the last two.
+// What an item of the type list stands for: the items before the last two
+// are the catalogue's types in file order, the last two the optimal pipes.
+enum class TypeItem { None, CatalogueType, OptimalClassN, OptimalClassT };
+TypeItem typeItemAt(const ComboBox& typeList, int position);
+// Either optimal pipe.
 bool isOptimalItem(const ComboBox& typeList, int position);
 
 void Kombo_start(const Catalogue& catalogue, ListControls& lists);

@@ -1,5 +1,7 @@
 #include "engine/criteria.h"
 
+#include "catalogue/design_choices.h"
+#include "catalogue/list_fillers.h"
 #include "toolkit/numbers.h"
 
 namespace vexa {
@@ -7,8 +9,8 @@ namespace vexa {
 FillingLimitRule fillingLimitRule(const EngineContext& context) {
     const DesignControls& controls = context.controls;
     FillingLimitRule rule;
-    rule.domestic = controls.RadioGroup1.ItemIndex() == 2;
-    rule.userGiven = controls.RadioGroup3.ItemIndex() == 4;
+    rule.domestic = controls.RadioGroup1.ItemIndex() == sewage_kind::kDomestic;
+    rule.userGiven = controls.RadioGroup3.ItemIndex() == pipe_criterion::kGivenFilling;
     if (rule.userGiven) rule.userLimit = parseNumber(controls.Bwyp.Text);
     return rule;
 }
@@ -29,7 +31,6 @@ void Err_hd_tau_control(EngineContext& context) {
 void Okresl_sdr(EngineContext& context) {
     DesignState& state = context.state;
     DesignControls& controls = context.controls;
-    const int count = controls.Combo_Typ.Count();
     const int selected = controls.Combo_Typ.ItemIndex();
 
     if (controls.ComboSDR.Visible) {
@@ -46,9 +47,9 @@ void Okresl_sdr(EngineContext& context) {
             sdrList.setItemIndex(sdrList.ItemIndex() - 1);
             state.sdr = parseNumber(sdrList.Text());
         }
-    } else if (selected == count - 2) {
+    } else if (typeItemAt(controls.Combo_Typ, selected) == TypeItem::OptimalClassN) {
         state.sdr = 33;
-    } else if (selected == count - 1) {
+    } else if (typeItemAt(controls.Combo_Typ, selected) == TypeItem::OptimalClassT) {
         state.sdr = 23.4L;
     }
 }

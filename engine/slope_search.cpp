@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "catalogue/design_choices.h"
 #include "engine/criteria.h"
 #include "engine/hydraulics.h"
 #include "toolkit/numbers.h"
@@ -109,23 +110,26 @@ private:
     // Implied by acceptance under every criterion: carrying the flow, and for
     // the criteria with a filling limit keeping within it.
     bool meetsPrerequisite(const Candidate& candidate, const FillingStep& filling) const {
-        const bool limited = criterion_ == 1 || criterion_ == 3 || criterion_ == 4;
+        using namespace pipe_criterion;
+        const bool limited = criterion_ == kSelfCleaningAndVentilation || criterion_ == kNormativeVentilation ||
+                             criterion_ == kGivenFilling;
         return !limited || !failsVentilation(filling.h, candidate.fillingLimit);
     }
 
     bool accepts(const Candidate& candidate, extended qm, extended factor, const FillingStep& filling) const {
+        using namespace pipe_criterion;
         switch (criterion_) {
-            case 0: return true;
-            case 1:
-            case 2: {
+            case kNone: return true;
+            case kSelfCleaningAndVentilation:
+            case kSelfCleaning: {
                 PipeHydraulics pipe;
                 finishPipe(candidate.pipe, qm, factor, filling, pipe);
                 const bool selfCleaning = !failsSelfCleaning(pipe.tau, pipe.vwy, state_.taumin);
-                return criterion_ == 2 ? selfCleaning
+                return criterion_ == kSelfCleaning ? selfCleaning
                                        : selfCleaning && !failsVentilation(pipe.hnd, candidate.fillingLimit);
             }
-            case 3:
-            case 4: return !failsVentilation(filling.h, candidate.fillingLimit);
+            case kNormativeVentilation:
+            case kGivenFilling: return !failsVentilation(filling.h, candidate.fillingLimit);
             default: return false;
         }
     }

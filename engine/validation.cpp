@@ -1,5 +1,6 @@
 #include "engine/validation.h"
 
+#include "catalogue/design_choices.h"
 #include "toolkit/numbers.h"
 
 namespace vexa {
@@ -14,8 +15,8 @@ bool Przygotowanie_pol(EngineContext& context) {
     for (EditField* result : {&c.Bd, &c.Bnrkat, &c.Bkl, &c.Bk, &c.Bi, &c.Bh, &c.Br, &c.Bv, &c.Bws, &c.Bwp})
         result->Clear();
 
-    const bool givenFilling = c.RadioGroup3.ItemIndex() == 4;
-    const bool minimised = c.RadioGroup2.ItemIndex() == 1;
+    const bool givenFilling = c.RadioGroup3.ItemIndex() == pipe_criterion::kGivenFilling;
+    const bool minimised = c.RadioGroup2.ItemIndex() == slope_criterion::kMinimise;
     const auto refuse = [&](const char* message) {
         context.platform.showError(message);
         return false;

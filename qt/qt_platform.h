@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "toolkit/platform_services.h"
+#include "toolkit/version.h"
 
 class QPrinter;
 class QProgressDialog;
@@ -15,7 +16,7 @@ class QWidget;
 
 namespace vexa {
 
-inline constexpr const char* kApplicationTitle = "Vexa_V2.06";
+inline constexpr const char* kApplicationTitle = "Vexa_V" VEXA_VERSION;
 
 class PaintDevicePrinter;
 

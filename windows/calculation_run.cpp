@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "catalogue/design_choices.h"
 #include "engine/optimal_pipe.h"
 #include "engine/roughness.h"
 #include "engine/slope_search.h"
@@ -41,7 +42,6 @@ std::string sdrInnerDiameter(double outer, extended sdr) {
 
 void TForm1::Button1Click() {
     DesignState& state = program_.state();
-    const int itemCount = Combo_Typ.Count();
     state.rurtyp = Combo_Typ.ItemIndex() + 1;
     state.obliczone = false;
     if (!Przygotowanie_pol(engine_)) return;
@@ -50,8 +50,8 @@ void TForm1::Button1Click() {
     state.Q = parseNumber(Bqwe.Text);
     Lista(engine_);
 
-    const bool optimal = Combo_Typ.ItemIndex() > itemCount - 3;
-    const bool keepSlope = state.do_flow || RadioGroup2.ItemIndex() == 0;
+    const bool optimal = isOptimalItem(Combo_Typ, Combo_Typ.ItemIndex());
+    const bool keepSlope = state.do_flow || RadioGroup2.ItemIndex() == slope_criterion::kKeep;
     state.do_flow = false;
     int found = 0;
     try {
@@ -91,7 +91,7 @@ void TForm1::showResults(int found, bool optimal) {
     DesignState& state = program_.state();
     const Catalogue& catalogue = program_.catalogue();
     const opti_struct& table = catalogue.tabopti;
-    const bool classN = Combo_Typ.ItemIndex() == Combo_Typ.Count() - 2;
+    const bool classN = typeItemAt(Combo_Typ, Combo_Typ.ItemIndex()) == TypeItem::OptimalClassN;
 
     int diameter = found;
     if (optimal) {

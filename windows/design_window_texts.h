@@ -2,10 +2,12 @@
 
 // Fixed texts of the design window that more than one reaction uses.
 
+#include "toolkit/version.h"
+
 namespace vexa::design_texts {
 
 inline constexpr const char* kWindowCaption =
-    " Ductora Polska S.A.                      Projektowanie sieci kanalizacji zewnętrznej   V2.06";
+    " Ductora Polska S.A.                      Projektowanie sieci kanalizacji zewnętrznej   V" VEXA_VERSION;
 
 // Captions of the diameter result field: Dz / Dw, or one diameter for the
 // families listed by their inner diameter.

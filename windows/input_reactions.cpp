@@ -1,5 +1,6 @@
 #include <string>
 
+#include "catalogue/design_choices.h"
 #include "engine/criteria.h"
 #include "windows/design_window.h"
 #include "windows/parametric_link.h"
@@ -15,7 +16,7 @@ void TForm1::Combo_TypChange() {
 }
 
 std::string TForm1::optimalExplanation() const {
-    const bool classN = Combo_Typ.ItemIndex() == Combo_Typ.Count() - 2;
+    const bool classN = typeItemAt(Combo_Typ, Combo_Typ.ItemIndex()) == TypeItem::OptimalClassN;
     const opti_struct& table = program_.catalogue().tabopti;
     std::string text = classN ? "Wybór rury optymalnej klasy N spośród typów:\r\n"
                               : "Wybór rury optymalnej klasy T spośród typów:\r\n";
@@ -47,8 +48,8 @@ void TForm1::Zmiana_typu_sciekow() {
         {2.0L, "Dobór dla samooczyszczania ( tau > 2.0 [Pa]"},
     };
     const int kind = RadioGroup1.ItemIndex();
-    if (kind < 0 || kind > 2) return;
-    if (kind == 2)
+    if (kind < 0 || kind > sewage_kind::kDomestic) return;
+    if (kind == sewage_kind::kDomestic)
         Kombo_Byt(program_.catalogue(), lists_);
     else
         Kombo_Deszcz(program_.catalogue(), lists_);
@@ -57,7 +58,7 @@ void TForm1::Zmiana_typu_sciekow() {
 }
 
 void TForm1::RadioGroup3Click() {
-    if (RadioGroup3.ItemIndex() == 4) {
+    if (RadioGroup3.ItemIndex() == pipe_criterion::kGivenFilling) {
         Bwyp.Clear();
         Bwyp.Visible = true;
     } else {

@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/design_choices.h"
 #include "toolkit/numbers.h"
 #include "toolkit/text.h"
 #include "windows/design_window.h"
@@ -82,10 +83,10 @@ std::vector<std::string> TForm1::notebookEntry() const {
     const int criterion = RadioGroup3.ItemIndex();
     std::string criterionText;
     if (criterion >= 0 && criterion < 5) criterionText = kPipeCriteria[criterion].text;
-    if (criterion == 4) criterionText += Bwyp.Text + " [%]:";
+    if (criterion == pipe_criterion::kGivenFilling) criterionText += Bwyp.Text + " [%]:";
 
     const std::string slopeRange =
-        RadioGroup2.ItemIndex() == 0
+        RadioGroup2.ItemIndex() == slope_criterion::kKeep
             ? "Wyniki dla niezmienianego spadku:"
             : "Wyniki dla minimalizacji spadku od " + Bistart.Text + " [‰] do " + Bistop.Text + " [‰]";
     const std::string diameters = Label2.Caption.find("Dz/Dw") != std::string::npos
@@ -99,7 +100,7 @@ std::vector<std::string> TForm1::notebookEntry() const {
         "Typ rury :   " + state.podtyp,
         "Średnica rury : " + ComboSred.Text(),
         "Typ ścieków : " + state.styp,
-        RadioGroup4.ItemIndex() == 0 ? "Opory miejscowe : małe" : "Opory miejscowe : duże",
+        RadioGroup4.ItemIndex() == local_losses::kSmall ? "Opory miejscowe : małe" : "Opory miejscowe : duże",
         "Kryterium doboru: " + criterionText,
         "Przepływ obliczeniowy      = " + withDecimalComma(Bqwe.Text) + " [l/s]",
         "Zadany spadek     = " + withDecimalComma(Bimin.Text) + " [‰]\r\n",
@@ -123,7 +124,7 @@ Fwyn TForm1::notebookRecord() const {
     const int criterion = RadioGroup3.ItemIndex();
     std::string criterionCode;
     if (criterion >= 0 && criterion < 5) criterionCode = kPipeCriteria[criterion].code;
-    if (criterion == 4) criterionCode += Bwyp.Text + "%";
+    if (criterion == pipe_criterion::kGivenFilling) criterionCode += Bwyp.Text + "%";
 
     Fwyn record;
     record.nazod = Bnazod.Text;

@@ -19,6 +19,7 @@
 #include "qt/radio_group_box.h"
 #include "qt/skin.h"
 #include "toolkit/recording_platform.h"
+#include "toolkit/version.h"
 #include "windows/program.h"
 
 namespace vexa {
@@ -90,7 +91,7 @@ private slots:
         QCOMPARE(view->minimumSize(), view->maximumSize());
         QVERIFY(!(view->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(view->windowTitle(),
-                 " Ductora Polska S.A.                      Projektowanie sieci kanalizacji zewnętrznej   V2.06");
+                 " Ductora Polska S.A.                      Projektowanie sieci kanalizacji zewnętrznej   V" VEXA_VERSION);
         QCOMPARE(find<QComboBox>("Combo_Typ")->count(), 9);
         QCOMPARE(find<QComboBox>("Combo_Typ")->currentText(), "PVC lita SN4         klasa N      k=0,25 mm");
         QCOMPARE(shown("Bnazod"), "Odcinek nr 1");
