@@ -16,14 +16,25 @@ RadioGroupBox::RadioGroupBox(int items, int columns, QWidget* parent)
         buttons_.push_back(button);
         connect(button, &QRadioButton::clicked, this, [this, item] { emit itemClicked(item); });
     }
+    updateTabStop();
 }
 
 void RadioGroupBox::setCheckedItem(int item) {
-    if (group_->checkedId() == item) return;
-    // An exclusive group cannot uncheck its last button.
-    group_->setExclusive(false);
-    for (int n = 0; n < count(); ++n) buttons_[n]->setChecked(n == item);
-    group_->setExclusive(true);
+    if (group_->checkedId() != item) {
+        // An exclusive group cannot uncheck its last button.
+        group_->setExclusive(false);
+        for (int n = 0; n < count(); ++n) buttons_[n]->setChecked(n == item);
+        group_->setExclusive(true);
+    }
+    updateTabStop();
+}
+
+// Tab stops at the checked item only (the first while none is checked); the
+// arrow keys then move the check within the group, as Qt does for the
+// buttons of an exclusive group whatever their focus policy.
+void RadioGroupBox::updateTabStop() {
+    const int stop = std::max(group_->checkedId(), 0);
+    for (int n = 0; n < count(); ++n) buttons_[n]->setFocusPolicy(n == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void RadioGroupBox::resizeEvent(QResizeEvent* event) {

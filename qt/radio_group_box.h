@@ -9,7 +9,8 @@ namespace vexa {
 
 // A captioned group of radio buttons laid out as the windows were designed:
 // the items share the height below the caption evenly, column by column, so
-// that the edit fields placed beside item texts line up with them.
+// that the edit fields placed beside item texts line up with them. Tab
+// enters the group at its checked item; the arrow keys move the check.
 class RadioGroupBox : public QGroupBox {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ protected:
 
 private:
     void arrange();
+    void updateTabStop();
 
     QButtonGroup* group_;
     std::vector<QRadioButton*> buttons_;

@@ -20,6 +20,7 @@
 #include "qt/skin.h"
 #include "toolkit/recording_platform.h"
 #include "toolkit/version.h"
+#include "windows/design_window.h"
 #include "windows/program.h"
 
 namespace vexa {
@@ -213,6 +214,34 @@ private slots:
         // The hidden SDR list is passed over; the radio group keeps its checked item.
         QCOMPARE(visited.mid(0, 3), (QStringList{"ComboSred", "Bqwe", "Bimin"}));
         QVERIFY(qobject_cast<QRadioButton*>(QApplication::focusWidget()));
+    }
+
+    void tabEntersEachRadioGroupAtItsCheckedItemAndArrowsMoveTheCheck() {
+        TForm1& f = program->Form1();
+        program->act([&] {
+            f.RadioGroup1.setItemIndex(2);
+            f.RadioGroup2.setItemIndex(1);
+            f.RadioGroup3.setItemIndex(3);
+            f.RadioGroup4.setItemIndex(1);
+        });
+        view->refresh();
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        find<QLineEdit>("Bimin")->setFocus();
+        const auto tabTo = [](RadioGroupBox* group, int item) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            return QApplication::focusWidget() == group->button(item);
+        };
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup1"), 2));
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup2"), 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Bistart
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Bistop
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup3"), 3));
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup4"), 1));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(f.RadioGroup4.ItemIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), find<RadioGroupBox>("RadioGroup4")->button(0));
     }
 
     void koniecEndsTheProgram() {

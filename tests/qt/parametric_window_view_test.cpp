@@ -2,6 +2,7 @@
 // window shows it, a click on its real flow slider recomputes the design
 // window, and activating the design window hides it again.
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -10,7 +11,9 @@
 
 #include "qt/design_window_view.h"
 #include "qt/parametric_window_view.h"
+#include "qt/radio_group_box.h"
 #include "toolkit/recording_platform.h"
+#include "windows/parametric_window.h"
 #include "windows/program.h"
 
 namespace vexa {
@@ -79,6 +82,26 @@ private slots:
         view->activateWindow();
         QTRY_VERIFY(!window->isVisible());
         QVERIFY(platform->errors().empty());
+    }
+
+    void tabEntersEachRadioGroupAtItsCheckedItem() {
+        typeInto("Bqwe", "500");
+        typeInto("Bimin", "10,5");  // flow range 1, slope range 1, both set from code
+        QTest::mouseClick(find<QPushButton>(view.get(), "Flow"), Qt::LeftButton);
+        auto* window = find<ParametricWindowView>(view.get(), "Form3");
+        program->act([&] { program->Form3().RadioGroup3.setItemIndex(1); });
+        window->refresh();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        const auto tabFrom = [&](const char* widget, const char* group, int item) {
+            QWidget* start = find<QWidget>(window, widget);
+            start->setFocus();
+            QTest::keyClick(start, Qt::Key_Tab);
+            return window->focusWidget() == find<RadioGroupBox>(window, group)->button(item);
+        };
+        QVERIFY(tabFrom("Oblicz", "RadioGroup2", 1));
+        QVERIFY(tabFrom("TB2", "RadioGroup3", 1));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);  // round to the first control
+        QCOMPARE(window->focusWidget(), find<RadioGroupBox>(window, "RadioGroup1")->button(1));
     }
 };
 
