@@ -54,7 +54,7 @@ void TForm1::Zmiana_typu_sciekow() {
     else
         Kombo_Deszcz(program_.catalogue(), lists_);
     program_.state().taumin = kinds[kind].taumin;
-    RadioGroup3.Items.at(2) = kinds[kind].selfCleaningItem;
+    RadioGroup3.Items.at(pipe_criterion::kSelfCleaning) = kinds[kind].selfCleaningItem;
 }
 
 void TForm1::RadioGroup3Click() {
