@@ -17,6 +17,7 @@
 #include "qt/pdf_file_printer.h"
 #endif
 #include "toolkit/errors.h"
+#include "toolkit/extended.h"
 #include "toolkit/numbers.h"
 
 namespace {
@@ -142,6 +143,10 @@ int calculate(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (!vexa::extendedArithmeticHas64Bits()) {
+        std::cerr << "vexa-calc: " << vexa::kExtendedArithmeticMissing << '\n';
+        return vexa::kBatchFileProblem;
+    }
     try {
         return calculate(argc, argv);
     } catch (const std::exception& fault) {

@@ -13,6 +13,7 @@
 #include "qt/modal_windows.h"
 #include "qt/qt_platform.h"
 #include "qt/skin.h"
+#include "toolkit/extended.h"
 #include "windows/program.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtPolish);
 
     vexa::QtPlatform platform;
+    if (!vexa::extendedArithmeticHas64Bits()) {
+        platform.showError(vexa::kExtendedArithmeticMissing);
+        return 1;
+    }
     vexa::Program program(platform, vexa::dataFilePath(std::filesystem::current_path()));
     try {
         // The window is visible from its creation: it shows, then reads the

@@ -1,12 +1,12 @@
 #include "numbers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "decimal_reader.h"
 #include "errors.h"
 
 namespace vexa {
@@ -168,38 +168,36 @@ extended parseNumber(std::string_view text) {
     };
 
     while (pos < end && isBlank(text[pos])) ++pos;
-    std::string normal;  // the same number in the form from_chars reads
-    if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
-        if (text[pos] == '-') normal += '-';
-        ++pos;
-    }
-    std::string integerDigits, fractionDigits;
-    takeDigits(integerDigits);
+    bool negative = false;
+    if (pos < end && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    std::string digits, fractionDigits;
+    takeDigits(digits);
     if (pos < end && text[pos] == ',') {
         ++pos;
         takeDigits(fractionDigits);
     }
-    if (integerDigits.empty() && fractionDigits.empty()) fail();
-    normal += integerDigits.empty() ? "0" : integerDigits;
-    if (!fractionDigits.empty()) normal += "." + fractionDigits;
+    if (digits.empty() && fractionDigits.empty()) fail();
+    digits += fractionDigits;
 
+    long long exponent = 0;
     if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
         ++pos;
-        normal += 'e';
-        if (pos < end && (text[pos] == '+' || text[pos] == '-')) normal += text[pos++];
+        bool negativeExponent = false;
+        if (pos < end && (text[pos] == '+' || text[pos] == '-')) negativeExponent = text[pos++] == '-';
         std::string exponentDigits;
         takeDigits(exponentDigits);
         if (exponentDigits.empty()) fail();
-        normal += exponentDigits;
+        // Beyond some 10^12 every exponent is as far out of range as any other.
+        for (const char digit : exponentDigits) exponent = std::min(exponent * 10 + (digit - '0'), 1'000'000'000'000LL);
+        if (negativeExponent) exponent = -exponent;
     }
     while (pos < end && isBlank(text[pos])) ++pos;
     if (pos != end) fail();
 
-    extended value = 0;
-    const char* last = normal.data() + normal.size();
-    const auto [stop, error] = std::from_chars(normal.data(), last, value);
-    if (error != std::errc() || stop != last || !std::isfinite(value)) fail();
-    return value;
+    const auto value =
+        decimal::toExtended(negative, digits, exponent - static_cast<long long>(fractionDigits.size()));
+    if (!value) fail();
+    return *value;
 }
 
 std::string withDecimalComma(std::string text) {
