@@ -4,9 +4,14 @@
 #ifdef VEXA_PDF_PRINTOUTS
 #include <QGuiApplication>
 #endif
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <fstream>
 #include <iostream>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -143,6 +148,12 @@ int calculate(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The output's line ends are vexa-calc's own (LF, or CR LF with
+    // --cp1250): no translation by the C runtime.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
     if (!vexa::extendedArithmeticHas64Bits()) {
         std::cerr << "vexa-calc: " << vexa::kExtendedArithmeticMissing << '\n';
         return vexa::kBatchFileProblem;

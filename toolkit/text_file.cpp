@@ -1,5 +1,9 @@
 #include "text_file.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -36,6 +40,23 @@ void writeLines(const std::string& fileName, const std::vector<std::string>& lin
     replaceFile(fileName, [&bytes](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
 }
 
+namespace {
+
+// Puts `from` in the place of `to`, replacing a file that is there in one
+// step. std::filesystem::rename does so on POSIX; the C runtime of Windows
+// refuses an existing target, so Windows is asked directly.
+bool moveOver(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    std::error_code error;
+    fs::rename(from, to, error);
+    return !error;
+#endif
+}
+
+}  // namespace
+
 void replaceFile(const std::string& fileName, const std::function<void(std::ostream&)>& write) {
     const fs::path target = pathFromUtf8(fileName);
     std::error_code error;
@@ -47,20 +68,21 @@ void replaceFile(const std::string& fileName, const std::function<void(std::ostr
         throw FileError(fileName);
     };
 
+    bool written = false;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) throw FileError(fileName);  // nothing was created
         write(out);
         out.flush();
-        if (!out) fail();
-        out.close();
-        if (out.fail()) fail();
+        written = static_cast<bool>(out);
+        out.close();  // before any removal: Windows keeps an open file
+        written = written && !out.fail();
     }
+    if (!written) fail();
     // A file that is replaced keeps its permissions.
     const fs::file_status existing = fs::status(target, error);
     if (!error && fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);
-    fs::rename(temporary, target, error);
-    if (error) fail();
+    if (!moveOver(temporary, target)) fail();
 }
 
 }  // namespace vexa::text_file

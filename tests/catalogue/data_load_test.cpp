@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/files.h"
+#include "toolkit/text_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -84,9 +85,13 @@ TEST_F(DataLoadTest, UnreadableFileIsACatalogueError) {
 }
 
 TEST(DataFilePath, JoinsTheDirectoryWithOneSeparator) {
-    EXPECT_EQ(dataFilePath("/").string(), "/pipe_vexa.dat");
-    EXPECT_EQ(dataFilePath("/home/inż").string(), "/home/inż/pipe_vexa.dat");
-    EXPECT_EQ(dataFilePath("/home/inż/").string(), "/home/inż/pipe_vexa.dat");
+    const auto joined = [](const char* directory) {
+        const std::u8string path = dataFilePath(text_file::pathFromUtf8(directory)).generic_u8string();
+        return std::string(path.begin(), path.end());
+    };
+    EXPECT_EQ(joined("/"), "/pipe_vexa.dat");
+    EXPECT_EQ(joined("/home/inż"), "/home/inż/pipe_vexa.dat");
+    EXPECT_EQ(joined("/home/inż/"), "/home/inż/pipe_vexa.dat");
 }
 
 }  // namespace

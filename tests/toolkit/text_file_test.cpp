@@ -27,10 +27,11 @@ protected:
 };
 
 TEST_F(TextFile, LinesAreCodePage1250EachEndedByCrLfAndReplaceAnExistingFile) {
-    const std::string file = (folder / "notatnik ł.txt").string();
-    std::ofstream(fs::path(file)) << "an older and longer notebook";
+    const std::u8string name = (folder / u8"notatnik ł.txt").u8string();
+    const std::string file(name.begin(), name.end());  // UTF-8, as the program keeps file names
+    std::ofstream(text_file::pathFromUtf8(file)) << "an older and longer notebook";
     text_file::writeLines(file, {"Spadek = 5 [‰]", "", "Żółw"});
-    EXPECT_EQ(fileContents(file), "Spadek = 5 [\x89]\r\n\r\n\xaf\xf3\xb3w\r\n");
+    EXPECT_EQ(fileContents(text_file::pathFromUtf8(file)), "Spadek = 5 [\x89]\r\n\r\n\xaf\xf3\xb3w\r\n");
     EXPECT_EQ(filesInFolder(), 1U);
 }
 
