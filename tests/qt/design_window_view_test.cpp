@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "qt/design_window_view.h"
+#include "started_design_window.h"
 #include "qt/qt_platform.h"
 #include "qt/radio_group_box.h"
 #include "qt/skin.h"
@@ -25,7 +26,7 @@
 
 namespace vexa {
 
-class DesignWindowViewTest : public QObject {
+class DesignWindowViewTest : public QObject, protected StartedDesignWindow {
     Q_OBJECT
 
 private:
@@ -65,26 +66,15 @@ private:
         return texts;
     }
 
-    std::unique_ptr<RecordingPlatform> platform;
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesignWindowView> view;
 
 private slots:
     void init() {
-        platform = std::make_unique<RecordingPlatform>();
-        program = std::make_unique<Program>(*platform, QFINDTESTDATA("../data/small_catalogue.dat").toStdString());
-        program->createDesignWindow();
-        view = std::make_unique<DesignWindowView>(*program);
-        view->show();
-        program->showDesignWindow();
-        view->refresh();
+        start(QFINDTESTDATA("../data/small_catalogue.dat"));
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }
 
     void cleanup() {
-        view.reset();
-        program.reset();
-        platform.reset();
+        stop();
     }
 
     void opensAsTheDesignedFixedWindow() {

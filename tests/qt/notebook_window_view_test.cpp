@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "qt/design_window_view.h"
+#include "started_design_window.h"
 #include "qt/modal_windows.h"
 #include "qt/notebook_window_view.h"
 #include "qt/qt_platform.h"
@@ -29,7 +30,7 @@
 
 namespace vexa {
 
-class NotebookWindowViewTest : public QObject {
+class NotebookWindowViewTest : public QObject, protected StartedDesignWindow {
     Q_OBJECT
 
 private:
@@ -63,29 +64,18 @@ private:
         press(button);
     }
 
-    std::unique_ptr<RecordingPlatform> platform;
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesignWindowView> view;
     QTemporaryDir folder;
     std::filesystem::path file = folder.filePath("notatnik.txt").toStdString();
 
 private slots:
     void init() {
-        platform = std::make_unique<RecordingPlatform>();
-        program = std::make_unique<Program>(*platform, QFINDTESTDATA("../data/small_catalogue.dat").toStdString());
-        program->createDesignWindow();
-        view = std::make_unique<DesignWindowView>(*program);
-        view->show();
-        program->showDesignWindow();
-        view->refresh();
+        start(QFINDTESTDATA("../data/small_catalogue.dat"));
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         std::filesystem::remove(file);
     }
 
     void cleanup() {
-        view.reset();
-        program.reset();
-        platform.reset();
+        stop();
         std::filesystem::remove(file);
     }
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "qt/design_window_view.h"
+#include "started_design_window.h"
 #include "qt/parametric_window_view.h"
 #include "qt/radio_group_box.h"
 #include "toolkit/recording_platform.h"
@@ -18,7 +19,7 @@
 
 namespace vexa {
 
-class ParametricWindowViewTest : public QObject {
+class ParametricWindowViewTest : public QObject, protected StartedDesignWindow {
     Q_OBJECT
 
 private:
@@ -35,26 +36,15 @@ private:
         QTest::keyClicks(edit, text);
     }
 
-    std::unique_ptr<RecordingPlatform> platform;
-    std::unique_ptr<Program> program;
-    std::unique_ptr<DesignWindowView> view;
 
 private slots:
     void init() {
-        platform = std::make_unique<RecordingPlatform>();
-        program = std::make_unique<Program>(*platform, QFINDTESTDATA("../data/small_catalogue.dat").toStdString());
-        program->createDesignWindow();
-        view = std::make_unique<DesignWindowView>(*program);
-        view->show();
-        program->showDesignWindow();
-        view->refresh();
+        start(QFINDTESTDATA("../data/small_catalogue.dat"));
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }
 
     void cleanup() {
-        view.reset();
-        program.reset();
-        platform.reset();
+        stop();
     }
 
     void flowSliderClickRecomputesTheDesignWindow() {
