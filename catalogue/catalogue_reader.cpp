@@ -57,8 +57,9 @@ private:
         return number(copy(line, find(line, U",") + 1, kRestOfLine));
     }
 
-    // A diameter or an SDR value: one that is zero, negative or too large
-    // for a double would make every result of its pipes meaningless.
+    // A diameter or an SDR value that the calculation uses: one that is zero,
+    // negative or too large for a double would make every result of its
+    // pipes meaningless.
     double positive(extended value, const char* what, const std::u32string& line) const {
         const auto stored = static_cast<double>(value);
         if (!(stored > 0) || !std::isfinite(stored))
@@ -110,11 +111,12 @@ private:
                 type.diameter(current).dout = positive(valueAfterComma(line) / 10, "średnica", line);
             }
             if (din) {
-                Podrura& pipe = type.diameter(current);
-                pipe.din = positive(valueAfterComma(line) / 10, "średnica", line);
-                if (pipe.dout > 0 && pipe.din >= pipe.dout)
-                    damaged("średnica wewnętrzna w wierszu \"" + text::toUtf8(line) +
-                            "\" nie jest mniejsza od zewnętrznej" + lineRef());
+                // A pipe whose wall follows from the SDR never uses its inner
+                // diameter: files write 0 there. Inner equal to outer is how a
+                // type given by its nominal inside size is written.
+                const extended inner = valueAfterComma(line) / 10;
+                type.diameter(current).din = type.klasa == "SDR" ? static_cast<double>(inner)
+                                                                 : positive(inner, "średnica", line);
             }
             if (kod) {
                 // The quoted value after the comma, less its four-character prefix.

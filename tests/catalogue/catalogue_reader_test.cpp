@@ -216,9 +216,17 @@ TEST_F(CatalogueReader, ValuesThatCannotGiveAFiniteResultAreRefusedNamingTheLine
                   refused(value, "średnica", 3));
     EXPECT_EQ(damage({"\"Optymalizacja\"", "\"SDR-PE\"", "0", "\"SDR-PP\"", "\"Limit SDR\"", "1", "2"}),
               refused("0", "wartość SDR", 3));
-    EXPECT_EQ(damage(withTail({"Rurtyp A klasa N;", "DOUT,1600", "DIN,1600"})),
-              head + "średnica wewnętrzna w wierszu \"DIN,1600\" nie jest mniejsza od zewnętrznej (wiersz 3).");
     EXPECT_EQ(catalogue->ilosc_typow, 0);
+}
+
+TEST_F(CatalogueReader, InnerDiametersTheCalculationCanUseAreAccepted) {
+    // The wall of an SDR pipe follows from the SDR, so its DIN is not read;
+    // a type given by its nominal inside size writes DIN equal to DOUT.
+    read(withTail({"Rurtyp PE klasa SDR;", "DOUT,2000", "DIN,0", "DOUT,2500", "DIN,-1",
+                   "Rurtyp DN klasa N;", "DOUT,1600", "DIN,1600"}));
+    EXPECT_EQ(catalogue->type(1).diameter(1).din, 0);
+    EXPECT_EQ(catalogue->type(1).ilosc_sred, 2);
+    EXPECT_EQ(catalogue->type(2).diameter(1).din, 160);
 }
 
 TEST_F(CatalogueReader, ALastLineEndingInCrAloneLosesItsCr) {
