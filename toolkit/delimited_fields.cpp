@@ -3,7 +3,7 @@
 namespace vexa::delimited {
 
 std::string quoted(std::string_view field) {
-    if (field.find(kSeparator) == std::string_view::npos && !field.starts_with('"')) return std::string(field);
+    if (field.find_first_of(std::string_view{"\"\r\n;"}) == std::string_view::npos) return std::string(field);
     std::string text = "\"";
     for (const char c : field) {
         if (c == '"') text += '"';

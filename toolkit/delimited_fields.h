@@ -1,9 +1,9 @@
 #pragma once
 
-// Lines of fields separated by ";", as spreadsheet programs read them: a
-// field that holds ";" or begins with a double quote is written between
-// double quotes with every inner quote doubled; every other field is written
-// as it stands, so plain lines keep their bytes.
+// Lines of fields separated by ";", as spreadsheet programs read them
+// (RFC 4180): a field that holds ";", a double quote, CR or LF is written
+// between double quotes with every inner quote doubled; every other field is
+// written as it stands, so plain lines keep their bytes.
 
 #include <string>
 #include <string_view>

@@ -7,13 +7,13 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-TEST(DelimitedFields, OnlyFieldsWithTheSeparatorOrALeadingQuoteAreQuoted) {
-    EXPECT_EQ(joined({"K1", "a \"b\" c", "", "0,25"}), "K1;a \"b\" c;;0,25");
-    EXPECT_EQ(joined({"K;1", "\"Górny\" odcinek", "x"}), "\"K;1\";\"\"\"Górny\"\" odcinek\";x");
+TEST(DelimitedFields, FieldsWithTheSeparatorAQuoteOrALineBreakAreQuoted) {
+    EXPECT_EQ(joined({"K1", "", "0,25"}), "K1;;0,25");
+    EXPECT_EQ(joined({"K;1", " \"x", "a\r\nb", "c\nd"}), "\"K;1\";\" \"\"x\";\"a\r\nb\";\"c\nd\"");
 }
 
 TEST(DelimitedFields, SplitReadsBackWhatJoinWrote) {
-    const Fields fields{"K;1", "\"Górny\" odcinek", "a \"b\" c", "", "\";\"", "z"};
+    const Fields fields{"K;1", "\"Górny\" odcinek", "a \"b\" c", " \"x", "", "\";\"", "z"};
     EXPECT_EQ(split(joined(fields)), fields);
 }
 
