@@ -28,6 +28,19 @@ fs::path temporaryBeside(const fs::path& target) {
     }
 }
 
+// A file the user may not write (read-only on Windows, say) is not to be
+// replaced behind the user's back, although the folder would allow it.
+bool mayBeWritten(const fs::path& target) {
+    std::error_code error;
+    const fs::perms permissions = fs::status(target, error).permissions();
+    if (error) return true;  // nothing there yet, or nothing to tell
+    constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((permissions & anyWrite) == fs::perms::none) return false;
+    // Opened to append and closed again, the file keeps its bytes and its time.
+    const std::ofstream probe(target, std::ios::binary | std::ios::app);
+    return probe.is_open();
+}
+
 }  // namespace
 
 fs::path pathFromUtf8(const std::string& utf8) {
@@ -61,6 +74,7 @@ void replaceFile(const std::string& fileName, const std::function<void(std::ostr
     const fs::path target = pathFromUtf8(fileName);
     std::error_code error;
     if (target.filename().empty() || fs::is_directory(target, error)) throw FileError(fileName);
+    if (fs::exists(target, error) && !mayBeWritten(target)) throw FileError(fileName);
     const fs::path temporary = temporaryBeside(target);
     const auto fail = [&] {
         std::error_code ignored;

@@ -58,6 +58,20 @@ TEST_F(TextFile, FolderInThePlaceOfTheFileIsNotReplaced) {
     EXPECT_EQ(filesInFolder(), 1U);
 }
 
+TEST_F(TextFile, WriteProtectedFileIsRefusedAndKeepsItsBytes) {
+    const std::string file = (folder / "tabela.csv").string();
+    std::ofstream(fs::path(file)) << "old";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    try {
+        text_file::writeLines(file, {"new"});
+        FAIL() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot create file " + file);
+    }
+    EXPECT_EQ(fileContents(file), "old");
+    EXPECT_EQ(filesInFolder(), 1U);
+}
+
 TEST_F(TextFile, CharacterOutsideTheCodePageIsRefusedBeforeAnythingIsWritten) {
     EXPECT_THROW(text_file::writeLines((folder / "n.txt").string(), {"a", "→"}), EncodingError);
     EXPECT_EQ(filesInFolder(), 0U);
