@@ -17,6 +17,7 @@ void PrinterTextStream::open() {
     y_ = 0;
     lineHeight_ = 0;
     pageHasInk_ = false;
+    pageWaiting_ = false;
 }
 
 std::size_t PrinterTextStream::charactersThatFit(const std::u32string& text) const {
@@ -35,8 +36,14 @@ void PrinterTextStream::write(const std::string& text) {
         if (count == 0 && x_ == 0) count = 1;
         const std::string piece = text::toUtf8(rest.substr(0, count));
         if (count > 0) {
-            printer_.textOut(x_, y_, piece);
-            if (piece.find_first_not_of(' ') != std::string::npos) pageHasInk_ = true;
+            const bool ink = piece.find_first_not_of(' ') != std::string::npos;
+            if (ink && pageWaiting_) {
+                printer_.newPage();
+                pageWaiting_ = false;
+            }
+            // Blanks on a page not yet begun would only begin it blank.
+            if (!pageWaiting_) printer_.textOut(x_, y_, piece);
+            if (ink) pageHasInk_ = true;
             lineHeight_ = std::max(lineHeight_, printer_.textMetrics().height + 2);
         }
         rest.erase(0, count);
@@ -67,7 +74,7 @@ void PrinterTextStream::formFeed() {
 }
 
 void PrinterTextStream::startPage() {
-    printer_.newPage();
+    pageWaiting_ = true;
     x_ = 0;
     y_ = 0;
     pageHasInk_ = false;

@@ -4,7 +4,8 @@
 // text goes out at the current position in the font in force and moves it
 // right; text that does not fit is broken at the right edge and continues on
 // the next line; a line ends at the left edge below it, and a line that
-// leaves too little room below it for another starts a new page.
+// leaves too little room below it for another ends the page. A page begins
+// only when something is written on it.
 
 #include <string>
 
@@ -39,6 +40,9 @@ private:
     int y_ = 0;
     int lineHeight_ = 0;  // 0 while the line has no text
     bool pageHasInk_ = false;  // anything but blanks on the page
+    // The page has ended; the next begins with the first text written on it,
+    // so that a job whose last page ends exactly full has no blank sheet.
+    bool pageWaiting_ = false;
 };
 
 }  // namespace vexa

@@ -68,7 +68,20 @@ TEST_F(TextStream, AFormFeedOnAPageWithNothingVisibleLeavesNoBlankSheet) {
     EXPECT_EQ(printer.texts().back().page, 2);
     EXPECT_EQ(printer.texts().back().y1, 0);
     stream.formFeed();
+    EXPECT_EQ(newPages(), 1U);  // the next page begins with its first text
+    stream.write("z");
     EXPECT_EQ(newPages(), 2U);
+}
+
+TEST_F(TextStream, AJobWhoseLastPageEndsExactlyFullEndsWithoutABlankPage) {
+    for (int line = 1; line <= 74; ++line) {
+        stream.write("x");
+        stream.endLine();
+    }
+    stream.formFeed();
+    stream.close();
+    EXPECT_EQ(newPages(), 0U);
+    EXPECT_EQ(printer.calls().back().kind, Kind::End);
 }
 
 }  // namespace
