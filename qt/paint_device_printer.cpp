@@ -40,6 +40,7 @@ void PaintDevicePrinter::endDocument() {
 }
 
 void PaintDevicePrinter::abortDocument() {
+    if (painter_.isActive()) withdrawPages();
     if (painter_.isActive()) painter_.end();
     documentEnded(false);
 }

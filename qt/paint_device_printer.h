@@ -58,8 +58,12 @@ public:
 
 protected:
     [[noreturn]] void fail() const;
+    // Called before the painter of an aborted job ends, so that the device
+    // can drop what was drawn.
+    virtual void withdrawPages() {}
     // Called once the painter has ended, for a finished and an aborted job.
     virtual void documentEnded(bool finished) { (void)finished; }
+    const Target& target() const { return target_; }
 
 private:
     QFont font() const;

@@ -9,7 +9,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
-#include "qt/paint_device_printer.h"
+#include "qt/printer_job.h"
 #include "toolkit/controls.h"
 
 namespace vexa {
@@ -83,10 +83,7 @@ Printer* QtPlatform::choosePrinter() {
     QPrintDialog dialog(printer_.get(), dialogParent());
     dialog.setObjectName("printDialog");
     if (dialog.exec() != QDialog::Accepted) return nullptr;
-    const QString file = printer_->outputFileName();
-    chosen_ = std::make_unique<PaintDevicePrinter>(
-        *printer_, PaintDevicePrinter::Target{(file.isEmpty() ? printer_->printerName() : file).toStdString(),
-                                              !file.isEmpty()});
+    chosen_ = std::make_unique<PrinterJob>(*printer_);
     return chosen_.get();
 }
 

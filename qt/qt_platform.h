@@ -18,7 +18,7 @@ namespace vexa {
 
 inline constexpr const char* kApplicationTitle = "Vexa_V" VEXA_VERSION;
 
-class PaintDevicePrinter;
+class PrinterJob;
 
 class QtPlatform : public PlatformServices {
 public:
@@ -59,7 +59,7 @@ private:
     // The printer the print dialog sets up; it keeps the user's choices from
     // one printout to the next.
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<PaintDevicePrinter> chosen_;
+    std::unique_ptr<PrinterJob> chosen_;
     // The calculation under way: since when, when the windows last
     // repainted, and its progress dialog once it shows.
     QElapsedTimer calculationTime_;

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "qt/pdf_file_printer.h"
+#include "qt/printer_job.h"
 #include "qt/recorded_page_image.h"
 #include "toolkit/errors.h"
 #include "windows/results_table.h"
@@ -50,6 +51,18 @@ private slots:
         PdfFilePrinter nowhere("/brak/tabela.pdf");
         nowhere.beginDocument();
         QVERIFY_THROWS_EXCEPTION(FileError, nowhere.endDocument());
+    }
+
+    void anAbortedPrintToFileLeavesNoFile() {
+        const QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("wydruk.pdf"));
+        PrinterJob job(printer);
+        job.beginDocument();
+        job.textOut(0, 0, "Tabela");
+        job.abortDocument();
+        QVERIFY(!QFile::exists(folder.filePath("wydruk.pdf")));
     }
 
     void recordedTablePageIsDrawnWithItsRules() {

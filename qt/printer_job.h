@@ -1,0 +1,26 @@
+#pragma once
+
+// A print job on the printer the print dialog set up. An aborted job is
+// withdrawn: nothing of it is printed, and a print-to-file job leaves no
+// file behind.
+
+#include <QPrinter>
+
+#include "qt/paint_device_printer.h"
+
+namespace vexa {
+
+class PrinterJob : public PaintDevicePrinter {
+public:
+    // Named in errors by its output file, or by the printer's name.
+    explicit PrinterJob(QPrinter& printer);
+
+private:
+    void withdrawPages() override;
+    void documentEnded(bool finished) override;
+
+    QPrinter& printer_;
+    bool withdrawn_ = false;
+};
+
+}  // namespace vexa
