@@ -16,9 +16,13 @@ void run(const Reaction& reaction) {
 
 void EditField::userType(const std::string& text) {
     std::string accepted;
-    for (const char32_t character : text::toUtf32(text))
-        if (cp1250::byteFor(character)) text::appendUtf8(accepted, character);
+    for (const char32_t character : text::toUtf32(text)) {
+        const bool control = character < 0x20 || character == 0x7F;
+        if (!control && cp1250::byteFor(character)) text::appendUtf8(accepted, character);
+    }
+    if (accepted == Text) return;
     Text = std::move(accepted);
+    run(OnChange);
 }
 
 void ComboBox::setItemIndex(int index) { itemIndex_ = index >= 0 && index < Count() ? index : -1; }

@@ -45,10 +45,13 @@ public:
     bool Visible = true;
     bool ReadOnly = false;
     Bounds bounds;
+    Reaction OnChange;  // runs when the user's text changes the field's
 
     void Clear() { Text.clear(); }
-    // The user's text replaces the field's; characters that code page 1250
-    // cannot hold are not taken, so nothing typed is lost when it is saved.
+    // The user's text replaces the field's. Characters that code page 1250
+    // cannot hold are not taken, so nothing typed is lost when it is saved,
+    // and neither are control characters (a pasted line break, a tab): the
+    // field holds one line.
     void userType(const std::string& text);
 };
 

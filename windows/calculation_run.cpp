@@ -44,6 +44,10 @@ void TForm1::Button1Click() {
     DesignState& state = program_.state();
     state.rurtyp = Combo_Typ.ItemIndex() + 1;
     state.obliczone = false;
+    // The parametric window's request to keep the slope serves this run
+    // alone, also when the run stops at its inputs.
+    const bool fromSlider = state.do_flow;
+    state.do_flow = false;
     if (!Przygotowanie_pol(engine_)) return;
 
     state.i = parseNumber(Bimin.Text) * 0.001L;
@@ -51,8 +55,7 @@ void TForm1::Button1Click() {
     Lista(engine_);
 
     const bool optimal = isOptimalItem(Combo_Typ, Combo_Typ.ItemIndex());
-    const bool keepSlope = state.do_flow || RadioGroup2.ItemIndex() == slope_criterion::kKeep;
-    state.do_flow = false;
+    const bool keepSlope = fromSlider || RadioGroup2.ItemIndex() == slope_criterion::kKeep;
     int found = 0;
     try {
         const CalculationEnd end(program_.platform());

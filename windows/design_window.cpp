@@ -23,18 +23,24 @@ TForm1::TForm1(Program& program)
 }
 
 void TForm1::connectReactions() {
-    Combo_Typ.OnChange = [this] { Combo_TypChange(); };
-    ComboSred.OnChange = [this] { ComboSredChange(); };
-    ComboSDR.OnChange = [this] { ComboSDRChange(); };
-    RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
-    RadioGroup3.OnClick = [this] { RadioGroup3Click(); };
-    RadioGroup4.OnClick = [this] { RadioGroup4Click(); };
+    Combo_Typ.OnChange = [this] { inputChanged(); Combo_TypChange(); };
+    ComboSred.OnChange = [this] { inputChanged(); ComboSredChange(); };
+    ComboSDR.OnChange = [this] { inputChanged(); ComboSDRChange(); };
+    RadioGroup1.OnClick = [this] { inputChanged(); RadioGroup1Click(); };
+    RadioGroup2.OnClick = [this] { inputChanged(); };
+    RadioGroup3.OnClick = [this] { inputChanged(); RadioGroup3Click(); };
+    RadioGroup4.OnClick = [this] { inputChanged(); RadioGroup4Click(); };
+    for (EditField* input : {&Bqwe, &Bimin, &Bistart, &Bistop, &Bwyp}) input->OnChange = [this] { inputChanged(); };
     Button1.OnClick = [this] { Button1Click(); };
     Button2.OnClick = [this] { Button2Click(); };
     Zapisz.OnClick = [this] { ZapiszClick(); };
     Notatnik.OnClick = [this] { NotatnikClick(); };
     Flow.OnClick = [this] { FlowClick(); };
 }
+
+// The results on screen stay, but they no longer belong to the inputs beside
+// them: "Zapis" waits for the next calculation.
+void TForm1::inputChanged() { program_.state().obliczone = false; }
 
 // Opens the parametric window on the flow and slope typed here; any text
 // will do, the window's show reaction reads it.

@@ -122,6 +122,8 @@ public:
 private:
     void layOut();
     void connectReactions();
+    // Anything the calculation reads was changed by the user or the parametric window.
+    void inputChanged();
     // Whether every value the results would show is a finite number.
     bool resultIsFinite(bool optimal) const;
     void showResults(int found, bool optimal);

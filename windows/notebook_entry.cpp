@@ -42,7 +42,8 @@ const char* verdict(bool selfCleaningFailed, bool ventilationFailed) {
     return "Otrzymane wyniki spełniają kryteria samooczyszczania i przewietrzania.";
 }
 
-// A notebook line is at most this long, the line break of the slope line included.
+// A notebook line is at most this long, the line break of the slope line
+// included; the slope line is cut before its break, which always stays.
 constexpr std::size_t kPieceLength = 90;
 
 }  // namespace
@@ -103,7 +104,7 @@ std::vector<std::string> TForm1::notebookEntry() const {
         RadioGroup4.ItemIndex() == local_losses::kSmall ? "Opory miejscowe : małe" : "Opory miejscowe : duże",
         "Kryterium doboru: " + criterionText,
         "Przepływ obliczeniowy      = " + withDecimalComma(Bqwe.Text) + " [l/s]",
-        "Zadany spadek     = " + withDecimalComma(Bimin.Text) + " [‰]\r\n",
+        text::cut("Zadany spadek     = " + withDecimalComma(Bimin.Text) + " [‰]", kPieceLength - 2) + "\r\n",
         slopeRange,
         diameters,
         "Nr katalogowy Ductora " + Bnrkat.Text,

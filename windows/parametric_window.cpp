@@ -113,15 +113,21 @@ void TForm3::layOut() {
 // computes once, with the texts the user gave.
 void TForm3::TB1Change() {
     if (placingSliders_) return;
+    ++sliderReactions_;
     manual = false;
     const extended Q = TB1.Position() * q_multi;
     Edit1.Text = formatGeneral(Q);
-    parts_.Bqwe.Text = Edit1.Text;
+    writeDesignInput(parts_.Bqwe, Edit1.Text);
     const extended i = TB2.Position() * 0.1L;
     Edit2.Text = oneDecimal(i);
-    parts_.Bimin.Text = Edit2.Text;
+    writeDesignInput(parts_.Bimin, Edit2.Text);
     parts_.state.do_flow = true;
     parts_.Button1.Click();
+}
+
+void TForm3::writeDesignInput(EditField& field, const std::string& text) {
+    field.Text = text;
+    parts_.state.obliczone = false;
 }
 
 void TForm3::setFlowSlider(int item, extended Q) {
@@ -151,8 +157,8 @@ void TForm3::show() {
 void TForm3::FormShow() {
     Panel3.Visible = false;
     Label3.Visible = false;
-    manual = true;
     {
+        const FlagHeld manualChoice(manual);
         const FlagHeld placing(placingSliders_);
         const extended Q = parseNumber(parts_.Bqwe.Text);
         const int item = flowRangeItem(Q);
@@ -164,13 +170,14 @@ void TForm3::FormShow() {
         Edit2.Text = oneDecimal(i);
         setSlopeSlider(i);
     }
-    manual = false;
     parts_.Button1.Click();
     RadioGroup3.setItemIndex(parts_.RadioGroup4.ItemIndex());
 }
 
+// `manual` ends with the reaction, however it ends, so that the range groups
+// go on saying what the sliders do.
 void TForm3::ObliczClick() {
-    manual = true;
+    const FlagHeld manualChoice(manual);
     {
         const FlagHeld placing(placingSliders_);
         Edit1.Text = withDecimalComma(Edit1.Text);
@@ -182,8 +189,8 @@ void TForm3::ObliczClick() {
         Edit2.Text = withDecimalComma(Edit2.Text);
         setSlopeSlider(parseNumber(Edit2.Text));
     }
-    parts_.Bqwe.Text = Edit1.Text;
-    parts_.Bimin.Text = Edit2.Text;
+    writeDesignInput(parts_.Bqwe, Edit1.Text);
+    writeDesignInput(parts_.Bimin, Edit2.Text);
     parts_.state.do_flow = true;
     parts_.Button1.Click();
 }
@@ -194,11 +201,19 @@ void TForm3::RadioGroup1Click() {
     if (item < 0) return;
     const Range& range = kFlowRanges[item];
     q_multi = range.step;
+    const int reactionsBefore = sliderReactions_;
     TB1.setMax(range.max);
     TB1.setMin(range.min);
     TB1.setPosition(range.min);
     Edit1.Text = range.startText;
-    parts_.Bqwe.Text = Edit1.Text;
+    writeDesignInput(parts_.Bqwe, Edit1.Text);
+    computeUnlessSliderMoved(reactionsBefore);
+}
+
+// A slider that already stood where the new range puts it ran no reaction;
+// the results must still follow the range's start value.
+void TForm3::computeUnlessSliderMoved(int reactionsBefore) {
+    if (sliderReactions_ == reactionsBefore) TB1Change();
 }
 
 void TForm3::RadioGroup2Click() {
@@ -206,11 +221,13 @@ void TForm3::RadioGroup2Click() {
     const int item = RadioGroup2.ItemIndex();
     if (item < 0) return;
     const Range& range = kSlopeRanges[item];
+    const int reactionsBefore = sliderReactions_;
     TB2.setMax(range.max);
     TB2.setMin(range.min);
     TB2.setPosition(range.min);
     Edit2.Text = range.startText;
-    parts_.Bimin.Text = Edit2.Text;
+    writeDesignInput(parts_.Bimin, Edit2.Text);
+    computeUnlessSliderMoved(reactionsBefore);
 }
 
 void TForm3::RadioGroup3Click() {

@@ -22,7 +22,7 @@ struct ParametricParts {
     EditField& Bimin;         // slope [per mille]
     Button& Button1;          // "Oblicz"
     RadioGroup& RadioGroup4;  // local losses
-    DesignState& state;       // do_flow
+    DesignState& state;       // do_flow, obliczone
 };
 
 class TForm3 : public Form, public ParametricLink {
@@ -67,10 +67,15 @@ private:
     void layOut();
     void setFlowSlider(int item, extended Q);
     void setSlopeSlider(extended i);
+    // The window's values go into the design window, whose results on
+    // screen then no longer belong to its inputs.
+    void writeDesignInput(EditField& field, const std::string& text);
+    void computeUnlessSliderMoved(int reactionsBefore);
 
     ParametricParts parts_;
     // Set while the show and compute reactions move the sliders themselves.
     bool placingSliders_ = false;
+    int sliderReactions_ = 0;  // slider reactions run so far
 };
 
 }  // namespace vexa

@@ -88,10 +88,16 @@ TEST(SliderRule, RunsOnEveryPositionChangeIncludingClampingNeverOnTheSameValue) 
     EXPECT_EQ(slider.Max(), 90);
 }
 
-TEST(EditFieldInput, TakesOnlyCharactersCodePage1250CanHold) {
+TEST(EditFieldInput, TakesOneLineOfCharactersCodePage1250CanHoldAndReactsToAChange) {
     EditField field;
+    int changes = 0;
+    field.OnChange = [&] { ++changes; };
     field.userType("Odcinek → Łódź ✓ nr 2");
     EXPECT_EQ(field.Text, "Odcinek  Łódź  nr 2");
+    field.userType("Kolektor\r\nB\t\x7f");
+    EXPECT_EQ(field.Text, "KolektorB");
+    field.userType("Kolektor\nB");  // the same text: no change
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(ButtonPress, RunsTheClickUnlessDisabled) {

@@ -414,6 +414,10 @@ TEST_F(DesignWindow, RunFromTheParametricWindowKeepsTheSlopeOnce) {
     platform.clear();
     calculate();  // minimises again
     EXPECT_EQ(results()[4], "5,2");
+
+    state().do_flow = true;
+    calculate("0,5", "5");  // stops at its inputs
+    EXPECT_FALSE(state().do_flow);
 }
 
 TEST_F(DesignWindow, KoniecEndsTheProgram) {

@@ -12,6 +12,7 @@
 
 #include "design_window_fixture.h"
 #include "support/files.h"
+#include "toolkit/text.h"
 #include "windows/notebook_window.h"
 
 namespace vexa {
@@ -106,6 +107,42 @@ TEST_F(Notebook, RefusalsComeInTheirOrderAndChangeNothing) {
     EXPECT_EQ(windowsOpened(), 1U);
     EXPECT_EQ(text().size(), 23U);
     EXPECT_EQ(state().twind, 2);
+}
+
+TEST_F(Notebook, AChangedInputKeepsTheResultsOnScreenButNotForSaving) {
+    const std::vector<std::function<void()>> changes = {
+        [&] { type(form().Bqwe, "11"); },        [&] { type(form().Bimin, "6"); },
+        [&] { type(form().Bistart, "2"); },      [&] { pickSlopeCriterion(1); },
+        [&] { pickPipeCriterion(2); },           [&] { pickSewage(2); },
+        [&] { pickLosses(1); },                  [&] { pickDiameter(form().ComboSred.Count() - 1); },
+        [&] { pickType(1); },
+    };
+    for (std::size_t n = 0; n < changes.size(); ++n) {
+        SetUp();  // a fresh program for each change
+        calculate("10", "5");
+        ASSERT_TRUE(state().obliczone) << "change " << n;
+        const std::vector<std::string> shown = results();
+        changes[n]();
+        press(form().Zapisz);
+        EXPECT_EQ(platform.errors().back(), "Nie przeprowadzono nowych obliczeń") << "change " << n;
+        EXPECT_EQ(results(), shown) << "change " << n;
+    }
+    EXPECT_EQ(windowsOpened(), 0U);
+    // The section's name is no input of the calculation.
+    SetUp();
+    calculate("10", "5");
+    type(form().Bnazod, "Kolektor B");
+    saveAndReturn();
+    EXPECT_EQ(windowsOpened(), 1U);
+}
+
+TEST_F(Notebook, TheSlopeLineKeepsItsLineBreakWhenItIsCut) {
+    calculate("10", "5," + std::string(70, '0'));
+    saveAndReturn();
+    ASSERT_EQ(text().size(), 23U);
+    EXPECT_EQ(text()[2 + 9], text::cut("Zadany spadek     = 5," + std::string(70, '0'), 88));
+    EXPECT_EQ(text()[2 + 10], "");
+    EXPECT_EQ(text()[2 + 11], "Wyniki dla niezmienianego spadku:");
 }
 
 TEST_F(Notebook, TwentyCalculationsAreTakenAndTheTwentyFirstIsRefused) {

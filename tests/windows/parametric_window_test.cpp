@@ -106,23 +106,23 @@ TEST_F(ParametricWindow, ObliczReadsTheTypedTextsWithAPointAndComputesOnceWithTh
     open("10", "5");
     calculations = 0;
     act([&] {
-        window().Edit1.userType("12.5");
-        window().Edit2.userType("10.5");
+        window().Edit1.userType("12.57");
+        window().Edit2.userType("10.57");
     });
     act([&] { window().Oblicz.userClick(); });
-    EXPECT_EQ(window().Edit1.Text, "12,5");
-    EXPECT_EQ(window().Edit2.Text, "10,5");
-    EXPECT_EQ(form().Bqwe.Text, "12,5");
-    EXPECT_EQ(form().Bimin.Text, "10,5");
-    EXPECT_EQ(window().TB1.Position(), 125);
+    EXPECT_EQ(window().Edit1.Text, "12,57");
+    EXPECT_EQ(window().Edit2.Text, "10,57");
+    EXPECT_EQ(form().Bqwe.Text, "12,57");
+    EXPECT_EQ(form().Bimin.Text, "10,57");
+    EXPECT_EQ(window().TB1.Position(), 125);  // truncated, not rounded
     EXPECT_EQ(window().RadioGroup2.ItemIndex(), 1);
     EXPECT_EQ(window().TB2.Position(), 105);
     EXPECT_EQ(calculations, 1);
-    // `manual` stays: a range chosen now changes nothing until a slider moves.
-    EXPECT_TRUE(window().manual);
+    // The range groups are the user's again: a range chosen now moves the slider.
+    EXPECT_FALSE(window().manual);
     act([&] { window().RadioGroup1.userSelect(2); });
-    EXPECT_EQ(window().TB1.Position(), 125);
-    EXPECT_EQ(calculations, 1);
+    EXPECT_EQ(window().TB1.Position(), 20);
+    EXPECT_EQ(calculations, 2);
 }
 
 TEST_F(ParametricWindow, AFlowThatIsNoNumberStopsObliczAtItsConversion) {
@@ -162,6 +162,15 @@ TEST_F(ParametricWindow, ChoosingAFlowRangeStartsTheSliderThereWithOneCalculatio
     EXPECT_EQ(calculations, 2);
     EXPECT_EQ(window().Edit2.Text, "10,0");
     EXPECT_EQ(form().Bimin.Text, "10,0");
+}
+
+TEST_F(ParametricWindow, ARangeWhoseStartIsWhereTheSliderStandsStillComputesOnce) {
+    open("100", "5");  // flow range 1 at its first position, 20
+    calculations = 0;
+    act([&] { window().RadioGroup1.userSelect(2); });  // 20..300: the slider stays at 20
+    EXPECT_EQ(calculations, 1);
+    EXPECT_EQ(state().Q, 1000);
+    EXPECT_EQ(form().Bqwe.Text, "1000");
 }
 
 TEST_F(ParametricWindow, RedNoticeStandsForTheErrorBoxWhileTheWindowIsVisible) {
