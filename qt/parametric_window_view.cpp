@@ -47,7 +47,23 @@ ParametricWindowView::ParametricWindowView(Program& program, TForm3& form, QWidg
 void ParametricWindowView::focusMovedTo(QWindow* window) {
     // A box opened over this window does not count; another window of the
     // program does, the design window above all.
-    if (!form_.Visible || !window || window == windowHandle() || QApplication::activeModalWidget()) return;
+    if (!form_.Visible || !window) return;
+    if (window == windowHandle()) {
+        boxOpenedOverThis_ = false;
+        return;
+    }
+    if (window->transientParent() == windowHandle()) {
+        boxOpenedOverThis_ = true;
+        return;
+    }
+    if (QApplication::activeModalWidget()) return;
+    if (boxOpenedOverThis_) {
+        // The box has closed and the window manager handed the focus on to
+        // another window of the program; the user was working here.
+        boxOpenedOverThis_ = false;
+        activateWindow();
+        return;
+    }
     program_.act([this] { form_.FormDeactivate(); });
     refresh();
 }

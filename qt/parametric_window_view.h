@@ -35,6 +35,9 @@ private:
     Program& program_;
     TForm3& form_;
     ControlBindings bindings_;
+    // A box (an error, say) opened over this window and has not given the
+    // focus back yet.
+    bool boxOpenedOverThis_ = false;
 };
 
 }  // namespace vexa

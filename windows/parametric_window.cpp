@@ -126,6 +126,7 @@ void TForm3::TB1Change() {
 }
 
 void TForm3::writeDesignInput(EditField& field, const std::string& text) {
+    if (field.Text == text) return;
     field.Text = text;
     parts_.state.obliczone = false;
 }

@@ -171,6 +171,10 @@ TEST_F(ParametricWindow, ARangeWhoseStartIsWhereTheSliderStandsStillComputesOnce
     EXPECT_EQ(calculations, 1);
     EXPECT_EQ(state().Q, 1000);
     EXPECT_EQ(form().Bqwe.Text, "1000");
+    // A result computed by a range change can be saved.
+    act([&] { window().RadioGroup1.userSelect(0); });
+    EXPECT_EQ(form().Bqwe.Text, "1,5");
+    EXPECT_TRUE(state().obliczone);
 }
 
 TEST_F(ParametricWindow, RedNoticeStandsForTheErrorBoxWhileTheWindowIsVisible) {
