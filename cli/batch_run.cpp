@@ -5,6 +5,8 @@
 #include <iterator>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/data_load.h"
@@ -35,15 +37,15 @@ std::string headLine(const BatchOptions& options) {
 }
 
 std::string resultLine(const BatchOptions& options, const std::string& name, const BatchResult& result) {
-    std::string line = delimited::quoted(name);
-    if (!result.computed) return line + ";!;" + result.message;
-    for (const auto& field : result.fields) line += ";" + field;
+    if (!result.computed) return delimited::joined({name, "!", result.message});
+    std::vector<std::string> fields{name};
+    fields.insert(fields.end(), result.fields.begin(), result.fields.end());
     if (options.withState) {
         const DesignState& s = result.state;
         for (const extended value : {s.d, s.qm, s.hnd, s.vwy, s.tau, s.i, s.k, s.sdr})
-            line += ";" + exactly(value);
+            fields.push_back(exactly(value));
     }
-    return line;
+    return delimited::joined(fields);
 }
 
 // The catalogue as the window reads it at start-up; messages go to `errors`.

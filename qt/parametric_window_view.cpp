@@ -41,6 +41,10 @@ ParametricWindowView::ParametricWindowView(Program& program, TForm3& form, QWidg
     bindings_.radioGroup(this, form.RadioGroup3, "RadioGroup3");
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &ParametricWindowView::focusMovedTo);
+    // Once the user has gone to another program, the focus that comes back is the user's choice.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive) boxOpenedOverThis_ = false;
+    });
     refresh();
 }
 

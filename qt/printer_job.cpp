@@ -14,13 +14,13 @@ PaintDevicePrinter::Target targetOf(const QPrinter& printer) {
 
 PrinterJob::PrinterJob(QPrinter& printer) : PaintDevicePrinter(printer, targetOf(printer)), printer_(printer) {}
 
-void PrinterJob::withdrawPages() { withdrawn_ = printer_.abort(); }
+// Runs only for a job that began. Qt's PDF engine cannot withdraw a job: the
+// pages it wrote are no printout of the whole and go.
+void PrinterJob::withdrawPages() { discardFile_ = !printer_.abort() && target().isFile; }
 
 void PrinterJob::documentEnded(bool finished) {
-    // Qt's PDF engine cannot withdraw a job: the pages it wrote are no
-    // printout of the whole and go.
-    if (!finished && !withdrawn_ && target().isFile) QFile::remove(QString::fromStdString(target().name));
-    withdrawn_ = false;
+    if (!finished && discardFile_) QFile::remove(QString::fromStdString(target().name));
+    discardFile_ = false;
 }
 
 }  // namespace vexa

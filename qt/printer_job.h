@@ -20,7 +20,8 @@ private:
     void documentEnded(bool finished) override;
 
     QPrinter& printer_;
-    bool withdrawn_ = false;
+    // The job began and wrote a file that Qt could not withdraw.
+    bool discardFile_ = false;
 };
 
 }  // namespace vexa

@@ -7,7 +7,9 @@
 //  - a radio group runs its click reaction when, and only when, its selection
 //    changes, by the user or from code;
 //  - a slider runs its change reaction whenever its position changes, by the
-//    user, by code or by new bounds that clamp it; the same value runs nothing.
+//    user, by code or by new bounds that clamp it; the same value runs nothing;
+//  - an edit field runs its change reaction when the user's text changes it;
+//    text set from code runs nothing.
 // Each control has one user entry point (userType, userSelect, userMove,
 // userClick) through which a skin or a test acts as the user would.
 

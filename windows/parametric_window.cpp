@@ -117,18 +117,12 @@ void TForm3::TB1Change() {
     manual = false;
     const extended Q = TB1.Position() * q_multi;
     Edit1.Text = formatGeneral(Q);
-    writeDesignInput(parts_.Bqwe, Edit1.Text);
+    parts_.Bqwe.Text = Edit1.Text;
     const extended i = TB2.Position() * 0.1L;
     Edit2.Text = oneDecimal(i);
-    writeDesignInput(parts_.Bimin, Edit2.Text);
+    parts_.Bimin.Text = Edit2.Text;
     parts_.state.do_flow = true;
     parts_.Button1.Click();
-}
-
-void TForm3::writeDesignInput(EditField& field, const std::string& text) {
-    if (field.Text == text) return;
-    field.Text = text;
-    parts_.state.obliczone = false;
 }
 
 void TForm3::setFlowSlider(int item, extended Q) {
@@ -190,8 +184,8 @@ void TForm3::ObliczClick() {
         Edit2.Text = withDecimalComma(Edit2.Text);
         setSlopeSlider(parseNumber(Edit2.Text));
     }
-    writeDesignInput(parts_.Bqwe, Edit1.Text);
-    writeDesignInput(parts_.Bimin, Edit2.Text);
+    parts_.Bqwe.Text = Edit1.Text;
+    parts_.Bimin.Text = Edit2.Text;
     parts_.state.do_flow = true;
     parts_.Button1.Click();
 }
@@ -206,13 +200,15 @@ void TForm3::RadioGroup1Click() {
     TB1.setMax(range.max);
     TB1.setMin(range.min);
     TB1.setPosition(range.min);
-    Edit1.Text = range.startText;
-    writeDesignInput(parts_.Bqwe, Edit1.Text);
+    Edit1.Text = range.startText;  // the very text the slider reaction wrote
+    parts_.Bqwe.Text = Edit1.Text;
     computeUnlessSliderMoved(reactionsBefore);
 }
 
 // A slider that already stood where the new range puts it ran no reaction;
-// the results must still follow the range's start value.
+// the results must still follow the range's start value. Every change the
+// window makes to the design window's flow and slope is thus followed by a
+// calculation with them, so a result on screen belongs to them.
 void TForm3::computeUnlessSliderMoved(int reactionsBefore) {
     if (sliderReactions_ == reactionsBefore) TB1Change();
 }
@@ -227,7 +223,7 @@ void TForm3::RadioGroup2Click() {
     TB2.setMin(range.min);
     TB2.setPosition(range.min);
     Edit2.Text = range.startText;
-    writeDesignInput(parts_.Bimin, Edit2.Text);
+    parts_.Bimin.Text = Edit2.Text;
     computeUnlessSliderMoved(reactionsBefore);
 }
 

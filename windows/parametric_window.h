@@ -22,7 +22,7 @@ struct ParametricParts {
     EditField& Bimin;         // slope [per mille]
     Button& Button1;          // "Oblicz"
     RadioGroup& RadioGroup4;  // local losses
-    DesignState& state;       // do_flow, obliczone
+    DesignState& state;       // do_flow
 };
 
 class TForm3 : public Form, public ParametricLink {
@@ -67,9 +67,6 @@ private:
     void layOut();
     void setFlowSlider(int item, extended Q);
     void setSlopeSlider(extended i);
-    // The window's values go into the design window, whose results on
-    // screen then no longer belong to its inputs.
-    void writeDesignInput(EditField& field, const std::string& text);
     void computeUnlessSliderMoved(int reactionsBefore);
 
     ParametricParts parts_;
