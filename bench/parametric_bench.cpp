@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-#include "toolkit/recording_platform.h"
+#include "cli/headless_platform.h"
 #include "windows/design_window.h"
 #include "windows/parametric_window.h"
 #include "windows/program.h"
@@ -19,7 +19,7 @@
 namespace {
 
 void flowSliderSweep(benchmark::State& state) {
-    vexa::RecordingPlatform platform;
+    vexa::HeadlessPlatform platform;
     vexa::Program program(platform, std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat");
     program.start();
     vexa::TForm1& design = program.Form1();

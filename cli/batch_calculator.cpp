@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "toolkit/recording_platform.h"
+#include "cli/headless_platform.h"
+
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
 #include "windows/notebook_window.h"
@@ -51,9 +52,9 @@ std::string onOneLine(const std::string& shown) {
 
 // The first box shown of the kinds that stop a section, on one line. Before
 // the calculation only error boxes count: an explanation is answered with OK.
-std::optional<std::string> boxShown(const RecordingPlatform& platform, bool errorsOnly) {
-    for (const auto& event : platform.events())
-        if (!errorsOnly || event.kind == RecordingPlatform::Kind::Error) return onOneLine(event.text);
+std::optional<std::string> boxShown(const HeadlessPlatform& platform, bool errorsOnly) {
+    for (const auto& box : platform.boxes())
+        if (!errorsOnly || box.error) return onOneLine(box.text);
     return std::nullopt;
 }
 
@@ -67,8 +68,7 @@ class SectionRun {
 public:
     SectionRun(const Catalogue& loaded, const BatchSection& section, KeptNotebook* notebook,
                std::optional<double> timeLimit)
-        : program_(platform_, {}), section_(section), notebook_(notebook) {
-        if (timeLimit) platform_.setCalculationTimeLimit(*timeLimit);
+        : platform_(timeLimit), program_(platform_, {}), section_(section), notebook_(notebook) {
         program_.startWith(loaded);
         if (notebook_) notebook_->restoreInto(program_);
     }
@@ -132,7 +132,7 @@ private:
         TForm1& f = program_.Form1();
         result.nameShortened = !section_.name.empty() && f.Bnazod.Text != section_.name;
         platform_.clear();
-        platform_.queueModalAction([this](Form&) { program_.act([this] { program_.Form2().Powrot.userClick(); }); });
+        platform_.setModalAction([this](Form&) { program_.act([this] { program_.Form2().Powrot.userClick(); }); });
         program_.act([&] { f.Zapisz.userClick(); });
         if (auto box = boxShown(platform_, true)) result.notebookRefusal = *box;
         notebook_->takeFrom(program_);
@@ -151,7 +151,7 @@ private:
         return found == list.Items.end() ? -1 : static_cast<int>(found - list.Items.begin());
     }
 
-    RecordingPlatform platform_;
+    HeadlessPlatform platform_;
     Program program_;
     const BatchSection& section_;
     KeptNotebook* notebook_;

@@ -11,10 +11,10 @@
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/data_load.h"
 #include "cli/batch_calculator.h"
+#include "cli/headless_platform.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
-#include "toolkit/recording_platform.h"
 #include "toolkit/text.h"
 #include "toolkit/text_file.h"
 #include "windows/notebook_printout.h"
@@ -51,7 +51,7 @@ std::string resultLine(const BatchOptions& options, const std::string& name, con
 // The catalogue as the window reads it at start-up; messages go to `errors`.
 std::unique_ptr<Catalogue> loadCatalogue(const BatchOptions& options, std::ostream& errors) {
     auto catalogue = std::make_unique<Catalogue>();
-    RecordingPlatform platform;
+    HeadlessPlatform platform;
     try {
         if (!DataLoad(*catalogue, platform, {}, options.catalogue)) {
             for (const auto& text : platform.errors()) errors << outputText(options, text) << '\n';

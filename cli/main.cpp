@@ -1,9 +1,6 @@
 // vexa-calc: the design calculation of the design window for batches of
 // sections, without a display.
 
-#ifdef VEXA_PDF_PRINTOUTS
-#include <QGuiApplication>
-#endif
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -19,7 +16,7 @@
 
 #include "cli/batch_run.h"
 #ifdef VEXA_PDF_PRINTOUTS
-#include "qt/pdf_file_printer.h"
+#include "qt/pdf_printouts.h"
 #endif
 #include "toolkit/errors.h"
 #include "toolkit/extended.h"
@@ -76,22 +73,6 @@ std::optional<double> timeLimit(const char* text) {
     return std::nullopt;
 }
 
-#ifdef VEXA_PDF_PRINTOUTS
-// Qt's notes about its environment (no runtime folder, say) are not the
-// user's business; its errors still reach standard error.
-void qtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << "vexa-calc: " << message.toStdString() << '\n';
-}
-
-// The PDF printouts draw with Qt's fonts and PDF writer, which need a GUI
-// application; the offscreen platform needs no display.
-std::unique_ptr<QGuiApplication> pdfApplication(int& argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(qtErrorsOnly);
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-#endif
-
 int calculate(int argc, char** argv) {
     vexa::BatchOptions options;
     std::string inputFile;
@@ -129,10 +110,10 @@ int calculate(int argc, char** argv) {
         }
     }
 #ifdef VEXA_PDF_PRINTOUTS
-    std::unique_ptr<QGuiApplication> application;
+    std::unique_ptr<vexa::PdfPrintouts> printouts;
     if (options.tablePrintout || options.notebookPrintout) {
-        application = pdfApplication(argc, argv);
-        options.pdfPrinter = [](const std::string& file) { return std::make_unique<vexa::PdfFilePrinter>(file); };
+        printouts = std::make_unique<vexa::PdfPrintouts>(argc, argv, "vexa-calc");
+        options.pdfPrinter = [&printouts](const std::string& file) { return printouts->printerFor(file); };
     }
 #endif
     if (inputFile.empty()) return vexa::runBatch(options, std::cin, std::cout, std::cerr);

@@ -1,8 +1,8 @@
 #pragma once
 
 // What the program asks of the desktop: message boxes, dialogs, modal
-// windows and the end of the program. The Qt skin implements it for real; tests and the batch
-// calculator use RecordingPlatform.
+// windows and the end of the program. The Qt skin implements it for real,
+// vexa-calc answers for nobody (HeadlessPlatform) and the tests from a script.
 
 #include <optional>
 #include <string>

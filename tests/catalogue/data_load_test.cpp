@@ -11,7 +11,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "toolkit/errors.h"
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
 
 namespace vexa {
 namespace {

@@ -18,7 +18,7 @@
 #include "support/files.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
 #include "windows/design_window.h"
 #include "windows/notebook_window.h"
 #include "windows/program.h"

@@ -12,7 +12,7 @@
 
 #include "engine/engine_context.h"
 #include "toolkit/numbers.h"
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
 
 namespace vexa::testing_support {
 

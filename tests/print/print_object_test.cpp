@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/recording_printer.h"
+#include "support/recording_printer.h"
 
 namespace vexa {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "toolkit/recording_printer.h"
+#include "support/recording_printer.h"
 
 namespace vexa {
 namespace {

@@ -15,11 +15,11 @@
 #include <memory>
 
 #include "qt/design_window_view.h"
-#include "started_design_window.h"
 #include "qt/qt_platform.h"
 #include "qt/radio_group_box.h"
 #include "qt/skin.h"
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
+#include "support/started_design_window.h"
 #include "toolkit/version.h"
 #include "windows/design_window.h"
 #include "windows/program.h"
@@ -30,20 +30,7 @@ class DesignWindowViewTest : public QObject, protected StartedDesignWindow {
     Q_OBJECT
 
 private:
-    template <typename Widget>
-    Widget* find(const char* name) {
-        auto* widget = view->findChild<Widget*>(name);
-        if (!widget) qFatal("no widget %s", name);
-        return widget;
-    }
     QString shown(const char* name) { return find<QLineEdit>(name)->text(); }
-
-    void typeInto(const char* name, const QString& text) {
-        QLineEdit* edit = find<QLineEdit>(name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
     // Opens the list, moves to the item and presses Enter, as the user does.
     void pick(const char* name, int item) {
         QComboBox* combo = find<QComboBox>(name);
@@ -57,7 +44,6 @@ private:
     void choose(const char* group, int item) {
         QTest::mouseClick(find<RadioGroupBox>(group)->button(item), Qt::LeftButton);
     }
-    void press(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
 
     QStringList results() {
         QStringList texts;

@@ -20,12 +20,12 @@
 #include <memory>
 
 #include "qt/design_window_view.h"
-#include "started_design_window.h"
 #include "qt/modal_windows.h"
 #include "qt/notebook_window_view.h"
 #include "qt/qt_platform.h"
 #include "toolkit/controls.h"
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
+#include "support/started_design_window.h"
 #include "windows/program.h"
 
 namespace vexa {
@@ -34,20 +34,6 @@ class NotebookWindowViewTest : public QObject, protected StartedDesignWindow {
     Q_OBJECT
 
 private:
-    template <typename Widget>
-    static Widget* child(QWidget* parent, const char* name) {
-        auto* widget = parent->findChild<Widget*>(name);
-        if (!widget) qFatal("no widget %s", name);
-        return widget;
-    }
-    void typeInto(const char* name, const QString& text) {
-        QLineEdit* edit = child<QLineEdit>(view.get(), name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    void press(const char* button) { QTest::mouseClick(child<QPushButton>(view.get(), button), Qt::LeftButton); }
-
     // Presses a design-window button that opens the notebook window, and
     // runs `inWindow` in it while it is open. The window is closed by its
     // frame if `inWindow` leaves it open.
@@ -97,14 +83,14 @@ private slots:
                             {"TabSave", {424, 80, 113, 25}},  {"Wydruk", {424, 144, 113, 25}},
                             {"Zapisz", {424, 184, 113, 25}}, {"Memzer", {424, 240, 113, 25}},
                             {"Powrot", {424, 280, 113, 25}}};
-            for (const auto& control : controls) QCOMPARE(child<QWidget>(&window, control.name)->geometry(), control.place);
-            QVERIFY(!child<QWidget>(&window, "Memo1")->isVisible());
+            for (const auto& control : controls) QCOMPARE(find<QWidget>(&window, control.name)->geometry(), control.place);
+            QVERIFY(!find<QWidget>(&window, "Memo1")->isVisible());
             platform->queuePrintDialog(true);
-            QTest::mouseClick(child<QPushButton>(&window, "TabPrint"), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(&window, "TabPrint"), Qt::LeftButton);
             QCOMPARE(platform->printer().texts().at(1).text, "Podstawowe wyniki obliczeń");
-            QCOMPARE(child<QPushButton>(&window, "Powrot")->toolTip(), "Powrót do panelu projektowego");
+            QCOMPARE(find<QPushButton>(&window, "Powrot")->toolTip(), "Powrót do panelu projektowego");
 
-            auto* notebook = child<QPlainTextEdit>(&window, "bmem");
+            auto* notebook = find<QPlainTextEdit>(&window, "bmem");
             QVERIFY(notebook->isReadOnly());
             QCOMPARE(notebook->document()->blockCount(), 23);
             QScrollBar* scroll = notebook->verticalScrollBar();
@@ -112,23 +98,23 @@ private slots:
             QCOMPARE(scroll->value(), scroll->maximum());
 
             platform->queueSaveFileName(file.string());
-            QTest::mouseClick(child<QPushButton>(&window, "Zapisz"), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(&window, "Zapisz"), Qt::LeftButton);
             QVERIFY(std::filesystem::exists(file));
-            QTest::mouseClick(child<QPushButton>(&window, "Powrot"), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(&window, "Powrot"), Qt::LeftButton);
             QVERIFY(!window.isVisible());
         });
         QVERIFY(opened);
         std::ifstream saved(file, std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
         QCOMPARE(std::count(bytes.begin(), bytes.end(), '\n'), 23);
-        QCOMPARE(child<QLineEdit>(view.get(), "Bnazod")->text(), "Odcinek nr 2");
+        QCOMPARE(find<QLineEdit>("Bnazod")->text(), "Odcinek nr 2");
 
         typeInto("Bnazod", "Kolektor B");
         openNotebookWith("Notatnik", [&](NotebookWindowView& window) {
-            QCOMPARE(child<QPlainTextEdit>(&window, "bmem")->document()->blockCount(), 23);
+            QCOMPARE(find<QPlainTextEdit>(&window, "bmem")->document()->blockCount(), 23);
             window.close();  // the frame's close control
         });
-        QCOMPARE(child<QLineEdit>(view.get(), "Bnazod")->text(), "Kolektor B");
+        QCOMPARE(find<QLineEdit>("Bnazod")->text(), "Kolektor B");
         QCOMPARE(platform->errors(), std::vector<std::string>{});
     }
 

@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "qt/design_window_view.h"
-#include "started_design_window.h"
 #include "qt/parametric_window_view.h"
 #include "qt/radio_group_box.h"
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
+#include "support/started_design_window.h"
 #include "windows/parametric_window.h"
 #include "windows/program.h"
 
@@ -21,21 +21,6 @@ namespace vexa {
 
 class ParametricWindowViewTest : public QObject, protected StartedDesignWindow {
     Q_OBJECT
-
-private:
-    template <typename Widget>
-    Widget* find(QWidget* parent, const char* name) {
-        auto* widget = parent->findChild<Widget*>(name);
-        if (!widget) qFatal("no widget %s", name);
-        return widget;
-    }
-    void typeInto(const char* name, const QString& text) {
-        auto* edit = find<QLineEdit>(view.get(), name);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-
 
 private slots:
     void init() {
@@ -50,23 +35,23 @@ private slots:
     void flowSliderClickRecomputesTheDesignWindow() {
         typeInto("Bqwe", "10");
         typeInto("Bimin", "5");
-        QTest::mouseClick(find<QPushButton>(view.get(), "Flow"), Qt::LeftButton);
-        auto* window = find<ParametricWindowView>(view.get(), "Form3");
+        press("Flow");
+        auto* window = find<ParametricWindowView>("Form3");
         QVERIFY(window->isVisible());
         QVERIFY(window->windowFlags().testFlag(Qt::Tool));
         QCOMPARE(window->windowTitle(), QString(24, ' ') + "Parametryczny dobór rury");
         QCOMPARE(window->size(), QSize(334, 326));
-        const QString before = find<QLineEdit>(view.get(), "Bd")->text();
+        const QString before = find<QLineEdit>("Bd")->text();
         QVERIFY(!before.isEmpty());
 
         auto* slider = find<QSlider>(window, "TB1");
         QCOMPARE(slider->value(), 100);
         QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() * 3 / 4, slider->height() / 2));
         QVERIFY(slider->value() > 600);
-        QCOMPARE(find<QLineEdit>(window, "Edit1")->text(), find<QLineEdit>(view.get(), "Bqwe")->text());
-        QVERIFY(find<QLineEdit>(view.get(), "Bd")->text() != before);
+        QCOMPARE(find<QLineEdit>(window, "Edit1")->text(), find<QLineEdit>("Bqwe")->text());
+        QVERIFY(find<QLineEdit>("Bd")->text() != before);
         QTest::keyClick(slider, Qt::Key_PageDown);  // one position, 0,1 l/s
-        QCOMPARE(find<QLineEdit>(view.get(), "Bqwe")->text(),
+        QCOMPARE(find<QLineEdit>("Bqwe")->text(),
                  QString::number(slider->value() / 10.0).replace('.', ','));
 
         view->activateWindow();
@@ -77,8 +62,8 @@ private slots:
     void tabEntersEachRadioGroupAtItsCheckedItem() {
         typeInto("Bqwe", "500");
         typeInto("Bimin", "10,5");  // flow range 1, slope range 1, both set from code
-        QTest::mouseClick(find<QPushButton>(view.get(), "Flow"), Qt::LeftButton);
-        auto* window = find<ParametricWindowView>(view.get(), "Form3");
+        press("Flow");
+        auto* window = find<ParametricWindowView>("Form3");
         program->act([&] { program->Form3().RadioGroup3.setItemIndex(1); });
         window->refresh();
         QVERIFY(QTest::qWaitForWindowActive(window));

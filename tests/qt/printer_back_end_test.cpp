@@ -9,7 +9,7 @@
 
 #include "qt/pdf_file_printer.h"
 #include "qt/printer_job.h"
-#include "qt/recorded_page_image.h"
+#include "support/recorded_page_image.h"
 #include "toolkit/errors.h"
 #include "windows/results_table.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
 #include "windows/design_window.h"
 #include "windows/program.h"
 

@@ -11,7 +11,7 @@
 
 #include "support/files.h"
 #include "toolkit/cp1250.h"
-#include "toolkit/recording_platform.h"
+#include "support/recording_platform.h"
 #include "windows/event_dispatch.h"
 #include "windows/notebook_printout.h"
 #include "windows/notebook_window.h"

@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "toolkit/recording_printer.h"
+#include "support/recording_printer.h"
 
 namespace vexa {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "printer.h"
+#include "toolkit/printer.h"
 
 namespace vexa {
 

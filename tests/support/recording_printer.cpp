@@ -1,9 +1,9 @@
-#include "recording_printer.h"
+#include "support/recording_printer.h"
 
 #include <type_traits>
 #include <utility>
 
-#include "text.h"
+#include "toolkit/text.h"
 
 namespace vexa {
 namespace {

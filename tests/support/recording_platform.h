@@ -4,20 +4,16 @@
 // question is answered from a queue that the caller fills beforehand, and what
 // the user does in a modal window is a queued action run while it is shown.
 
-#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform_services.h"
-#include "recording_printer.h"
+#include "toolkit/platform_services.h"
+#include "support/recording_printer.h"
 
 namespace vexa {
-
-// Why a calculation stopped by a time limit stops.
-std::string calculationTimedOut(double seconds);
 
 class RecordingPlatform : public PlatformServices {
 public:
@@ -42,9 +38,6 @@ public:
     // (empty queue) is answered No / Cancel.
     void queueConfirmation(bool answer) { confirmations_.push_back(answer); }
     void queueSaveFileName(std::optional<std::string> path) { saveNames_.push_back(std::move(path)); }
-    // A calculation that runs longer than `seconds` is stopped at its next
-    // report, with a message naming the limit.
-    void setCalculationTimeLimit(double seconds) { timeLimit_ = seconds; }
     // The user cancels the calculation at its `reports`-th progress report
     // (1 for the first).
     void cancelCalculationAtReport(int reports) { cancelAtReport_ = reports; }
@@ -75,10 +68,8 @@ private:
     std::deque<bool> printDialogs_;
     std::deque<std::function<void(Form&)>> modalActions_;
     RecordingPrinter printer_;
-    std::optional<double> timeLimit_;
     int cancelAtReport_ = 0;
     std::vector<std::string> progressReports_;
-    std::optional<std::chrono::steady_clock::time_point> calculationStart_;
     SaveFileRequest lastSaveRequest_;
     bool terminated_ = false;
 };

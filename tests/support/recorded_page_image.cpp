@@ -1,4 +1,4 @@
-#include "qt/recorded_page_image.h"
+#include "support/recorded_page_image.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,13 +1,8 @@
-#include "recording_platform.h"
+#include "support/recording_platform.h"
 
-#include "controls.h"
-#include "numbers.h"
+#include "toolkit/controls.h"
 
 namespace vexa {
-
-std::string calculationTimedOut(double seconds) {
-    return "Obliczenia przerwano po " + formatGeneral(seconds) + " s (limit czasu).";
-}
 
 void RecordingPlatform::showError(const std::string& text) { events_.push_back({Kind::Error, text}); }
 
@@ -44,14 +39,10 @@ std::optional<std::string> RecordingPlatform::calculationProgress(const std::str
     progressReports_.push_back(status);
     if (cancelAtReport_ > 0 && static_cast<int>(progressReports_.size()) == cancelAtReport_)
         return std::string(kCalculationCancelled);
-    const auto now = std::chrono::steady_clock::now();
-    if (!calculationStart_) calculationStart_ = now;
-    if (timeLimit_ && std::chrono::duration<double>(now - *calculationStart_).count() > *timeLimit_)
-        return calculationTimedOut(*timeLimit_);
     return std::nullopt;
 }
 
-void RecordingPlatform::calculationEnded() { calculationStart_.reset(); }
+void RecordingPlatform::calculationEnded() {}
 
 void RecordingPlatform::showModal(Form& window) {
     events_.push_back({Kind::ModalWindow, window.Caption});
