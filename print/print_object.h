@@ -17,13 +17,21 @@
 
 namespace vexa {
 
-struct TLineInformation {
-    ShortString<240> Text;
+// Where a header, footer or page-number line sits across the printable width.
+enum class TextAlignment { Left, Centre, Right };
+
+// What a header or footer line and the page number share: where the text
+// goes and in which font.
+struct TPlacedText {
     float YPosition = 0;  // inches, or -1 (next line) / -2 (same line)
-    int Alignment = 0;    // 0 left, 1 centred, 2 right
+    TextAlignment Alignment = TextAlignment::Left;
     ShortString<80> FontName;
-    int FontSize = 0;
+    std::uint16_t FontSize = 0;
     FontStyle Style;
+};
+
+struct TLineInformation : TPlacedText {
+    ShortString<240> Text;
 };
 
 struct TColumnInformation {
@@ -31,13 +39,8 @@ struct TColumnInformation {
     float Width = 0;
 };
 
-struct TPageNumberInformation {
-    float YPosition = 0;
+struct TPageNumberInformation : TPlacedText {
     ShortString<240> Format;  // printf-like, with the page number as its one integer
-    std::uint16_t Alignment = 0;
-    ShortString<80> FontName;
-    std::uint16_t FontSize = 0;
-    FontStyle Style;
 };
 
 struct TBoxInformation {
@@ -104,9 +107,9 @@ public:
     int GetFontSize() const { return printer_.fontSize(); }
     void SaveCurrentFont();
     void RestoreCurrentFont();
-    void SetHeaderInformation(int line, float y, const std::string& text, std::uint16_t alignment,
+    void SetHeaderInformation(int line, float y, const std::string& text, TextAlignment alignment,
                               const std::string& fontName, std::uint16_t fontSize, FontStyle style);
-    void SetFooterInformation(int line, float y, const std::string& text, std::uint16_t alignment,
+    void SetFooterInformation(int line, float y, const std::string& text, TextAlignment alignment,
                               const std::string& fontName, std::uint16_t fontSize, FontStyle style);
     void SetHeaderDimensions(float left, float top, float right, float bottom, bool boxed, std::uint16_t lineWidth,
                              std::uint16_t shade);
@@ -114,7 +117,7 @@ public:
                              std::uint16_t shade);
     void WriteHeader();
     void WriteFooter();
-    void SetPageNumberInformation(float y, const std::string& format, std::uint16_t alignment,
+    void SetPageNumberInformation(float y, const std::string& format, TextAlignment alignment,
                                   const std::string& fontName, std::uint16_t fontSize, FontStyle style);
     void WritePageNumber();
     void NewPage();
@@ -145,7 +148,8 @@ private:
     // The left end in sheet pixels, written without the tab.
     void writeAtPixel(int x, float y, const std::string& text);
     void writeLines(std::array<TLineInformation, 5>& lines, const TBoxInformation& box);
-    void writeAligned(int alignment, float y, const std::string& text);
+    // In the font of `placed`, which the caller restores.
+    void writePlaced(const TPlacedText& placed, const std::string& text);
 
     Printer& printer_;
 };

@@ -150,26 +150,31 @@ void TPrintObject::RestoreCurrentFont() {
 
 namespace {
 
+void place(TPlacedText& placed, float y, TextAlignment alignment, const std::string& fontName,
+           std::uint16_t fontSize, FontStyle style) {
+    placed.YPosition = y;
+    placed.Alignment = alignment;
+    placed.FontName = fontName;
+    placed.FontSize = fontSize;
+    placed.Style = style;
+}
+
 void storeLine(std::array<TLineInformation, 5>& lines, int line, float y, const std::string& text,
-               std::uint16_t alignment, const std::string& fontName, std::uint16_t fontSize, FontStyle style) {
+               TextAlignment alignment, const std::string& fontName, std::uint16_t fontSize, FontStyle style) {
     if (line < 1 || line > 5) return;
     TLineInformation& stored = lines[static_cast<std::size_t>(line - 1)];
     stored.Text = text;
-    stored.YPosition = y;
-    stored.Alignment = alignment;
-    stored.FontName = fontName;
-    stored.FontSize = fontSize;
-    stored.Style = style;
+    place(stored, y, alignment, fontName, fontSize, style);
 }
 
 }  // namespace
 
-void TPrintObject::SetHeaderInformation(int line, float y, const std::string& text, std::uint16_t alignment,
+void TPrintObject::SetHeaderInformation(int line, float y, const std::string& text, TextAlignment alignment,
                                         const std::string& fontName, std::uint16_t fontSize, FontStyle style) {
     storeLine(Header, line, y, text, alignment, fontName, fontSize, style);
 }
 
-void TPrintObject::SetFooterInformation(int line, float y, const std::string& text, std::uint16_t alignment,
+void TPrintObject::SetFooterInformation(int line, float y, const std::string& text, TextAlignment alignment,
                                         const std::string& fontName, std::uint16_t fontSize, FontStyle style) {
     storeLine(Footer, line, y, text, alignment, fontName, fontSize, style);
 }
@@ -184,19 +189,25 @@ void TPrintObject::SetFooterDimensions(float left, float top, float right, float
     FooterBox = {left, top, right, bottom, boxed, shade, lineWidth};
 }
 
-void TPrintObject::writeAligned(int alignment, float y, const std::string& text) {
-    if (alignment == 0) WriteLine(PixelsToInchesHorizontal(LeftMargin), y, text);
-    if (alignment == 1) WriteLineCenter(y, text);
-    if (alignment == 2) WriteLineRight(y, text);
+void TPrintObject::writePlaced(const TPlacedText& placed, const std::string& text) {
+    SetFontInformation(placed.FontName.str(), placed.FontSize, placed.Style);
+    switch (placed.Alignment) {
+        case TextAlignment::Left:
+            WriteLine(PixelsToInchesHorizontal(LeftMargin), placed.YPosition, text);
+            break;
+        case TextAlignment::Centre:
+            WriteLineCenter(placed.YPosition, text);
+            break;
+        case TextAlignment::Right:
+            WriteLineRight(placed.YPosition, text);
+            break;
+    }
 }
 
 void TPrintObject::writeLines(std::array<TLineInformation, 5>& lines, const TBoxInformation& box) {
     SaveCurrentFont();
     for (const TLineInformation& line : lines) {
-        if (!line.Text.str().empty()) {
-            SetFontInformation(line.FontName.str(), static_cast<std::uint16_t>(line.FontSize), line.Style);
-            writeAligned(line.Alignment, line.YPosition, line.Text.str());
-        }
+        if (!line.Text.str().empty()) writePlaced(line, line.Text.str());
         RestoreCurrentFont();
     }
     if (!box.Boxed) return;
@@ -215,23 +226,18 @@ void TPrintObject::WriteFooter() {
     AutoPaging = paging;
 }
 
-void TPrintObject::SetPageNumberInformation(float y, const std::string& format, std::uint16_t alignment,
+void TPrintObject::SetPageNumberInformation(float y, const std::string& format, TextAlignment alignment,
                                             const std::string& fontName, std::uint16_t fontSize, FontStyle style) {
-    PageNumber.YPosition = y;
     PageNumber.Format = format;
-    PageNumber.Alignment = alignment;
-    PageNumber.FontName = fontName;
-    PageNumber.FontSize = fontSize;
-    PageNumber.Style = style;
+    place(PageNumber, y, alignment, fontName, fontSize, style);
 }
 
 void TPrintObject::WritePageNumber() {
     const std::string text = formatPageNumber(PageNumber.Format.str(), printer_.pageNumber());
     SaveCurrentFont();
-    SetFontInformation(PageNumber.FontName.str(), PageNumber.FontSize, PageNumber.Style);
     const bool paging = AutoPaging;
     AutoPaging = false;
-    writeAligned(PageNumber.Alignment, PageNumber.YPosition, text);
+    writePlaced(PageNumber, text);
     AutoPaging = paging;
     RestoreCurrentFont();
 }

@@ -112,7 +112,7 @@ TEST_F(PrintObject, AlignedTextIgnoresTheTabAndKeepsIt) {
 }
 
 TEST_F(PrintObject, RunningLinePastTheDetailAreaFinishesThePageWithItsNumber) {
-    print.SetPageNumberInformation(10.5F, "Strona %d", 1, "Arial", 8, {});
+    print.SetPageNumberInformation(10.5F, "Strona %d", TextAlignment::Centre, "Arial", 8, {});
     print.SetDetailTopBottom(1, 10);
     print.SetYPosition(10 - print.GetLineHeightInches() / 2);
     print.WriteLine(1, -1, "pierwszy na nowej");
@@ -148,8 +148,8 @@ TEST_F(PrintObject, BoxesAreFilledWhiteOrWithTheirShade) {
 }
 
 TEST_F(PrintObject, HeaderLinesHaveTheirFontsAndTheFontComesBack) {
-    print.SetHeaderInformation(1, 0.5F, "Nagłówek", 1, "Arial", 16, {.bold = true});
-    print.SetHeaderInformation(6, 0.7F, "poza tabelą", 0, "Arial", 8, {});
+    print.SetHeaderInformation(1, 0.5F, "Nagłówek", TextAlignment::Centre, "Arial", 16, {.bold = true});
+    print.SetHeaderInformation(6, 0.7F, "poza tabelą", TextAlignment::Left, "Arial", 8, {});
     print.SaveCurrentFont();
     print.SetFontInformation("Arial", 8, {.bold = true});
     print.RestoreCurrentFont();
