@@ -1,0 +1,2 @@
+// An engine file that reaches up into the windows: the layer check must refuse it.
+#include "windows/program.h"
