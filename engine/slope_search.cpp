@@ -12,10 +12,10 @@
 namespace vexa {
 namespace {
 
-// One search: the type, the criterion and the diameter range it walks. What
-// each diameter alone decides (its inner diameter, its roughness term, its
-// area, its filling limit) is taken once here, so that a slope minimisation
-// repeats only what the slope changes.
+// One search: the type, the criterion and the diameter range it walks.
+// What each diameter alone decides (its inner diameter, its roughness term,
+// its area, its filling limit) is taken once here, so that a slope
+// minimisation repeats only what the slope changes.
 class DiameterWalk {
 public:
     explicit DiameterWalk(EngineContext& context) : context_(context), state_(context.state) {
@@ -40,26 +40,27 @@ public:
         }
     }
 
-    // Whether the first slope of a minimisation from `lowest` to `highest`
+    // Whether halving can find the first slope that meets the prerequisite.
+    // That is the first slope of a minimisation from `lowest` to `highest`
     // at which some pipe meets the criterion's prerequisite (it carries the
-    // flow, within its filling limit where the criterion has one) can be
-    // found by halving: whether such a pipe stays so at every steeper
-    // slope. With a flow of at least 1 l/s a pipe carries it only where its
-    // full-pipe flow grows by at least half the relative step of the slope
-    // (0,0001 in at most 1), thousands of times the rounding of its
-    // arithmetic up to a diameter of 5 m: so the full-pipe flow rises from
-    // slope to slope and the filling never rises. For criteria 0, 3 and 4 the
-    // prerequisite is the whole criterion; the self-cleaning criteria also
-    // need a shear stress and a velocity, which the filling's tables can make
-    // fall from one slope to the next, so from that slope on they are walked.
+    // flow, within its filling limit where the criterion has one); halving
+    // finds it when such a pipe stays so at every steeper slope. With a flow
+    // of at least 1 l/s a pipe carries it only where its full-pipe flow grows
+    // by at least half the relative step of the slope (0,0001 in at most 1),
+    // thousands of times the rounding of its arithmetic up to a diameter of
+    // 5 m: so the full-pipe flow rises from slope to slope and the filling
+    // never rises. For criteria 0, 3 and 4 the prerequisite is the whole
+    // criterion; the self-cleaning criteria also need a shear stress and a
+    // velocity, which the filling's tables can make fall from one slope to
+    // the next, so from that slope on they are walked.
     bool prerequisiteRisesWithSlope(extended lowest, extended highest) const {
         return state_.Q >= 1 && lowest > 0 && highest <= 1 && largestDiameter_ <= 5;
     }
-    // The first accepted diameter at the current slope, or 0. The state then
-    // shows d and qm of the last pipe examined and the hydraulics and
-    // verdicts of the last that carried the flow, as if each pipe had been
-    // written into it in turn; only the pipes whose fate their filling does
-    // not settle are finished on the way.
+    // The first accepted diameter at the current slope, or 0.
+    // The state then shows d and qm of the last pipe examined and the
+    // hydraulics and verdicts of the last that carried the flow, as if each
+    // pipe had been written into it in turn; only the pipes whose fate their
+    // filling does not settle are finished on the way.
     // With `prerequisiteOnly`, a pipe is accepted when it meets the
     // prerequisite of the criterion (meetsPrerequisite).
     int firstAccepted(bool prerequisiteOnly = false) {
@@ -175,13 +176,14 @@ int Obl_iconst(EngineContext& context) {
 
 namespace {
 
-// A minimisation over the slopes from `lowest` to `highest`: the same
-// slopes, the same result and the same state as walking them one by one
-// (the state is that of the walk at the slope where that search stops, and
-// the slope stands there, or one step beyond the last when no pipe was
-// accepted), but from the first slope that meets the prerequisite, found by
-// halving. No pipe is accepted before it; from it on, every walk has a
-// carrying pipe, so the skipped walks leave nothing in the state.
+// A slope minimisation that halves its way to the first slope meeting the prerequisite.
+// Over the slopes from `lowest` to `highest` it gives the same slopes, the
+// same result and the same state as walking them one by one (the state is
+// that of the walk at the slope where that search stops, and the slope
+// stands there, or one step beyond the last when no pipe was accepted), but
+// it walks only from the first slope that meets the prerequisite. No pipe is
+// accepted before it; from it on, every walk has a carrying pipe, so the
+// skipped walks leave nothing in the state.
 int minimiseFromPrerequisite(DiameterWalk& walk, DesignState& state, extended lowest, extended highest) {
     std::vector<extended> slopes{lowest};
     for (extended i = lowest + 0.0001L; i <= highest; i = i + 0.0001L) slopes.push_back(i);
