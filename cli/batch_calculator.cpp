@@ -17,25 +17,20 @@ namespace vexa {
 struct KeptNotebook {
     std::optional<std::vector<std::string>> text;
     NotebookRecords records;
-    DesignState counters;
+    NotebookCounters counters;
 
     void takeFrom(Program& program) {
         text = program.Form1().Memo1.Lines;
         records = program.Tw();
-        counters = program.state();
+        counters = program.state().notebookCounters();
     }
     // Into a window just started: as the notebook window's "Powrót" left it.
     void restoreInto(Program& program) const {
         if (!text) return;
         program.Form1().Memo1.Lines = *text;
         program.Tw() = records;
-        DesignState& state = program.state();
-        state.twind = counters.twind;
-        state.mempusty = counters.mempusty;
-        state.odc_number = counters.odc_number;
-        state.podtyp = counters.podtyp;
-        state.styp = counters.styp;
-        program.Form1().Bnazod.Text = notebook_texts::defaultSectionName(state.odc_number);
+        program.state().notebookCounters() = counters;
+        program.Form1().Bnazod.Text = notebook_texts::defaultSectionName(counters.odc_number);
     }
 };
 

@@ -47,11 +47,11 @@ void Okresl_sdr(EngineContext& context) {
             sdrList.setItemIndex(sdrList.ItemIndex() - 1);
             state.sdr = parseNumber(sdrList.Text());
         }
-    } else if (typeItemAt(controls.Combo_Typ, selected) == TypeItem::OptimalClassN) {
-        state.sdr = 33;
-    } else if (typeItemAt(controls.Combo_Typ, selected) == TypeItem::OptimalClassT) {
-        state.sdr = 23.4L;
+    } else if (isOptimalItem(controls.Combo_Typ, selected)) {
+        state.sdr = optimalClassSdr(typeItemAt(controls.Combo_Typ, selected) == TypeItem::OptimalClassN);
     }
 }
+
+extended optimalClassSdr(bool classN) { return classN ? 33 : 23.4L; }
 
 }  // namespace vexa

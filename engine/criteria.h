@@ -29,9 +29,13 @@ struct FillingLimitRule {
 };
 FillingLimitRule fillingLimitRule(const EngineContext& context);
 
+// The SDR of the plastic pipes that the optimal pipe of class N (true) or
+// class T (false) chooses among: 33 and 23,4.
+extended optimalClassSdr(bool classN);
+
 // Sets sdr from the SDR list (moving its selection back to thinner walls
-// while a chosen diameter above dout_max needs it), or to the fixed SDR of an
-// optimal item: 33 for class N, 23.4 for class T.
+// while a chosen diameter above dout_max needs it), or to the SDR of an
+// optimal item.
 void Okresl_sdr(EngineContext& context);
 
 }  // namespace vexa

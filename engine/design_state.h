@@ -9,7 +9,17 @@
 
 namespace vexa {
 
-struct DesignState {
+// What ties the design window to its notebook from one save to the next;
+// kept and restored as a whole.
+struct NotebookCounters {
+    int twind = 0;          // next free notebook record, 1 (empty) .. 21 (full)
+    bool mempusty = false;  // the notebook is empty
+    int odc_number = 0;     // number in the default section name "Odcinek nr N"
+    std::string podtyp;     // pipe-type item text at the last save
+    std::string styp;       // sewage-kind text at the last save
+};
+
+struct DesignState : NotebookCounters {
     // Inputs
     int rurtyp = 0;       // pipe type number; ilosc_typow + 1 / + 2 are the optimal items
     extended Q = 0;       // design flow [l/s]
@@ -29,14 +39,12 @@ struct DesignState {
     bool err_tau = false;  // self-cleaning criterion NOT met
     bool err_hd = false;   // ventilation criterion NOT met
 
-    // Flags and counters
+    // Flags; the notebook counters come with NotebookCounters
     bool obliczone = false;  // a calculation succeeded since the last save
     bool do_flow = false;    // the next run keeps the slope (parametric window)
-    int twind = 0;           // next free notebook record, 1 (empty) .. 21 (full)
-    bool mempusty = false;   // the notebook is empty
-    int odc_number = 0;      // number in the default section name "Odcinek nr N"
-    std::string podtyp;      // pipe-type item text at the last save
-    std::string styp;        // sewage-kind text at the last save
+
+    NotebookCounters& notebookCounters() { return *this; }
+    const NotebookCounters& notebookCounters() const { return *this; }
 
     // The values the design window sets when it is created; everything else
     // keeps its process-start value (zero, false, empty).

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/design_choices.h"
+#include "engine/criteria.h"
 #include "engine/optimal_pipe.h"
 #include "engine/roughness.h"
 #include "engine/slope_search.h"
@@ -112,7 +113,7 @@ void TForm1::showResults(int found, bool optimal) {
     Bnrkat.Text = " " + pipe.kod;
     if (optimal) {
         const bool sdrNumber = Bnrkat.Text.find("SDR") != std::string::npos;
-        if (sdrNumber) Bnrkat.Text += classN ? "33" : "23,4";
+        if (sdrNumber) Bnrkat.Text += formatGeneral(optimalClassSdr(classN));
         Bkl.Text = sdrNumber ? "SDR" : (classN ? "N" : "T");
     } else {
         if (ComboSDR.Visible) Bnrkat.Text += formatGeneral(state.sdr);

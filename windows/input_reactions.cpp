@@ -2,6 +2,7 @@
 
 #include "catalogue/design_choices.h"
 #include "engine/criteria.h"
+#include "toolkit/numbers.h"
 #include "windows/design_window.h"
 #include "windows/parametric_link.h"
 #include "windows/program.h"
@@ -27,7 +28,7 @@ std::string TForm1::optimalExplanation() const {
         text += "\r\n";
     }
     if (table.ilosc > 0)
-        text += "- " + table.nazwy.at(table.ilosc - 1) + (classN ? "  (SDR=33)" : "  (SDR=23,4)");
+        text += "- " + table.nazwy.at(table.ilosc - 1) + "  (SDR=" + formatGeneral(optimalClassSdr(classN)) + ")";
     return text;
 }
 
