@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "big_integer.h"
 #include "decimal_reader.h"
 #include "errors.h"
 
@@ -21,43 +21,6 @@ struct Decimal {
 
     bool isZero() const { return digits.empty(); }
 };
-
-// A big unsigned integer in base 10^9, least significant limb first. Enough to
-// expand any extended value exactly.
-using Limbs = std::vector<std::uint32_t>;
-constexpr std::uint64_t kLimbBase = 1'000'000'000;
-
-void multiply(Limbs& number, std::uint32_t factor) {
-    std::uint64_t carry = 0;
-    for (auto& limb : number) {
-        const std::uint64_t value = std::uint64_t{limb} * factor + carry;
-        limb = static_cast<std::uint32_t>(value % kLimbBase);
-        carry = value / kLimbBase;
-    }
-    while (carry != 0) {
-        number.push_back(static_cast<std::uint32_t>(carry % kLimbBase));
-        carry /= kLimbBase;
-    }
-}
-
-void multiplyByPower(Limbs& number, std::uint32_t base, int power, int powersPerStep) {
-    std::uint32_t step = 1;
-    for (int k = 0; k < powersPerStep; ++k) step *= base;
-    for (; power >= powersPerStep; power -= powersPerStep) multiply(number, step);
-    std::uint32_t rest = 1;
-    for (int k = 0; k < power; ++k) rest *= base;
-    if (rest != 1) multiply(number, rest);
-}
-
-std::string toDigits(const Limbs& number) {
-    std::string text = std::to_string(number.back());
-    for (auto limb = number.rbegin() + 1; limb != number.rend(); ++limb) {
-        const std::string part = std::to_string(*limb);
-        text.append(9 - part.size(), '0');
-        text += part;
-    }
-    return text;
-}
 
 Decimal exactDecimal(extended x) {
     Decimal result;
@@ -75,20 +38,17 @@ Decimal exactDecimal(extended x) {
         ++binaryExponent;
     }
 
-    Limbs number;
-    for (std::uint64_t rest = mantissa; rest != 0; rest /= kLimbBase)
-        number.push_back(static_cast<std::uint32_t>(rest % kLimbBase));
-
+    BigInteger number(mantissa);
     int decimalsAfterPoint = 0;
     if (binaryExponent > 0) {
-        multiplyByPower(number, 2, binaryExponent, 31);
+        number.shiftLeft(binaryExponent);
     } else {
         // m / 2^k = m * 5^k / 10^k
-        multiplyByPower(number, 5, -binaryExponent, 13);
+        number.multiplyByPower(5, -binaryExponent);
         decimalsAfterPoint = -binaryExponent;
     }
 
-    std::string digits = toDigits(number);
+    std::string digits = number.toDecimal();
     result.exponent = static_cast<int>(digits.size()) - decimalsAfterPoint;
     digits.erase(digits.find_last_not_of('0') + 1);
     result.digits = std::move(digits);
