@@ -70,12 +70,13 @@ PixelSize PaintDevicePrinter::printableSize() const {
 }
 
 QFont PaintDevicePrinter::font() const {
-    QFont font(printerFontFamily(fontName_));
-    font.setPointSize(fontSize_ > 0 ? fontSize_ : 1);
-    font.setBold(fontStyle_.bold);
-    font.setItalic(fontStyle_.italic);
-    font.setUnderline(fontStyle_.underline);
-    font.setStrikeOut(fontStyle_.strikeOut);
+    const DrawingTools& tools = this->tools();
+    QFont font(printerFontFamily(tools.fontName));
+    font.setPointSize(tools.fontSize > 0 ? tools.fontSize : 1);
+    font.setBold(tools.fontStyle.bold);
+    font.setItalic(tools.fontStyle.italic);
+    font.setUnderline(tools.fontStyle.underline);
+    font.setStrikeOut(tools.fontStyle.strikeOut);
     return font;
 }
 
@@ -103,13 +104,14 @@ void PaintDevicePrinter::textOut(int x, int y, const std::string& text) {
 }
 
 void PaintDevicePrinter::rectangle(int left, int top, int right, int bottom) {
-    painter_.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter_.setBrush(QColor(fillGrey_, fillGrey_, fillGrey_));
+    const int grey = tools().fillGrey;
+    painter_.setPen(QPen(Qt::black, tools().penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter_.setBrush(QColor(grey, grey, grey));
     painter_.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
 }
 
 void PaintDevicePrinter::line(int x1, int y1, int x2, int y2) {
-    painter_.setPen(QPen(Qt::black, penWidth_, Qt::SolidLine, Qt::RoundCap));
+    painter_.setPen(QPen(Qt::black, tools().penWidth, Qt::SolidLine, Qt::RoundCap));
     painter_.drawLine(x1, y1, x2, y2);
 }
 

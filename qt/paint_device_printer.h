@@ -17,7 +17,7 @@ class QPagedPaintDevice;
 
 namespace vexa {
 
-class PaintDevicePrinter : public Printer {
+class PaintDevicePrinter : public PrinterBackEnd {
 public:
     // Where the pages go, named in the error a failed job throws: FileError
     // for a file, PrintError for a printer.
@@ -40,19 +40,10 @@ public:
     PixelSize physicalPageSize() const override;
     PixelSize printableSize() const override;
 
-    void setFontName(const std::string& name) override { fontName_ = name; }
-    void setFontSize(int points) override { fontSize_ = points; }
-    void setFontStyle(FontStyle style) override { fontStyle_ = style; }
-    std::string fontName() const override { return fontName_; }
-    int fontSize() const override { return fontSize_; }
-    FontStyle fontStyle() const override { return fontStyle_; }
     TextMetrics textMetrics() const override;
     int textWidth(const std::string& text) const override;
 
     void textOut(int x, int y, const std::string& text) override;
-    void setPenWidth(int pixels) override { penWidth_ = pixels; }
-    int penWidth() const override { return penWidth_; }
-    void setFillGrey(int level) override { fillGrey_ = level; }
     void rectangle(int left, int top, int right, int bottom) override;
     void line(int x1, int y1, int x2, int y2) override;
 
@@ -73,11 +64,6 @@ private:
     Target target_;
     mutable QPainter painter_;  // measuring sets its font
     int page_ = 0;
-    std::string fontName_ = "Arial";
-    int fontSize_ = 10;
-    FontStyle fontStyle_;
-    int penWidth_ = 1;
-    int fillGrey_ = 255;
 };
 
 // The font family that stands for `name` on this system.

@@ -3,7 +3,7 @@
 // What the program asks of a printer, in device pixels: the print job, the
 // page geometry, fonts with their metrics, text, pen, fill, rectangles and
 // lines. Drawing coordinates start at the top-left corner of the printable
-// area. The Qt back end drives QPrinter; tests use RecordingPrinter.
+// area. The Qt back end drives QPrinter and QPdfWriter; tests record the calls.
 
 #include <string>
 
@@ -74,6 +74,36 @@ public:
     virtual void setFillGrey(int level) = 0;  // 0 black .. 255 white
     virtual void rectangle(int left, int top, int right, int bottom) = 0;
     virtual void line(int x1, int y1, int x2, int y2) = 0;
+};
+
+// The font, pen and fill that a back end draws with, as they were last set.
+// A new printer starts with Arial 10 pt, a one-pixel pen and a white fill.
+struct DrawingTools {
+    std::string fontName = "Arial";
+    int fontSize = 10;
+    FontStyle fontStyle;
+    int penWidth = 1;
+    int fillGrey = 255;
+};
+
+// A back end: it keeps the drawing tools for its drawing calls to read.
+class PrinterBackEnd : public Printer {
+public:
+    void setFontName(const std::string& name) final { tools_.fontName = name; }
+    void setFontSize(int points) final { tools_.fontSize = points; }
+    void setFontStyle(FontStyle style) final { tools_.fontStyle = style; }
+    std::string fontName() const final { return tools_.fontName; }
+    int fontSize() const final { return tools_.fontSize; }
+    FontStyle fontStyle() const final { return tools_.fontStyle; }
+    void setPenWidth(int pixels) final { tools_.penWidth = pixels; }
+    int penWidth() const final { return tools_.penWidth; }
+    void setFillGrey(int level) final { tools_.fillGrey = level; }
+
+protected:
+    const DrawingTools& tools() const { return tools_; }
+
+private:
+    DrawingTools tools_;
 };
 
 }  // namespace vexa

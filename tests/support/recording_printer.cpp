@@ -21,11 +21,11 @@ RecordingPrinter::Call RecordingPrinter::call(Kind kind) const {
     Call made;
     made.kind = kind;
     made.page = page_;
-    made.fontName = fontName_;
-    made.fontSize = fontSize_;
-    made.fontStyle = fontStyle_;
-    made.penWidth = penWidth_;
-    made.fillGrey = fillGrey_;
+    made.fontName = tools().fontName;
+    made.fontSize = tools().fontSize;
+    made.fontStyle = tools().fontStyle;
+    made.penWidth = tools().penWidth;
+    made.fillGrey = tools().fillGrey;
     return made;
 }
 
@@ -50,7 +50,7 @@ PixelSize RecordingPrinter::physicalPageSize() const { return turned(portrait_.p
 PixelSize RecordingPrinter::printableSize() const { return turned(portrait_.printableSize, orientation_); }
 
 TextMetrics RecordingPrinter::textMetrics() const {
-    const int height = fontSize_ * portrait_.pixelsPerInch * portrait_.fontHeightPercent / 7200;
+    const int height = tools().fontSize * portrait_.pixelsPerInch * portrait_.fontHeightPercent / 7200;
     return {height, height / 8};
 }
 

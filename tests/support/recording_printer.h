@@ -22,7 +22,7 @@ struct PrinterGeometry {
     int fontHeightPercent = 100;
 };
 
-class RecordingPrinter : public Printer {
+class RecordingPrinter : public PrinterBackEnd {
 public:
     enum class Kind { Text, Rectangle, Line, NewPage, Begin, End, Abort };
     struct Call {
@@ -52,19 +52,10 @@ public:
     PixelSize physicalPageSize() const override;
     PixelSize printableSize() const override;
 
-    void setFontName(const std::string& name) override { fontName_ = name; }
-    void setFontSize(int points) override { fontSize_ = points; }
-    void setFontStyle(FontStyle style) override { fontStyle_ = style; }
-    std::string fontName() const override { return fontName_; }
-    int fontSize() const override { return fontSize_; }
-    FontStyle fontStyle() const override { return fontStyle_; }
     TextMetrics textMetrics() const override;
     int textWidth(const std::string& text) const override;
 
     void textOut(int x, int y, const std::string& text) override;
-    void setPenWidth(int pixels) override { penWidth_ = pixels; }
-    int penWidth() const override { return penWidth_; }
-    void setFillGrey(int level) override { fillGrey_ = level; }
     void rectangle(int left, int top, int right, int bottom) override;
     void line(int x1, int y1, int x2, int y2) override;
 
@@ -79,11 +70,6 @@ private:
     PrinterGeometry portrait_;
     Orientation orientation_ = Orientation::Portrait;
     int page_ = 0;
-    std::string fontName_ = "Arial";
-    int fontSize_ = 10;
-    FontStyle fontStyle_;
-    int penWidth_ = 1;
-    int fillGrey_ = 255;
     std::vector<Call> calls_;
 };
 
