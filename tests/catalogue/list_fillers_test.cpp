@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "catalogue/design_choices.h"
+
 namespace vexa {
 namespace {
 
@@ -13,7 +15,7 @@ class ListFillers : public testing::Test {
 protected:
     ListFillers() {
         RadioGroup4.Items = {"małe", "duże"};
-        RadioGroup4.setItemIndex(0);
+        RadioGroup4.setItemIndex(local_losses::kSmall);
     }
 
     Rura_1& addType(const std::string& nazwa, const std::string& klasa, std::vector<double> douts) {
@@ -48,7 +50,7 @@ TEST_F(ListFillers, TypeItemsShowTheRoughnessInTheFormOfEachFiller) {
     EXPECT_EQ(Combo_Typ.Items[0], "PVC klasa N      k=0,40 mm");
     Kombo_Deszcz(*catalogue, lists);
     EXPECT_EQ(Combo_Typ.Items[0], "PVC klasa N      k=0,4 mm");
-    RadioGroup4.setItemIndex(1);
+    RadioGroup4.setItemIndex(local_losses::kLarge);
     Kombo_Deszcz(*catalogue, lists);
     EXPECT_EQ(Combo_Typ.Items[0], "PVC klasa N      k=0,40 mm");
     Kombo_Byt(*catalogue, lists);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "catalogue/design_choices.h"
 #include "engine/hydraulics.h"
 #include "engine_fixture.h"
 
@@ -33,7 +34,7 @@ TEST_F(Criteria, SelfCleaningNeedsShearStressAndVelocityStrictlyAbove) {
 }
 
 TEST_F(Criteria, RainWaterHasNoVentilationLimit) {
-    for (int kind : {0, 1}) {
+    for (int kind : {sewage_kind::kRainRecommended, sewage_kind::kRainNormative}) {
         RadioGroup1.setItemIndex(kind);
         examined(0.2L, 100);
         EXPECT_FALSE(state.err_hd) << kind;
@@ -41,7 +42,7 @@ TEST_F(Criteria, RainWaterHasNoVentilationLimit) {
 }
 
 TEST_F(Criteria, DomesticLimitFollowsTheInnerDiameterStrictly) {
-    RadioGroup1.setItemIndex(2);
+    RadioGroup1.setItemIndex(sewage_kind::kDomestic);
     const extended d315 = 315.0 * 0.001L, d500 = 500.0 * 0.001L;
     examined(d315, 60);
     EXPECT_TRUE(state.err_hd);  // limit 60 up to and including 0.315 m
@@ -62,9 +63,9 @@ TEST_F(Criteria, DomesticLimitFollowsTheInnerDiameterStrictly) {
 }
 
 TEST_F(Criteria, GivenLimitAppliesToEverySewageKind) {
-    RadioGroup3.setItemIndex(4);
+    RadioGroup3.setItemIndex(pipe_criterion::kGivenFilling);
     Bwyp.Text = "50,5";
-    for (int kind : {0, 2}) {
+    for (int kind : {sewage_kind::kRainRecommended, sewage_kind::kDomestic}) {
         RadioGroup1.setItemIndex(kind);
         examined(0.8L, 50.5L);
         EXPECT_TRUE(state.err_hd);
@@ -75,7 +76,7 @@ TEST_F(Criteria, GivenLimitAppliesToEverySewageKind) {
 
 TEST_F(Criteria, WholeNumberLimitPassesOnlyFillingsFoundJustBelowIt) {
     // The filling of step n compared with the user's limit n.
-    RadioGroup3.setItemIndex(4);
+    RadioGroup3.setItemIndex(pipe_criterion::kGivenFilling);
     extended x = 0.01L;
     for (int n = 1; n <= 100; ++n, x = x + 0.01L) {
         Bwyp.Text = std::to_string(n);

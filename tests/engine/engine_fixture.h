@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/design_choices.h"
 #include "engine/engine_context.h"
 #include "toolkit/numbers.h"
 #include "support/recording_platform.h"
@@ -23,10 +24,10 @@ protected:
         RadioGroup2.Items = {"bez zmiany", "minimalizacja"};
         RadioGroup3.Items = {"0", "1", "2", "3", "4"};
         RadioGroup4.Items = {"małe", "duże"};
-        RadioGroup1.setItemIndex(0);
-        RadioGroup2.setItemIndex(0);
-        RadioGroup3.setItemIndex(0);
-        RadioGroup4.setItemIndex(0);
+        RadioGroup1.setItemIndex(sewage_kind::kRainRecommended);
+        RadioGroup2.setItemIndex(slope_criterion::kKeep);
+        RadioGroup3.setItemIndex(pipe_criterion::kNone);
+        RadioGroup4.setItemIndex(local_losses::kSmall);
         ComboSDR.Visible = false;
         state.setWindowStartValues();
     }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <random>
 
+#include "catalogue/design_choices.h"
 #include "engine/criteria.h"
 #include "engine/hydraulics.h"
 #include "engine/slope_search.h"
@@ -77,10 +78,12 @@ protected:
             state.vwy = Obl_Vwy(state.hnd, Predkosc100(state.d, state.qm));
             state.tau = Obl_tau(state.hnd, state.d, state.i);
             Err_hd_tau_control(context);
-            const bool accepted = RadioGroup3.ItemIndex() == 0                                 ? true
-                                  : RadioGroup3.ItemIndex() == 1 ? !state.err_tau && !state.err_hd
-                                  : RadioGroup3.ItemIndex() == 2 ? !state.err_tau
-                                                                 : !state.err_hd;
+            const int criterion = RadioGroup3.ItemIndex();
+            const bool accepted = criterion == pipe_criterion::kNone ? true
+                                  : criterion == pipe_criterion::kSelfCleaningAndVentilation
+                                      ? !state.err_tau && !state.err_hd
+                                  : criterion == pipe_criterion::kSelfCleaning ? !state.err_tau
+                                                                               : !state.err_hd;
             if (accepted) return number;
         }
         return 0;
@@ -100,9 +103,12 @@ TEST_F(SearchExactness, MinimisationsOfEveryCriterionEndInTheStateOfTheWalkedOne
     std::mt19937_64 random(8);
     const auto between = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
     for (int section = 0; section < 600; ++section) {
-        RadioGroup1.setItemIndex(section % 3);
+        const int kind = section % 3;
+        RadioGroup1.setItemIndex(kind);
         RadioGroup3.setItemIndex(section / 3 % 5);
-        state.taumin = section % 3 == 1 ? 2.5L : 1.5L + (section % 3 == 2 ? 0.5L : 0);
+        state.taumin = kind == sewage_kind::kRainNormative
+                           ? 2.5L
+                           : 1.5L + (kind == sewage_kind::kDomestic ? 0.5L : 0);
         state.Q = static_cast<extended>(between(1, section % 2 ? 30 : 600));
         const double lowest = between(0.5, 8);
         Bistart.Text = formatFixed(lowest, 15, 1);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "catalogue/design_choices.h"
 #include "engine/hydraulics.h"
 #include "engine_fixture.h"
 
@@ -35,8 +36,8 @@ TEST_F(SlopeSearch, WithoutCriterionTheFirstPipeWhoseFullFlowExceedsQWins) {
 }
 
 TEST_F(SlopeSearch, FailedSearchKeepsTheResultsOfTheLastPipeThatCarriedTheFlow) {
-    RadioGroup3.setItemIndex(2);  // self-cleaning
-    state.taumin = 50;            // which no pipe reaches
+    RadioGroup3.setItemIndex(pipe_criterion::kSelfCleaning);
+    state.taumin = 50;  // which no pipe reaches
     state.Q = 10;
     EXPECT_EQ(Obl_iconst(context), 0);
     EXPECT_EQ(state.d, 235.4 * 0.001L);
@@ -103,7 +104,7 @@ TEST_F(SlopeSearch, MinimisationRaisesTheSlopeUntilTheFixedDiameterCarries) {
 }
 
 TEST_F(SlopeSearch, SlopeGridIsAccumulatedInSteps) {
-    RadioGroup3.setItemIndex(2);
+    RadioGroup3.setItemIndex(pipe_criterion::kSelfCleaning);
     state.taumin = 50;  // fails at every slope of the range
     state.Q = 10;
     Bistart.Text = "2";
@@ -117,7 +118,7 @@ TEST_F(SlopeSearch, SlopeGridIsAccumulatedInSteps) {
 }
 
 TEST_F(SlopeSearch, EqualOrInvertedRangeExaminesTheStartSlopeOnly) {
-    RadioGroup3.setItemIndex(2);
+    RadioGroup3.setItemIndex(pipe_criterion::kSelfCleaning);
     state.taumin = 50;
     state.Q = 10;
     Bistart.Text = Bistop.Text = "4";

@@ -14,6 +14,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "catalogue/design_choices.h"
 #include "qt/design_window_view.h"
 #include "qt/qt_platform.h"
 #include "qt/radio_group_box.h"
@@ -76,7 +77,8 @@ private slots:
         QVERIFY(!find<QComboBox>("ComboSDR")->isVisible());
         QVERIFY(!find<QLabel>("LabelSDR")->isVisible());
         QVERIFY(!find<QLineEdit>("Bwyp")->isVisible());
-        QVERIFY(find<RadioGroupBox>("RadioGroup1")->button(0)->isChecked());
+        QVERIFY(
+            find<RadioGroupBox>("RadioGroup1")->button(sewage_kind::kRainRecommended)->isChecked());
         QCOMPARE(find<QPushButton>("Button1")->toolTip(), "Start obliczeń");
         QCOMPARE(find<QLineEdit>("Bd")->focusPolicy(), Qt::NoFocus);
         QVERIFY(find<QLineEdit>("Bd")->isReadOnly());
@@ -93,10 +95,10 @@ private slots:
     }
 
     void obliczWithCriteriaPickedInTheWidgets() {
-        choose("RadioGroup1", 2);
-        choose("RadioGroup4", 1);
-        choose("RadioGroup3", 3);
-        QCOMPARE(find<RadioGroupBox>("RadioGroup3")->button(2)->text(),
+        choose("RadioGroup1", sewage_kind::kDomestic);
+        choose("RadioGroup4", local_losses::kLarge);
+        choose("RadioGroup3", pipe_criterion::kNormativeVentilation);
+        QCOMPARE(find<RadioGroupBox>("RadioGroup3")->button(pipe_criterion::kSelfCleaning)->text(),
                  "Dobór dla samooczyszczania ( tau > 2.0 [Pa]");
         typeInto("Bqwe", "30");
         typeInto("Bimin", "3");
@@ -125,12 +127,12 @@ private slots:
         pick("Combo_Typ", 0);
         QVERIFY(!find<QComboBox>("ComboSDR")->isVisible());
 
-        choose("RadioGroup3", 4);
+        choose("RadioGroup3", pipe_criterion::kGivenFilling);
         QVERIFY(find<QLineEdit>("Bwyp")->isVisible());
         typeInto("Bwyp", "50");
-        choose("RadioGroup3", 1);
+        choose("RadioGroup3", pipe_criterion::kSelfCleaningAndVentilation);
         QVERIFY(!find<QLineEdit>("Bwyp")->isVisible());
-        choose("RadioGroup3", 4);
+        choose("RadioGroup3", pipe_criterion::kGivenFilling);
         QCOMPARE(shown("Bwyp"), "");
     }
 
@@ -195,10 +197,10 @@ private slots:
     void tabEntersEachRadioGroupAtItsCheckedItemAndArrowsMoveTheCheck() {
         TForm1& f = program->Form1();
         program->act([&] {
-            f.RadioGroup1.setItemIndex(2);
-            f.RadioGroup2.setItemIndex(1);
-            f.RadioGroup3.setItemIndex(3);
-            f.RadioGroup4.setItemIndex(1);
+            f.RadioGroup1.setItemIndex(sewage_kind::kDomestic);
+            f.RadioGroup2.setItemIndex(slope_criterion::kMinimise);
+            f.RadioGroup3.setItemIndex(pipe_criterion::kNormativeVentilation);
+            f.RadioGroup4.setItemIndex(local_losses::kLarge);
         });
         view->refresh();
         view->activateWindow();
@@ -208,16 +210,17 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             return QApplication::focusWidget() == group->button(item);
         };
-        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup1"), 2));
-        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup2"), 1));
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup1"), sewage_kind::kDomestic));
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup2"), slope_criterion::kMinimise));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Bistart
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // Bistop
-        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup3"), 3));
-        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup4"), 1));
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup3"), pipe_criterion::kNormativeVentilation));
+        QVERIFY(tabTo(find<RadioGroupBox>("RadioGroup4"), local_losses::kLarge));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-        QCOMPARE(f.RadioGroup4.ItemIndex(), 0);
-        QCOMPARE(QApplication::focusWidget(), find<RadioGroupBox>("RadioGroup4")->button(0));
+        QCOMPARE(f.RadioGroup4.ItemIndex(), local_losses::kSmall);
+        QCOMPARE(QApplication::focusWidget(),
+                 find<RadioGroupBox>("RadioGroup4")->button(local_losses::kSmall));
     }
 
     void koniecEndsTheProgram() {

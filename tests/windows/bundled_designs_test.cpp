@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/design_choices.h"
 #include "design_window_fixture.h"
 
 namespace vexa {
@@ -20,18 +21,18 @@ protected:
 };
 
 TEST_F(BundledDesigns, SmallDomesticFlowIn160PvcAt5PerMille) {
-    pickSewage(2);
+    pickSewage(sewage_kind::kDomestic);
     pickType(kPvcSn4);
-    pickPipeCriterion(3);
+    pickPipeCriterion(pipe_criterion::kNormativeVentilation);
     calculate("5", "5");
     EXPECT_EQ(results(), (Results{"160 / 152", " DP-102-0160", "N", "0,40", "5,0", "47", "1,79", "0,59",
                                   "nie", "tak"}));
 }
 
 TEST_F(BundledDesigns, SelfCleaningDomesticSewerNeedsASteeperSmallerPipe) {
-    pickSewage(2);
+    pickSewage(sewage_kind::kDomestic);
     pickType(kPvcSn4);
-    pickPipeCriterion(1);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("5", "20");
     calculate("5", "5");
     EXPECT_EQ(results(), (Results{"125 / 118,6", " DP-102-0125", "N", "0,40", "7,6", "60", "2,48", "0,71",
@@ -39,10 +40,10 @@ TEST_F(BundledDesigns, SelfCleaningDomesticSewerNeedsASteeperSmallerPipe) {
 }
 
 TEST_F(BundledDesigns, DomesticCollectorWithManyManholes) {
-    pickSewage(2);
-    pickLosses(1);
+    pickSewage(sewage_kind::kDomestic);
+    pickLosses(local_losses::kLarge);
     pickType(kPvcSn4);
-    pickPipeCriterion(1);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     calculate("30", "3");
     EXPECT_EQ(results(), (Results{"315 / 299,6", " DP-102-0315", "N", "0,75", "3,0", "56", "2,36", "0,73",
                                   "tak", "tak"}));
@@ -50,25 +51,25 @@ TEST_F(BundledDesigns, DomesticCollectorWithManyManholes) {
 
 TEST_F(BundledDesigns, StormSewersOfSeveralFamilies) {
     pickType(kPvcSn2);
-    pickPipeCriterion(2);
+    pickPipeCriterion(pipe_criterion::kSelfCleaning);
     calculate("120", "2");
     EXPECT_EQ(results(), (Results{"450 / 432,4", " DP-101-0450", "L", "0,25", "2,0", "79", "2,60", "0,98",
                                   "tak", "tak"}));
 
-    pickSewage(1);
+    pickSewage(sewage_kind::kRainNormative);
     pickType(kZorka);
     calculate("250", "2");
     EXPECT_EQ(results(), (Results{"600", " DP-201-0600", "T", "0,25", "2,0", "74", "3,50", "1,17", "tak",
                                   "tak"}));
 
-    pickSewage(0);
+    pickSewage(sewage_kind::kRainRecommended);
     pickType(kKlomex);
-    pickPipeCriterion(1);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     calculate("40", "4");
     EXPECT_EQ(results(), (Results{"315 / 271", " DP-202-0315", "T", "0,25", "4,0", "67", "3,12", "0,98",
                                   "tak", "tak"}));
 
-    pickPipeCriterion(0);
+    pickPipeCriterion(pipe_criterion::kNone);
     pickType(kPeHd);
     calculate("400", "1,5");
     EXPECT_EQ(results(), (Results{"800", " DP-301-0800", "N", "0,25", "1,5", "67", "3,39", "1,16", "tak",
@@ -76,18 +77,18 @@ TEST_F(BundledDesigns, StormSewersOfSeveralFamilies) {
 }
 
 TEST_F(BundledDesigns, Pe100WithSdr33ForDomesticSewage) {
-    pickSewage(2);
+    pickSewage(sewage_kind::kDomestic);
     pickType(kPe100);
     pickSdr(1);
-    pickPipeCriterion(1);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     calculate("60", "3");
     EXPECT_EQ(results(), (Results{"355 / 333", " DP-401-0355-SDR33", "SDR", "0,40", "3,0", "69", "2,91",
                                   "0,93", "tak", "tak"}));
 }
 
 TEST_F(BundledDesigns, OptimalPipesForADomesticCollector) {
-    pickSewage(2);
-    pickPipeCriterion(1);
+    pickSewage(sewage_kind::kDomestic);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     pickType(kOptimalN);
     calculate("30", "4");
     EXPECT_EQ(results(), (Results{"315 / 271", " DP-202-0315", "N", "0,50", "4,0", "59", "2,95", "0,85",

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/design_choices.h"
 #include "support/recording_platform.h"
 #include "windows/design_window.h"
 #include "windows/program.h"
@@ -47,7 +48,7 @@ protected:
         calculate();
     }
     void minimise(const std::string& from, const std::string& to) {
-        pickSlopeCriterion(1);
+        pickSlopeCriterion(slope_criterion::kMinimise);
         type(form().Bistart, from);
         type(form().Bistop, to);
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/design_choices.h"
 #include "design_window_fixture.h"
 #include "windows/design_window_texts.h"
 
@@ -25,10 +26,10 @@ protected:
 TEST_F(DesignWindow, StartsEmptyWithRainWaterSmallLossesAndNoCriterion) {
     EXPECT_EQ(results(), noResults());
     EXPECT_EQ(form().Bnazod.Text, "Odcinek nr 1");
-    EXPECT_EQ(form().RadioGroup1.ItemIndex(), 0);
-    EXPECT_EQ(form().RadioGroup4.ItemIndex(), 0);
-    EXPECT_EQ(form().RadioGroup2.ItemIndex(), 0);
-    EXPECT_EQ(form().RadioGroup3.ItemIndex(), 0);
+    EXPECT_EQ(form().RadioGroup1.ItemIndex(), sewage_kind::kRainRecommended);
+    EXPECT_EQ(form().RadioGroup4.ItemIndex(), local_losses::kSmall);
+    EXPECT_EQ(form().RadioGroup2.ItemIndex(), slope_criterion::kKeep);
+    EXPECT_EQ(form().RadioGroup3.ItemIndex(), pipe_criterion::kNone);
     EXPECT_FALSE(form().ComboSDR.Visible);
     EXPECT_FALSE(form().LabelSDR.Visible);
     EXPECT_FALSE(form().Bwyp.Visible);
@@ -59,16 +60,16 @@ TEST_F(DesignWindow, ConstantSlopeWithoutCriterionTakesTheFirstPipeThatCarriesTh
 }
 
 TEST_F(DesignWindow, DomesticSewageWithLargeLossesAndNormativeVentilation) {
-    pickSewage(2);
-    pickLosses(1);
-    pickPipeCriterion(3);
+    pickSewage(sewage_kind::kDomestic);
+    pickLosses(local_losses::kLarge);
+    pickPipeCriterion(pipe_criterion::kNormativeVentilation);
     calculate("30", "3");
     EXPECT_EQ(results(), (Results{"315 / 296,6", " PVC4-315", "N", "0,75", "3,0", "57", "2,36", "0,73",
                                   "tak", "tak"}));
 }
 
 TEST_F(DesignWindow, GivenFillingLimitAppliesToRainWater) {
-    pickPipeCriterion(4);
+    pickPipeCriterion(pipe_criterion::kGivenFilling);
     EXPECT_TRUE(form().Bwyp.Visible);
     type(form().Bwyp, "50");
     calculate("30", "3");
@@ -77,18 +78,19 @@ TEST_F(DesignWindow, GivenFillingLimitAppliesToRainWater) {
 }
 
 TEST_F(DesignWindow, SelfCleaningCriteriaThatNoPipeMeetsShowTheFailureMessage) {
-    pickSewage(2);
-    pickPipeCriterion(1);
+    pickSewage(sewage_kind::kDomestic);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     calculate("10", "5");
     EXPECT_EQ(platform.errors(), std::vector<std::string>{kNoPipe});
     EXPECT_EQ(results(), noResults());
     EXPECT_FALSE(state().obliczone);
 
     platform.clear();
-    pickSewage(1);
-    pickLosses(1);
-    pickPipeCriterion(2);
-    EXPECT_EQ(form().RadioGroup3.Items[2], "Dobór dla samooczyszczania ( tau > 2.5 [Pa]");
+    pickSewage(sewage_kind::kRainNormative);
+    pickLosses(local_losses::kLarge);
+    pickPipeCriterion(pipe_criterion::kSelfCleaning);
+    EXPECT_EQ(form().RadioGroup3.Items[pipe_criterion::kSelfCleaning],
+              "Dobór dla samooczyszczania ( tau > 2.5 [Pa]");
     calculate();
     EXPECT_EQ(platform.errors(), std::vector<std::string>{kNoPipe});
 }
@@ -130,15 +132,15 @@ TEST_F(DesignWindow, ACancelledCalculationEndsWithoutResultAndTheWindowWorksAtOn
     EXPECT_EQ(results(), noResults());
     EXPECT_FALSE(state().obliczone);
 
-    pickSlopeCriterion(0);
+    pickSlopeCriterion(slope_criterion::kKeep);
     calculate("10", "5");
     EXPECT_TRUE(state().obliczone);
     EXPECT_EQ(platform.errors().size(), 1U);
 }
 
 TEST_F(DesignWindow, SlopeMinimisationFindsTheLowestSlopeOnTheGrid) {
-    pickSewage(2);
-    pickPipeCriterion(1);
+    pickSewage(sewage_kind::kDomestic);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("2", "10");
     calculate("10", "5");
     EXPECT_EQ(results(), (Results{"200 / 188,2", " PVC4-200", "N", "0,40", "5,2", "50", "2,38", "0,72",
@@ -146,8 +148,8 @@ TEST_F(DesignWindow, SlopeMinimisationFindsTheLowestSlopeOnTheGrid) {
 }
 
 TEST_F(DesignWindow, SlopeMinimisationOverOneSlopeOnly) {
-    pickSewage(2);
-    pickPipeCriterion(1);
+    pickSewage(sewage_kind::kDomestic);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("4", "4");  // the single slope 4 meets nothing
     calculate("10", "5");
     EXPECT_EQ(platform.errors(), std::vector<std::string>{kNoPipe});
@@ -166,7 +168,7 @@ TEST_F(DesignWindow, FixedDiameterIsTheOnlyOneExamined) {
     calculate("10", "5");
     EXPECT_EQ(results()[0], "160 / 150,6");
 
-    pickPipeCriterion(1);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("1", "30");
     calculate();
     EXPECT_EQ(results(), (Results{"160 / 150,6", " PVC4-160", "N", "0,25", "4,1", "75", "1,85", "0,71",
@@ -242,8 +244,8 @@ TEST_F(DesignWindow, OptimalPipeAtConstantSlopeIsTheSmallestInnerDiameter) {
 }
 
 TEST_F(DesignWindow, OptimalPipeWithMinimisationIsTheSmallestOuterDiameter) {
-    pickSewage(2);
-    pickPipeCriterion(1);
+    pickSewage(sewage_kind::kDomestic);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("2", "10");
     pickType(kOptimalN);
     calculate("20", "5");
@@ -284,33 +286,34 @@ TEST_F(DesignWindow, OptimalItemsAreExplainedWhenPicked) {
 
 TEST_F(DesignWindow, SewageKindAndLossesRefillTheTypeListKeepingTheSelection) {
     pickType(kOptimalT);
-    pickSewage(2);
+    pickSewage(sewage_kind::kDomestic);
     EXPECT_EQ(state().taumin, 2.0L);
-    EXPECT_EQ(form().RadioGroup3.Items[2], "Dobór dla samooczyszczania ( tau > 2.0 [Pa]");
+    EXPECT_EQ(form().RadioGroup3.Items[pipe_criterion::kSelfCleaning],
+              "Dobór dla samooczyszczania ( tau > 2.0 [Pa]");
     EXPECT_EQ(form().Combo_Typ.ItemIndex(), kOptimalT);
     EXPECT_EQ(form().Combo_Typ.Items[0], "PVC lita SN4         klasa N      k=0,40 mm");
     EXPECT_EQ(form().Bkl.Text, "");
 
     pickType(kYellow);
-    pickLosses(1);
+    pickLosses(local_losses::kLarge);
     EXPECT_EQ(form().Combo_Typ.Items[1], "Rura żółta próbna    klasa L      k=0,40 mm");
     EXPECT_EQ(form().Bkl.Text, "L");
-    pickSewage(1);
+    pickSewage(sewage_kind::kRainNormative);
     EXPECT_EQ(state().taumin, 2.5L);
-    pickSewage(0);
+    pickSewage(sewage_kind::kRainRecommended);
     EXPECT_EQ(state().taumin, 1.5L);
     EXPECT_EQ(form().Combo_Typ.Items[1], "Rura żółta próbna    klasa L      k=0,20 mm");
-    pickLosses(0);
+    pickLosses(local_losses::kSmall);
     EXPECT_EQ(form().Combo_Typ.Items[1], "Rura żółta próbna    klasa L      k=0,1 mm");
     EXPECT_EQ(form().Combo_Typ.ItemIndex(), kYellow);
 }
 
 TEST_F(DesignWindow, FillingFieldIsShownEmptyOnlyForTheGivenFillingCriterion) {
-    pickPipeCriterion(4);
+    pickPipeCriterion(pipe_criterion::kGivenFilling);
     type(form().Bwyp, "55");
-    pickPipeCriterion(3);
+    pickPipeCriterion(pipe_criterion::kNormativeVentilation);
     EXPECT_FALSE(form().Bwyp.Visible);
-    pickPipeCriterion(4);
+    pickPipeCriterion(pipe_criterion::kGivenFilling);
     EXPECT_TRUE(form().Bwyp.Visible);
     EXPECT_EQ(form().Bwyp.Text, "");
 }
@@ -334,8 +337,8 @@ TEST_P(InputValidation, FirstFailingCheckShowsItsMessageAndNothingIsComputed) {
     const Validation& v = GetParam();
     calculate("10", "5");  // a result that the failed run must clear
     pickPipeCriterion(v.pipeCriterion);
-    if (v.pipeCriterion == 4) type(form().Bwyp, v.filling);
-    if (v.slopeCriterion == 1) minimise(v.from, v.to);
+    if (v.pipeCriterion == pipe_criterion::kGivenFilling) type(form().Bwyp, v.filling);
+    if (v.slopeCriterion == slope_criterion::kMinimise) minimise(v.from, v.to);
     calculate(v.flow, v.slope);
     EXPECT_EQ(platform.errors(), std::vector<std::string>{v.message});
     EXPECT_EQ(results(), noResults());
@@ -345,19 +348,39 @@ TEST_P(InputValidation, FirstFailingCheckShowsItsMessageAndNothingIsComputed) {
 INSTANTIATE_TEST_SUITE_P(
     InOrder, InputValidation,
     testing::Values(
-        Validation{"", "", 4, "", 1, "", "", "Nie podano wartości przepływu Q"},
-        Validation{"10", "", 4, "", 1, "", "", "Nie podano zadanego spadku"},
-        Validation{"10", "5", 4, "", 1, "", "", "Nie podano zadanego wypełnienia"},
-        Validation{"10", "5", 4, "50", 1, "2", "", "Nie wypełniono pól minimalizacji spadku"},
-        Validation{"0.99", "0,4", 4, "0", 1, "0,1", "1", "Przepływ Q musi być większy od 1,0 [l/s]"},
-        Validation{"1", "0,4", 4, "0", 1, "0,1", "1", "Spadek musi być większy od 0,5 [‰]"},
-        Validation{"1", "0.5", 4, "100.5", 1, "0,1", "1", "Wypełnienie musi być zawarte w granicach 1-100%"},
-        Validation{"1", "0.5", 4, "0,9", 0, "", "", "Wypełnienie musi być zawarte w granicach 1-100%"},
-        Validation{"1", "0.5", 4, "1", 1, "0.4", "1", "Zadany spadek musi być większy od 0,5 [‰]"},
-        Validation{"1", "0.5", 0, "", 1, "1", "0,49", "Zadany spadek musi być większy od 0,5 [‰]"}));
+        Validation{"", "", pipe_criterion::kGivenFilling, "",
+                   slope_criterion::kMinimise, "", "",
+                   "Nie podano wartości przepływu Q"},
+        Validation{"10", "", pipe_criterion::kGivenFilling, "",
+                   slope_criterion::kMinimise, "", "",
+                   "Nie podano zadanego spadku"},
+        Validation{"10", "5", pipe_criterion::kGivenFilling, "",
+                   slope_criterion::kMinimise, "", "",
+                   "Nie podano zadanego wypełnienia"},
+        Validation{"10", "5", pipe_criterion::kGivenFilling, "50",
+                   slope_criterion::kMinimise, "2", "",
+                   "Nie wypełniono pól minimalizacji spadku"},
+        Validation{"0.99", "0,4", pipe_criterion::kGivenFilling, "0",
+                   slope_criterion::kMinimise, "0,1", "1",
+                   "Przepływ Q musi być większy od 1,0 [l/s]"},
+        Validation{"1", "0,4", pipe_criterion::kGivenFilling, "0",
+                   slope_criterion::kMinimise, "0,1", "1",
+                   "Spadek musi być większy od 0,5 [‰]"},
+        Validation{"1", "0.5", pipe_criterion::kGivenFilling, "100.5",
+                   slope_criterion::kMinimise, "0,1", "1",
+                   "Wypełnienie musi być zawarte w granicach 1-100%"},
+        Validation{"1", "0.5", pipe_criterion::kGivenFilling, "0,9",
+                   slope_criterion::kKeep, "", "",
+                   "Wypełnienie musi być zawarte w granicach 1-100%"},
+        Validation{"1", "0.5", pipe_criterion::kGivenFilling, "1",
+                   slope_criterion::kMinimise, "0.4", "1",
+                   "Zadany spadek musi być większy od 0,5 [‰]"},
+        Validation{"1", "0.5", pipe_criterion::kNone, "",
+                   slope_criterion::kMinimise, "1", "0,49",
+                   "Zadany spadek musi być większy od 0,5 [‰]"}));
 
 TEST_F(DesignWindow, DecimalPointsBecomeCommasInTheFields) {
-    pickPipeCriterion(4);
+    pickPipeCriterion(pipe_criterion::kGivenFilling);
     type(form().Bwyp, "99.5");
     minimise("2.5", "10.0");
     calculate("10.5", "5.0");
@@ -370,12 +393,12 @@ TEST_F(DesignWindow, DecimalPointsBecomeCommasInTheFields) {
 }
 
 TEST_F(DesignWindow, EmptyFieldsOfUnselectedCriteriaPassAndBoundsAreInclusive) {
-    pickPipeCriterion(3);  // Bwyp may stay empty
+    pickPipeCriterion(pipe_criterion::kNormativeVentilation);  // Bwyp may stay empty
     type(form().Bistart, "");
     calculate("1", "0,5");
     EXPECT_TRUE(platform.errors().empty());
     EXPECT_TRUE(state().obliczone);
-    pickPipeCriterion(4);
+    pickPipeCriterion(pipe_criterion::kGivenFilling);
     type(form().Bwyp, "100");
     minimise("0,5", "0,5");
     calculate("1", "0,5");
@@ -404,8 +427,8 @@ TEST_F(DesignWindow, ShortNumbersArePaddedInTheirFields) {
 }
 
 TEST_F(DesignWindow, RunFromTheParametricWindowKeepsTheSlopeOnce) {
-    pickSewage(2);
-    pickPipeCriterion(1);
+    pickSewage(sewage_kind::kDomestic);
+    pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("2", "10");
     state().do_flow = true;
     calculate("10", "5");  // at 5 per mille the criteria fail

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "catalogue/design_choices.h"
 #include "design_window_fixture.h"
 #include "support/files.h"
 #include "windows/notebook_window.h"
@@ -52,9 +53,9 @@ protected:
 };
 
 TEST_F(Notebook, OneSaveMakesTheHeaderAndAnEntryThatTheWindowSavesAsACodePage1250File) {
-    pickSewage(2);
-    pickLosses(1);
-    pickPipeCriterion(4);
+    pickSewage(sewage_kind::kDomestic);
+    pickLosses(local_losses::kLarge);
+    pickPipeCriterion(pipe_criterion::kGivenFilling);
     type(form().Bwyp, "60");
     minimise("1.5", "10");
     type(form().Bnazod, "Kanał Żółta 1");
@@ -110,10 +111,14 @@ TEST_F(Notebook, RefusalsComeInTheirOrderAndChangeNothing) {
 
 TEST_F(Notebook, AChangedInputKeepsTheResultsOnScreenButNotForSaving) {
     const std::vector<std::function<void()>> changes = {
-        [&] { type(form().Bqwe, "11"); },        [&] { type(form().Bimin, "6"); },
-        [&] { type(form().Bistart, "2"); },      [&] { pickSlopeCriterion(1); },
-        [&] { pickPipeCriterion(2); },           [&] { pickSewage(2); },
-        [&] { pickLosses(1); },                  [&] { pickDiameter(form().ComboSred.Count() - 1); },
+        [&] { type(form().Bqwe, "11"); },
+        [&] { type(form().Bimin, "6"); },
+        [&] { type(form().Bistart, "2"); },
+        [&] { pickSlopeCriterion(slope_criterion::kMinimise); },
+        [&] { pickPipeCriterion(pipe_criterion::kSelfCleaning); },
+        [&] { pickSewage(sewage_kind::kDomestic); },
+        [&] { pickLosses(local_losses::kLarge); },
+        [&] { pickDiameter(form().ComboSred.Count() - 1); },
         [&] { pickType(1); },
     };
     for (std::size_t n = 0; n < changes.size(); ++n) {
@@ -240,15 +245,18 @@ TEST_F(Notebook, EachPipeCriterionHasItsTextAndCode) {
         const char* line;
         const char* code;
     } criteria[] = {
-        {0, "Kryterium doboru:  brak", "brak"},
-        {1, "Kryterium doboru:  dobór dla samooczyszczania i przewietrzania:", "P i O"},
-        {2, "Kryterium doboru:  dobór dla samooczyszczania:", "O"},
-        {3, "Kryterium doboru: dobór dla przewietrzania - normatywne h/d max:", "P"},
-        {4, "Kryterium doboru:  dobór dla przewietrzania - zadane h/d max= 75,5 [%]:", "h/d=75,5%"},
+        {pipe_criterion::kNone, "Kryterium doboru:  brak", "brak"},
+        {pipe_criterion::kSelfCleaningAndVentilation,
+         "Kryterium doboru:  dobór dla samooczyszczania i przewietrzania:", "P i O"},
+        {pipe_criterion::kSelfCleaning, "Kryterium doboru:  dobór dla samooczyszczania:", "O"},
+        {pipe_criterion::kNormativeVentilation,
+         "Kryterium doboru: dobór dla przewietrzania - normatywne h/d max:", "P"},
+        {pipe_criterion::kGivenFilling,
+         "Kryterium doboru:  dobór dla przewietrzania - zadane h/d max= 75,5 [%]:", "h/d=75,5%"},
     };
     for (const auto& criterion : criteria) {
         pickPipeCriterion(criterion.item);
-        if (criterion.item == 4) type(form().Bwyp, "75.5");
+        if (criterion.item == pipe_criterion::kGivenFilling) type(form().Bwyp, "75.5");
         calculateAndSave("10", "5");
         EXPECT_EQ(text()[text().size() - 21 + 7], criterion.line);
         EXPECT_EQ(program().Tw()[criterion.item].krytdob.str(), criterion.code);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "catalogue/design_choices.h"
 #include "design_window_fixture.h"
 #include "windows/parametric_window.h"
 
@@ -201,10 +202,10 @@ TEST_F(ParametricWindow, LocalLossesFollowEachOtherRunningEachReactionOnce) {
         };
     }
     act([&] { window().RadioGroup3.userSelect(1); });
-    EXPECT_EQ(form().RadioGroup4.ItemIndex(), 1);
+    EXPECT_EQ(form().RadioGroup4.ItemIndex(), local_losses::kLarge);
     EXPECT_EQ(designReactions, 1);
     EXPECT_EQ(windowReactions, 1);
-    pickLosses(0);
+    pickLosses(local_losses::kSmall);
     EXPECT_EQ(window().RadioGroup3.ItemIndex(), 0);
     EXPECT_EQ(designReactions, 2);
     EXPECT_EQ(windowReactions, 2);
