@@ -3,8 +3,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "floor_benchmark.h"
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -12,6 +10,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "cli/batch_calculator.h"
+#include "floor_benchmark.h"
 
 namespace {
 

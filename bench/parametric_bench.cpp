@@ -7,11 +7,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "floor_benchmark.h"
-
 #include <filesystem>
 
 #include "cli/headless_platform.h"
+#include "floor_benchmark.h"
 #include "windows/design_window.h"
 #include "windows/parametric_window.h"
 #include "windows/program.h"
@@ -29,7 +28,8 @@ void flowSliderSweep(benchmark::State& state) {
     program.act([&] { design.Flow.userClick(); });
     vexa::Slider& flow = program.Form3().TB1;
     for (auto _ : state) {
-        for (int position = flow.Min(); position <= flow.Max(); ++position) program.act([&] { flow.userMove(position); });
+        for (int position = flow.Min(); position <= flow.Max(); ++position)
+            program.act([&] { flow.userMove(position); });
         program.act([&] { flow.userMove(flow.Min()); });
         benchmark::DoNotOptimize(design.Bd.Text);
     }

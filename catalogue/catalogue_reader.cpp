@@ -36,8 +36,7 @@ public:
 
 private:
     const std::u32string& nextLine(const char* missingMarker) {
-        if (next_ >= lines_.size())
-            damaged(std::string("plik kończy się przed wierszem \"") + missingMarker + "\"");
+        if (next_ >= lines_.size()) damaged(std::string("plik kończy się przed wierszem \"") + missingMarker + "\"");
         return lines_[next_++];
     }
 
@@ -47,9 +46,7 @@ private:
 
     std::string lineRef() const { return " (wiersz " + std::to_string(next_) + ")"; }
 
-    static extended number(const std::u32string& characters) {
-        return parseNumber(text::toUtf8(characters));
-    }
+    static extended number(const std::u32string& characters) { return parseNumber(text::toUtf8(characters)); }
 
     // The characters after the first comma of the line; the whole line when it
     // has none.
@@ -63,8 +60,8 @@ private:
     double positive(extended value, const char* what, const std::u32string& line) const {
         const auto stored = static_cast<double>(value);
         if (!(stored > 0) || !std::isfinite(stored))
-            damaged(std::string(what) + " w wierszu \"" + text::toUtf8(line) +
-                    "\" nie jest dodatnią liczbą skończoną" + lineRef());
+            damaged(std::string(what) + " w wierszu \"" + text::toUtf8(line) + "\" nie jest dodatnią liczbą skończoną" +
+                    lineRef());
         return stored;
     }
 
@@ -87,8 +84,7 @@ private:
                 Rura_1& type = catalogue_.type(catalogue_.r_ind);
                 type.nazwa = text::cut(text::toUtf8(copy(line, 8, size - 8)), kNazwaCapacity);
                 const long klasa = find(line, U"klasa");
-                type.klasa =
-                    text::cut(text::toUtf8(copy(line, klasa + 6, size - klasa - 6)), kKlasaCapacity);
+                type.klasa = text::cut(text::toUtf8(copy(line, klasa + 6, size - klasa - 6)), kKlasaCapacity);
                 type.ilosc_sred = 0;
                 continue;
             }
@@ -115,15 +111,14 @@ private:
                 // diameter: files write 0 there. Inner equal to outer is how a
                 // type given by its nominal inside size is written.
                 const extended inner = valueAfterComma(line) / 10;
-                type.diameter(current).din = type.klasa == "SDR" ? static_cast<double>(inner)
-                                                                 : positive(inner, "średnica", line);
+                type.diameter(current).din =
+                    type.klasa == "SDR" ? static_cast<double>(inner) : positive(inner, "średnica", line);
             }
             if (kod) {
                 // The quoted value after the comma, less its four-character prefix.
                 const long comma = find(line, U",");
                 const std::u32string quoted = copy(line, comma + 2, size - comma - 2);
-                type.diameter(current).kod =
-                    text::cut(text::toUtf8(copy(quoted, 5, kRestOfLine)), kKodCapacity);
+                type.diameter(current).kod = text::cut(text::toUtf8(copy(quoted, 5, kRestOfLine)), kKodCapacity);
             }
             if (k1) type.k1 = static_cast<double>(valueAfterComma(line) / 1000);
             if (k2) type.k2 = static_cast<double>(valueAfterComma(line) / 1000);
@@ -143,22 +138,21 @@ private:
                 damaged("więcej niż " + std::to_string(kMaxOptimisationEntries) +
                         " pozycji w sekcji \"Optymalizacja\"" + lineRef());
             ++table.ilosc;
-            table.nazwy.at(table.ilosc - 1) = text::cut(
-                text::toUtf8(copy(line, 2, length(line) - 2)), kOptimisationNameCapacity);
+            table.nazwy.at(table.ilosc - 1) =
+                text::cut(text::toUtf8(copy(line, 2, length(line) - 2)), kOptimisationNameCapacity);
         }
     }
 
     void readSdrList(SdrList& list, std::u32string_view endMarker, const char* section) {
-        const std::string endName =
-            text::toUtf8(endMarker.substr(1, endMarker.size() - 2));
+        const std::string endName = text::toUtf8(endMarker.substr(1, endMarker.size() - 2));
         list.ilosc = 0;
         for (;;) {
             const std::u32string& line = nextLine(endName.c_str());
             if (line == endMarker) return;
             if (line.empty()) continue;
             if (list.ilosc == kMaxSdrValues)
-                damaged("więcej niż " + std::to_string(kMaxSdrValues) + " wartości w sekcji \"" +
-                        section + "\"" + lineRef());
+                damaged("więcej niż " + std::to_string(kMaxSdrValues) + " wartości w sekcji \"" + section + "\"" +
+                        lineRef());
             ++list.ilosc;
             list.wartosc.at(list.ilosc - 1) = positive(number(line) / 10, "wartość SDR", line);
         }
@@ -166,8 +160,7 @@ private:
 
     void readLimit() {
         const auto missing = [this] {
-            if (next_ >= lines_.size())
-                damaged("brak wartości granicznych SDR po wierszu \"Limit SDR\"");
+            if (next_ >= lines_.size()) damaged("brak wartości granicznych SDR po wierszu \"Limit SDR\"");
         };
         missing();
         catalogue_.dout_max = static_cast<double>(number(lines_[next_++]));
@@ -199,8 +192,7 @@ std::vector<std::string> catalogueLines(std::string_view bytes) {
     return lines;
 }
 
-void readCatalogue(const std::vector<std::string>& lines, Catalogue& catalogue,
-                   const std::string& fileName) {
+void readCatalogue(const std::vector<std::string>& lines, Catalogue& catalogue, const std::string& fileName) {
     // Read into a copy so that a broken file leaves the catalogue as it was.
     auto fresh = std::make_unique<Catalogue>(catalogue);
     Reader(lines, *fresh, fileName).read();

@@ -27,8 +27,7 @@ std::vector<std::string> catalogueLines(std::string_view bytes);
 // Reads the decoded lines into `catalogue`. A malformed number throws
 // ConversionError, a damaged or overfull file CatalogueError naming
 // `fileName`; either way `catalogue` stays as it was.
-void readCatalogue(const std::vector<std::string>& lines, Catalogue& catalogue,
-                   const std::string& fileName);
+void readCatalogue(const std::vector<std::string>& lines, Catalogue& catalogue, const std::string& fileName);
 
 // Reads the file at `path` the same way.
 void readCatalogueFile(const std::filesystem::path& path, Catalogue& catalogue);

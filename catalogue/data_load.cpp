@@ -9,8 +9,8 @@ std::filesystem::path dataFilePath(const std::filesystem::path& directory) {
     return directory / kDataFileName;
 }
 
-bool DataLoad(Catalogue& catalogue, PlatformServices& platform,
-              const std::function<void()>& fillLists, const std::filesystem::path& file) {
+bool DataLoad(Catalogue& catalogue, PlatformServices& platform, const std::function<void()>& fillLists,
+              const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
         platform.showError("Brak zbioru \"" + file.filename().string() + "\"");

@@ -20,7 +20,7 @@ std::filesystem::path dataFilePath(const std::filesystem::path& directory);
 // asks the program to end and returns false. A broken file throws
 // (ConversionError, CatalogueError) before the lists are filled, leaving the
 // catalogue as it was.
-bool DataLoad(Catalogue& catalogue, PlatformServices& platform,
-              const std::function<void()>& fillLists, const std::filesystem::path& file);
+bool DataLoad(Catalogue& catalogue, PlatformServices& platform, const std::function<void()>& fillLists,
+              const std::filesystem::path& file);
 
 }  // namespace vexa

@@ -29,9 +29,8 @@ void refillTypeList(const Catalogue& catalogue, ListControls& lists, RoughnessTe
     addOptimalItems(typeList);
     typeList.setItemIndex(typeList.Count() - distanceFromEnd);
     const int selected = typeList.ItemIndex();
-    lists.Bkl.Text = selected >= 0 && selected < catalogue.ilosc_typow
-                         ? catalogue.type(selected + 1).klasa
-                         : std::string();
+    lists.Bkl.Text =
+        selected >= 0 && selected < catalogue.ilosc_typow ? catalogue.type(selected + 1).klasa : std::string();
 }
 
 bool smallLocalLosses(const ListControls& lists) { return lists.RadioGroup4.ItemIndex() == local_losses::kSmall; }
@@ -62,15 +61,13 @@ void Kombo_start(const Catalogue& catalogue, ListControls& lists) {
 
 void Kombo_Deszcz(const Catalogue& catalogue, ListControls& lists) {
     const bool small = smallLocalLosses(lists);
-    refillTypeList(catalogue, lists, [small](const Rura_1& type) {
-        return small ? formatGeneral(type.k1) : twoDecimals(type.k2);
-    });
+    refillTypeList(catalogue, lists,
+                   [small](const Rura_1& type) { return small ? formatGeneral(type.k1) : twoDecimals(type.k2); });
 }
 
 void Kombo_Byt(const Catalogue& catalogue, ListControls& lists) {
     const bool small = smallLocalLosses(lists);
-    refillTypeList(catalogue, lists,
-                   [small](const Rura_1& type) { return twoDecimals(small ? type.k3 : type.k4); });
+    refillTypeList(catalogue, lists, [small](const Rura_1& type) { return twoDecimals(small ? type.k3 : type.k4); });
 }
 
 void SredLoad(const Catalogue& catalogue, ListControls& lists) {
@@ -89,8 +86,7 @@ void SredLoad(const Catalogue& catalogue, ListControls& lists) {
 
     if (type.klasa == "SDR") {
         lists.ComboSDR.Clear();
-        const SdrList& values =
-            type.nazwa.find("PE") != std::string::npos ? catalogue.sdrpe : catalogue.sdrpp;
+        const SdrList& values = type.nazwa.find("PE") != std::string::npos ? catalogue.sdrpe : catalogue.sdrpp;
         for (int n = 0; n < values.ilosc; ++n) lists.ComboSDR.Add(formatFixed(values.wartosc[n], 3, 1));
         lists.ComboSDR.setItemIndex(0);
         lists.LabelSDR.Visible = lists.ComboSDR.Visible = true;

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "cli/headless_platform.h"
-
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
 #include "windows/notebook_window.h"
@@ -94,10 +93,8 @@ public:
             if (item < 0) return refuse("SDR " + section_.sdr + " nie występuje na liście SDR");
             program_.act([&] { f.ComboSDR.userSelect(item); });
         }
-        if (auto problem = pickRadio(f.RadioGroup3, section_.pipeCriterion))
-            return refuse(*problem);
-        if (auto problem = pickRadio(f.RadioGroup2, section_.slopeCriterion))
-            return refuse(*problem);
+        if (auto problem = pickRadio(f.RadioGroup3, section_.pipeCriterion)) return refuse(*problem);
+        if (auto problem = pickRadio(f.RadioGroup2, section_.slopeCriterion)) return refuse(*problem);
         if (auto box = boxShown(platform_, true)) return refuse(*box);
 
         platform_.clear();
@@ -114,7 +111,7 @@ public:
         if (auto box = boxShown(platform_, false)) return refuse(*box);
 
         result.computed = true;
-        result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text, f.Bi.Text,
+        result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text,  f.Bi.Text,
                          f.Bh.Text, f.Br.Text,     f.Bv.Text,  f.Bws.Text, f.Bwp.Text};
         result.state = program_.state();
         if (notebook_) saveInNotebook(result);

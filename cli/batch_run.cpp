@@ -42,8 +42,7 @@ std::string resultLine(const BatchOptions& options, const std::string& name, con
     fields.insert(fields.end(), result.fields.begin(), result.fields.end());
     if (options.withState) {
         const DesignState& s = result.state;
-        for (const extended value : {s.d, s.qm, s.hnd, s.vwy, s.tau, s.i, s.k, s.sdr})
-            fields.push_back(exactly(value));
+        for (const extended value : {s.d, s.qm, s.hnd, s.vwy, s.tau, s.i, s.k, s.sdr}) fields.push_back(exactly(value));
     }
     return delimited::joined(fields);
 }
@@ -68,7 +67,8 @@ std::unique_ptr<Catalogue> loadCatalogue(const BatchOptions& options, std::ostre
 // and the others are still written. False when any failed.
 bool writeEndFiles(const BatchOptions& options, const BatchCalculator& calculator, std::ostream& errors) {
     bool allWritten = true;
-    const auto attempt = [&](const std::optional<std::string>& file, const std::function<void(const std::string&)>& write) {
+    const auto attempt = [&](const std::optional<std::string>& file,
+                             const std::function<void(const std::string&)>& write) {
         if (!file) return;
         try {
             write(*file);
@@ -83,12 +83,14 @@ bool writeEndFiles(const BatchOptions& options, const BatchCalculator& calculato
         const std::unique_ptr<Printer> printer = options.pdfPrinter(file);
         printout(*printer);
     };
-    attempt(options.notebookFile, [&](const std::string& file) { text_file::writeLines(file, calculator.notebookText()); });
+    attempt(options.notebookFile,
+            [&](const std::string& file) { text_file::writeLines(file, calculator.notebookText()); });
     attempt(options.tableFile, [&](const std::string& file) {
         text_file::writeLines(file, resultsTableLines(calculator.records(), calculator.savedResults()));
     });
     attempt(options.tablePrintout, [&](const std::string& file) {
-        print(file, [&](Printer& printer) { printResultsTable(printer, calculator.records(), calculator.savedResults()); });
+        print(file,
+              [&](Printer& printer) { printResultsTable(printer, calculator.records(), calculator.savedResults()); });
     });
     attempt(options.notebookPrintout, [&](const std::string& file) {
         print(file, [&](Printer& printer) { printNotebook(printer, calculator.notebookText()); });

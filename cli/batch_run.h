@@ -16,8 +16,8 @@ class Printer;
 
 struct BatchOptions {
     std::filesystem::path catalogue = "pipe_vexa.dat";
-    bool cp1250 = false;     // input and output in code page 1250 instead of UTF-8
-    bool withState = false;  // the exact design state after each result
+    bool cp1250 = false;                     // input and output in code page 1250 instead of UTF-8
+    bool withState = false;                  // the exact design state after each result
     std::optional<double> timeLimitSeconds;  // for each section's calculation
     // Every result saved with "Zapis"; the notebook is written here at the end (UTF-8 name).
     std::optional<std::string> notebookFile;

@@ -25,8 +25,7 @@ public:
         std::string text;
     };
 
-    explicit HeadlessPlatform(std::optional<double> timeLimitSeconds = std::nullopt)
-        : timeLimit_(timeLimitSeconds) {}
+    explicit HeadlessPlatform(std::optional<double> timeLimitSeconds = std::nullopt) : timeLimit_(timeLimitSeconds) {}
 
     void showError(const std::string& text) override;
     void showMessage(const std::string& text) override;

@@ -5,10 +5,10 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
-#include <fstream>
-#include <iostream>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -119,8 +119,7 @@ int calculate(int argc, char** argv) {
     if (inputFile.empty()) return vexa::runBatch(options, std::cin, std::cout, std::cerr);
     std::ifstream input(inputFile, std::ios::binary);
     if (!input) {
-        std::cerr << vexa::outputText(options, "vexa-calc: nie można odczytać zbioru \"" + inputFile + "\"")
-                  << '\n';
+        std::cerr << vexa::outputText(options, "vexa-calc: nie można odczytać zbioru \"" + inputFile + "\"") << '\n';
         return vexa::kBatchFileProblem;
     }
     return vexa::runBatch(options, input, std::cout, std::cerr);

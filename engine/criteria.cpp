@@ -42,8 +42,7 @@ void Okresl_sdr(EngineContext& context) {
         state.sdr = parseNumber(sdrList.Text());
         // Stops at the first entry: the catalogue is expected to start each
         // list at or above sdr_max.
-        while (outer > context.catalogue.dout_max && state.sdr < context.catalogue.sdr_max &&
-               sdrList.ItemIndex() > 0) {
+        while (outer > context.catalogue.dout_max && state.sdr < context.catalogue.sdr_max && sdrList.ItemIndex() > 0) {
             sdrList.setItemIndex(sdrList.ItemIndex() - 1);
             state.sdr = parseNumber(sdrList.Text());
         }

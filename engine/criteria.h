@@ -22,9 +22,9 @@ inline void judgeExaminedPipe(DesignState& state, extended fillingLimit) {
 // The ventilation limit as the window's choices set it, read once so that a
 // search can judge its pipes without reading the controls again.
 struct FillingLimitRule {
-    bool domestic = false;        // sewage kind 2
-    bool userGiven = false;       // pipe criterion 4, with the user's limit
-    extended userLimit = 0;       // Bwyp [%]
+    bool domestic = false;                // sewage kind 2
+    bool userGiven = false;               // pipe criterion 4, with the user's limit
+    extended userLimit = 0;               // Bwyp [%]
     extended limitFor(extended d) const;  // h/d max [%] of the inner diameter d [m]
 };
 FillingLimitRule fillingLimitRule(const EngineContext& context);

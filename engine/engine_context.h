@@ -14,18 +14,18 @@
 namespace vexa {
 
 struct DesignControls {
-    ComboBox& Combo_Typ;    // pipe type; the last two items are the optimal pipes
-    ComboBox& ComboSred;    // diameter; item 0 "dowolna"
-    ComboBox& ComboSDR;     // SDR, visible for class "SDR" types only
+    ComboBox& Combo_Typ;      // pipe type; the last two items are the optimal pipes
+    ComboBox& ComboSred;      // diameter; item 0 "dowolna"
+    ComboBox& ComboSDR;       // SDR, visible for class "SDR" types only
     RadioGroup& RadioGroup1;  // sewage kind: 0, 1 rain water, 2 domestic
     RadioGroup& RadioGroup2;  // slope criterion: 0 keep, 1 minimise
     RadioGroup& RadioGroup3;  // pipe criterion 0 .. 4
     RadioGroup& RadioGroup4;  // local losses: 0 small, 1 large
-    EditField& Bqwe;        // flow Q [l/s]
-    EditField& Bimin;       // slope [per mille]
-    EditField& Bistart;     // slope range of the minimisation [per mille]
+    EditField& Bqwe;          // flow Q [l/s]
+    EditField& Bimin;         // slope [per mille]
+    EditField& Bistart;       // slope range of the minimisation [per mille]
     EditField& Bistop;
-    EditField& Bwyp;        // the user's h/d max [%]
+    EditField& Bwyp;  // the user's h/d max [%]
     // Result fields, emptied before every calculation
     EditField& Bd;
     EditField& Bnrkat;

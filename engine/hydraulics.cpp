@@ -94,12 +94,9 @@ extended Przeplyw100(extended d, extended k, extended i) {
     return detail::fullPipeFlow(d, i, pipeConstants(d, k).roughness);
 }
 
-extended Predkosc100(extended d, extended Q100) {
-    return detail::fullPipeVelocity(Q100, pipeConstants(d, 0).area4);
-}
+extended Predkosc100(extended d, extended Q100) { return detail::fullPipeVelocity(Q100, pipeConstants(d, 0).area4); }
 
 extended Obl_wypelnienie(extended q, extended Q100) { return detail::fillingStep(q, Q100).h; }
-
 
 extended Obl_Vwy(extended h, extended V100) { return V100 * (vnv[tableIndex(h)] / 100); }
 

@@ -68,8 +68,7 @@ inline void finishPipe(const PipeConstants& pipe, extended qm, extended tauFacto
 
 // The whole examined pipe. False when even the full pipe carries no more
 // than q; only qm is then set.
-inline bool examinePipe(const PipeConstants& pipe, extended i, extended tauFactorOfI, extended q,
-                        PipeHydraulics& out) {
+inline bool examinePipe(const PipeConstants& pipe, extended i, extended tauFactorOfI, extended q, PipeHydraulics& out) {
     out.qm = fullFlow(pipe, i);
     if (q >= out.qm) return false;
     finishPipe(pipe, out.qm, tauFactorOfI, fillingOf(q, out.qm), out);

@@ -22,8 +22,7 @@ void keepBest(EngineContext& context, int diameter) {
 // Runs `search` for each candidate and keeps the one whose `size` is
 // smallest. `beforeEach` runs before every candidate, linked or not.
 template <typename Search, typename Size, typename BeforeEach>
-int chooseOptimal(EngineContext& context, double best, Search search, Size size,
-                  BeforeEach beforeEach) {
+int chooseOptimal(EngineContext& context, double best, Search search, Size size, BeforeEach beforeEach) {
     opti_struct& table = context.catalogue.tabopti;
     table.opt_typ = 0;
     table.opt_sred = 0;
@@ -52,8 +51,7 @@ int chooseOptimal(EngineContext& context, double best, Search search, Size size,
 int New_opti_const(EngineContext& context) {
     ComboBox& diameters = context.controls.ComboSred;
     return chooseOptimal(
-        context, 10000, Obl_iconst,
-        [&](int) { return static_cast<double>(context.state.d); },
+        context, 10000, Obl_iconst, [&](int) { return static_cast<double>(context.state.d); },
         [&] { diameters.setItemIndex(0); });
 }
 
@@ -62,10 +60,7 @@ int New_opti_min(EngineContext& context) {
     diameters.setItemIndex(0);
     return chooseOptimal(
         context, 100000, Obl_imin,
-        [&](int diameter) {
-            return context.catalogue.type(context.state.rurtyp).diameter(diameter).dout;
-        },
-        [] {});
+        [&](int diameter) { return context.catalogue.type(context.state.rurtyp).diameter(diameter).dout; }, [] {});
 }
 
 }  // namespace vexa

@@ -14,8 +14,7 @@ void Lista(EngineContext& context) {
     const Rura_1& type = context.catalogue.type(number);
     const bool domestic = context.controls.RadioGroup1.ItemIndex() == sewage_kind::kDomestic;
     const bool largeLosses = context.controls.RadioGroup4.ItemIndex() == local_losses::kLarge;
-    const double millimetres =
-        domestic ? (largeLosses ? type.k4 : type.k3) : (largeLosses ? type.k2 : type.k1);
+    const double millimetres = domestic ? (largeLosses ? type.k4 : type.k3) : (largeLosses ? type.k2 : type.k1);
     state.k = millimetres * 0.001L;
 }
 

@@ -33,8 +33,8 @@ public:
         const FillingLimitRule limits = fillingLimitRule(context);
         for (int number = state_.start; number <= state_.stop; ++number) {
             const Podrura& pipe = type.diameter(number);
-            const extended d = sdrClass ? 0.001L * pipe.dout - (2 * pipe.dout * 0.001L) / state_.sdr
-                                        : pipe.din * 0.001L;
+            const extended d =
+                sdrClass ? 0.001L * pipe.dout - (2 * pipe.dout * 0.001L) / state_.sdr : pipe.din * 0.001L;
             candidates_[number - 1] = {pipeConstants(d, state_.k), limits.limitFor(d)};
             largestDiameter_ = std::max(largestDiameter_, d);
         }
@@ -120,24 +120,29 @@ private:
     bool accepts(const Candidate& candidate, extended qm, extended factor, const FillingStep& filling) const {
         using namespace pipe_criterion;
         switch (criterion_) {
-            case kNone: return true;
+            case kNone:
+                return true;
             case kSelfCleaningAndVentilation:
             case kSelfCleaning: {
                 PipeHydraulics pipe;
                 finishPipe(candidate.pipe, qm, factor, filling, pipe);
                 const bool selfCleaning = !failsSelfCleaning(pipe.tau, pipe.vwy, state_.taumin);
-                return criterion_ == kSelfCleaning ? selfCleaning
-                                       : selfCleaning && !failsVentilation(pipe.hnd, candidate.fillingLimit);
+                return criterion_ == kSelfCleaning
+                           ? selfCleaning
+                           : selfCleaning && !failsVentilation(pipe.hnd, candidate.fillingLimit);
             }
             case kNormativeVentilation:
-            case kGivenFilling: return !failsVentilation(filling.h, candidate.fillingLimit);
-            default: return false;
+            case kGivenFilling:
+                return !failsVentilation(filling.h, candidate.fillingLimit);
+            default:
+                return false;
         }
     }
 
     // Where the calculation stands; it stops here if the platform says so.
     void reportProgress() const {
-        const auto stop = context_.platform.calculationProgress("Spadek: " + formatFixed(state_.i * 1000, 15, 1) + " ‰");
+        const auto stop =
+            context_.platform.calculationProgress("Spadek: " + formatFixed(state_.i * 1000, 15, 1) + " ‰");
         if (stop) throw CalculationStopped(*stop);
     }
 
@@ -196,8 +201,10 @@ int minimiseFromPrerequisite(DiameterWalk& walk, DesignState& state, extended lo
         std::size_t first = 0;  // the prerequisite holds at k
         while (first < k) {
             const std::size_t middle = first + (k - first) / 2;
-            if (meets(middle)) k = middle;
-            else first = middle + 1;
+            if (meets(middle))
+                k = middle;
+            else
+                first = middle + 1;
         }
     }
     // From the first slope that meets it (or the last, when none does), as

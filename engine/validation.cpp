@@ -40,8 +40,7 @@ bool Przygotowanie_pol(EngineContext& context) {
     if (parseNumber(c.Bimin.Text) < 0.5L) return refuse("Spadek musi być większy od 0,5 [‰]");
     if (givenFilling) {
         const extended filling = parseNumber(c.Bwyp.Text);
-        if (filling < 1 || filling > 100)
-            return refuse("Wypełnienie musi być zawarte w granicach 1-100%");
+        if (filling < 1 || filling > 100) return refuse("Wypełnienie musi być zawarte w granicach 1-100%");
     }
     if (minimised && (parseNumber(c.Bistart.Text) < 0.5L || parseNumber(c.Bistop.Text) < 0.5L))
         return refuse("Zadany spadek musi być większy od 0,5 [‰]");

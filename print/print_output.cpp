@@ -37,7 +37,8 @@ std::string formatPageNumber(const std::string& format, int number) {
             const std::string conversion = format.substr(pos, end - pos + 1);
             char formatted[64];
             const int length = std::snprintf(formatted, sizeof formatted, conversion.c_str(), number);
-            if (length > 0) text.append(formatted, static_cast<std::size_t>(std::min<int>(length, sizeof formatted - 1)));
+            if (length > 0)
+                text.append(formatted, static_cast<std::size_t>(std::min<int>(length, sizeof formatted - 1)));
             pos = end;
         } else {
             text += '%';
@@ -90,8 +91,8 @@ void TPrintObject::WriteLineColumnRight(std::uint16_t column, float y, const std
 void TPrintObject::WriteLineColumnCenter(std::uint16_t column, float y, const std::string& text) {
     if (column < 1 || column > Column.size()) return;
     const TColumnInformation& c = Column[column - 1];
-    writeAtPixel(InchesToPixelsHorizontal(c.Width) / 2 + InchesToPixelsHorizontal(c.Left) - GetTextWidth(text) / 2,
-                 y, text);
+    writeAtPixel(InchesToPixelsHorizontal(c.Width) / 2 + InchesToPixelsHorizontal(c.Left) - GetTextWidth(text) / 2, y,
+                 text);
 }
 
 void TPrintObject::WriteLineRight(float y, const std::string& text) {
@@ -126,7 +127,9 @@ void TPrintObject::DrawBox(float left, float top, float right, float bottom, std
 
 void TPrintObject::DrawBoxShaded(float left, float top, float right, float bottom, std::uint16_t lineWidth,
                                  std::uint16_t shade) {
-    const auto horizontal = [&](float x) { return static_cast<std::uint16_t>(InchesToPixelsHorizontal(x) - GutterLeft); };
+    const auto horizontal = [&](float x) {
+        return static_cast<std::uint16_t>(InchesToPixelsHorizontal(x) - GutterLeft);
+    };
     const auto vertical = [&](float y) { return static_cast<std::uint16_t>(InchesToPixelsVertical(y) - GutterTop); };
     DrawBoxPixels(horizontal(left), vertical(top), horizontal(right), vertical(bottom), lineWidth, shade);
 }
@@ -150,8 +153,8 @@ void TPrintObject::RestoreCurrentFont() {
 
 namespace {
 
-void place(TPlacedText& placed, float y, TextAlignment alignment, const std::string& fontName,
-           std::uint16_t fontSize, FontStyle style) {
+void place(TPlacedText& placed, float y, TextAlignment alignment, const std::string& fontName, std::uint16_t fontSize,
+           FontStyle style) {
     placed.YPosition = y;
     placed.Alignment = alignment;
     placed.FontName = fontName;

@@ -38,7 +38,7 @@ private:
     Printer& printer_;
     int x_ = 0;
     int y_ = 0;
-    int lineHeight_ = 0;  // 0 while the line has no text
+    int lineHeight_ = 0;       // 0 while the line has no text
     bool pageHasInk_ = false;  // anything but blanks on the page
     // The page has ended; the next begins with the first text written on it,
     // so that a job whose last page ends exactly full has no blank sheet.

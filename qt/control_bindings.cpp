@@ -45,8 +45,7 @@ public:
 
 }  // namespace
 
-ControlBindings::ControlBindings(std::function<void(const std::function<void()>&)> act)
-    : act_(std::move(act)) {}
+ControlBindings::ControlBindings(std::function<void(const std::function<void()>&)> act) : act_(std::move(act)) {}
 
 void ControlBindings::userAction(const std::function<void()>& action) {
     act_(action);
@@ -57,8 +56,7 @@ void ControlBindings::refresh() {
     for (const auto& refresher : refreshers_) refresher();
 }
 
-QFrame* ControlBindings::panel(QWidget* parent, const Panel& model, const char* name,
-                               const QColor& colour) {
+QFrame* ControlBindings::panel(QWidget* parent, const Panel& model, const char* name, const QColor& colour) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -69,8 +67,8 @@ QFrame* ControlBindings::panel(QWidget* parent, const Panel& model, const char* 
     return frame;
 }
 
-QLabel* ControlBindings::label(QWidget* parent, const Label& model, const char* name,
-                               const QColor& background, const QFont& font, const QColor& textColour) {
+QLabel* ControlBindings::label(QWidget* parent, const Label& model, const char* name, const QColor& background,
+                               const QFont& font, const QColor& textColour) {
     auto* widget = new QLabel(parent);
     widget->setObjectName(name);
     widget->setFont(font);
@@ -161,7 +159,6 @@ QPushButton* ControlBindings::button(QWidget* parent, Button& model, const char*
     });
     return widget;
 }
-
 
 QPlainTextEdit* ControlBindings::memo(QWidget* parent, const Memo& model, const char* name) {
     auto* widget = new QPlainTextEdit(parent);

@@ -32,8 +32,8 @@ public:
     explicit ControlBindings(std::function<void(const std::function<void()>&)> act);
 
     QFrame* panel(QWidget* parent, const Panel& model, const char* name, const QColor& colour);
-    QLabel* label(QWidget* parent, const Label& model, const char* name, const QColor& background,
-                  const QFont& font, const QColor& text = Qt::black);
+    QLabel* label(QWidget* parent, const Label& model, const char* name, const QColor& background, const QFont& font,
+                  const QColor& text = Qt::black);
     QLineEdit* edit(QWidget* parent, EditField& model, const char* name, bool inTabOrder);
     QComboBox* combo(QWidget* parent, ComboBox& model, const char* name, int visibleRows);
     RadioGroupBox* radioGroup(QWidget* parent, RadioGroup& model, const char* name);

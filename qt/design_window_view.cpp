@@ -86,11 +86,11 @@ void DesignWindowView::buildResultPanel(QWidget* panel) {
         EditField& field;
         const char* fieldName;
     } rows[] = {
-        {f.Label2, "Label2", f.Bd, "Bd"},        {f.Label6, "Label6", f.Bnrkat, "Bnrkat"},
-        {f.Label16, "Label16", f.Bkl, "Bkl"},    {f.Label5, "Label5", f.Bk, "Bk"},
-        {f.Label17, "Label17", f.Bi, "Bi"},      {f.Label14, "Label14", f.Bh, "Bh"},
-        {f.Label4, "Label4", f.Br, "Br"},        {f.Label11, "Label11", f.Bv, "Bv"},
-        {f.Label13, "Label13", f.Bws, "Bws"},    {f.Label15, "Label15", f.Bwp, "Bwp"},
+        {f.Label2, "Label2", f.Bd, "Bd"},           {f.Label6, "Label6", f.Bnrkat, "Bnrkat"},
+        {f.Label16, "Label16", f.Bkl, "Bkl"},       {f.Label5, "Label5", f.Bk, "Bk"},
+        {f.Label17, "Label17", f.Bi, "Bi"},         {f.Label14, "Label14", f.Bh, "Bh"},
+        {f.Label4, "Label4", f.Br, "Br"},           {f.Label11, "Label11", f.Bv, "Bv"},
+        {f.Label13, "Label13", f.Bws, "Bws"},       {f.Label15, "Label15", f.Bwp, "Bwp"},
         {f.Label18, "Label18", f.Bnazod, "Bnazod"},
     };
     for (const auto& row : rows) {

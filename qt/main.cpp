@@ -39,9 +39,8 @@ int main(int argc, char** argv) {
         vexa::DesignWindowView window(program);
         platform.setDialogParent(&window);
         platform.setBeforeModal([&window] { window.refresh(); });
-        platform.setModalRunner([&program](vexa::Form& modal, QWidget* parent) {
-            vexa::runModalWindow(program, modal, parent);
-        });
+        platform.setModalRunner(
+            [&program](vexa::Form& modal, QWidget* parent) { vexa::runModalWindow(program, modal, parent); });
         window.move(window.screen()->availableGeometry().center() - window.rect().center());
         window.show();
         program.showDesignWindow();

@@ -24,8 +24,7 @@ void PaintDevicePrinter::fail() const {
 }
 
 void PaintDevicePrinter::setOrientation(Orientation orientation) {
-    device_.setPageOrientation(orientation == Orientation::Portrait ? QPageLayout::Portrait
-                                                                    : QPageLayout::Landscape);
+    device_.setPageOrientation(orientation == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
 
 void PaintDevicePrinter::beginDocument() {

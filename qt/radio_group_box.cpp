@@ -51,9 +51,8 @@ void RadioGroupBox::arrange() {
     const int buttonHeight = free / perColumn;
     const int topMargin = kCaptionHeight + 1 + (free % perColumn) / 2;
     for (int item = 0; item < count; ++item) {
-        buttons_[item]->setGeometry((item / perColumn) * buttonWidth + 8,
-                                    (item % perColumn) * buttonHeight + topMargin, buttonWidth,
-                                    buttonHeight);
+        buttons_[item]->setGeometry((item / perColumn) * buttonWidth + 8, (item % perColumn) * buttonHeight + topMargin,
+                                    buttonWidth, buttonHeight);
     }
 }
 

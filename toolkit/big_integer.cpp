@@ -67,8 +67,7 @@ void BigInteger::shiftRightOne() {
 void BigInteger::subtract(const BigInteger& other) {
     std::int64_t borrow = 0;
     for (std::size_t n = 0; n < limbs_.size(); ++n) {
-        std::int64_t difference =
-            std::int64_t{limbs_[n]} - borrow - (n < other.limbs_.size() ? other.limbs_[n] : 0);
+        std::int64_t difference = std::int64_t{limbs_[n]} - borrow - (n < other.limbs_.size() ? other.limbs_[n] : 0);
         borrow = difference < 0 ? 1 : 0;
         if (difference < 0) difference += std::int64_t{1} << 32;
         limbs_[n] = static_cast<std::uint32_t>(difference);
@@ -93,8 +92,7 @@ std::string BigInteger::toDecimal() const {
             remainder = value % kNineDigits;
         }
         while (!quotient.empty() && quotient.back() == 0) quotient.pop_back();
-        for (int k = 0; k < 9; ++k, remainder /= 10)
-            *--end = static_cast<char>('0' + remainder % 10);
+        for (int k = 0; k < 9; ++k, remainder /= 10) *--end = static_cast<char>('0' + remainder % 10);
     }
     text.erase(text.begin(), end);
     text.erase(0, text.find_first_not_of('0'));

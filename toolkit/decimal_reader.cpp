@@ -23,8 +23,7 @@ constexpr long long kHighestExponent = 16320;
 
 // numerator / denominator * 2^scale, rounded to an integer of 64 bits at most,
 // ties to even; the quotient must be below 2^64.
-std::uint64_t roundedQuotient(BigInteger numerator, const BigInteger& denominator, long long scale,
-                             bool& carried) {
+std::uint64_t roundedQuotient(BigInteger numerator, const BigInteger& denominator, long long scale, bool& carried) {
     if (scale > 0) numerator.shiftLeft(scale);
     BigInteger shifted = denominator;
     if (scale < 0) shifted.shiftLeft(-scale);
@@ -95,8 +94,10 @@ std::optional<extended> toExtended(bool negative, std::string_view digits, long 
         --exponent;
     }
     BigInteger denominator(1);
-    if (exponent >= 0) numerator.multiplyByPower(10, exponent);
-    else denominator.multiplyByPower(10, -exponent);
+    if (exponent >= 0)
+        numerator.multiplyByPower(10, exponent);
+    else
+        denominator.multiplyByPower(10, -exponent);
 
     // A scale that puts the quotient in [2^63, 2^64).
     long long scale = 64 - (numerator.bitLength() - denominator.bitLength());

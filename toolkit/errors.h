@@ -15,8 +15,7 @@ public:
 // A file that cannot be created. Shown in the standard error box; the action ends.
 class FileError : public std::runtime_error {
 public:
-    explicit FileError(const std::string& fileName)
-        : std::runtime_error("Cannot create file " + fileName) {}
+    explicit FileError(const std::string& fileName) : std::runtime_error("Cannot create file " + fileName) {}
 };
 
 // A printer that refused the job. Shown in the standard error box; the action ends.

@@ -154,8 +154,7 @@ extended parseNumber(std::string_view text) {
     while (pos < end && isBlank(text[pos])) ++pos;
     if (pos != end) fail();
 
-    const auto value =
-        decimal::toExtended(negative, digits, exponent - static_cast<long long>(fractionDigits.size()));
+    const auto value = decimal::toExtended(negative, digits, exponent - static_cast<long long>(fractionDigits.size()));
     if (!value) fail();
     return *value;
 }

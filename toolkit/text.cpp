@@ -34,12 +34,10 @@ std::u32string toUtf32(std::string_view utf8) {
         } else {
             throw invalidUtf8At(pos);
         }
-        if (pos + static_cast<std::size_t>(extra) >= utf8.size())
-            throw invalidUtf8At(pos);
+        if (pos + static_cast<std::size_t>(extra) >= utf8.size()) throw invalidUtf8At(pos);
         for (int k = 1; k <= extra; ++k) {
             const auto next = static_cast<unsigned char>(utf8[pos + k]);
-            if ((next & 0xC0U) != 0x80U)
-                throw invalidUtf8At(pos);
+            if ((next & 0xC0U) != 0x80U) throw invalidUtf8At(pos);
             value = (value << 6U) | (next & 0x3FU);
         }
         static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
@@ -77,9 +75,8 @@ std::string toUtf8(std::u32string_view characters) {
 }
 
 std::size_t length(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
 }
 
 std::string cut(std::string_view utf8, std::size_t capacity) {

@@ -43,14 +43,13 @@ bool mayBeWritten(const fs::path& target) {
 
 }  // namespace
 
-fs::path pathFromUtf8(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
+fs::path pathFromUtf8(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 void writeLines(const std::string& fileName, const std::vector<std::string>& lines) {
     std::string bytes;
     for (const auto& line : lines) bytes += cp1250::encode(line) + "\r\n";
-    replaceFile(fileName, [&bytes](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+    replaceFile(fileName,
+                [&bytes](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
 }
 
 namespace {

@@ -35,9 +35,7 @@ private:
 };
 
 // Outer diameter less two walls of the SDR, as the diameter list shows numbers.
-std::string sdrInnerDiameter(double outer, extended sdr) {
-    return formatFixed(outer - 2 * outer / sdr, 4, 0);
-}
+std::string sdrInnerDiameter(double outer, extended sdr) { return formatFixed(outer - 2 * outer / sdr, 4, 0); }
 
 }  // namespace
 

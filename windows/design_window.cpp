@@ -12,17 +12,20 @@ namespace vexa {
 TForm1::TForm1(Program& program)
     : program_(program),
       lists_{Combo_Typ, ComboSred, ComboSDR, Label9, LabelSDR, Bkl, RadioGroup4},
+      // clang-format off
       engine_{program.catalogue(),
               program.state(),
               DesignControls{Combo_Typ, ComboSred, ComboSDR, RadioGroup1, RadioGroup2, RadioGroup3,
                              RadioGroup4, Bqwe, Bimin, Bistart, Bistop, Bwyp, Bd, Bnrkat, Bkl, Bk,
                              Bi, Bh, Br, Bv, Bws, Bwp},
               program.platform()} {
+    // clang-format on
     layOut();
     connectReactions();
 }
 
 void TForm1::connectReactions() {
+    // clang-format off
     Combo_Typ.OnChange = [this] { inputChanged(); Combo_TypChange(); };
     ComboSred.OnChange = [this] { inputChanged(); ComboSredChange(); };
     ComboSDR.OnChange = [this] { inputChanged(); ComboSDRChange(); };
@@ -36,6 +39,7 @@ void TForm1::connectReactions() {
     Zapisz.OnClick = [this] { ZapiszClick(); };
     Notatnik.OnClick = [this] { NotatnikClick(); };
     Flow.OnClick = [this] { FlowClick(); };
+    // clang-format on
 }
 
 // The results on screen stay, but they no longer belong to the inputs beside
@@ -45,16 +49,14 @@ void TForm1::inputChanged() { program_.state().obliczone = false; }
 // Opens the parametric window on the flow and slope typed here; any text
 // will do, the window's show reaction reads it.
 void TForm1::FlowClick() {
-    if (Bqwe.Text.empty() || Bimin.Text.empty())
-        return program_.platform().showMessage("Wypełnij brakujące pola");
+    if (Bqwe.Text.empty() || Bimin.Text.empty()) return program_.platform().showMessage("Wypełnij brakujące pola");
     if (parametric_) parametric_->show();
 }
 
 void TForm1::FormCreate() {
     DesignState& state = program_.state();
     Bwyp.Visible = false;
-    for (EditField* field : {&Bqwe, &Bimin, &Bnazod, &Bd, &Bnrkat, &Bkl, &Bk, &Bv, &Bi, &Bh, &Br})
-        field->Clear();
+    for (EditField* field : {&Bqwe, &Bimin, &Bnazod, &Bd, &Bnrkat, &Bkl, &Bk, &Bv, &Bi, &Bh, &Br}) field->Clear();
     state.setWindowStartValues();
     Bnazod.Text = notebook_texts::defaultSectionName(state.odc_number);
     RadioGroup1.setItemIndex(0);
@@ -72,8 +74,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormShow() {
-    DataLoad(program_.catalogue(), program_.platform(), [this] { fillLists(); },
-             program_.catalogueFile());
+    const auto fill = [this] { fillLists(); };
+    DataLoad(program_.catalogue(), program_.platform(), fill, program_.catalogueFile());
 }
 
 void TForm1::fillLists() {

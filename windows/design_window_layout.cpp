@@ -14,9 +14,11 @@ void TForm1::layOut() {
     Label3.Caption = "                  Parametry  wejściowe                   ";
     RadioGroup1.bounds = {16, 32, 302, 81};
     RadioGroup1.Caption = "Wybór typu ścieków";
+    // clang-format off
     RadioGroup1.Items = {"Deszczowe zalecane        ( tau > 1.5 [Pa] )",
                         "Deszczowe normatywne   ( tau > 2.5 [Pa] )",
                         "Bytowo - gospodarcze      ( tau > 2.0 [Pa] )"};
+    // clang-format on
     RadioGroup4.bounds = {16, 120, 302, 33};
     RadioGroup4.Caption = "Opory miejscowe";
     RadioGroup4.Items = {"małe", "duże"};
@@ -43,11 +45,13 @@ void TForm1::layOut() {
     Bistop.bounds = {240, 316, 41, 21};
     RadioGroup3.bounds = {16, 352, 302, 137};
     RadioGroup3.Caption = "Kryteria doboru rury";
+    // clang-format off
     RadioGroup3.Items = {"Brak kryteriów",
                         "Dobór dla samooczyszczania i przewietrzania",
                         "Dobór dla samooczyszczania ( tau > 1.5 [Pa] )",
                         "Dobór dla przewietrzania przy normatywnym h/d max [%]",
                         "Dobór dla przewietrzania, gdy h/d max [%] ="};
+    // clang-format on
     Bwyp.bounds = {256, 460, 41, 21};
     Label1.bounds = {16, 8, 0, 0};
     Label1.Caption = "                    Wyniki  obliczeń                ";
@@ -102,10 +106,8 @@ void TForm1::layOut() {
     Button2.Caption = "Koniec";
     Button2.Hint = "Zakończenie programu";
 
-
     Panel2.bounds = {370, 95, 290, 385};
-    for (EditField* result : {&Bd, &Bnrkat, &Bkl, &Bk, &Bi, &Bh, &Br, &Bv, &Bws, &Bwp})
-        result->ReadOnly = true;
+    for (EditField* result : {&Bd, &Bnrkat, &Bkl, &Bk, &Bi, &Bh, &Br, &Bv, &Bws, &Bwp}) result->ReadOnly = true;
 
     RadioGroup4.Columns = 2;
     RadioGroup1.setItemIndex(0);
@@ -116,6 +118,7 @@ void TForm1::layOut() {
     Memo1.Visible = false;
 
     // Placeholders until the catalogue fills the list when the window is shown.
+    // clang-format off
     Combo_Typ.Items = {
         "PVC-U lite                klasa L    k = 0.25 mm",
         "PVC-U lite                klasa N    k = 0.25 mm",
@@ -132,6 +135,7 @@ void TForm1::layOut() {
         "PP-HM                     klasa SDR  k = 0.05 mm",
         "GRP                       klasa N    k = 0.10 mm",
     };
+    // clang-format on
     Combo_Typ.setItemIndex(0);
 }
 

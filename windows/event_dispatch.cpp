@@ -4,8 +4,7 @@
 
 namespace vexa {
 
-void runUserAction(PlatformServices& platform, const std::function<void()>& action,
-                   const std::function<void()>& undo) {
+void runUserAction(PlatformServices& platform, const std::function<void()>& action, const std::function<void()>& undo) {
     try {
         action();
     } catch (const ConversionError& error) {

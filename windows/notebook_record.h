@@ -10,21 +10,21 @@
 namespace vexa {
 
 struct Fwyn {
-    ShortString<15> nazod;      // section name
-    ShortString<50> typrury;    // pipe type
-    ShortString<9> sciek;       // "deszcz." or "bytowe"
-    ShortString<6> przeplyw;    // design flow Q [l/s]
-    ShortString<6> spadek;      // resulting slope [per mille]
-    ShortString<9> krytdob;     // pipe criterion: "brak", "P i O", "O", "P", "h/d=..%"
-    ShortString<30> nrkat;      // catalogue number
-    ShortString<15> srednice;   // diameters as shown
-    ShortString<4> klasarury;   // pipe class
-    ShortString<6> wspk;        // roughness k [mm]
-    ShortString<6> wypeln;      // filling h/d [%]
-    ShortString<6> predkosc;    // velocity [m/s]
-    ShortString<6> naprez;      // shear stress tau [Pa]
-    ShortString<4> krprzew;     // ventilation verdict "tak" / "nie"
-    ShortString<4> krsam;       // self-cleaning verdict "tak" / "nie"
+    ShortString<15> nazod;     // section name
+    ShortString<50> typrury;   // pipe type
+    ShortString<9> sciek;      // "deszcz." or "bytowe"
+    ShortString<6> przeplyw;   // design flow Q [l/s]
+    ShortString<6> spadek;     // resulting slope [per mille]
+    ShortString<9> krytdob;    // pipe criterion: "brak", "P i O", "O", "P", "h/d=..%"
+    ShortString<30> nrkat;     // catalogue number
+    ShortString<15> srednice;  // diameters as shown
+    ShortString<4> klasarury;  // pipe class
+    ShortString<6> wspk;       // roughness k [mm]
+    ShortString<6> wypeln;     // filling h/d [%]
+    ShortString<6> predkosc;   // velocity [m/s]
+    ShortString<6> naprez;     // shear stress tau [Pa]
+    ShortString<4> krprzew;    // ventilation verdict "tak" / "nie"
+    ShortString<4> krsam;      // self-cleaning verdict "tak" / "nie"
 
     bool operator==(const Fwyn&) const = default;
 };

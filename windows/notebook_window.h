@@ -19,10 +19,10 @@ namespace vexa {
 
 // What the notebook window works on, all of it owned elsewhere.
 struct NotebookParts {
-    Memo& notebookText;      // the design window's hidden notebook text
-    EditField& sectionName;  // the design window's section name field
+    Memo& notebookText;              // the design window's hidden notebook text
+    EditField& sectionName;          // the design window's section name field
     const NotebookRecords& records;  // the saved results, 1 .. twind - 1
-    DesignState& state;      // the counters twind, mempusty, odc_number
+    DesignState& state;              // the counters twind, mempusty, odc_number
     PlatformServices& platform;
 };
 

@@ -10,7 +10,7 @@ namespace vexa {
 namespace {
 
 struct Range {
-    int min, max;  // slider bounds
+    int min, max;   // slider bounds
     extended step;  // flow per position [l/s]
     const char* startText;
 };
@@ -32,9 +32,12 @@ int truncatedPosition(extended x) {
 
 int flowPosition(extended Q) {
     switch (flowRangeItem(Q)) {
-    case 0: return truncatedPosition(Q * 10);
-    case 1: return truncatedPosition(Q / 5);
-    default: return truncatedPosition(Q / 50);
+        case 0:
+            return truncatedPosition(Q * 10);
+        case 1:
+            return truncatedPosition(Q / 5);
+        default:
+            return truncatedPosition(Q / 50);
     }
 }
 

@@ -41,9 +41,9 @@ public:
     Button Oblicz;
     RadioGroup RadioGroup2;  // slope range
     Label Label2;
-    EditField Edit2;  // slope
-    Panel Panel2;     // holds TB2
-    Slider TB2;       // slope, in steps of 0,1 per mille
+    EditField Edit2;         // slope
+    Panel Panel2;            // holds TB2
+    Slider TB2;              // slope, in steps of 0,1 per mille
     RadioGroup RadioGroup3;  // local losses
 
     extended q_multi = 0;  // flow per step of TB1 in the current range [l/s]

@@ -8,9 +8,7 @@
 namespace vexa {
 
 Program::Program(PlatformServices& platform, std::filesystem::path catalogueFile)
-    : platform_(platform),
-      catalogueFile_(std::move(catalogueFile)),
-      catalogue_(std::make_unique<Catalogue>()) {}
+    : platform_(platform), catalogueFile_(std::move(catalogueFile)), catalogue_(std::make_unique<Catalogue>()) {}
 
 Program::~Program() = default;
 

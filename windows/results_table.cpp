@@ -54,9 +54,9 @@ constexpr const char* kRemark =
 
 // A record's fields in column order.
 std::array<std::string, kColumns> rowTexts(const Fwyn& r) {
-    return {r.nazod.str(),    r.typrury.str(),  r.sciek.str(),    r.przeplyw.str(), r.spadek.str(),
-            r.krytdob.str(),  r.nrkat.str(),    r.srednice.str(), r.klasarury.str(), r.wspk.str(),
-            r.wypeln.str(),   r.predkosc.str(), r.naprez.str(),   r.krprzew.str(),  r.krsam.str()};
+    return {r.nazod.str(),   r.typrury.str(),  r.sciek.str(),    r.przeplyw.str(),  r.spadek.str(),
+            r.krytdob.str(), r.nrkat.str(),    r.srednice.str(), r.klasarury.str(), r.wspk.str(),
+            r.wypeln.str(),  r.predkosc.str(), r.naprez.str(),   r.krprzew.str(),   r.krsam.str()};
 }
 
 constexpr FontStyle kRegular{};
@@ -69,8 +69,7 @@ void Do_Table(TPrintObject& Prn, const NotebookRecords& records, int count) {
     const float LH = Prn.GetLineHeightInches();
     std::array<Colfile, kColumns> columns = kColumnTable;
     columns[0].left = 1.0f;
-    for (int n = 1; n < kColumns; ++n)
-        columns[n].left = columns[n - 1].left + columns[n - 1].width + 0.6f * LH;
+    for (int n = 1; n < kColumns; ++n) columns[n].left = columns[n - 1].left + columns[n - 1].width + 0.6f * LH;
     for (const Colfile& column : columns) Prn.CreateColumn(column.number, column.left, column.width);
     const float x1 = columns[0].left;
     const float x7 = columns[6].left;

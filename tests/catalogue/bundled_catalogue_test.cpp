@@ -74,8 +74,7 @@ TEST_F(BundledCatalogue, DiametersAscendAndCarryCatalogueNumbersOfOneScheme) {
     for (int number = 1; number <= catalogue->ilosc_typow; ++number) {
         const Rura_1& type = catalogue->type(number);
         const bool sdr = type.klasa == "SDR";
-        const std::regex scheme("DP-" + std::string(kTypes[number - 1].familyCode) + "-\\d{4}" +
-                                (sdr ? "-SDR" : ""));
+        const std::regex scheme("DP-" + std::string(kTypes[number - 1].familyCode) + "-\\d{4}" + (sdr ? "-SDR" : ""));
         for (int j = 1; j <= type.ilosc_sred; ++j) {
             const Podrura& pipe = type.diameter(j);
             SCOPED_TRACE(pipe.kod);
@@ -108,8 +107,7 @@ TEST_F(BundledCatalogue, OffersTheFamiliesTheWindowTreatsSpecially) {
 TEST_F(BundledCatalogue, LinksTheOptimisationTableEndingWithTheSdrFamily) {
     const opti_struct& table = catalogue->tabopti;
     ASSERT_EQ(table.ilosc, 5);
-    const std::vector<std::string> fragments = {"PVC-U SN4", "ZORKA", "KLOMEX", "PE-HD",
-                                                "PE 100"};
+    const std::vector<std::string> fragments = {"PVC-U SN4", "ZORKA", "KLOMEX", "PE-HD", "PE 100"};
     const std::vector<int> links = {2, 5, 6, 7, 8};
     for (int entry = 0; entry < table.ilosc; ++entry) {
         EXPECT_EQ(table.nazwy[entry], fragments[entry]);

@@ -14,9 +14,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // The sections after the types, complete and empty.
-Lines tail() {
-    return {"\"Optymalizacja\"", "\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"", "630", "330"};
-}
+Lines tail() { return {"\"Optymalizacja\"", "\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"", "630", "330"}; }
 
 Lines withTail(Lines types) {
     for (auto& line : tail()) types.push_back(line);
@@ -40,8 +38,8 @@ protected:
 };
 
 TEST_F(CatalogueReader, ReadsTheExampleTypeBlockWithItsScaling) {
-    read(withTail({"Rurtyp PVC      klasa N;", "K1,250", "K2,400", "K3,400", "K4,750", "DOUT,1600",
-                   "DIN,1506", "KOD,\"kat.DP-102-0160\""}));
+    read(withTail({"Rurtyp PVC      klasa N;", "K1,250", "K2,400", "K3,400", "K4,750", "DOUT,1600", "DIN,1506",
+                   "KOD,\"kat.DP-102-0160\""}));
     ASSERT_EQ(catalogue->ilosc_typow, 1);
     EXPECT_EQ(catalogue->r_ind, 1);
     const Rura_1& type = catalogue->type(1);
@@ -59,8 +57,8 @@ TEST_F(CatalogueReader, ReadsTheExampleTypeBlockWithItsScaling) {
 }
 
 TEST_F(CatalogueReader, ReadsTheOptimisationAndSdrSections) {
-    read({"Rurtyp A klasa SDR;", "\"Optymalizacja\"", "\"PVC\"", "", "\"KLOMEX\"", "\"SDR-PE\"", "410",
-          "", "330", "276", "\"SDR-PP\"", " 260 ", "\"Limit SDR\"", "  630", "330 "});
+    read({"Rurtyp A klasa SDR;", "\"Optymalizacja\"", "\"PVC\"", "", "\"KLOMEX\"", "\"SDR-PE\"", "410", "", "330",
+          "276", "\"SDR-PP\"", " 260 ", "\"Limit SDR\"", "  630", "330 "});
     EXPECT_EQ(catalogue->type(1).klasa, "SDR");
     ASSERT_EQ(catalogue->tabopti.ilosc, 2);  // empty lines are skipped
     EXPECT_EQ(catalogue->tabopti.nazwy[0], "PVC");
@@ -89,15 +87,15 @@ TEST_F(CatalogueReader, TypeLineFieldsArePositionalAndCutToCapacity) {
 }
 
 TEST_F(CatalogueReader, CatalogueNumberDropsQuotesAndPrefixAndIsCutTo30) {
-    read(withTail({"Rurtyp A klasa N;", "DOUT,1100", "KOD,\"Nr: " + std::string(35, '7') + "\"",
-                   "DOUT,1600", "KOD,\"ab\""}));
+    read(withTail(
+        {"Rurtyp A klasa N;", "DOUT,1100", "KOD,\"Nr: " + std::string(35, '7') + "\"", "DOUT,1600", "KOD,\"ab\""}));
     EXPECT_EQ(catalogue->type(1).diameter(1).kod, std::string(30, '7'));
     EXPECT_EQ(catalogue->type(1).diameter(2).kod, "");
 }
 
 TEST_F(CatalogueReader, CurrentDiameterCarriesOverIntoTheNextType) {
-    read(withTail({"Rurtyp A klasa N;", "DOUT,1100", "DOUT,1600", "Rurtyp B klasa N;", "DIN,1506",
-                   "KOD,\"Nr: B-160\"", "DOUT,2000", "DIN,1882"}));
+    read(withTail({"Rurtyp A klasa N;", "DOUT,1100", "DOUT,1600", "Rurtyp B klasa N;", "DIN,1506", "KOD,\"Nr: B-160\"",
+                   "DOUT,2000", "DIN,1882"}));
     const Rura_1& second = catalogue->type(2);
     EXPECT_EQ(second.ilosc_sred, 1);
     // Written before B's first DOUT: into B's diameter 2, the last number set.
@@ -145,32 +143,26 @@ TEST_P(MalformedNumber, EndsTheLoadWithTheConversionErrorAndChangesNothing) {
     EXPECT_EQ(catalogue->type(1).nazwa, "Old klasa L");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, MalformedNumber,
-    testing::Values(BadNumber{"DOUT,160.0", "160.0"}, BadNumber{"DIN,abc", "abc"},
-                    BadNumber{"K1 250", "K1 250"},  // no comma: the whole line is the value
-                    BadNumber{"K2,", ""}, BadNumber{"KOD,\"Nr: K1\"", "\"Nr: K1\""}));
+INSTANTIATE_TEST_SUITE_P(Lines, MalformedNumber,
+                         testing::Values(BadNumber{"DOUT,160.0", "160.0"}, BadNumber{"DIN,abc", "abc"},
+                                         BadNumber{"K1 250", "K1 250"},  // no comma: the whole line is the value
+                                         BadNumber{"K2,", ""}, BadNumber{"KOD,\"Nr: K1\"", "\"Nr: K1\""}));
 
 TEST(CatalogueSections, MalformedSdrOrLimitValueIsAConversionError) {
     auto catalogue = std::make_unique<Catalogue>();
-    EXPECT_THROW(readCatalogue({"\"Optymalizacja\"", "\"SDR-PE\"", "33.0", "\"SDR-PP\"",
-                                "\"Limit SDR\"", "630", "330"},
+    EXPECT_THROW(readCatalogue({"\"Optymalizacja\"", "\"SDR-PE\"", "33.0", "\"SDR-PP\"", "\"Limit SDR\"", "630", "330"},
                                *catalogue, "x"),
                  ConversionError);
-    EXPECT_THROW(readCatalogue({"\"Optymalizacja\"", "\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"",
-                                "630 mm", "330"},
+    EXPECT_THROW(readCatalogue({"\"Optymalizacja\"", "\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"", "630 mm", "330"},
                                *catalogue, "x"),
                  ConversionError);
 }
 
 TEST_F(CatalogueReader, FileEndingBeforeTheLimitsIsReportedAsDamaged) {
     const std::string head = "Zbiór \"pipe_vexa.dat\" jest uszkodzony: ";
-    EXPECT_EQ(damage({"Rurtyp A klasa N;"}),
-              head + "plik kończy się przed wierszem \"Optymalizacja\".");
-    EXPECT_EQ(damage({"\"Optymalizacja\"", "\"A\""}),
-              head + "plik kończy się przed wierszem \"SDR-PE\".");
-    EXPECT_EQ(damage({"\"Optymalizacja\"", "\"SDR-PE\"", "410"}),
-              head + "plik kończy się przed wierszem \"SDR-PP\".");
+    EXPECT_EQ(damage({"Rurtyp A klasa N;"}), head + "plik kończy się przed wierszem \"Optymalizacja\".");
+    EXPECT_EQ(damage({"\"Optymalizacja\"", "\"A\""}), head + "plik kończy się przed wierszem \"SDR-PE\".");
+    EXPECT_EQ(damage({"\"Optymalizacja\"", "\"SDR-PE\"", "410"}), head + "plik kończy się przed wierszem \"SDR-PP\".");
     EXPECT_EQ(damage({"\"Optymalizacja\"", "\"SDR-PE\"", "\"SDR-PP\""}),
               head + "plik kończy się przed wierszem \"Limit SDR\".");
     EXPECT_EQ(damage({"\"Optymalizacja\"", "\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"", "630"}),
@@ -194,8 +186,7 @@ TEST_F(CatalogueReader, MoreThanTheArraysHoldIsRefusedNamingWhatOverflowed) {
     Lines entries = {"\"Optymalizacja\""};
     for (int n = 0; n < 11; ++n) entries.push_back("\"E" + std::to_string(n) + "\"");
     entries.insert(entries.end(), {"\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"", "630", "330"});
-    EXPECT_EQ(damage(entries),
-              head + "więcej niż 10 pozycji w sekcji \"Optymalizacja\" (wiersz 12).");
+    EXPECT_EQ(damage(entries), head + "więcej niż 10 pozycji w sekcji \"Optymalizacja\" (wiersz 12).");
 
     Lines sdr = {"\"Optymalizacja\"", "\"SDR-PE\"", "\"SDR-PP\""};
     for (int n = 0; n < 9; ++n) sdr.push_back(std::to_string(410 - n * 10));
@@ -212,8 +203,7 @@ TEST_F(CatalogueReader, ValuesThatCannotGiveAFiniteResultAreRefusedNamingTheLine
                std::to_string(number) + ").";
     };
     for (const char* value : {"DIN,0", "DIN,-0", "DIN,-5", "DIN,1e400", "DOUT,0"})
-        EXPECT_EQ(damage(withTail({"Rurtyp A klasa N;", "DOUT,1600", value})),
-                  refused(value, "średnica", 3));
+        EXPECT_EQ(damage(withTail({"Rurtyp A klasa N;", "DOUT,1600", value})), refused(value, "średnica", 3));
     EXPECT_EQ(damage({"\"Optymalizacja\"", "\"SDR-PE\"", "0", "\"SDR-PP\"", "\"Limit SDR\"", "1", "2"}),
               refused("0", "wartość SDR", 3));
     EXPECT_EQ(catalogue->ilosc_typow, 0);
@@ -222,8 +212,8 @@ TEST_F(CatalogueReader, ValuesThatCannotGiveAFiniteResultAreRefusedNamingTheLine
 TEST_F(CatalogueReader, InnerDiametersTheCalculationCanUseAreAccepted) {
     // The wall of an SDR pipe follows from the SDR, so its DIN is not read;
     // a type given by its nominal inside size writes DIN equal to DOUT.
-    read(withTail({"Rurtyp PE klasa SDR;", "DOUT,2000", "DIN,0", "DOUT,2500", "DIN,-1",
-                   "Rurtyp DN klasa N;", "DOUT,1600", "DIN,1600"}));
+    read(withTail({"Rurtyp PE klasa SDR;", "DOUT,2000", "DIN,0", "DOUT,2500", "DIN,-1", "Rurtyp DN klasa N;",
+                   "DOUT,1600", "DIN,1600"}));
     EXPECT_EQ(catalogue->type(1).diameter(1).din, 0);
     EXPECT_EQ(catalogue->type(1).ilosc_sred, 2);
     EXPECT_EQ(catalogue->type(2).diameter(1).din, 160);
@@ -265,9 +255,9 @@ TEST_F(CatalogueReader, DataBeforeTheFirstTypeIsRefused) {
 }
 
 TEST_F(CatalogueReader, OptimisationEntriesLinkToTheFirstTypeContainingThem) {
-    read({"Rurtyp PVC-U SN4 klasa N;", "Rurtyp KLOMEX klasa T;", "Rurtyp PVC-U SN8 klasa T;",
-          "\"Optymalizacja\"", "\"PVC-U\"", "\"SN8\"", "\"klomex\"", "\"\"", "\"KLOMEX\"",
-          "\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"", "630", "330"});
+    read({"Rurtyp PVC-U SN4 klasa N;", "Rurtyp KLOMEX klasa T;", "Rurtyp PVC-U SN8 klasa T;", "\"Optymalizacja\"",
+          "\"PVC-U\"", "\"SN8\"", "\"klomex\"", "\"\"", "\"KLOMEX\"", "\"SDR-PE\"", "\"SDR-PP\"", "\"Limit SDR\"",
+          "630", "330"});
     catalogue->tabopti.nr_typu[2] = 7;  // left as it was: no type matches
     linkOptimisation(*catalogue);
     const auto& links = catalogue->tabopti.nr_typu;
@@ -279,8 +269,7 @@ TEST_F(CatalogueReader, OptimisationEntriesLinkToTheFirstTypeContainingThem) {
 }
 
 TEST_F(CatalogueReader, ARepeatedLoadGivesTheSameCatalogue) {
-    const Lines lines = withTail({"Rurtyp A klasa N;", "DOUT,1600", "DIN,1506", "Rurtyp B klasa T;",
-                                  "DOUT,2000"});
+    const Lines lines = withTail({"Rurtyp A klasa N;", "DOUT,1600", "DIN,1506", "Rurtyp B klasa T;", "DOUT,2000"});
     read(lines);
     const Catalogue first = *catalogue;
     read(lines);

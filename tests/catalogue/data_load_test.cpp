@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "support/files.h"
-#include "toolkit/text_file.h"
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "catalogue/catalogue_reader.h"
-#include "toolkit/errors.h"
+#include "support/files.h"
 #include "support/recording_platform.h"
+#include "toolkit/errors.h"
+#include "toolkit/text_file.h"
 
 namespace vexa {
 namespace {
@@ -20,13 +19,11 @@ namespace fs = std::filesystem;
 
 class DataLoadTest : public testing::Test {
 protected:
-
-    void placeCatalogue(const fs::path& source) {
-        fs::copy_file(source, directory / "pipe_vexa.dat");
-    }
+    void placeCatalogue(const fs::path& source) { fs::copy_file(source, directory / "pipe_vexa.dat"); }
 
     bool load() {
-        return DataLoad(*catalogue, platform, [this] { ++listFillings; }, dataFilePath(directory));
+        const auto fillLists = [this] { ++listFillings; };
+        return DataLoad(*catalogue, platform, fillLists, dataFilePath(directory));
     }
 
     testing_support::ScratchFolder scratch;
@@ -51,8 +48,8 @@ TEST_F(DataLoadTest, ReadsTheFileFillsTheListsAndLinksTheOptimisationTable) {
         *catalogue, platform,
         [this] {
             ++listFillings;
-            EXPECT_EQ(catalogue->ilosc_typow, 7);               // read before the lists
-            EXPECT_EQ(catalogue->tabopti.nr_typu[0], 0);        // linked after them
+            EXPECT_EQ(catalogue->ilosc_typow, 7);         // read before the lists
+            EXPECT_EQ(catalogue->tabopti.nr_typu[0], 0);  // linked after them
         },
         dataFilePath(directory)));
     EXPECT_EQ(listFillings, 1);

@@ -2,7 +2,6 @@
 // for byte with files checked by hand against tools/reference_design.py.
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -36,8 +35,7 @@ protected:
         const fs::path in = scratch / "stdin.txt", out = scratch / "stdout.txt", err = scratch / "stderr.txt";
         std::ofstream(in, std::ios::binary) << input;
         const std::string command = "cd \"" + scratch.path().string() + "\" && \"" VEXA_CALC "\" " + arguments +
-                                    " < \"" + in.string() + "\" > \"" + out.string() + "\" 2> \"" +
-                                    err.string() + "\"";
+                                    " < \"" + in.string() + "\" > \"" + out.string() + "\" 2> \"" + err.string() + "\"";
         const int raw = std::system(command.c_str());
         const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         return {status, fileContents(out), fileContents(err)};
@@ -47,8 +45,8 @@ protected:
 };
 
 TEST_F(BatchEndToEnd, EveryColumnOnTheTestCatalogue) {
-    const CalcRun result = run("--katalog \"" + data("small_catalogue.dat").string() + "\" \"" +
-                           data("batch_small.csv").string() + "\"");
+    const CalcRun result =
+        run("--katalog \"" + data("small_catalogue.dat").string() + "\" \"" + data("batch_small.csv").string() + "\"");
     EXPECT_EQ(result.status, 1);  // two malformed lines, the others computed
     EXPECT_EQ(result.output, fileContents(data("batch_small.expected")));
     EXPECT_EQ(result.errors, fileContents(data("batch_small.stderr")));
@@ -56,7 +54,7 @@ TEST_F(BatchEndToEnd, EveryColumnOnTheTestCatalogue) {
 
 TEST_F(BatchEndToEnd, CodePage1250InAndOutWithCrLf) {
     const CalcRun result = run("--cp1250 --katalog \"" + data("small_catalogue.dat").string() + "\"",
-                           fileContents(data("batch_small_cp1250.csv")));
+                               fileContents(data("batch_small_cp1250.csv")));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.output, fileContents(data("batch_small_cp1250.expected")));
 }
@@ -86,13 +84,15 @@ TEST_F(BatchEndToEnd, FilesThatCannotBeCreatedEndWithStatusTwoAfterTheResultsAnd
                                    "\" --notatnik brak/n.txt --wydruk-tabeli brak/t.pdf --tabela t.csv",
                                "A;1;;;0;0;10;5\n");
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.output, "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp\n"
-                             "A;160 / 150,6; PVC4-160;N;0,25;5,0;69;2,19;0,76;tak;tak\n");
+    EXPECT_EQ(result.output,
+              "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp\n"
+              "A;160 / 150,6; PVC4-160;N;0,25;5,0;69;2,19;0,76;tak;tak\n");
 #ifdef VEXA_PDF_PRINTOUTS
     EXPECT_EQ(result.errors, "vexa-calc: Cannot create file brak/n.txt\nvexa-calc: Cannot create file brak/t.pdf\n");
 #else
-    EXPECT_EQ(result.errors, "vexa-calc: Cannot create file brak/n.txt\nvexa-calc: wydruki do zbiorów PDF są "
-                             "niedostępne w tej wersji programu: \"brak/t.pdf\"\n");
+    EXPECT_EQ(result.errors,
+              "vexa-calc: Cannot create file brak/n.txt\nvexa-calc: wydruki do zbiorów PDF są "
+              "niedostępne w tej wersji programu: \"brak/t.pdf\"\n");
 #endif
     const std::string table = fileContents(scratch / "t.csv");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2);
@@ -102,9 +102,10 @@ TEST_F(BatchEndToEnd, ATimeLimitStopsASectionAndTheRunGoesOn) {
     const CalcRun result = run("--limit-czasu 0,3 --katalog \"" + data("small_catalogue.dat").string() + "\"",
                                "A;1;;;0;0;1e12;5;1;0,5;1e12\nB;1;;;0;0;10;5\n");
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output, "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp\n"
-                             "A;!;Obliczenia przerwano po 0,3 s (limit czasu).\n"
-                             "B;160 / 150,6; PVC4-160;N;0,25;5,0;69;2,19;0,76;tak;tak\n");
+    EXPECT_EQ(result.output,
+              "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp\n"
+              "A;!;Obliczenia przerwano po 0,3 s (limit czasu).\n"
+              "B;160 / 150,6; PVC4-160;N;0,25;5,0;69;2,19;0,76;tak;tak\n");
     EXPECT_EQ(run("--limit-czasu 0 x").status, 2);
 }
 

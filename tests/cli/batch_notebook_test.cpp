@@ -5,7 +5,6 @@
 // printouts of the same batch are read back with pdftotext.
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -16,9 +15,9 @@
 
 #include "cli/batch_section.h"
 #include "support/files.h"
+#include "support/recording_platform.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
-#include "support/recording_platform.h"
 #include "windows/design_window.h"
 #include "windows/notebook_window.h"
 #include "windows/program.h"
@@ -83,7 +82,8 @@ SavedFiles filesOfTheWindow(const fs::path& folder) {
         act([&] { f.RadioGroup1.userSelect(s.sewage); });
         act([&] { f.RadioGroup4.userSelect(s.losses); });
         act([&] { f.Combo_Typ.userSelect(s.type - 1); });
-        if (!s.diameter.empty() && s.diameter != "dowolna") act([&] { f.ComboSred.userSelect(item(f.ComboSred, s.diameter)); });
+        if (!s.diameter.empty() && s.diameter != "dowolna")
+            act([&] { f.ComboSred.userSelect(item(f.ComboSred, s.diameter)); });
         if (!s.sdr.empty()) act([&] { f.ComboSDR.userSelect(item(f.ComboSDR, s.sdr)); });
         act([&] { f.RadioGroup3.userSelect(s.pipeCriterion); });
         act([&] { f.RadioGroup2.userSelect(s.slopeCriterion); });
@@ -120,8 +120,10 @@ std::string pdfText(const fs::path& pdf) {
 std::vector<std::string> pagesOf(const std::string& text) {
     std::vector<std::string> pages(1);
     for (const char c : text)
-        if (c == '\f') pages.emplace_back();
-        else pages.back().push_back(c);
+        if (c == '\f')
+            pages.emplace_back();
+        else
+            pages.back().push_back(c);
     if (pages.back().empty()) pages.pop_back();
     return pages;
 }

@@ -51,7 +51,7 @@ TEST_F(Criteria, DomesticLimitFollowsTheInnerDiameterStrictly) {
     examined(std::nextafter(d315, 1.0L), 69.9L);
     EXPECT_FALSE(state.err_hd);  // limit 70 above 0.315 m
     examined(d500, 70);
-    EXPECT_TRUE(state.err_hd);   // limit 70 up to and including 0.5 m
+    EXPECT_TRUE(state.err_hd);  // limit 70 up to and including 0.5 m
     examined(0.5001L, 79.9L);
     EXPECT_FALSE(state.err_hd);  // limit 80 above
     examined(0.5001L, 80);

@@ -12,8 +12,8 @@
 
 #include "catalogue/design_choices.h"
 #include "engine/engine_context.h"
-#include "toolkit/numbers.h"
 #include "support/recording_platform.h"
+#include "toolkit/numbers.h"
 
 namespace vexa::testing_support {
 
@@ -81,11 +81,12 @@ protected:
     RadioGroup RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4;
     EditField Bqwe, Bimin, Bistart, Bistop, Bwyp;
     EditField Bd, Bnrkat, Bkl, Bk, Bi, Bh, Br, Bv, Bws, Bwp;
-    EngineContext context{*catalogue, state,
-                          DesignControls{Combo_Typ, ComboSred, ComboSDR, RadioGroup1, RadioGroup2,
-                                         RadioGroup3, RadioGroup4, Bqwe, Bimin, Bistart, Bistop, Bwyp,
-                                         Bd, Bnrkat, Bkl, Bk, Bi, Bh, Br, Bv, Bws, Bwp},
-                          platform};
+    EngineContext context{
+        *catalogue, state,
+        DesignControls{Combo_Typ, ComboSred, ComboSDR, RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4, Bqwe,
+                       Bimin,     Bistart,   Bistop,   Bwyp,        Bd,          Bnrkat,      Bkl,         Bk,
+                       Bi,        Bh,        Br,       Bv,          Bws,         Bwp},
+        platform};
 };
 
 }  // namespace vexa::testing_support

@@ -58,8 +58,7 @@ TEST(PipeHydraulics, FullPipeFlowFollowsTheFormulaInItsOrder) {
     const extended A = d * std::sqrt(d * i);
     const extended expected = std::log10(7.4e-7L / A + k / (3.71L * d)) * -6.95L * d * A * 1000;
     EXPECT_EQ(Przeplyw100(d, k, i), expected);
-    EXPECT_EQ(Predkosc100(d, expected),
-              expected * 4 * 0.001L / (std::numbers::pi_v<extended> * d * d));
+    EXPECT_EQ(Predkosc100(d, expected), expected * 4 * 0.001L / (std::numbers::pi_v<extended> * d * d));
     EXPECT_EQ(Obl_tau(50, d, i), 9.81L * i * 1000 * d / 4 * (100.5L / 100));
 }
 

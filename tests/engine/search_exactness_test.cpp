@@ -61,8 +61,16 @@ TEST(FillingSearch, LooksUpWhatTheStepByStepWalkFindsAtEveryGridRatioAndAMillion
 class SearchExactness : public testing_support::EngineFixture {
 protected:
     void SetUp() override {
-        addType("PVC", "N", 0.25, {{110, 103.6}, {160, 150.6}, {200, 188.2}, {250, 235.4}, {315, 296.6}, {400, 376.6},
-                                   {500, 470.8}, {630, 593.2}, {800, 753.4}});
+        addType("PVC", "N", 0.25,
+                {{110, 103.6},
+                 {160, 150.6},
+                 {200, 188.2},
+                 {250, 235.4},
+                 {315, 296.6},
+                 {400, 376.6},
+                 {500, 470.8},
+                 {630, 593.2},
+                 {800, 753.4}});
         selectType(0);
         state.k = 0.00025L;
     }
@@ -101,14 +109,14 @@ protected:
 
 TEST_F(SearchExactness, MinimisationsOfEveryCriterionEndInTheStateOfTheWalkedOnes) {
     std::mt19937_64 random(8);
-    const auto between = [&](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+    const auto between = [&](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
     for (int section = 0; section < 600; ++section) {
         const int kind = section % 3;
         RadioGroup1.setItemIndex(kind);
         RadioGroup3.setItemIndex(section / 3 % 5);
-        state.taumin = kind == sewage_kind::kRainNormative
-                           ? 2.5L
-                           : 1.5L + (kind == sewage_kind::kDomestic ? 0.5L : 0);
+        state.taumin = kind == sewage_kind::kRainNormative ? 2.5L : 1.5L + (kind == sewage_kind::kDomestic ? 0.5L : 0);
         state.Q = static_cast<extended>(between(1, section % 2 ? 30 : 600));
         const double lowest = between(0.5, 8);
         Bistart.Text = formatFixed(lowest, 15, 1);

@@ -137,9 +137,9 @@ TEST_F(PrintObject, BoxesAreFilledWhiteOrWithTheirShade) {
     print.DrawLine(1, 2, 3, 2, 5);
     const auto& calls = printer.calls();
     const std::size_t n = calls.size();
-    EXPECT_EQ((std::array{calls[n - 4].x1, calls[n - 4].y1, calls[n - 4].x2, calls[n - 4].penWidth,
-                          calls[n - 4].fillGrey}),
-              (std::array{500, 500, 1100, 3, 255}));
+    EXPECT_EQ(
+        (std::array{calls[n - 4].x1, calls[n - 4].y1, calls[n - 4].x2, calls[n - 4].penWidth, calls[n - 4].fillGrey}),
+        (std::array{500, 500, 1100, 3, 255}));
     EXPECT_EQ(calls[n - 3].fillGrey, 200);
     EXPECT_EQ(calls[n - 2].fillGrey, 0);
     EXPECT_EQ((std::array{calls[n - 1].x1, calls[n - 1].y1, calls[n - 1].x2, calls[n - 1].penWidth}),

@@ -2,6 +2,8 @@
 // line edits, picking in the real combo boxes and radio buttons, pressing
 // Enter and "Oblicz", and reading what the widgets show.
 
+#include "qt/design_window_view.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -15,7 +17,6 @@
 #include <memory>
 
 #include "catalogue/design_choices.h"
-#include "qt/design_window_view.h"
 #include "qt/qt_platform.h"
 #include "qt/radio_group_box.h"
 #include "qt/skin.h"
@@ -53,23 +54,21 @@ private:
         return texts;
     }
 
-
 private slots:
     void init() {
         start(QFINDTESTDATA("../data/small_catalogue.dat"));
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }
 
-    void cleanup() {
-        stop();
-    }
+    void cleanup() { stop(); }
 
     void opensAsTheDesignedFixedWindow() {
         QCOMPARE(view->size(), QSize(672, 520));
         QCOMPARE(view->minimumSize(), view->maximumSize());
         QVERIFY(!(view->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(view->windowTitle(),
-                 " Ductora Polska S.A.                      Projektowanie sieci kanalizacji zewnętrznej   V" VEXA_VERSION);
+        QCOMPARE(
+            view->windowTitle(),
+            " Ductora Polska S.A.                      Projektowanie sieci kanalizacji zewnętrznej   V" VEXA_VERSION);
         QCOMPARE(find<QComboBox>("Combo_Typ")->count(), 9);
         QCOMPARE(find<QComboBox>("Combo_Typ")->currentText(), "PVC lita SN4         klasa N      k=0,25 mm");
         QCOMPARE(shown("Bnazod"), "Odcinek nr 1");
@@ -77,8 +76,7 @@ private slots:
         QVERIFY(!find<QComboBox>("ComboSDR")->isVisible());
         QVERIFY(!find<QLabel>("LabelSDR")->isVisible());
         QVERIFY(!find<QLineEdit>("Bwyp")->isVisible());
-        QVERIFY(
-            find<RadioGroupBox>("RadioGroup1")->button(sewage_kind::kRainRecommended)->isChecked());
+        QVERIFY(find<RadioGroupBox>("RadioGroup1")->button(sewage_kind::kRainRecommended)->isChecked());
         QCOMPARE(find<QPushButton>("Button1")->toolTip(), "Start obliczeń");
         QCOMPARE(find<QLineEdit>("Bd")->focusPolicy(), Qt::NoFocus);
         QVERIFY(find<QLineEdit>("Bd")->isReadOnly());
@@ -89,8 +87,8 @@ private slots:
         typeInto("Bqwe", "10");
         typeInto("Bimin", "5");
         QTest::keyClick(find<QLineEdit>("Bimin"), Qt::Key_Return);
-        QCOMPARE(results(), (QStringList{"160 / 150,6", " PVC4-160", "N", "0,25", "5,0", "69", "2,19", "0,76",
-                                         "tak", "tak"}));
+        QCOMPARE(results(),
+                 (QStringList{"160 / 150,6", " PVC4-160", "N", "0,25", "5,0", "69", "2,19", "0,76", "tak", "tak"}));
         QCOMPARE(find<QLabel>("Label2")->text(), " Średnice rury    Dz/Dw  [mm/mm]   ");
     }
 
@@ -103,8 +101,8 @@ private slots:
         typeInto("Bqwe", "30");
         typeInto("Bimin", "3");
         press("Button1");
-        QCOMPARE(results(), (QStringList{"315 / 296,6", " PVC4-315", "N", "0,75", "3,0", "57", "2,36", "0,73",
-                                         "tak", "tak"}));
+        QCOMPARE(results(),
+                 (QStringList{"315 / 296,6", " PVC4-315", "N", "0,75", "3,0", "57", "2,36", "0,73", "tak", "tak"}));
     }
 
     void familyListedByInnerDiameterSwitchesTheCaption() {
@@ -219,8 +217,7 @@ private slots:
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QCOMPARE(f.RadioGroup4.ItemIndex(), local_losses::kSmall);
-        QCOMPARE(QApplication::focusWidget(),
-                 find<RadioGroupBox>("RadioGroup4")->button(local_losses::kSmall));
+        QCOMPARE(QApplication::focusWidget(), find<RadioGroupBox>("RadioGroup4")->button(local_losses::kSmall));
     }
 
     void koniecEndsTheProgram() {

@@ -3,17 +3,19 @@
 // clicked while it runs modally. Boxes and the save dialog are answered by
 // the scripted platform.
 
+#include "qt/notebook_window_view.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
-#include <QScopeGuard>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -21,11 +23,10 @@
 
 #include "qt/design_window_view.h"
 #include "qt/modal_windows.h"
-#include "qt/notebook_window_view.h"
 #include "qt/qt_platform.h"
-#include "toolkit/controls.h"
 #include "support/recording_platform.h"
 #include "support/started_design_window.h"
+#include "toolkit/controls.h"
 #include "windows/program.h"
 
 namespace vexa {
@@ -79,11 +80,12 @@ private slots:
             const struct {
                 const char* name;
                 QRect place;
-            } controls[] = {{"bmem", {16, 8, 385, 297}},      {"TabPrint", {424, 40, 113, 25}},
-                            {"TabSave", {424, 80, 113, 25}},  {"Wydruk", {424, 144, 113, 25}},
+            } controls[] = {{"bmem", {16, 8, 385, 297}},     {"TabPrint", {424, 40, 113, 25}},
+                            {"TabSave", {424, 80, 113, 25}}, {"Wydruk", {424, 144, 113, 25}},
                             {"Zapisz", {424, 184, 113, 25}}, {"Memzer", {424, 240, 113, 25}},
                             {"Powrot", {424, 280, 113, 25}}};
-            for (const auto& control : controls) QCOMPARE(find<QWidget>(&window, control.name)->geometry(), control.place);
+            for (const auto& control : controls)
+                QCOMPARE(find<QWidget>(&window, control.name)->geometry(), control.place);
             QVERIFY(!find<QWidget>(&window, "Memo1")->isVisible());
             platform->queuePrintDialog(true);
             QTest::mouseClick(find<QPushButton>(&window, "TabPrint"), Qt::LeftButton);

@@ -2,6 +2,8 @@
 // window shows it, a click on its real flow slider recomputes the design
 // window, and activating the design window hides it again.
 
+#include "qt/parametric_window_view.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,7 +12,6 @@
 #include <memory>
 
 #include "qt/design_window_view.h"
-#include "qt/parametric_window_view.h"
 #include "qt/radio_group_box.h"
 #include "support/recording_platform.h"
 #include "support/started_design_window.h"
@@ -28,9 +29,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }
 
-    void cleanup() {
-        stop();
-    }
+    void cleanup() { stop(); }
 
     void flowSliderClickRecomputesTheDesignWindow() {
         typeInto("Bqwe", "10");
@@ -51,8 +50,7 @@ private slots:
         QCOMPARE(find<QLineEdit>(window, "Edit1")->text(), find<QLineEdit>("Bqwe")->text());
         QVERIFY(find<QLineEdit>("Bd")->text() != before);
         QTest::keyClick(slider, Qt::Key_PageDown);  // one position, 0,1 l/s
-        QCOMPARE(find<QLineEdit>("Bqwe")->text(),
-                 QString::number(slider->value() / 10.0).replace('.', ','));
+        QCOMPARE(find<QLineEdit>("Bqwe")->text(), QString::number(slider->value() / 10.0).replace('.', ','));
 
         view->activateWindow();
         QTRY_VERIFY(!window->isVisible());

@@ -73,10 +73,10 @@ private slots:
         const QImage page = recordedPageImage(printer, 1, 100);
         QCOMPARE(page.size(), QSize(1100, 850));  // letter, landscape
         const auto dark = [&](double x, double y) { return qGray(page.pixel(int(x * 100), int(y * 100))) < 128; };
-        QVERIFY(dark(0.955, 4.0));   // the left edge of the grid
-        QVERIFY(dark(6.0, 6.26));    // its bottom edge
-        QVERIFY(!dark(6.0, 5.0));    // an empty row
-        QVERIFY(!dark(0.5, 0.5));    // the margin
+        QVERIFY(dark(0.955, 4.0));  // the left edge of the grid
+        QVERIFY(dark(6.0, 6.26));   // its bottom edge
+        QVERIFY(!dark(6.0, 5.0));   // an empty row
+        QVERIFY(!dark(0.5, 0.5));   // the margin
         if (const QString folder = qEnvironmentVariable("VEXA_PAGE_IMAGES"); !folder.isEmpty())
             QVERIFY(page.save(folder + "/tabela-nagrana.png"));
     }

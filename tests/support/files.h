@@ -3,13 +3,12 @@
 // Files in tests: whole contents as bytes, and a fresh folder per test.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include <unistd.h>
 
 namespace vexa::testing_support {
 

@@ -28,30 +28,31 @@ QImage recordedPageImage(const RecordingPrinter& printer, int page, int pixelsPe
         if (call.page != page) continue;
         const QPen pen(Qt::black, call.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
         switch (call.kind) {
-        case RecordingPrinter::Kind::Text: {
-            QFont font(printerFontFamily(call.fontName));
-            // The recorded size in points, on the printer's pixels.
-            font.setPixelSize(std::max(1, call.fontSize * printer.pixelsPerInchVertical() / 72));
-            font.setBold(call.fontStyle.bold);
-            font.setItalic(call.fontStyle.italic);
-            font.setUnderline(call.fontStyle.underline);
-            font.setStrikeOut(call.fontStyle.strikeOut);
-            painter.setFont(font);
-            painter.setPen(Qt::black);
-            painter.drawText(QPoint(call.x1, call.y1 + QFontMetrics(font).ascent()), QString::fromStdString(call.text));
-            break;
-        }
-        case RecordingPrinter::Kind::Rectangle:
-            painter.setPen(pen);
-            painter.setBrush(QColor(call.fillGrey, call.fillGrey, call.fillGrey));
-            painter.drawRect(QRect(QPoint(call.x1, call.y1), QPoint(call.x2, call.y2)));
-            break;
-        case RecordingPrinter::Kind::Line:
-            painter.setPen(pen);
-            painter.drawLine(call.x1, call.y1, call.x2, call.y2);
-            break;
-        default:
-            break;
+            case RecordingPrinter::Kind::Text: {
+                QFont font(printerFontFamily(call.fontName));
+                // The recorded size in points, on the printer's pixels.
+                font.setPixelSize(std::max(1, call.fontSize * printer.pixelsPerInchVertical() / 72));
+                font.setBold(call.fontStyle.bold);
+                font.setItalic(call.fontStyle.italic);
+                font.setUnderline(call.fontStyle.underline);
+                font.setStrikeOut(call.fontStyle.strikeOut);
+                painter.setFont(font);
+                painter.setPen(Qt::black);
+                painter.drawText(QPoint(call.x1, call.y1 + QFontMetrics(font).ascent()),
+                                 QString::fromStdString(call.text));
+                break;
+            }
+            case RecordingPrinter::Kind::Rectangle:
+                painter.setPen(pen);
+                painter.setBrush(QColor(call.fillGrey, call.fillGrey, call.fillGrey));
+                painter.drawRect(QRect(QPoint(call.x1, call.y1), QPoint(call.x2, call.y2)));
+                break;
+            case RecordingPrinter::Kind::Line:
+                painter.setPen(pen);
+                painter.drawLine(call.x1, call.y1, call.x2, call.y2);
+                break;
+            default:
+                break;
         }
     }
     return image;

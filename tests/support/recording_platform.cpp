@@ -6,9 +6,7 @@ namespace vexa {
 
 void RecordingPlatform::showError(const std::string& text) { events_.push_back({Kind::Error, text}); }
 
-void RecordingPlatform::showMessage(const std::string& text) {
-    events_.push_back({Kind::Message, text});
-}
+void RecordingPlatform::showMessage(const std::string& text) { events_.push_back({Kind::Message, text}); }
 
 bool RecordingPlatform::confirm(const std::string& text) {
     events_.push_back({Kind::Confirmation, text});

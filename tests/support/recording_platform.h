@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/platform_services.h"
 #include "support/recording_printer.h"
+#include "toolkit/platform_services.h"
 
 namespace vexa {
 

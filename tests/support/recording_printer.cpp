@@ -11,8 +11,10 @@ namespace {
 template <typename T>
 T turned(T portrait, Orientation orientation) {
     if (orientation == Orientation::Portrait) return portrait;
-    if constexpr (std::is_same_v<T, PixelPoint>) return {portrait.y, portrait.x};
-    else return {portrait.height, portrait.width};
+    if constexpr (std::is_same_v<T, PixelPoint>)
+        return {portrait.y, portrait.x};
+    else
+        return {portrait.height, portrait.width};
 }
 
 }  // namespace

@@ -42,12 +42,12 @@ TEST(RadioGroupRule, ClickRunsOnlyWhenTheSelectionChangesByUserOrCode) {
     group.Items = {"małe", "duże"};
     std::vector<int> clicks;
     group.OnClick = [&] { clicks.push_back(group.ItemIndex()); };
-    group.setItemIndex(0);   // from code, a change
-    group.setItemIndex(0);   // the same again: nothing
-    group.userSelect(0);     // the user clicks the selected item: nothing
-    group.userSelect(1);     // a change by the user
+    group.setItemIndex(0);  // from code, a change
+    group.setItemIndex(0);  // the same again: nothing
+    group.userSelect(0);    // the user clicks the selected item: nothing
+    group.userSelect(1);    // a change by the user
     group.setItemIndex(1);
-    group.setItemIndex(0);   // a change from code
+    group.setItemIndex(0);  // a change from code
     EXPECT_EQ(clicks, (std::vector<int>{0, 1, 0}));
 }
 

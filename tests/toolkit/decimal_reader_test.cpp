@@ -61,16 +61,16 @@ TEST(DecimalReader, RandomTextsReadAsStrtoldReadsThem) {
         const std::size_t length = below(100) == 0 ? 1 + below(3000) : 1 + below(25);
         for (std::size_t k = 0; k < length; ++k) digits += static_cast<char>('0' + below(10));
         const std::size_t point = below(length + 1);
-        const long long exponent = below(100) == 0 ? static_cast<long long>(below(9900)) - 4950
-                                                 : static_cast<long long>(below(60)) - 30;
+        const long long exponent =
+            below(100) == 0 ? static_cast<long long>(below(9900)) - 4950 : static_cast<long long>(below(60)) - 30;
         const std::string mantissa = digits.substr(0, point) + "," + digits.substr(point);
         const std::string text = (below(2) ? "-" : "") + mantissa + "e" + std::to_string(exponent);
         std::string cText = text;
         cText[cText.find(',')] = '.';
         errno = 0;
         const extended expected = std::strtold(cText.c_str(), nullptr);
-        const bool inRange = errno != ERANGE && std::isfinite(expected) &&
-                             (expected == 0 || std::fpclassify(expected) == FP_NORMAL);
+        const bool inRange =
+            errno != ERANGE && std::isfinite(expected) && (expected == 0 || std::fpclassify(expected) == FP_NORMAL);
         if (inRange) {
             ASSERT_EQ(parseNumber(text), expected) << text;
             ASSERT_EQ(std::signbit(parseNumber(text)), std::signbit(expected)) << text;

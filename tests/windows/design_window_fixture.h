@@ -31,15 +31,33 @@ protected:
     DesignState& state() { return program_->state(); }
 
     void act(const std::function<void()>& action) { program_->act(action); }
-    void pickType(int position) { act([&] { form().Combo_Typ.userSelect(position); }); }
-    void pickDiameter(int position) { act([&] { form().ComboSred.userSelect(position); }); }
-    void pickSdr(int position) { act([&] { form().ComboSDR.userSelect(position); }); }
-    void pickSewage(int item) { act([&] { form().RadioGroup1.userSelect(item); }); }
-    void pickLosses(int item) { act([&] { form().RadioGroup4.userSelect(item); }); }
-    void pickSlopeCriterion(int item) { act([&] { form().RadioGroup2.userSelect(item); }); }
-    void pickPipeCriterion(int item) { act([&] { form().RadioGroup3.userSelect(item); }); }
-    void type(EditField& field, const std::string& text) { act([&] { field.userType(text); }); }
-    void calculate() { act([&] { form().Button1.userClick(); }); }
+    void pickType(int position) {
+        act([&] { form().Combo_Typ.userSelect(position); });
+    }
+    void pickDiameter(int position) {
+        act([&] { form().ComboSred.userSelect(position); });
+    }
+    void pickSdr(int position) {
+        act([&] { form().ComboSDR.userSelect(position); });
+    }
+    void pickSewage(int item) {
+        act([&] { form().RadioGroup1.userSelect(item); });
+    }
+    void pickLosses(int item) {
+        act([&] { form().RadioGroup4.userSelect(item); });
+    }
+    void pickSlopeCriterion(int item) {
+        act([&] { form().RadioGroup2.userSelect(item); });
+    }
+    void pickPipeCriterion(int item) {
+        act([&] { form().RadioGroup3.userSelect(item); });
+    }
+    void type(EditField& field, const std::string& text) {
+        act([&] { field.userType(text); });
+    }
+    void calculate() {
+        act([&] { form().Button1.userClick(); });
+    }
 
     // Flow and slope typed, then "Oblicz".
     void calculate(const std::string& flow, const std::string& slope) {
@@ -56,7 +74,7 @@ protected:
     // Bd, Bnrkat, Bkl, Bk, Bi, Bh, Br, Bv, Bws, Bwp as the window shows them.
     std::vector<std::string> results() {
         TForm1& f = form();
-        return {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text, f.Bi.Text,
+        return {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text,  f.Bi.Text,
                 f.Bh.Text, f.Br.Text,     f.Bv.Text,  f.Bws.Text, f.Bwp.Text};
     }
     std::vector<std::string> noResults() { return std::vector<std::string>(10); }

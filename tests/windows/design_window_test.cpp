@@ -19,8 +19,8 @@ protected:
     void SetUp() override { startWith(std::filesystem::path(VEXA_TEST_DATA_DIR) / "small_catalogue.dat"); }
 
     // Type positions in the small catalogue.
-    static constexpr int kPvc = 0, kYellow = 1, kPeHd = 2, kZorka = 3, kKlomex = 4, kPe100 = 5,
-                         kPpHm = 6, kOptimalN = 7, kOptimalT = 8;
+    static constexpr int kPvc = 0, kYellow = 1, kPeHd = 2, kZorka = 3, kKlomex = 4, kPe100 = 5, kPpHm = 6,
+                         kOptimalN = 7, kOptimalT = 8;
 };
 
 TEST_F(DesignWindow, StartsEmptyWithRainWaterSmallLossesAndNoCriterion) {
@@ -43,8 +43,7 @@ TEST_F(DesignWindow, StartsEmptyWithRainWaterSmallLossesAndNoCriterion) {
     EXPECT_EQ(form().Combo_Typ.Items[1], "Rura żółta próbna    klasa L      k=0,1 mm");
     EXPECT_EQ(form().Combo_Typ.Items[7], "Rura optymalna - klasa N");
     EXPECT_EQ(form().Combo_Typ.ItemIndex(), 0);
-    EXPECT_EQ(form().ComboSred.Items,
-              (std::vector<std::string>{"dowolna", "160", "200", "250", "315", "400", "500"}));
+    EXPECT_EQ(form().ComboSred.Items, (std::vector<std::string>{"dowolna", "160", "200", "250", "315", "400", "500"}));
     EXPECT_EQ(state().sdr, 41);
     EXPECT_FALSE(state().obliczone);
     EXPECT_TRUE(platform.events().empty());
@@ -52,8 +51,7 @@ TEST_F(DesignWindow, StartsEmptyWithRainWaterSmallLossesAndNoCriterion) {
 
 TEST_F(DesignWindow, ConstantSlopeWithoutCriterionTakesTheFirstPipeThatCarriesTheFlow) {
     calculate("10", "5");
-    EXPECT_EQ(results(), (Results{"160 / 150,6", " PVC4-160", "N", "0,25", "5,0", "69", "2,19", "0,76",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(), (Results{"160 / 150,6", " PVC4-160", "N", "0,25", "5,0", "69", "2,19", "0,76", "tak", "tak"}));
     EXPECT_TRUE(state().obliczone);
     EXPECT_EQ(form().Label2.Caption, design_texts::kOuterAndInnerDiameter);
     EXPECT_TRUE(platform.events().empty());
@@ -64,8 +62,7 @@ TEST_F(DesignWindow, DomesticSewageWithLargeLossesAndNormativeVentilation) {
     pickLosses(local_losses::kLarge);
     pickPipeCriterion(pipe_criterion::kNormativeVentilation);
     calculate("30", "3");
-    EXPECT_EQ(results(), (Results{"315 / 296,6", " PVC4-315", "N", "0,75", "3,0", "57", "2,36", "0,73",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(), (Results{"315 / 296,6", " PVC4-315", "N", "0,75", "3,0", "57", "2,36", "0,73", "tak", "tak"}));
 }
 
 TEST_F(DesignWindow, GivenFillingLimitAppliesToRainWater) {
@@ -73,8 +70,7 @@ TEST_F(DesignWindow, GivenFillingLimitAppliesToRainWater) {
     EXPECT_TRUE(form().Bwyp.Visible);
     type(form().Bwyp, "50");
     calculate("30", "3");
-    EXPECT_EQ(results(), (Results{"400 / 376,6", " PVC4-400", "N", "0,25", "3,0", "39", "2,33", "0,75",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(), (Results{"400 / 376,6", " PVC4-400", "N", "0,25", "3,0", "39", "2,33", "0,75", "tak", "tak"}));
 }
 
 TEST_F(DesignWindow, SelfCleaningCriteriaThatNoPipeMeetsShowTheFailureMessage) {
@@ -89,8 +85,7 @@ TEST_F(DesignWindow, SelfCleaningCriteriaThatNoPipeMeetsShowTheFailureMessage) {
     pickSewage(sewage_kind::kRainNormative);
     pickLosses(local_losses::kLarge);
     pickPipeCriterion(pipe_criterion::kSelfCleaning);
-    EXPECT_EQ(form().RadioGroup3.Items[pipe_criterion::kSelfCleaning],
-              "Dobór dla samooczyszczania ( tau > 2.5 [Pa]");
+    EXPECT_EQ(form().RadioGroup3.Items[pipe_criterion::kSelfCleaning], "Dobór dla samooczyszczania ( tau > 2.5 [Pa]");
     calculate();
     EXPECT_EQ(platform.errors(), std::vector<std::string>{kNoPipe});
 }
@@ -143,8 +138,7 @@ TEST_F(DesignWindow, SlopeMinimisationFindsTheLowestSlopeOnTheGrid) {
     pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("2", "10");
     calculate("10", "5");
-    EXPECT_EQ(results(), (Results{"200 / 188,2", " PVC4-200", "N", "0,40", "5,2", "50", "2,38", "0,72",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(), (Results{"200 / 188,2", " PVC4-200", "N", "0,40", "5,2", "50", "2,38", "0,72", "tak", "tak"}));
 }
 
 TEST_F(DesignWindow, SlopeMinimisationOverOneSlopeOnly) {
@@ -159,8 +153,7 @@ TEST_F(DesignWindow, SlopeMinimisationOverOneSlopeOnly) {
     minimise("8", "4");  // a start above the stop: only the start is examined
     calculate();
     EXPECT_TRUE(platform.events().empty());
-    EXPECT_EQ(results(), (Results{"200 / 188,2", " PVC4-200", "N", "0,40", "8,0", "45", "3,42", "0,83",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(), (Results{"200 / 188,2", " PVC4-200", "N", "0,40", "8,0", "45", "3,42", "0,83", "tak", "tak"}));
 }
 
 TEST_F(DesignWindow, FixedDiameterIsTheOnlyOneExamined) {
@@ -171,8 +164,7 @@ TEST_F(DesignWindow, FixedDiameterIsTheOnlyOneExamined) {
     pickPipeCriterion(pipe_criterion::kSelfCleaningAndVentilation);
     minimise("1", "30");
     calculate();
-    EXPECT_EQ(results(), (Results{"160 / 150,6", " PVC4-160", "N", "0,25", "4,1", "75", "1,85", "0,71",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(), (Results{"160 / 150,6", " PVC4-160", "N", "0,25", "4,1", "75", "1,85", "0,71", "tak", "tak"}));
 }
 
 TEST_F(DesignWindow, FamiliesListedByInnerDiameterShowOneDiameter) {
@@ -197,8 +189,8 @@ TEST_F(DesignWindow, SdrTypesTakeTheirListAndTheWallFromTheSdr) {
     EXPECT_TRUE(form().LabelSDR.Visible);
     EXPECT_EQ(form().ComboSDR.Items, (std::vector<std::string>{"41,0", "33,0", "26,0", "17,0", "11,0"}));
     calculate("20", "5");
-    EXPECT_EQ(results(), (Results{"200 / 190", " PE-200-SDR41", "SDR", "0,25", "5,0", "73", "2,82", "0,91",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(),
+              (Results{"200 / 190", " PE-200-SDR41", "SDR", "0,25", "5,0", "73", "2,82", "0,91", "tak", "tak"}));
 
     pickType(kPpHm);
     EXPECT_EQ(form().ComboSDR.Items, (std::vector<std::string>{"41,0", "33,0", "27,6", "22,0"}));
@@ -212,20 +204,20 @@ TEST_F(DesignWindow, SdrTypesTakeTheirListAndTheWallFromTheSdr) {
 
 TEST_F(DesignWindow, DiameterAboveTheLimitMovesTheSdrSelectionBack) {
     pickType(kPe100);
-    pickSdr(3);       // SDR 17
-    pickDiameter(8);  // 710 mm, above dout_max 630
+    pickSdr(3);                                 // SDR 17
+    pickDiameter(8);                            // 710 mm, above dout_max 630
     EXPECT_EQ(form().ComboSDR.ItemIndex(), 1);  // back to 33, the SDR limit
     EXPECT_EQ(state().sdr, 33);
     calculate("150", "2");
-    EXPECT_EQ(results(), (Results{"710 / 667", " PE-710-SDR33", "SDR", "0,25", "2,0", "45", "3,03", "0,96",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(),
+              (Results{"710 / 667", " PE-710-SDR33", "SDR", "0,25", "2,0", "45", "3,03", "0,96", "tak", "tak"}));
 
     pickDiameter(7);  // 630 mm is not above the limit
     pickSdr(3);
     EXPECT_EQ(form().ComboSDR.ItemIndex(), 3);
     calculate();
-    EXPECT_EQ(results(), (Results{"630 / 556", " PE-630-SDR17", "SDR", "0,25", "2,0", "59", "3,03", "1,01",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(),
+              (Results{"630 / 556", " PE-630-SDR17", "SDR", "0,25", "2,0", "59", "3,03", "1,01", "tak", "tak"}));
 }
 
 TEST_F(DesignWindow, OptimalPipeAtConstantSlopeIsTheSmallestInnerDiameter) {
@@ -233,8 +225,7 @@ TEST_F(DesignWindow, OptimalPipeAtConstantSlopeIsTheSmallestInnerDiameter) {
     EXPECT_FALSE(form().ComboSred.Visible);
     EXPECT_FALSE(form().Label9.Visible);
     calculate("10", "5");
-    EXPECT_EQ(results(), (Results{"160 / 137", " KLX-160", "N", "0,25", "5,0", "85", "2,03", "0,76", "tak",
-                                  "tak"}));
+    EXPECT_EQ(results(), (Results{"160 / 137", " KLX-160", "N", "0,25", "5,0", "85", "2,03", "0,76", "tak", "tak"}));
     EXPECT_EQ(state().rurtyp, 5);  // the catalogue type of the best pipe
     EXPECT_EQ(form().Combo_Typ.ItemIndex(), kOptimalN);
 
@@ -249,8 +240,7 @@ TEST_F(DesignWindow, OptimalPipeWithMinimisationIsTheSmallestOuterDiameter) {
     minimise("2", "10");
     pickType(kOptimalN);
     calculate("20", "5");
-    EXPECT_EQ(results(), (Results{"250 / 235,4", " PVC4-250", "N", "0,40", "3,3", "60", "2,13", "0,73",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(), (Results{"250 / 235,4", " PVC4-250", "N", "0,40", "3,3", "60", "2,13", "0,73", "tak", "tak"}));
     pickType(kOptimalT);
     calculate("40", "5");
     EXPECT_EQ(results(), (Results{"300", " ZOR-300", "T", "0,50", "4,2", "60", "3,39", "0,93", "tak", "tak"}));
@@ -261,12 +251,12 @@ TEST_F(DesignWindow, OptimalSdrPipeShowsTheFixedSdrOfItsClass) {
     // Only the PE 100 candidate carries this flow; its wall follows the class.
     pickType(kOptimalN);
     calculate("300", "2");
-    EXPECT_EQ(results(), (Results{"630 / 592", " PE-630-SDR33", "SDR", "0,25", "2,0", "86", "3,50", "1,22",
-                                  "tak", "tak"}));
+    EXPECT_EQ(results(),
+              (Results{"630 / 592", " PE-630-SDR33", "SDR", "0,25", "2,0", "86", "3,50", "1,22", "tak", "tak"}));
     pickType(kOptimalT);
     calculate();
-    EXPECT_EQ(results(), (Results{"710 / 649", " PE-710-SDR23,4", "SDR", "0,25", "2,0", "70", "3,79",
-                                  "1,22", "tak", "tak"}));
+    EXPECT_EQ(results(),
+              (Results{"710 / 649", " PE-710-SDR23,4", "SDR", "0,25", "2,0", "70", "3,79", "1,22", "tak", "tak"}));
     EXPECT_EQ(state().sdr, 23.4L);
 }
 
@@ -274,11 +264,10 @@ TEST_F(DesignWindow, OptimalItemsAreExplainedWhenPicked) {
     pickType(kOptimalN);
     pickType(kOptimalT);
     EXPECT_EQ(platform.messages(),
-              (std::vector<std::string>{
-                  "Wybór rury optymalnej klasy N spośród typów:\r\n- PVC lita\r\n- ZORKA\r\n"
-                  "- KLOMEX   ( klasa T)\r\n- PE 100  (SDR=33)",
-                  "Wybór rury optymalnej klasy T spośród typów:\r\n- PVC lita\r\n- ZORKA\r\n"
-                  "- KLOMEX   ( klasa T)\r\n- PE 100  (SDR=23,4)"}));
+              (std::vector<std::string>{"Wybór rury optymalnej klasy N spośród typów:\r\n- PVC lita\r\n- ZORKA\r\n"
+                                        "- KLOMEX   ( klasa T)\r\n- PE 100  (SDR=33)",
+                                        "Wybór rury optymalnej klasy T spośród typów:\r\n- PVC lita\r\n- ZORKA\r\n"
+                                        "- KLOMEX   ( klasa T)\r\n- PE 100  (SDR=23,4)"}));
     platform.clear();
     pickType(kPvc);
     EXPECT_TRUE(platform.events().empty());
@@ -288,8 +277,7 @@ TEST_F(DesignWindow, SewageKindAndLossesRefillTheTypeListKeepingTheSelection) {
     pickType(kOptimalT);
     pickSewage(sewage_kind::kDomestic);
     EXPECT_EQ(state().taumin, 2.0L);
-    EXPECT_EQ(form().RadioGroup3.Items[pipe_criterion::kSelfCleaning],
-              "Dobór dla samooczyszczania ( tau > 2.0 [Pa]");
+    EXPECT_EQ(form().RadioGroup3.Items[pipe_criterion::kSelfCleaning], "Dobór dla samooczyszczania ( tau > 2.0 [Pa]");
     EXPECT_EQ(form().Combo_Typ.ItemIndex(), kOptimalT);
     EXPECT_EQ(form().Combo_Typ.Items[0], "PVC lita SN4         klasa N      k=0,40 mm");
     EXPECT_EQ(form().Bkl.Text, "");
@@ -329,8 +317,7 @@ struct Validation {
     const char* message;
 };
 
-class InputValidation : public testing_support::DesignWindowFixture,
-                        public testing::WithParamInterface<Validation> {};
+class InputValidation : public testing_support::DesignWindowFixture, public testing::WithParamInterface<Validation> {};
 
 TEST_P(InputValidation, FirstFailingCheckShowsItsMessageAndNothingIsComputed) {
     startWith(std::filesystem::path(VEXA_TEST_DATA_DIR) / "small_catalogue.dat");
@@ -347,37 +334,26 @@ TEST_P(InputValidation, FirstFailingCheckShowsItsMessageAndNothingIsComputed) {
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, InputValidation,
-    testing::Values(
-        Validation{"", "", pipe_criterion::kGivenFilling, "",
-                   slope_criterion::kMinimise, "", "",
-                   "Nie podano wartości przepływu Q"},
-        Validation{"10", "", pipe_criterion::kGivenFilling, "",
-                   slope_criterion::kMinimise, "", "",
-                   "Nie podano zadanego spadku"},
-        Validation{"10", "5", pipe_criterion::kGivenFilling, "",
-                   slope_criterion::kMinimise, "", "",
-                   "Nie podano zadanego wypełnienia"},
-        Validation{"10", "5", pipe_criterion::kGivenFilling, "50",
-                   slope_criterion::kMinimise, "2", "",
-                   "Nie wypełniono pól minimalizacji spadku"},
-        Validation{"0.99", "0,4", pipe_criterion::kGivenFilling, "0",
-                   slope_criterion::kMinimise, "0,1", "1",
-                   "Przepływ Q musi być większy od 1,0 [l/s]"},
-        Validation{"1", "0,4", pipe_criterion::kGivenFilling, "0",
-                   slope_criterion::kMinimise, "0,1", "1",
-                   "Spadek musi być większy od 0,5 [‰]"},
-        Validation{"1", "0.5", pipe_criterion::kGivenFilling, "100.5",
-                   slope_criterion::kMinimise, "0,1", "1",
-                   "Wypełnienie musi być zawarte w granicach 1-100%"},
-        Validation{"1", "0.5", pipe_criterion::kGivenFilling, "0,9",
-                   slope_criterion::kKeep, "", "",
-                   "Wypełnienie musi być zawarte w granicach 1-100%"},
-        Validation{"1", "0.5", pipe_criterion::kGivenFilling, "1",
-                   slope_criterion::kMinimise, "0.4", "1",
-                   "Zadany spadek musi być większy od 0,5 [‰]"},
-        Validation{"1", "0.5", pipe_criterion::kNone, "",
-                   slope_criterion::kMinimise, "1", "0,49",
-                   "Zadany spadek musi być większy od 0,5 [‰]"}));
+    testing::Values(Validation{"", "", pipe_criterion::kGivenFilling, "", slope_criterion::kMinimise, "", "",
+                               "Nie podano wartości przepływu Q"},
+                    Validation{"10", "", pipe_criterion::kGivenFilling, "", slope_criterion::kMinimise, "", "",
+                               "Nie podano zadanego spadku"},
+                    Validation{"10", "5", pipe_criterion::kGivenFilling, "", slope_criterion::kMinimise, "", "",
+                               "Nie podano zadanego wypełnienia"},
+                    Validation{"10", "5", pipe_criterion::kGivenFilling, "50", slope_criterion::kMinimise, "2", "",
+                               "Nie wypełniono pól minimalizacji spadku"},
+                    Validation{"0.99", "0,4", pipe_criterion::kGivenFilling, "0", slope_criterion::kMinimise, "0,1",
+                               "1", "Przepływ Q musi być większy od 1,0 [l/s]"},
+                    Validation{"1", "0,4", pipe_criterion::kGivenFilling, "0", slope_criterion::kMinimise, "0,1", "1",
+                               "Spadek musi być większy od 0,5 [‰]"},
+                    Validation{"1", "0.5", pipe_criterion::kGivenFilling, "100.5", slope_criterion::kMinimise, "0,1",
+                               "1", "Wypełnienie musi być zawarte w granicach 1-100%"},
+                    Validation{"1", "0.5", pipe_criterion::kGivenFilling, "0,9", slope_criterion::kKeep, "", "",
+                               "Wypełnienie musi być zawarte w granicach 1-100%"},
+                    Validation{"1", "0.5", pipe_criterion::kGivenFilling, "1", slope_criterion::kMinimise, "0.4", "1",
+                               "Zadany spadek musi być większy od 0,5 [‰]"},
+                    Validation{"1", "0.5", pipe_criterion::kNone, "", slope_criterion::kMinimise, "1", "0,49",
+                               "Zadany spadek musi być większy od 0,5 [‰]"}));
 
 TEST_F(DesignWindow, DecimalPointsBecomeCommasInTheFields) {
     pickPipeCriterion(pipe_criterion::kGivenFilling);
@@ -407,8 +383,7 @@ TEST_F(DesignWindow, EmptyFieldsOfUnselectedCriteriaPassAndBoundsAreInclusive) {
 
 TEST_F(DesignWindow, TextThatIsNoNumberShowsTheConversionErrorAndLeavesTheFieldsCorrected) {
     calculate("1.000.5", "5");
-    EXPECT_EQ(platform.errors(),
-              std::vector<std::string>{"'1,000.5' is not a valid floating point value"});
+    EXPECT_EQ(platform.errors(), std::vector<std::string>{"'1,000.5' is not a valid floating point value"});
     EXPECT_EQ(form().Bqwe.Text, "1,000.5");
     EXPECT_EQ(results(), noResults());
     EXPECT_FALSE(state().obliczone);
@@ -422,8 +397,7 @@ TEST_F(DesignWindow, TextThatIsNoNumberShowsTheConversionErrorAndLeavesTheFields
 TEST_F(DesignWindow, ShortNumbersArePaddedInTheirFields) {
     pickDiameter(6);  // 500 mm
     calculate("1", "2,5");
-    EXPECT_EQ(results(), (Results{"500 / 470,8", " PVC4-500", "N", "0,25", "2,5", " 6", "0,38", "0,23",
-                                  "nie", "tak"}));
+    EXPECT_EQ(results(), (Results{"500 / 470,8", " PVC4-500", "N", "0,25", "2,5", " 6", "0,38", "0,23", "nie", "tak"}));
 }
 
 TEST_F(DesignWindow, RunFromTheParametricWindowKeepsTheSlopeOnce) {

@@ -29,7 +29,9 @@ protected:
 
     TForm2& notebook() { return program().Form2(); }
     const Lines& text() { return form().Memo1.Lines; }
-    void press(Button& button) { act([&] { button.userClick(); }); }
+    void press(Button& button) {
+        act([&] { button.userClick(); });
+    }
     // "Zapis"; `inWindow` is what the user does in the notebook window that
     // opens (nothing: it is closed by its frame).
     void save(const std::function<void()>& inWindow = {}) {
@@ -38,7 +40,9 @@ protected:
         });
         press(form().Zapisz);
     }
-    void saveAndReturn() { save([this] { press(notebook().Powrot); }); }
+    void saveAndReturn() {
+        save([this] { press(notebook().Powrot); });
+    }
     void calculateAndSave(const std::string& flow, const std::string& slope) {
         calculate(flow, slope);
         saveAndReturn();
@@ -78,14 +82,12 @@ TEST_F(Notebook, OneSaveMakesTheHeaderAndAnEntryThatTheWindowSavesAsACodePage125
     EXPECT_TRUE(platform.errors().empty());
 
     const Fwyn& record = program().Tw()[0];
-    const Lines fields = {record.nazod.str(),    record.typrury.str(),  record.sciek.str(),
-                          record.przeplyw.str(), record.spadek.str(),   record.krytdob.str(),
-                          record.nrkat.str(),    record.srednice.str(), record.klasarury.str(),
-                          record.wspk.str(),     record.wypeln.str(),   record.predkosc.str(),
-                          record.naprez.str(),   record.krprzew.str(),  record.krsam.str()};
-    EXPECT_EQ(fields, (Lines{"Kanał Żółta 1", "PVC lita SN4         klasa N      k=0,75 mm", "bytowe", "12,5",
-                             "1,5", "h/d=60%", " PVC4-250", "250 / 235,4", "N", "0,75", "60", "0,45", "0,97", "tak",
-                             "nie"}));
+    const Lines fields = {record.nazod.str(),     record.typrury.str(), record.sciek.str(),  record.przeplyw.str(),
+                          record.spadek.str(),    record.krytdob.str(), record.nrkat.str(),  record.srednice.str(),
+                          record.klasarury.str(), record.wspk.str(),    record.wypeln.str(), record.predkosc.str(),
+                          record.naprez.str(),    record.krprzew.str(), record.krsam.str()};
+    EXPECT_EQ(fields, (Lines{"Kanał Żółta 1", "PVC lita SN4         klasa N      k=0,75 mm", "bytowe", "12,5", "1,5",
+                             "h/d=60%", " PVC4-250", "250 / 235,4", "N", "0,75", "60", "0,45", "0,97", "tak", "nie"}));
     EXPECT_EQ(state().twind, 2);
     EXPECT_EQ(state().odc_number, 2);
     EXPECT_FALSE(state().mempusty);

@@ -2,13 +2,14 @@
 // what each reaction writes, how many calculations it starts, and the links
 // to the design window (the red notice, the local losses).
 
+#include "windows/parametric_window.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "catalogue/design_choices.h"
 #include "design_window_fixture.h"
-#include "windows/parametric_window.h"
 
 namespace vexa {
 namespace {
@@ -34,7 +35,9 @@ protected:
         calculations = 0;
         act([&] { form().Flow.userClick(); });
     }
-    void move(Slider& slider, int position) { act([&] { slider.userMove(position); }); }
+    void move(Slider& slider, int position) {
+        act([&] { slider.userMove(position); });
+    }
 
     int calculations = 0;
 };
@@ -194,8 +197,8 @@ TEST_F(ParametricWindow, RedNoticeStandsForTheErrorBoxWhileTheWindowIsVisible) {
 
 TEST_F(ParametricWindow, LocalLossesFollowEachOtherRunningEachReactionOnce) {
     int designReactions = 0, windowReactions = 0;
-    for (auto [group, count] : {std::pair{&form().RadioGroup4, &designReactions},
-                                std::pair{&window().RadioGroup3, &windowReactions}}) {
+    for (auto [group, count] :
+         {std::pair{&form().RadioGroup4, &designReactions}, std::pair{&window().RadioGroup3, &windowReactions}}) {
         group->OnClick = [reaction = group->OnClick, count] {
             ++*count;
             reaction();

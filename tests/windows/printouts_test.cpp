@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "support/files.h"
-#include "toolkit/cp1250.h"
 #include "support/recording_platform.h"
+#include "toolkit/cp1250.h"
 #include "windows/event_dispatch.h"
 #include "windows/notebook_printout.h"
 #include "windows/notebook_window.h"
@@ -50,8 +50,8 @@ Fwyn record(std::initializer_list<const char*> fields) {
 NotebookRecords twentyRecords() {
     NotebookRecords records;
     for (int n = 0; n < kNotebookCapacity; ++n)
-        records[n] = record({"", "PVC-U lite SN8 (N)", "bytowe", "12,5", "1,5", "P i O", "PVC8-250", "250 / 235,4",
-                             "N", "0,75", "60", "0,45", "0,97", "tak", "nie"});
+        records[n] = record({"", "PVC-U lite SN8 (N)", "bytowe", "12,5", "1,5", "P i O", "PVC8-250", "250 / 235,4", "N",
+                             "0,75", "60", "0,45", "0,97", "tak", "nie"});
     for (int n = 0; n < kNotebookCapacity; ++n) records[n].nazod = "K" + std::to_string(n + 1);
     return records;
 }
@@ -69,7 +69,7 @@ TEST(ResultsTablePage, GridRowsAndLegendStandWhereTheLineHeightPutsThem) {
 
     std::vector<Call> vertical, horizontal;
     for (const Call& line : callsOf(printer, Kind::Line)) (line.x1 == line.x2 ? vertical : horizontal).push_back(line);
-    const double columns[] = {1.0,  1.79, 3.98, 4.47, 4.96,  5.40,  5.84,  7.23,
+    const double columns[] = {1.0,  1.79, 3.98, 4.47, 4.96, 5.40,  5.84,  7.23,
                               8.07, 8.46, 8.90, 9.34, 9.78, 10.22, 10.66, 11.10};
     ASSERT_EQ(vertical.size(), 16U);
     for (std::size_t n = 0; n < vertical.size(); ++n) {
@@ -124,7 +124,9 @@ TEST(ResultsTablePage, OneRecordFillsTheFirstRowOfTheFullPage) {
 
 class NotebookWindowPrintouts : public ::testing::Test {
 protected:
-    void press(Button& button) { runUserAction(platform, [&] { button.userClick(); }); }
+    void press(Button& button) {
+        runUserAction(platform, [&] { button.userClick(); });
+    }
     bool nothingPrinted() const { return platform.printer().calls().empty(); }
 
     Memo notebookText;
@@ -177,8 +179,10 @@ std::vector<std::string> notebookOf(int entries) {
     std::vector<std::string> oneEntry;
     std::string line;
     for (const char c : cp1250::decode(fileContents(fs::path(VEXA_TEST_DATA_DIR) / "notebook_one_entry.txt")))
-        if (c == '\n') oneEntry.push_back(line), line.clear();
-        else if (c != '\r') line += c;
+        if (c == '\n')
+            oneEntry.push_back(line), line.clear();
+        else if (c != '\r')
+            line += c;
     std::vector<std::string> notebook(oneEntry.begin(), oneEntry.begin() + 2);
     for (int n = 0; n < entries; ++n) notebook.insert(notebook.end(), oneEntry.begin() + 2, oneEntry.end());
     return notebook;
@@ -215,15 +219,18 @@ TEST(NotebookPrintout, OneEntryIsStyledLineByLineWithoutItsRules) {
     EXPECT_EQ(styleOf("Wyniki dla"), (FontStyle{.italic = true, .underline = true}));
     EXPECT_EQ(styleOf("Uwaga !"), FontStyle{.italic = true});
     EXPECT_EQ(styleOf(indent + "Kryterium doboru:"), FontStyle{});
-    EXPECT_EQ(std::ranges::count_if(texts, [](const Call& c) { return c.text.find("---") != std::string::npos ||
-                                                                    c.text.find("===") != std::string::npos; }),
+    EXPECT_EQ(std::ranges::count_if(texts,
+                                    [](const Call& c) {
+                                        return c.text.find("---") != std::string::npos ||
+                                               c.text.find("===") != std::string::npos;
+                                    }),
               0);
     EXPECT_TRUE(callsOf(printer, Kind::NewPage).empty());
 }
 
 TEST(NotebookPrintout, ThreeEntriesToAPageWithTheEmptyFirstLineLeftBehind) {
-    for (const auto& [entries, pages] : std::vector<std::pair<int, std::vector<int>>>{
-             {3, {1, 1, 1}}, {4, {1, 1, 1, 2}}, {7, {1, 1, 1, 2, 2, 2, 3}}}) {
+    for (const auto& [entries, pages] :
+         std::vector<std::pair<int, std::vector<int>>>{{3, {1, 1, 1}}, {4, {1, 1, 1, 2}}, {7, {1, 1, 1, 2, 2, 2, 3}}}) {
         RecordingPrinter printer;
         printNotebook(printer, notebookOf(entries));
         EXPECT_EQ(titlePages(printer), pages) << entries << " entries";
