@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/recording_printer.h"
 
 namespace vexa {
@@ -145,6 +147,19 @@ TEST_F(PrintObject, BoxesAreFilledWhiteOrWithTheirShade) {
     EXPECT_EQ((std::array{calls[n - 1].x1, calls[n - 1].y1, calls[n - 1].x2, calls[n - 1].penWidth}),
               (std::array{500, 1100, 1700, 5}));
     EXPECT_EQ(print.GetLineWidth(), 5);
+}
+
+TEST_F(PrintObject, HeaderLinesStandAtTheLeftMarginCentredOrAtTheRightEdge) {
+    print.SetHeaderInformation(1, 1, "abcd", TextAlignment::Left, "Arial", 12, {});  // 200 pixels wide
+    print.SetHeaderInformation(2, 2, "abcd", TextAlignment::Centre, "Arial", 12, {});
+    print.SetHeaderInformation(3, 3, "abcd", TextAlignment::Right, "Arial", 12, {});
+    print.WriteHeader();
+    const auto texts = printer.texts();
+    ASSERT_EQ(texts.size(), 3U);
+    EXPECT_EQ(texts[0].x1, 0);
+    EXPECT_EQ(texts[1].x1, 2350);
+    EXPECT_EQ(texts[2].x1, 4600);  // ends a gutter short of the printable width
+    EXPECT_EQ((std::array{texts[0].y1, texts[1].y1, texts[2].y1}), (std::array{500, 1100, 1700}));
 }
 
 TEST_F(PrintObject, HeaderLinesHaveTheirFontsAndTheFontComesBack) {
