@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Fails when a source file of a layer includes a header of a layer it must not
-# depend on (one above it, or beside it), or when a file outside the Qt skin
-# includes a Qt header. Usage: check_layers.sh [SOURCE_ROOT]
+# depend on (one above it, one beside it, or the tests' support), when a file
+# outside the Qt skin includes a Qt header, or when an include names no file.
+# Usage: check_layers.sh [SOURCE_ROOT]
 set -euo pipefail
 root=${1:-$(dirname "$0")/..}
+if [[ ! -d $root/toolkit ]]; then
+  echo "$root: no toolkit/ folder, not a source tree"
+  exit 2
+fi
 
 # What each layer may include besides itself: folders, or single headers.
 # The batch calculator prints PDF through the Qt printer back end, behind a
-# header free of Qt.
+# header that must itself stay free of Qt.
 declare -A may_include=(
   [toolkit]=""
   [catalogue]="toolkit"
@@ -18,33 +23,57 @@ declare -A may_include=(
   [qt]="toolkit catalogue engine print windows network"
   [cli]="toolkit catalogue engine print windows network qt/pdf_printouts.h"
 )
+qt_free_headers=(qt/pdf_printouts.h)
+project_folders=" ${!may_include[*]} support tests "
 
 faults=0
+fault() {
+  echo "$1"
+  faults=$((faults + 1))
+}
+is_qt_header() {
+  [[ $1 =~ ^Q[A-Za-z]*(/|$) || $1 =~ ^q[a-z0-9_]*\.h$ ]]
+}
+
+# The includes of FILE as "line:header:bracket", bracket < or ".
+includes_of() {
+  grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' "$1" |
+    sed -nE 's/^([0-9]+):[[:space:]]*#[[:space:]]*include[[:space:]]*([<"])([^">]*)[">].*/\1:\3:\2/p' || true
+}
+
 for layer in "${!may_include[@]}"; do
   [[ -d $root/$layer ]] || continue
-  while IFS=: read -r file line include; do
-    header=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]([^">]*)[">].*/\1/' <<<"$include")
-    case $include in
-      *'<Q'*|*'<qt'*)
-        if [[ $layer != qt ]]; then
-          echo "$file:$line: Qt header <$header> outside qt/"
-          faults=$((faults + 1))
-        fi
-        continue ;;
-      *'<'*) continue ;;  # the standard library and the system
-    esac
-    target=${header%%/*}
-    [[ $header == */* ]] || continue  # a header of the same folder
-    [[ $target == "$layer" ]] && continue
-    allowed=false
-    for entry in ${may_include[$layer]}; do
-      [[ $entry == "$target" || $entry == "$header" ]] && allowed=true
-    done
-    if ! $allowed; then
-      echo "$file:$line: $layer/ must not include \"$header\""
-      faults=$((faults + 1))
-    fi
-  done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include' "$root/$layer" --include='*.h' --include='*.cpp' || true)
+  while IFS= read -r -d '' file; do
+    while IFS=: read -r line header bracket; do
+      where="${file#"$root"/}:$line"
+      if is_qt_header "$header"; then
+        [[ $layer == qt ]] || fault "$where: Qt header <$header> outside qt/"
+        continue
+      fi
+      if [[ $header != */* ]]; then
+        # Only a header of the same folder may go without its layer.
+        [[ $bracket == '<' || -f $(dirname "$file")/$header ]] ||
+          fault "$where: \"$header\" is not a header of this folder; name it with its layer"
+        continue
+      fi
+      target=${header%%/*}
+      [[ $target == .. ]] && { fault "$where: \"$header\" climbs out of the folder; name it with its layer"; continue; }
+      [[ $project_folders == *" $target "* ]] || continue  # a system header such as <sys/stat.h>
+      [[ $target == "$layer" ]] && continue
+      allowed=false
+      for entry in ${may_include[$layer]}; do
+        [[ $entry == "$target" || $entry == "$header" ]] && allowed=true
+      done
+      $allowed || fault "$where: $layer/ must not include \"$header\""
+    done < <(includes_of "$file")
+  done < <(find "$root/$layer" -type f \( -name '*.h' -o -name '*.cpp' \) -print0)
+done
+
+for header in "${qt_free_headers[@]}"; do
+  [[ -f $root/$header ]] || continue
+  while IFS=: read -r line included bracket; do
+    is_qt_header "$included" && fault "$header:$line: a header that cli/ may include must stay free of Qt"
+  done < <(includes_of "$root/$header")
 done
 
 if ((faults > 0)); then

@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "catalogue/design_choices.h"
 #include "qt/design_window_view.h"
 #include "qt/radio_group_box.h"
 #include "support/recording_platform.h"
@@ -62,7 +63,7 @@ private slots:
         typeInto("Bimin", "10,5");  // flow range 1, slope range 1, both set from code
         press("Flow");
         auto* window = find<ParametricWindowView>("Form3");
-        program->act([&] { program->Form3().RadioGroup3.setItemIndex(1); });
+        program->act([&] { program->Form3().RadioGroup3.setItemIndex(local_losses::kLarge); });
         window->refresh();
         QVERIFY(QTest::qWaitForWindowActive(window));
         const auto tabFrom = [&](const char* widget, const char* group, int item) {
@@ -72,7 +73,7 @@ private slots:
             return window->focusWidget() == find<RadioGroupBox>(window, group)->button(item);
         };
         QVERIFY(tabFrom("Oblicz", "RadioGroup2", 1));
-        QVERIFY(tabFrom("TB2", "RadioGroup3", 1));
+        QVERIFY(tabFrom("TB2", "RadioGroup3", local_losses::kLarge));
         QTest::keyClick(window->focusWidget(), Qt::Key_Tab);  // round to the first control
         QCOMPARE(window->focusWidget(), find<RadioGroupBox>(window, "RadioGroup1")->button(1));
     }

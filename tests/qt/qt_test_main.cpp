@@ -21,6 +21,7 @@ struct TestObject {
     int (*run)(int argc, char** argv);
 };
 
+// CTest makes one entry of each line here (tests/CMakeLists.txt reads them).
 constexpr TestObject kTestObjects[] = {
     {"DesignWindowViewTest", runDesignWindowViewTests},
     {"NotebookWindowViewTest", runNotebookWindowViewTests},

@@ -204,12 +204,12 @@ TEST_F(ParametricWindow, LocalLossesFollowEachOtherRunningEachReactionOnce) {
             reaction();
         };
     }
-    act([&] { window().RadioGroup3.userSelect(1); });
+    act([&] { window().RadioGroup3.userSelect(local_losses::kLarge); });
     EXPECT_EQ(form().RadioGroup4.ItemIndex(), local_losses::kLarge);
     EXPECT_EQ(designReactions, 1);
     EXPECT_EQ(windowReactions, 1);
     pickLosses(local_losses::kSmall);
-    EXPECT_EQ(window().RadioGroup3.ItemIndex(), 0);
+    EXPECT_EQ(window().RadioGroup3.ItemIndex(), local_losses::kSmall);
     EXPECT_EQ(designReactions, 2);
     EXPECT_EQ(windowReactions, 2);
 }
