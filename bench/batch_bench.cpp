@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "catalogue/catalogue_reader.h"
-#include "cli/batch_calculator.h"
 #include "floor_benchmark.h"
+#include "network/batch_calculator.h"
 
 namespace {
 

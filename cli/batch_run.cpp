@@ -10,8 +10,8 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/data_load.h"
-#include "cli/batch_calculator.h"
-#include "cli/headless_platform.h"
+#include "network/batch_calculator.h"
+#include "network/headless_platform.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"

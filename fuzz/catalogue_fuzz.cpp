@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue_reader.h"
-#include "cli/batch_calculator.h"
+#include "network/batch_calculator.h"
 #include "toolkit/errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,8 @@
 
 // What the program asks of the desktop: message boxes, dialogs, modal
 // windows and the end of the program. The Qt skin implements it for real,
-// vexa-calc answers for nobody (HeadlessPlatform) and the tests from a script.
+// sections run without a user answer for nobody (HeadlessPlatform) and the
+// tests answer from a script.
 
 #include <optional>
 #include <string>

@@ -43,6 +43,7 @@ void TForm1::Button1Click() {
     DesignState& state = program_.state();
     state.rurtyp = Combo_Typ.ItemIndex() + 1;
     state.obliczone = false;
+    shownPipe_ = nullptr;
     // The parametric window's request to keep the slope serves this run
     // alone, also when the run stops at its inputs.
     const bool fromSlider = state.do_flow;
@@ -103,6 +104,7 @@ void TForm1::showResults(int found, bool optimal) {
     }
     const Rura_1& type = catalogue.type(state.rurtyp);
     const Podrura& pipe = type.diameter(diameter);
+    shownPipe_ = &pipe;
 
     const std::string outer = formatFixed(pipe.dout, 4, 0);
     const bool sdrWall = optimal ? type.klasa == "SDR" : ComboSDR.Visible;

@@ -119,6 +119,10 @@ public:
     // Set once the parametric window exists.
     void setParametricLink(ParametricLink* link) { parametric_ = link; }
 
+    // The catalogue pipe whose results the fields show; none before the
+    // first result and from the start of every calculation.
+    const Podrura* shownPipe() const { return shownPipe_; }
+
 private:
     void layOut();
     void connectReactions();
@@ -135,6 +139,7 @@ private:
     ListControls lists_;
     EngineContext engine_;
     ParametricLink* parametric_ = nullptr;
+    const Podrura* shownPipe_ = nullptr;
 };
 
 }  // namespace vexa

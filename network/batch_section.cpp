@@ -1,4 +1,4 @@
-#include "cli/batch_section.h"
+#include "network/batch_section.h"
 
 #include <charconv>
 #include <vector>

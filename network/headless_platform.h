@@ -1,6 +1,7 @@
 #pragma once
 
-// The desktop of vexa-calc, where nobody answers: the boxes a section shows
+// The desktop of a design window that runs sections without a user (the
+// batches of vexa-calc, the sections of a network): the boxes a section shows
 // are kept as its messages, every question is answered No and every dialog
 // Cancel, a modal window runs the batch's own action, and a calculation that
 // outlasts the time limit stops with a message naming it.

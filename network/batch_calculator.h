@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "cli/batch_section.h"
 #include "engine/design_state.h"
+#include "network/batch_section.h"
 #include "windows/notebook_record.h"
 
 namespace vexa {
@@ -23,7 +23,8 @@ struct BatchResult {
     std::array<std::string, 10> fields;
     // The box the window would have shown instead, on one line.
     std::string message;
-    DesignState state;  // as it stands after the run
+    DesignState state;         // as it stands after the run
+    double outerDiameter = 0;  // Dz [mm] of the pipe the fields show, with a result
     // With the notebook kept: the box "Zapis" showed instead of saving the
     // result, and whether the section name lost characters that code page
     // 1250 cannot hold.

@@ -1,9 +1,9 @@
-#include "cli/batch_calculator.h"
+#include "network/batch_calculator.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "cli/headless_platform.h"
+#include "network/headless_platform.h"
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
 #include "windows/notebook_window.h"
@@ -114,6 +114,7 @@ public:
         result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text,  f.Bi.Text,
                          f.Bh.Text, f.Br.Text,     f.Bv.Text,  f.Bws.Text, f.Bwp.Text};
         result.state = program_.state();
+        if (const Podrura* pipe = f.shownPipe()) result.outerDiameter = pipe->dout;
         if (notebook_) saveInNotebook(result);
         return result;
     }

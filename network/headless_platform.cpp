@@ -1,4 +1,4 @@
-#include "cli/headless_platform.h"
+#include "network/headless_platform.h"
 
 #include "toolkit/controls.h"
 #include "toolkit/numbers.h"
