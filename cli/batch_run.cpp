@@ -32,7 +32,7 @@ std::string exactly(extended value) {
 
 std::string headLine(const BatchOptions& options) {
     std::string line = "Odcinek;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp";
-    if (options.withState) line += ";d;qm;hnd;vwy;tau;i;k;sdr";
+    if (options.withState) line += kStateColumns;
     return line;
 }
 
@@ -40,14 +40,16 @@ std::string resultLine(const BatchOptions& options, const std::string& name, con
     if (!result.computed) return delimited::joined({name, "!", result.message});
     std::vector<std::string> fields{name};
     fields.insert(fields.end(), result.fields.begin(), result.fields.end());
-    if (options.withState) {
-        const DesignState& s = result.state;
-        for (const extended value : {s.d, s.qm, s.hnd, s.vwy, s.tau, s.i, s.k, s.sdr}) fields.push_back(exactly(value));
-    }
+    if (options.withState) appendState(fields, result.state);
     return delimited::joined(fields);
 }
 
-// The catalogue as the window reads it at start-up; messages go to `errors`.
+}  // namespace
+
+void appendState(std::vector<std::string>& fields, const DesignState& s) {
+    for (const extended value : {s.d, s.qm, s.hnd, s.vwy, s.tau, s.i, s.k, s.sdr}) fields.push_back(exactly(value));
+}
+
 std::unique_ptr<Catalogue> loadCatalogue(const BatchOptions& options, std::ostream& errors) {
     auto catalogue = std::make_unique<Catalogue>();
     HeadlessPlatform platform;
@@ -62,6 +64,8 @@ std::unique_ptr<Catalogue> loadCatalogue(const BatchOptions& options, std::ostre
     }
     return catalogue;
 }
+
+namespace {
 
 // The files asked for at the end, each on its own: one that fails is reported
 // and the others are still written. False when any failed.

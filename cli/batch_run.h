@@ -9,6 +9,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "engine/design_state.h"
 
 namespace vexa {
 
@@ -39,6 +43,14 @@ inline constexpr int kBatchMalformedLine = 1;
 inline constexpr int kBatchFileProblem = 2;
 
 int runBatch(const BatchOptions& options, std::istream& input, std::ostream& output, std::ostream& errors);
+
+// The catalogue as the window reads it at start-up; nothing, with the
+// messages on `errors`, when it cannot be used.
+std::unique_ptr<Catalogue> loadCatalogue(const BatchOptions& options, std::ostream& errors);
+
+// With --stan: the columns and the exact values of the design state after a section.
+inline constexpr const char* kStateColumns = ";d;qm;hnd;vwy;tau;i;k;sdr";
+void appendState(std::vector<std::string>& fields, const DesignState& state);
 
 // Writes `text` (UTF-8) in the output's encoding.
 std::string outputText(const BatchOptions& options, const std::string& text);

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 #endif
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include <string_view>
 
 #include "cli/batch_run.h"
+#include "cli/network_run.h"
 #ifdef VEXA_PDF_PRINTOUTS
 #include "qt/pdf_printouts.h"
 #endif
@@ -73,9 +75,48 @@ std::optional<double> timeLimit(const char* text) {
     return std::nullopt;
 }
 
+// A network parameter of `option` in units of 10^-decimals (mm from m, say),
+// at least `lowest`; a message on standard error and nothing when it is not.
+std::optional<long long> networkParameter(const char* option, const char* text, int decimals, long long lowest) {
+    std::optional<long long> value;
+    try {
+        value = vexa::parseScaled(vexa::withDecimalComma(text), decimals);
+    } catch (const vexa::ConversionError&) {
+        std::cerr << "vexa-calc: " << option << " \"" << text << "\" nie jest liczbą\n";
+        return std::nullopt;
+    }
+    if (!value || *value >= 1'000'000'000'000LL) {
+        std::cerr << "vexa-calc: " << option << " \"" << text << "\" leży poza zakresem\n";
+        return std::nullopt;
+    }
+    if (*value < lowest) {
+        std::cerr << "vexa-calc: " << option << " \"" << text << "\" nie może być mniejsze od "
+                  << vexa::formatScaledGeneral(lowest, decimals) << '\n';
+        return std::nullopt;
+    }
+    return value;
+}
+
 int calculate(int argc, char** argv) {
     vexa::BatchOptions options;
+    vexa::NetworkParameters parameters;
+    std::optional<std::string> networkFile;
+    bool networkOptionGiven = false;
     std::string inputFile;
+    // The network's parameters, in the units of the design.
+    const struct {
+        const char* option;
+        long long vexa::NetworkParameters::*value;
+        int decimals;
+        long long lowest;
+    } networkOptions[] = {
+        {"--przykrycie", &vexa::NetworkParameters::cover, 3, 0},
+        {"--spadek-min", &vexa::NetworkParameters::slopeMin, 1, 5},
+        {"--spadek-max", &vexa::NetworkParameters::slopeMax, 1, 5},
+        {"--q-min", &vexa::NetworkParameters::flowMin, 3, 1000},
+        {"--glebokosc-max", &vexa::NetworkParameters::depthMax, 3, 0},
+        {"--kaskada", &vexa::NetworkParameters::dropMax, 3, 0},
+    };
     for (int n = 1; n < argc; ++n) {
         const std::string_view argument = argv[n];
         if (argument == "--help") {
@@ -102,12 +143,43 @@ int calculate(int argc, char** argv) {
             options.tablePrintout = argv[++n];
         } else if (argument == "--wydruk-notatnika" && n + 1 < argc) {
             options.notebookPrintout = argv[++n];
+        } else if (argument == "--siec" && n + 1 < argc) {
+            networkFile = argv[++n];
+        } else if (const auto* parameter = std::find_if(std::begin(networkOptions), std::end(networkOptions),
+                                                        [&](const auto& known) { return argument == known.option; });
+                   parameter != std::end(networkOptions) && n + 1 < argc) {
+            const auto value = networkParameter(parameter->option, argv[++n], parameter->decimals, parameter->lowest);
+            if (!value) return vexa::kBatchFileProblem;
+            parameters.*parameter->value = *value;
+            networkOptionGiven = true;
         } else if (!argument.starts_with("--") && inputFile.empty()) {
             inputFile = argument;
         } else {
             std::cerr << "vexa-calc: nieznana lub niepełna opcja \"" << argument << "\"\n\n" << kUsage;
             return vexa::kBatchFileProblem;
         }
+    }
+    if (networkFile) {
+        if (!inputFile.empty() || options.keepsNotebook()) {
+            std::cerr << "vexa-calc: --siec nie łączy się ze zbiorem odcinków ani z opcjami notatnika i tabeli\n";
+            return vexa::kBatchFileProblem;
+        }
+        if (parameters.slopeMax < parameters.slopeMin) {
+            std::cerr << "vexa-calc: --spadek-max nie może być mniejsze od --spadek-min ("
+                      << vexa::formatScaled(parameters.slopeMin, 1) << ")\n";
+            return vexa::kBatchFileProblem;
+        }
+        std::ifstream input(*networkFile, std::ios::binary);
+        if (!input) {
+            std::cerr << vexa::outputText(options, "vexa-calc: nie można odczytać zbioru \"" + *networkFile + "\"")
+                      << '\n';
+            return vexa::kBatchFileProblem;
+        }
+        return vexa::runNetwork({options, parameters}, input, std::cout, std::cerr);
+    }
+    if (networkOptionGiven) {
+        std::cerr << "vexa-calc: parametry sieci działają tylko z opcją --siec\n";
+        return vexa::kBatchFileProblem;
     }
 #ifdef VEXA_PDF_PRINTOUTS
     std::unique_ptr<vexa::PdfPrintouts> printouts;

@@ -12,6 +12,10 @@
 namespace vexa {
 namespace {
 
+extended sdrInnerDiameter(const Podrura& pipe, extended sdr) {
+    return 0.001L * pipe.dout - (2 * pipe.dout * 0.001L) / sdr;
+}
+
 // One search: the type, the criterion and the diameter range it walks.
 // What each diameter alone decides (its inner diameter, its roughness term,
 // its area, its filling limit) is taken once here, so that a slope
@@ -33,8 +37,7 @@ public:
         const FillingLimitRule limits = fillingLimitRule(context);
         for (int number = state_.start; number <= state_.stop; ++number) {
             const Podrura& pipe = type.diameter(number);
-            const extended d =
-                sdrClass ? 0.001L * pipe.dout - (2 * pipe.dout * 0.001L) / state_.sdr : pipe.din * 0.001L;
+            const extended d = sdrClass ? sdrInnerDiameter(pipe, state_.sdr) : pipe.din * 0.001L;
             candidates_[number - 1] = {pipeConstants(d, state_.k), limits.limitFor(d)};
             largestDiameter_ = std::max(largestDiameter_, d);
         }
@@ -173,6 +176,10 @@ private:
 };
 
 }  // namespace
+
+extended pipeInnerDiameter(const Rura_1& type, const Podrura& pipe, extended sdr) {
+    return type.klasa == "SDR" ? sdrInnerDiameter(pipe, sdr) : pipe.din * 0.001L;
+}
 
 int Obl_iconst(EngineContext& context) {
     DiameterWalk walk(context);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/slope_search.h"
 #include "network/headless_platform.h"
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
@@ -114,7 +115,11 @@ public:
         result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text,  f.Bi.Text,
                          f.Bh.Text, f.Br.Text,     f.Bv.Text,  f.Bws.Text, f.Bwp.Text};
         result.state = program_.state();
-        if (const Podrura* pipe = f.shownPipe()) result.outerDiameter = pipe->dout;
+        if (const Podrura* pipe = f.shownPipe()) {
+            const DesignState& state = program_.state();
+            result.outerDiameter = pipe->dout;
+            result.innerDiameter = pipeInnerDiameter(program_.catalogue().type(state.rurtyp), *pipe, state.sdr);
+        }
         if (notebook_) saveInNotebook(result);
         return result;
     }

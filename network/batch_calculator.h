@@ -23,8 +23,12 @@ struct BatchResult {
     std::array<std::string, 10> fields;
     // The box the window would have shown instead, on one line.
     std::string message;
-    DesignState state;         // as it stands after the run
-    double outerDiameter = 0;  // Dz [mm] of the pipe the fields show, with a result
+    DesignState state;  // as it stands after the run
+    // With a result, the pipe the fields show: its outer diameter [mm] and
+    // the inner diameter [m] the calculation gives it. After an optimal-pipe
+    // search the state's d is the last candidate's, which need not be it.
+    double outerDiameter = 0;
+    extended innerDiameter = 0;
     // With the notebook kept: the box "Zapis" showed instead of saving the
     // result, and whether the section name lost characters that code page
     // 1250 cannot hold.

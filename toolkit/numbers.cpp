@@ -119,7 +119,16 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-extended parseNumber(std::string_view text) {
+namespace {
+
+// A number text as the reader takes it apart: ±digits·10^exponent.
+struct ScannedNumber {
+    bool negative = false;
+    std::string digits;
+    long long exponent = 0;
+};
+
+ScannedNumber scanNumber(std::string_view text) {
     const auto fail = [&] { throw ConversionError(std::string(text)); };
     std::size_t pos = 0;
     const std::size_t end = text.size();
@@ -153,10 +162,61 @@ extended parseNumber(std::string_view text) {
     }
     while (pos < end && isBlank(text[pos])) ++pos;
     if (pos != end) fail();
+    return {negative, digits, exponent - static_cast<long long>(fractionDigits.size())};
+}
 
-    const auto value = decimal::toExtended(negative, digits, exponent - static_cast<long long>(fractionDigits.size()));
-    if (!value) fail();
+}  // namespace
+
+extended parseNumber(std::string_view text) {
+    const ScannedNumber number = scanNumber(text);
+    const auto value = decimal::toExtended(number.negative, number.digits, number.exponent);
+    if (!value) throw ConversionError(std::string(text));
     return *value;
+}
+
+std::optional<long long> parseScaled(std::string_view text, int decimals) {
+    ScannedNumber number = scanNumber(text);
+    const auto first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos) return 0;
+    const std::string digits = number.digits.substr(first);
+    // The integer digits·10^shift, rounded half away from zero where the
+    // shift cuts digits off.
+    const long long shift = number.exponent + decimals;
+    const long long kept = static_cast<long long>(digits.size()) + shift;
+    if (kept > 15) return std::nullopt;
+    long long units = 0;
+    for (long long n = 0; n < kept; ++n)
+        units =
+            units * 10 + (n < static_cast<long long>(digits.size()) ? digits[static_cast<std::size_t>(n)] - '0' : 0);
+    if (kept >= 0 && kept < static_cast<long long>(digits.size()) && digits[static_cast<std::size_t>(kept)] >= '5')
+        ++units;
+    return number.negative ? -units : units;
+}
+
+namespace {
+
+// `units` / 10^decimals with exactly `decimals` decimals.
+std::string scaledText(long long units, int decimals) {
+    const bool negative = units < 0;
+    std::string digits = std::to_string(negative ? -units : units);
+    if (static_cast<int>(digits.size()) <= decimals) digits.insert(0, decimals + 1 - digits.size(), '0');
+    std::string text = negative ? "-" : "";
+    text += digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+    if (decimals > 0) text += "," + digits.substr(digits.size() - static_cast<std::size_t>(decimals));
+    return text;
+}
+
+}  // namespace
+
+std::string formatScaled(long long units, int decimals) { return scaledText(units, decimals); }
+
+std::string formatScaledGeneral(long long units, int decimals) {
+    std::string text = scaledText(units, decimals);
+    if (decimals > 0) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == ',') text.pop_back();
+    }
+    return text;
 }
 
 std::string withDecimalComma(std::string text) {

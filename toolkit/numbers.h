@@ -4,6 +4,7 @@
 // and text becomes numbers. Every form rounds half away from zero on the exact
 // binary value, never through the process locale.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,17 @@ namespace vexa {
 // optional exponent and blanks. Anything else, and anything out of the range of
 // an extended number, throws ConversionError naming the text.
 extended parseNumber(std::string_view text);
+
+// The value of a number text, as parseNumber reads it, times 10^decimals
+// and rounded half away from zero on its decimal digits: whole millimetres
+// from metres with 3, say. Nothing when the result has more than 15 digits.
+std::optional<long long> parseScaled(std::string_view text, int decimals);
+
+// `units` / 10^decimals with exactly `decimals` decimals ("-0,500" for -500
+// and 3), and in the general form, trailing zeros and comma dropped ("12,5",
+// "3").
+std::string formatScaled(long long units, int decimals);
+std::string formatScaledGeneral(long long units, int decimals);
 
 // The text with its first decimal point, if any, turned into the comma: how
 // typed numbers are read and how the notebook writes them.

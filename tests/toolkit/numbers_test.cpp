@@ -138,5 +138,21 @@ INSTANTIATE_TEST_SUITE_P(Rejected, RejectingANumber,
                                          "1e-99999", "2.5", "1,2,3", "1 000", "12a", "e5", "1e", "1e+", "--1", "+", ",",
                                          "INF", "1,5 E3"));
 
+TEST(ScaledNumbers, RoundHalfAwayFromZeroOnTheDecimalDigitsAndWriteBack) {
+    EXPECT_EQ(parseScaled("101,2345", 3), 101235);
+    EXPECT_EQ(parseScaled("-0,0005", 3), -1);
+    EXPECT_EQ(parseScaled("0,00049", 3), 0);
+    EXPECT_EQ(parseScaled(" 1,5E2 ", 1), 1500);
+    EXPECT_EQ(parseScaled("0,0000000000000000000009", 3), 0);
+    EXPECT_EQ(parseScaled("1e12", 3), std::nullopt);  // more than 15 digits
+    EXPECT_THROW(parseScaled("2.5", 3), ConversionError);
+    EXPECT_EQ(formatScaled(-500, 3), "-0,500");
+    EXPECT_EQ(formatScaled(123456, 3), "123,456");
+    EXPECT_EQ(formatScaled(5, 1), "0,5");
+    EXPECT_EQ(formatScaledGeneral(12500, 3), "12,5");
+    EXPECT_EQ(formatScaledGeneral(3000, 3), "3");
+    EXPECT_EQ(formatScaledGeneral(-1250, 3), "-1,25");
+}
+
 }  // namespace
 }  // namespace vexa

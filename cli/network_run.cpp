@@ -1,0 +1,83 @@
+#include "cli/network_run.h"
+
+#include <istream>
+#include <memory>
+#include <ostream>
+
+#include "toolkit/cp1250.h"
+#include "toolkit/delimited_fields.h"
+#include "toolkit/errors.h"
+#include "toolkit/numbers.h"
+#include "toolkit/text.h"
+
+namespace vexa {
+namespace {
+
+// The file's lines in UTF-8; a line the encoding cannot read refuses the file.
+std::vector<std::string> networkLines(const NetworkRunOptions& options, std::istream& input) {
+    std::vector<std::string> lines;
+    std::string raw;
+    while (std::getline(input, raw)) {
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        try {
+            std::string line = options.batch.cp1250 ? cp1250::decode(raw) : raw;
+            text::toUtf32(line);  // the whole line must be valid UTF-8
+            lines.push_back(std::move(line));
+        } catch (const EncodingError& problem) {
+            throw NetworkError("Wiersz " + std::to_string(lines.size() + 1) + ": " + problem.what());
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> networkResultFields(const NetworkSection& section, const SectionDesign& design) {
+    std::vector<std::string> fields{section.name, section.from, section.to, formatScaled(section.length, 3),
+                                    formatScaledGeneral(design.flow, 3)};
+    const BatchResult& result = design.result;
+    if (result.computed) {
+        fields.insert(fields.end(), result.fields.begin(), result.fields.end());
+    } else {
+        fields.push_back("!");
+        fields.push_back(result.message);
+        fields.resize(fields.size() + result.fields.size() - 2);
+    }
+    if (design.levels) {
+        const SectionLevels& l = *design.levels;
+        for (const long long level : {l.invertFrom, l.invertTo, l.coverFrom, l.coverTo, l.depthFrom, l.depthTo, l.drop})
+            fields.push_back(formatScaled(level, 3));
+    } else {
+        fields.resize(fields.size() + 7);
+    }
+    fields.push_back(design.notes);
+    return fields;
+}
+
+int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostream& output, std::ostream& errors) {
+    Network network;
+    try {
+        network = readNetwork(networkLines(options, input));
+    } catch (const NetworkError& problem) {
+        errors << outputText(options.batch, std::string("vexa-calc: ") + problem.what()) << '\n';
+        return kBatchFileProblem;
+    }
+    const std::unique_ptr<Catalogue> catalogue = loadCatalogue(options.batch, errors);
+    if (!catalogue) return kBatchFileProblem;
+
+    BatchCalculator calculator(*catalogue, false, options.batch.timeLimitSeconds);
+    const std::vector<SectionDesign> designs = designNetwork(network, options.parameters, calculator);
+
+    const char* lineEnd = options.batch.cp1250 ? "\r\n" : "\n";
+    std::string head = kNetworkResultsHead;
+    if (options.batch.withState) head += kStateColumns;
+    output << outputText(options.batch, head) << lineEnd;
+    for (std::size_t n = 0; n < designs.size(); ++n) {
+        std::vector<std::string> fields = networkResultFields(network.sections[n], designs[n]);
+        if (options.batch.withState) appendState(fields, designs[n].result.state);
+        output << outputText(options.batch, delimited::joined(fields)) << lineEnd;
+    }
+    return kBatchOk;
+}
+
+}  // namespace vexa

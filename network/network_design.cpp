@@ -1,0 +1,158 @@
+#include "network/network_design.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "catalogue/design_choices.h"
+#include "toolkit/numbers.h"
+
+namespace vexa {
+namespace {
+
+// a / b rounded up, for a >= 0 and b > 0.
+long long ceilDiv(long long a, long long b) { return (a + b - 1) / b; }
+
+// The sections whose lower manhole is each section's upper one, in the file's order.
+std::vector<std::vector<std::size_t>> incomingSections(const Network& network) {
+    std::map<std::string, std::vector<std::size_t>> arriving;
+    for (std::size_t n = 0; n < network.sections.size(); ++n) arriving[network.sections[n].to].push_back(n);
+    std::vector<std::vector<std::size_t>> incoming(network.sections.size());
+    for (std::size_t n = 0; n < network.sections.size(); ++n) {
+        const auto found = arriving.find(network.sections[n].from);
+        if (found != arriving.end()) incoming[n] = found->second;
+    }
+    return incoming;
+}
+
+// Every section after all that run into it; the file's order where the water
+// leaves a choice.
+std::vector<std::size_t> designOrder(const Network& network, const std::vector<std::vector<std::size_t>>& incoming) {
+    std::map<std::string, std::size_t> leaving;
+    for (std::size_t n = 0; n < network.sections.size(); ++n) leaving[network.sections[n].from] = n;
+    std::vector<std::size_t> waiting(network.sections.size());
+    std::vector<std::size_t> order;
+    for (std::size_t n = 0; n < network.sections.size(); ++n) {
+        waiting[n] = incoming[n].size();
+        if (waiting[n] == 0) order.push_back(n);
+    }
+    for (std::size_t next = 0; next < order.size(); ++next) {
+        const auto below = leaving.find(network.sections[order[next]].to);
+        if (below != leaving.end() && --waiting[below->second] == 0) order.push_back(below->second);
+    }
+    return order;
+}
+
+class SectionDesigner {
+public:
+    SectionDesigner(const Network& network, const NetworkParameters& parameters, BatchCalculator& calculator,
+                    std::vector<SectionDesign>& designs, const std::vector<std::vector<std::size_t>>& incoming)
+        : network_(network), parameters_(parameters), calculator_(calculator), designs_(designs), incoming_(incoming) {}
+
+    void design(std::size_t index) {
+        const NetworkSection& section = network_.sections[index];
+        SectionDesign& design = designs_[index];
+        design.flow = section.inflow;
+        for (const std::size_t above : incoming_[index]) design.flow += designs_[above].flow;
+        const long long designFlow = std::max(design.flow, parameters_.flowMin);
+
+        const long long fall = section.groundFrom - section.groundTo;
+        const long long groundSlope = fall > 0 ? ceilDiv(10000 * fall, section.length) : 0;
+        long long slopeFrom = std::max(groundSlope, parameters_.slopeMin);
+        const long long slopeTo = parameters_.slopeMax;
+        if (slopeFrom > slopeTo) slopeFrom = slopeTo;
+
+        BatchSection& line = design.calculated;
+        line = section.pipe;
+        line.name = section.name;
+        line.flow = formatScaledGeneral(designFlow, 3);
+        line.slope = slopeText(slopeFrom);
+        line.slopeCriterion = slope_criterion::kMinimise;
+        line.slopeFrom = slopeText(slopeFrom);
+        line.slopeTo = slopeText(slopeTo);
+        design.result = calculator_.run(line);
+        if (design.result.computed) setLevels(index, design);
+
+        std::vector<std::string> notes;
+        if (design.flow < parameters_.flowMin) notes.push_back("obliczono dla Q = " + line.flow + " l/s");
+        if (groundSlope > parameters_.slopeMax)
+            notes.push_back("spadek terenu " + slopeText(groundSlope) + " ‰ > " + slopeText(parameters_.slopeMax) +
+                            " ‰");
+        if (design.levels) levelNotes(index, design, notes);
+        for (const std::size_t above : incoming_[index])
+            if (!designs_[above].result.computed)
+                notes.push_back("dopływ z odcinka " + network_.sections[above].name + " bez wyniku");
+        for (std::size_t n = 0; n < notes.size(); ++n) design.notes += (n > 0 ? ", " : "") + notes[n];
+    }
+
+private:
+    void setLevels(std::size_t index, SectionDesign& design) {
+        const NetworkSection& section = network_.sections[index];
+        const long long outer = std::llround(design.result.outerDiameter);
+        design.innerDiameter = std::llround(design.result.innerDiameter * 1000.0L);
+        const long long crown = ceilDiv(outer + design.innerDiameter, 2);
+        const long long slope = parseScaled(design.result.fields[4], 1).value_or(0);  // Bi, one decimal
+        const long long fall = (slope * section.length + 5000) / 10000;
+
+        // The highest upper invert that keeps the cover at both ends and
+        // starts neither above an incoming invert nor, where the pipe grows,
+        // with its crown above the incoming crown.
+        long long invert = std::min(section.groundFrom - parameters_.cover - crown,
+                                    section.groundTo - parameters_.cover - crown + fall);
+        std::optional<long long> highestIncoming;
+        for (const std::size_t above : incoming_[index]) {
+            const SectionDesign& upper = designs_[above];
+            if (!upper.levels) continue;
+            invert = std::min(invert,
+                              upper.levels->invertTo - std::max(0LL, design.innerDiameter - upper.innerDiameter));
+            highestIncoming = std::max(highestIncoming.value_or(upper.levels->invertTo), upper.levels->invertTo);
+        }
+        SectionLevels& levels = design.levels.emplace();
+        levels.invertFrom = invert;
+        levels.invertTo = invert - fall;
+        levels.coverFrom = section.groundFrom - levels.invertFrom - crown;
+        levels.coverTo = section.groundTo - levels.invertTo - crown;
+        levels.depthFrom = section.groundFrom - levels.invertFrom;
+        levels.depthTo = section.groundTo - levels.invertTo;
+        levels.drop = highestIncoming ? *highestIncoming - invert : 0;
+    }
+
+    void levelNotes(std::size_t index, const SectionDesign& design, std::vector<std::string>& notes) const {
+        const SectionLevels& levels = *design.levels;
+        if (levels.drop > parameters_.dropMax) notes.push_back("studnia kaskadowa " + formatScaled(levels.drop, 3) + " m");
+        const long long depth = std::max(levels.depthFrom, levels.depthTo);
+        if (depth > parameters_.depthMax)
+            notes.push_back("zagłębienie " + formatScaled(depth, 3) + " m > " + formatScaled(parameters_.depthMax, 3) +
+                            " m");
+        for (const std::size_t above : incoming_[index]) {
+            if (designs_[above].result.computed && design.innerDiameter < designs_[above].innerDiameter) {
+                notes.push_back("średnica mniejsza niż w odcinku " + network_.sections[above].name);
+                break;
+            }
+        }
+    }
+
+    const Network& network_;
+    const NetworkParameters& parameters_;
+    BatchCalculator& calculator_;
+    std::vector<SectionDesign>& designs_;
+    const std::vector<std::vector<std::size_t>>& incoming_;
+};
+
+}  // namespace
+
+std::string slopeText(long long tenths) { return formatScaled(tenths, 1); }
+
+std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
+                                         BatchCalculator& calculator, const std::function<void(std::size_t)>& designed) {
+    const auto incoming = incomingSections(network);
+    std::vector<SectionDesign> designs(network.sections.size());
+    SectionDesigner designer(network, parameters, calculator, designs, incoming);
+    for (const std::size_t index : designOrder(network, incoming)) {
+        designer.design(index);
+        if (designed) designed(index);
+    }
+    return designs;
+}
+
+}  // namespace vexa

@@ -1,0 +1,60 @@
+#pragma once
+
+// A whole network designed section by section, upstream first: every
+// section's flow is its inflow plus what runs into its upper manhole, its
+// slope range follows from the ground, its pipe is chosen by the design
+// window's own calculation (a slope minimisation, as vexa-calc runs a line),
+// and its invert levels chain from manhole to manhole under the cover, crown
+// and drop rules. All levels are whole millimetres, all flows whole
+// millilitres per second, slopes whole tenths of a per mille.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "network/batch_calculator.h"
+#include "network/network_file.h"
+
+namespace vexa {
+
+struct NetworkParameters {
+    long long cover = 1200;      // smallest cover above the outer crown [mm]
+    long long slopeMin = 5;      // smallest slope [0,1 ‰]
+    long long slopeMax = 1000;   // largest slope [0,1 ‰]
+    long long flowMin = 1000;    // smallest design flow [ml/s]
+    long long depthMax = 6000;   // invert depth beyond which a note is given [mm]
+    long long dropMax = 500;     // drop beyond which a manhole is a drop manhole [mm]
+};
+
+// The levels of a section with a result, in mm.
+struct SectionLevels {
+    long long invertFrom = 0;  // DnoOd
+    long long invertTo = 0;    // DnoDo
+    long long coverFrom = 0;
+    long long coverTo = 0;
+    long long depthFrom = 0;
+    long long depthTo = 0;
+    long long drop = 0;  // at the upper manhole
+};
+
+struct SectionDesign {
+    long long flow = 0;            // Q [ml/s]: the inflow and every incoming Q, before the minimum
+    BatchSection calculated;       // the line the window computed
+    BatchResult result;            // its fields, or the message instead
+    long long innerDiameter = 0;   // Dw [mm], with a result
+    std::optional<SectionLevels> levels;
+    std::string notes;             // Uwagi
+};
+
+// The text of a slope in tenths of a per mille ("0,5", "100,0").
+std::string slopeText(long long tenths);
+
+// Designs the sections in the order the water needs and returns them in the
+// file's order. `designed` (if any) is told each section's position in the
+// file as soon as it is designed.
+std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
+                                         BatchCalculator& calculator,
+                                         const std::function<void(std::size_t)>& designed = {});
+
+}  // namespace vexa

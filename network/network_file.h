@@ -1,0 +1,50 @@
+#pragma once
+
+// A sewer network as its file gives it: one section per line between two
+// manholes, with the ground at both ends, the inflow at the upper one and
+// the pipe choices of a vexa-calc line. Levels and lengths are whole
+// millimetres and inflows whole millilitres per second, so that everything
+// computed from them is exact and the same on every machine.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "network/batch_section.h"
+
+namespace vexa {
+
+inline constexpr const char* kNetworkHeadLine =
+    "Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax";
+
+struct NetworkSection {
+    int line = 0;  // in the file, the head line being 1
+    std::string name;
+    std::string from;  // upstream manhole
+    std::string to;    // downstream manhole
+    long long length = 0;      // mm, above zero
+    long long groundFrom = 0;  // mm
+    long long groundTo = 0;    // mm
+    long long inflow = 0;      // ml/s entering at the upstream manhole, not negative
+    // Typ, Srednica, SDR, Scieki, Opory, KryteriumDoboru and HdMax; the flow
+    // and slope fields are left to the design.
+    BatchSection pipe;
+};
+
+struct Network {
+    std::vector<NetworkSection> sections;  // in the file's order
+};
+
+// Why a network file cannot be designed, naming its line or lines.
+class NetworkError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Reads and checks the lines of a network file (UTF-8, without line ends;
+// line n of the file at position n - 1, empty lines skipped). A network is a
+// forest: every manhole is the upstream end of at most one section, and no
+// water runs in a circle. Throws NetworkError for the first fault.
+Network readNetwork(const std::vector<std::string>& lines);
+
+}  // namespace vexa

@@ -1,0 +1,86 @@
+// vexa-calc --siec on the hand-worked network of tests/data/network (its
+// calculation is written beside it), and each section's result fields against
+// vexa-calc's own run of the line the section was designed as.
+
+#include "cli/network_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "support/files.h"
+#include "toolkit/delimited_fields.h"
+
+namespace vexa {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::fileContents;
+
+fs::path networkData(const std::string& name) { return fs::path(VEXA_TEST_DATA_DIR) / "network" / name; }
+
+struct NetworkOutput {
+    int status;
+    std::string output;
+    std::string errors;
+};
+
+NetworkOutput designNetworkFile(const fs::path& file, NetworkParameters parameters = {}) {
+    NetworkRunOptions options;
+    options.batch.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
+    options.parameters = parameters;
+    std::istringstream input(fileContents(file));
+    std::ostringstream output, errors;
+    const int status = runNetwork(options, input, output, errors);
+    return {status, output.str(), errors.str()};
+}
+
+std::vector<std::vector<std::string>> rows(const std::string& table) {
+    std::vector<std::vector<std::string>> fields;
+    std::istringstream lines(table);
+    for (std::string line; std::getline(lines, line);) fields.push_back(delimited::split(line));
+    return fields;
+}
+
+TEST(NetworkRun, TheHandWorkedNetwork) {
+    const NetworkOutput run = designNetworkFile(networkData("hand_worked.csv"));
+    EXPECT_EQ(run.status, kBatchOk);
+    EXPECT_EQ(run.errors, "");
+    EXPECT_EQ(run.output, fileContents(networkData("hand_worked.expected")));
+}
+
+TEST(NetworkRun, ResultFieldsAreThoseOfTheSameLineInABatch) {
+    const auto network = rows(designNetworkFile(networkData("hand_worked.csv")).output);
+    BatchOptions options;
+    options.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
+    std::istringstream lines(fileContents(networkData("hand_worked_lines.csv")));
+    std::ostringstream output, errors;
+    ASSERT_EQ(runBatch(options, lines, output, errors), kBatchOk);
+    const auto batch = rows(output.str());
+    ASSERT_EQ(batch.size(), network.size());
+    for (std::size_t n = 1; n < batch.size(); ++n) {
+        std::vector<std::string> fields(network[n].begin() + 5, network[n].begin() + 15);
+        if (fields[0] == "!") fields.resize(2);  // a message instead of the result
+        EXPECT_EQ(fields, std::vector<std::string>(batch[n].begin() + 1, batch[n].end())) << network[n][0];
+    }
+}
+
+TEST(NetworkRun, ARefusedNetworkWritesNothing) {
+    const NetworkOutput run = designNetworkFile(networkData("hand_worked_lines.csv"));  // not a network file
+    EXPECT_EQ(run.status, kBatchFileProblem);
+    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.errors.rfind("vexa-calc: Wiersz 1: pierwszy wiersz sieci musi brzmieć", 0), 0U);
+}
+
+TEST(NetworkRun, ParametersReachTheDesign) {
+    NetworkParameters parameters;
+    parameters.flowMin = 3000;
+    parameters.cover = 1500;
+    const auto network = rows(designNetworkFile(networkData("hand_worked.csv"), parameters).output);
+    EXPECT_EQ(network[1].back(), "obliczono dla Q = 3 l/s");
+    EXPECT_EQ(network[1][17], "1,500");  // PrzykrycieOd of the head K1
+}
+
+}  // namespace
+}  // namespace vexa
