@@ -30,6 +30,9 @@ constexpr const char* kUsage =
     "Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR] [--tabela ZBIÓR]\n"
     "                 [--wydruk-tabeli ZBIÓR.pdf] [--wydruk-notatnika ZBIÓR.pdf]\n"
     "                 [--limit-czasu SEKUNDY] [ZBIÓR]\n"
+    "       vexa-calc --siec ZBIÓR [--katalog ZBIÓR] [--cp1250] [--stan] [--limit-czasu SEKUNDY]\n"
+    "                 [--przykrycie M] [--spadek-min P] [--spadek-max P] [--q-min Q]\n"
+    "                 [--glebokosc-max M] [--kaskada M]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
@@ -59,11 +62,36 @@ constexpr const char* kUsage =
     "                   i opis przerwania, a obliczenia idą dalej od następnego odcinka\n"
     "  --help           wyświetla ten opis\n"
     "\n"
+    "Projekt sieci (--siec ZBIÓR): każdy wiersz ZBIORU to odcinek między dwiema studniami:\n"
+    "  Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;\n"
+    "  KryteriumDoboru;HdMax\n"
+    "(pierwszy wiersz jest tym nagłówkiem; długość i rzędne terenu w m, dopływ w studni\n"
+    "początkowej w l/s, pozostałe pola jak w wierszu odcinka). Odcinki liczone są od góry\n"
+    "sieci: przepływ to dopływ i przepływy odcinków wpadających do studni początkowej,\n"
+    "spadek jest minimalizowany od spadku terenu (nie mniej niż --spadek-min) do\n"
+    "--spadek-max, a rzędne dna łączą się od studni do studni z zachowaniem przykrycia,\n"
+    "wyrównania wierzchów rur i z kaskadami. Wynik: jeden wiersz na odcinek w kolejności\n"
+    "zbioru:\n"
+    "  Odcinek;Od;Do;Dlugosc;Q;Bd;Bnrkat;Bkl;Bk;Bi;Bh;Br;Bv;Bws;Bwp;DnoOd;DnoDo;\n"
+    "  PrzykrycieOd;PrzykrycieDo;GlebokoscOd;GlebokoscDo;Kaskada;Uwagi\n"
+    "Sieć z błędem (powtórzona nazwa, dwa odpływy ze studni, obieg zamknięty, różne rzędne\n"
+    "terenu jednej studni, puste lub błędne pole) jest odrzucana w całości z opisem wiersza.\n"
+    "  --przykrycie M   najmniejsze przykrycie nad wierzchem rury [m], domyślnie 1,20\n"
+    "  --spadek-min P   najmniejszy spadek [‰], domyślnie 0,5 (od 0,5 do 1000,0)\n"
+    "  --spadek-max P   największy spadek [‰], domyślnie 100,0 (od --spadek-min do 1000,0)\n"
+    "  --q-min Q        najmniejszy przepływ obliczeniowy [l/s], domyślnie 1,0 (nie mniej niż 1,0)\n"
+    "  --glebokosc-max M\n"
+    "                   zagłębienie dna [m], powyżej którego odcinek dostaje uwagę, domyślnie 6,00\n"
+    "  --kaskada M      spadek dna w studni [m], powyżej którego jest to studnia kaskadowa,\n"
+    "                   domyślnie 0,50\n"
+    "\n"
     "Opcje --tabela i --wydruk-... zapisują wyniki do notatnika tak jak --notatnik;\n"
     "łączą się dowolnie i nie wymagają opcji --notatnik.\n"
     "\n"
     "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz lub błąd programu w wierszu,\n"
-    "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n";
+    "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n"
+    "Z --siec: 0 - sieć zaprojektowana (odcinek bez wyniku ma \"!\" i opis w kolumnie Bnrkat),\n"
+    "2 - sieć odrzucona lub problem z katalogiem, zbiorem albo opcjami; nic nie jest wypisywane.\n";
 
 // A positive number of seconds, with a decimal comma or point.
 std::optional<double> timeLimit(const char* text) {
@@ -76,8 +104,10 @@ std::optional<double> timeLimit(const char* text) {
 }
 
 // A network parameter of `option` in units of 10^-decimals (mm from m, say),
-// at least `lowest`; a message on standard error and nothing when it is not.
-std::optional<long long> networkParameter(const char* option, const char* text, int decimals, long long lowest) {
+// from `lowest` to `highest`; a message on standard error and nothing when it
+// is not.
+std::optional<long long> networkParameter(const char* option, const char* text, int decimals, long long lowest,
+                                          long long highest) {
     std::optional<long long> value;
     try {
         value = vexa::parseScaled(vexa::withDecimalComma(text), decimals);
@@ -85,17 +115,21 @@ std::optional<long long> networkParameter(const char* option, const char* text, 
         std::cerr << "vexa-calc: " << option << " \"" << text << "\" nie jest liczbą\n";
         return std::nullopt;
     }
-    if (!value || *value >= 1'000'000'000'000LL) {
+    if (!value) {
         std::cerr << "vexa-calc: " << option << " \"" << text << "\" leży poza zakresem\n";
         return std::nullopt;
     }
-    if (*value < lowest) {
-        std::cerr << "vexa-calc: " << option << " \"" << text << "\" nie może być mniejsze od "
-                  << vexa::formatScaledGeneral(lowest, decimals) << '\n';
+    if (*value < lowest || *value > highest) {
+        std::cerr << "vexa-calc: " << option << " \"" << text << "\" nie może być "
+                  << (*value < lowest ? "mniejsze od " : "większe od ")
+                  << vexa::formatScaledGeneral(*value < lowest ? lowest : highest, decimals) << '\n';
         return std::nullopt;
     }
     return value;
 }
+
+// Levels, covers and flows as large as a network file may hold them.
+constexpr long long kLargestLevel = vexa::kLargestNetworkValue - 1;
 
 int calculate(int argc, char** argv) {
     vexa::BatchOptions options;
@@ -109,13 +143,16 @@ int calculate(int argc, char** argv) {
         long long vexa::NetworkParameters::*value;
         int decimals;
         long long lowest;
+        long long highest;
     } networkOptions[] = {
-        {"--przykrycie", &vexa::NetworkParameters::cover, 3, 0},
-        {"--spadek-min", &vexa::NetworkParameters::slopeMin, 1, 5},
-        {"--spadek-max", &vexa::NetworkParameters::slopeMax, 1, 5},
-        {"--q-min", &vexa::NetworkParameters::flowMin, 3, 1000},
-        {"--glebokosc-max", &vexa::NetworkParameters::depthMax, 3, 0},
-        {"--kaskada", &vexa::NetworkParameters::dropMax, 3, 0},
+        // A slope minimisation walks every tenth of a per mille of its range:
+        // up to 1000 ‰ it stays a few thousand steps.
+        {"--przykrycie", &vexa::NetworkParameters::cover, 3, 0, kLargestLevel},
+        {"--spadek-min", &vexa::NetworkParameters::slopeMin, 1, 5, 10000},
+        {"--spadek-max", &vexa::NetworkParameters::slopeMax, 1, 5, 10000},
+        {"--q-min", &vexa::NetworkParameters::flowMin, 3, 1000, kLargestLevel},
+        {"--glebokosc-max", &vexa::NetworkParameters::depthMax, 3, 0, kLargestLevel},
+        {"--kaskada", &vexa::NetworkParameters::dropMax, 3, 0, kLargestLevel},
     };
     for (int n = 1; n < argc; ++n) {
         const std::string_view argument = argv[n];
@@ -148,7 +185,8 @@ int calculate(int argc, char** argv) {
         } else if (const auto* parameter = std::find_if(std::begin(networkOptions), std::end(networkOptions),
                                                         [&](const auto& known) { return argument == known.option; });
                    parameter != std::end(networkOptions) && n + 1 < argc) {
-            const auto value = networkParameter(parameter->option, argv[++n], parameter->decimals, parameter->lowest);
+            const auto value = networkParameter(parameter->option, argv[++n], parameter->decimals, parameter->lowest,
+                                                parameter->highest);
             if (!value) return vexa::kBatchFileProblem;
             parameters.*parameter->value = *value;
             networkOptionGiven = true;

@@ -103,8 +103,8 @@ private:
         for (const std::size_t above : incoming_[index]) {
             const SectionDesign& upper = designs_[above];
             if (!upper.levels) continue;
-            invert = std::min(invert,
-                              upper.levels->invertTo - std::max(0LL, design.innerDiameter - upper.innerDiameter));
+            invert =
+                std::min(invert, upper.levels->invertTo - std::max(0LL, design.innerDiameter - upper.innerDiameter));
             highestIncoming = std::max(highestIncoming.value_or(upper.levels->invertTo), upper.levels->invertTo);
         }
         SectionLevels& levels = design.levels.emplace();
@@ -119,7 +119,8 @@ private:
 
     void levelNotes(std::size_t index, const SectionDesign& design, std::vector<std::string>& notes) const {
         const SectionLevels& levels = *design.levels;
-        if (levels.drop > parameters_.dropMax) notes.push_back("studnia kaskadowa " + formatScaled(levels.drop, 3) + " m");
+        if (levels.drop > parameters_.dropMax)
+            notes.push_back("studnia kaskadowa " + formatScaled(levels.drop, 3) + " m");
         const long long depth = std::max(levels.depthFrom, levels.depthTo);
         if (depth > parameters_.depthMax)
             notes.push_back("zagłębienie " + formatScaled(depth, 3) + " m > " + formatScaled(parameters_.depthMax, 3) +
@@ -144,7 +145,8 @@ private:
 std::string slopeText(long long tenths) { return formatScaled(tenths, 1); }
 
 std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
-                                         BatchCalculator& calculator, const std::function<void(std::size_t)>& designed) {
+                                         BatchCalculator& calculator,
+                                         const std::function<void(std::size_t)>& designed) {
     const auto incoming = incomingSections(network);
     std::vector<SectionDesign> designs(network.sections.size());
     SectionDesigner designer(network, parameters, calculator, designs, incoming);

@@ -19,12 +19,12 @@
 namespace vexa {
 
 struct NetworkParameters {
-    long long cover = 1200;      // smallest cover above the outer crown [mm]
-    long long slopeMin = 5;      // smallest slope [0,1 ‰]
-    long long slopeMax = 1000;   // largest slope [0,1 ‰]
-    long long flowMin = 1000;    // smallest design flow [ml/s]
-    long long depthMax = 6000;   // invert depth beyond which a note is given [mm]
-    long long dropMax = 500;     // drop beyond which a manhole is a drop manhole [mm]
+    long long cover = 1200;     // smallest cover above the outer crown [mm]
+    long long slopeMin = 5;     // smallest slope [0,1 ‰]
+    long long slopeMax = 1000;  // largest slope [0,1 ‰]
+    long long flowMin = 1000;   // smallest design flow [ml/s]
+    long long depthMax = 6000;  // invert depth beyond which a note is given [mm]
+    long long dropMax = 500;    // drop beyond which a manhole is a drop manhole [mm]
 };
 
 // The levels of a section with a result, in mm.
@@ -39,12 +39,12 @@ struct SectionLevels {
 };
 
 struct SectionDesign {
-    long long flow = 0;            // Q [ml/s]: the inflow and every incoming Q, before the minimum
-    BatchSection calculated;       // the line the window computed
-    BatchResult result;            // its fields, or the message instead
-    long long innerDiameter = 0;   // Dw [mm], with a result
+    long long flow = 0;           // Q [ml/s]: the inflow and every incoming Q, before the minimum
+    BatchSection calculated;      // the line the window computed
+    BatchResult result;           // its fields, or the message instead
+    long long innerDiameter = 0;  // Dw [mm], with a result
     std::optional<SectionLevels> levels;
-    std::string notes;             // Uwagi
+    std::string notes;  // Uwagi
 };
 
 // The text of a slope in tenths of a per mille ("0,5", "100,0").

@@ -12,9 +12,6 @@ namespace vexa {
 namespace {
 
 constexpr int kNetworkFields = 14;
-// Larger levels, lengths or inflows (10^9 m, 10^9 l/s) are no sewer's, and
-// keep every sum and product of the design well inside 64 bits.
-constexpr long long kLargest = 1'000'000'000'000LL;
 
 std::string lineText(int line) { return "Wiersz " + std::to_string(line) + ": "; }
 
@@ -40,7 +37,8 @@ public:
 
     // A field that must not be empty.
     std::string text(int column, const char* name) const {
-        if (trimmed(fields_[static_cast<std::size_t>(column)]).empty()) fail(std::string("pole ") + name + " jest puste");
+        if (trimmed(fields_[static_cast<std::size_t>(column)]).empty())
+            fail(std::string("pole ") + name + " jest puste");
         return fields_[static_cast<std::size_t>(column)];
     }
 
@@ -58,7 +56,7 @@ public:
         } catch (const ConversionError&) {
             fail(std::string("pole ") + name + " \"" + field + "\" nie jest liczbą");
         }
-        if (!value || *value >= kLargest || *value <= -kLargest)
+        if (!value || *value >= kLargestNetworkValue || *value <= -kLargestNetworkValue)
             fail(std::string("pole ") + name + " \"" + field + "\" leży poza zakresem");
         return *value;
     }
@@ -90,12 +88,12 @@ NetworkSection readSection(int line, const std::string& text) {
     if (section.length <= 0) reader.fail("długość odcinka musi być większa od zera");
     if (section.inflow < 0) reader.fail("dopływ nie może być ujemny");
     if (section.from == section.to)
-        reader.fail("odcinek \"" + section.name + "\" zaczyna się i kończy w tej samej studni \"" + section.from + "\"");
+        reader.fail("odcinek \"" + section.name + "\" zaczyna się i kończy w tej samej studni \"" + section.from +
+                    "\"");
 
     // The pipe's fields as a vexa-calc line holds them.
-    const std::vector<std::string> pipeFields{section.name, fields[7],  fields[8], fields[9], fields[10], fields[11],
-                                              "",           "",         "",        "",        "",         fields[12],
-                                              fields[13]};
+    const std::vector<std::string> pipeFields{section.name, fields[7], fields[8], fields[9], fields[10], fields[11], "",
+                                              "",           "",        "",        "",        fields[12], fields[13]};
     try {
         section.pipe = parseSection(delimited::joined(pipeFields));
     } catch (const MalformedLine& problem) {
@@ -105,8 +103,8 @@ NetworkSection readSection(int line, const std::string& text) {
 }
 
 void checkNamesAndManholes(const Network& network) {
-    std::map<std::string, int> names;       // section name -> line
-    std::map<std::string, int> outflows;    // manhole -> line of the section leaving it
+    std::map<std::string, int> names;     // section name -> line
+    std::map<std::string, int> outflows;  // manhole -> line of the section leaving it
     for (const NetworkSection& section : network.sections) {
         if (auto [seen, added] = names.emplace(section.name, section.line); !added)
             throw NetworkError(linesText({seen->second, section.line}) + "dwa odcinki noszą nazwę \"" + section.name +
@@ -124,8 +122,8 @@ void checkGroundLevels(const Network& network) {
     };
     std::map<std::string, Seen> ground;
     for (const NetworkSection& section : network.sections) {
-        for (const auto& [manhole, level] : {std::pair{&section.from, section.groundFrom},
-                                             std::pair{&section.to, section.groundTo}}) {
+        for (const auto& [manhole, level] :
+             {std::pair{&section.from, section.groundFrom}, std::pair{&section.to, section.groundTo}}) {
             const auto [seen, added] = ground.emplace(*manhole, Seen{level, section.line});
             if (!added && seen->second.level != level)
                 throw NetworkError(linesText({seen->second.line, section.line}) + "różne rzędne terenu studni \"" +

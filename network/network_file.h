@@ -14,14 +14,19 @@
 
 namespace vexa {
 
+// Levels, lengths and inflows stay below this many units (10^9 m, 10^9 l/s):
+// no sewer's are larger, and every sum and product of a design stays well
+// inside 64 bits.
+inline constexpr long long kLargestNetworkValue = 1'000'000'000'000LL;
+
 inline constexpr const char* kNetworkHeadLine =
     "Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax";
 
 struct NetworkSection {
     int line = 0;  // in the file, the head line being 1
     std::string name;
-    std::string from;  // upstream manhole
-    std::string to;    // downstream manhole
+    std::string from;          // upstream manhole
+    std::string to;            // downstream manhole
     long long length = 0;      // mm, above zero
     long long groundFrom = 0;  // mm
     long long groundTo = 0;    // mm

@@ -14,8 +14,8 @@ std::vector<std::string> withHead(std::vector<std::string> lines) {
 }
 
 TEST(NetworkFile, ReadsLevelsInMillimetresAndInflowsInMillilitres) {
-    const Network network =
-        readNetwork(withHead({"K1;A1;A2;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;", "", "K2;A2;A3;1e1;109,8;109;0,0125;2"}));
+    const Network network = readNetwork(
+        withHead({"K1;A1;A2;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;", "", "K2;A2;A3;1e1;109,8;109;0,0125;2"}));
     ASSERT_EQ(network.sections.size(), 2U);
     const NetworkSection& first = network.sections[0];
     EXPECT_EQ(first.line, 2);
@@ -50,34 +50,33 @@ TEST_P(NetworkRefusal, NamesTheLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, NetworkRefusal,
-    testing::Values(
-        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;x"}, "Wiersz 2: wiersz ma 15 pól, a najwyżej 14"},
-        Refusal{{"K1;;A2;50;110;109;1;1"}, "Wiersz 2: pole Od jest puste"},
-        Refusal{{"K1;A1;A2;;110;109;1;1"}, "Wiersz 2: pole Dlugosc jest puste"},
-        Refusal{{"K1;A1;A2;50;1l0;109;1;1"}, "Wiersz 2: pole TerenOd \"1l0\" nie jest liczbą"},
-        Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem"},
-        Refusal{{"K1;A1;A2;0,0004;110;109;1;1"}, "Wiersz 2: długość odcinka musi być większa od zera"},
-        Refusal{{"K1;A1;A2;50;110;109;-1;1"}, "Wiersz 2: dopływ nie może być ujemny"},
-        Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą"},
-        Refusal{{"K1;A1;A1;50;110;110;1;1"},
-                "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\""},
-        Refusal{{"K1;A1;A2;50;110;109;1;1", "K1;A3;A2;50;110;109;1;1"},
-                "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\""},
-        Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A1;A3;50;110;109;1;1"},
-                "Wiersze 2 i 3: ze studni \"A1\" wychodzą dwa odcinki"},
-        Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A3;A2;50;110;109,5;1;1"},
-                "Wiersze 2 i 3: różne rzędne terenu studni \"A2\": 109,000 m i 109,500 m"},
-        Refusal{{"K0;A0;A1;50;110;110;1;1", "K1;A1;A2;50;110;110;1;1", "K2;A2;A3;50;110;110;1;1",
-                 "K3;A3;A1;50;110;110;1;1"},
-                "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg"}));
+    testing::Values(Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;x"}, "Wiersz 2: wiersz ma 15 pól, a najwyżej 14"},
+                    Refusal{{"K1;;A2;50;110;109;1;1"}, "Wiersz 2: pole Od jest puste"},
+                    Refusal{{"K1;A1;A2;;110;109;1;1"}, "Wiersz 2: pole Dlugosc jest puste"},
+                    Refusal{{"K1;A1;A2;50;1l0;109;1;1"}, "Wiersz 2: pole TerenOd \"1l0\" nie jest liczbą"},
+                    Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem"},
+                    Refusal{{"K1;A1;A2;0,0004;110;109;1;1"}, "Wiersz 2: długość odcinka musi być większa od zera"},
+                    Refusal{{"K1;A1;A2;50;110;109;-1;1"}, "Wiersz 2: dopływ nie może być ujemny"},
+                    Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą"},
+                    Refusal{{"K1;A1;A1;50;110;110;1;1"},
+                            "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\""},
+                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K1;A3;A2;50;110;109;1;1"},
+                            "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\""},
+                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A1;A3;50;110;109;1;1"},
+                            "Wiersze 2 i 3: ze studni \"A1\" wychodzą dwa odcinki"},
+                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A3;A2;50;110;109,5;1;1"},
+                            "Wiersze 2 i 3: różne rzędne terenu studni \"A2\": 109,000 m i 109,500 m"},
+                    Refusal{{"K0;A0;A1;50;110;110;1;1", "K1;A1;A2;50;110;110;1;1", "K2;A2;A3;50;110;110;1;1",
+                             "K3;A3;A1;50;110;110;1;1"},
+                            "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg"}));
 
 TEST(NetworkFile, RefusesAWrongHeadLine) {
     try {
         readNetwork({"", "Odcinek;Od;Do;Dlugosc", "K1;A1;A2;50;110;109;1;1"});
         FAIL() << "accepted";
     } catch (const NetworkError& error) {
-        EXPECT_EQ(std::string(error.what()), std::string("Wiersz 2: pierwszy wiersz sieci musi brzmieć \"") +
-                                                 kNetworkHeadLine + "\"");
+        EXPECT_EQ(std::string(error.what()),
+                  std::string("Wiersz 2: pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\"");
     }
 }
 
