@@ -32,7 +32,7 @@ constexpr const char* kUsage =
     "                 [--limit-czasu SEKUNDY] [ZBIÓR]\n"
     "       vexa-calc --siec ZBIÓR [--katalog ZBIÓR] [--cp1250] [--stan] [--limit-czasu SEKUNDY]\n"
     "                 [--przykrycie M] [--spadek-min P] [--spadek-max P] [--q-min Q]\n"
-    "                 [--glebokosc-max M] [--kaskada M]\n"
+    "                 [--glebokosc-max M] [--kaskada M] [--wyniki-xlsx ZBIÓR.xlsx]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
@@ -84,6 +84,9 @@ constexpr const char* kUsage =
     "                   zagłębienie dna [m], powyżej którego odcinek dostaje uwagę, domyślnie 6,00\n"
     "  --kaskada M      spadek dna w studni [m], powyżej którego jest to studnia kaskadowa,\n"
     "                   domyślnie 0,50\n"
+    "  --wyniki-xlsx ZBIÓR.xlsx\n"
+    "                   zapisuje też tabelę wyników jako skoroszyt programu Excel (liczby jako\n"
+    "                   liczby, nagłówek z jednostkami, zablokowany pierwszy wiersz)\n"
     "\n"
     "Opcje --tabela i --wydruk-... zapisują wyniki do notatnika tak jak --notatnik;\n"
     "łączą się dowolnie i nie wymagają opcji --notatnik.\n"
@@ -135,6 +138,7 @@ int calculate(int argc, char** argv) {
     vexa::BatchOptions options;
     vexa::NetworkParameters parameters;
     std::optional<std::string> networkFile;
+    std::optional<std::string> workbookFile;
     bool networkOptionGiven = false;
     std::string inputFile;
     // The network's parameters, in the units of the design.
@@ -182,6 +186,9 @@ int calculate(int argc, char** argv) {
             options.notebookPrintout = argv[++n];
         } else if (argument == "--siec" && n + 1 < argc) {
             networkFile = argv[++n];
+        } else if (argument == "--wyniki-xlsx" && n + 1 < argc) {
+            workbookFile = argv[++n];
+            networkOptionGiven = true;
         } else if (const auto* parameter = std::find_if(std::begin(networkOptions), std::end(networkOptions),
                                                         [&](const auto& known) { return argument == known.option; });
                    parameter != std::end(networkOptions) && n + 1 < argc) {
@@ -213,7 +220,7 @@ int calculate(int argc, char** argv) {
                       << '\n';
             return vexa::kBatchFileProblem;
         }
-        return vexa::runNetwork({options, parameters}, input, std::cout, std::cerr);
+        return vexa::runNetwork({options, parameters, workbookFile}, input, std::cout, std::cerr);
     }
     if (networkOptionGiven) {
         std::cerr << "vexa-calc: parametry sieci działają tylko z opcją --siec\n";

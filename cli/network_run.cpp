@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 
+#include "network/network_table.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
@@ -32,28 +33,6 @@ std::vector<std::string> networkLines(const NetworkRunOptions& options, std::ist
 
 }  // namespace
 
-std::vector<std::string> networkResultFields(const NetworkSection& section, const SectionDesign& design) {
-    std::vector<std::string> fields{section.name, section.from, section.to, formatScaled(section.length, 3),
-                                    formatScaledGeneral(design.flow, 3)};
-    const BatchResult& result = design.result;
-    if (result.computed) {
-        fields.insert(fields.end(), result.fields.begin(), result.fields.end());
-    } else {
-        fields.push_back("!");
-        fields.push_back(result.message);
-        fields.resize(fields.size() + result.fields.size() - 2);
-    }
-    if (design.levels) {
-        const SectionLevels& l = *design.levels;
-        for (const long long level : {l.invertFrom, l.invertTo, l.coverFrom, l.coverTo, l.depthFrom, l.depthTo, l.drop})
-            fields.push_back(formatScaled(level, 3));
-    } else {
-        fields.resize(fields.size() + 7);
-    }
-    fields.push_back(design.notes);
-    return fields;
-}
-
 int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostream& output, std::ostream& errors) {
     Network network;
     try {
@@ -69,13 +48,28 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     const std::vector<SectionDesign> designs = designNetwork(network, options.parameters, calculator);
 
     const char* lineEnd = options.batch.cp1250 ? "\r\n" : "\n";
-    std::string head = kNetworkResultsHead;
+    std::string head = networkResultsHead();
     if (options.batch.withState) head += kStateColumns;
     output << outputText(options.batch, head) << lineEnd;
+    std::vector<std::vector<std::string>> rows;
     for (std::size_t n = 0; n < designs.size(); ++n) {
-        std::vector<std::string> fields = networkResultFields(network.sections[n], designs[n]);
+        rows.push_back(networkResultFields(network.sections[n], designs[n]));
+        std::vector<std::string> fields = rows.back();
         if (options.batch.withState) appendState(fields, designs[n].result.state);
         output << outputText(options.batch, delimited::joined(fields)) << lineEnd;
+    }
+    if (options.workbookFile) {
+        try {
+#ifdef VEXA_WORKBOOKS
+            writeWorkbook(*options.workbookFile, "Sieć", networkWorkbookColumns(), rows);
+#else
+            throw std::runtime_error("skoroszyty Excel są niedostępne w tej wersji programu: \"" +
+                                     *options.workbookFile + "\"");
+#endif
+        } catch (const std::runtime_error& problem) {  // FileError
+            errors << outputText(options.batch, std::string("vexa-calc: ") + problem.what()) << '\n';
+            return kBatchFileProblem;
+        }
     }
     return kBatchOk;
 }

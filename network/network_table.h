@@ -1,0 +1,36 @@
+#pragma once
+
+// The results table of a designed network, one row per section in the file's
+// order: the texts vexa-calc writes, and for each column what a workbook needs
+// to keep its numbers as numbers.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "network/network_design.h"
+#include "network/workbook.h"
+
+namespace vexa {
+
+struct NetworkColumn {
+    const char* name;     // in the head line of the text table
+    const char* heading;  // in Polish with its unit, for a workbook
+    int decimals;         // a number written with this many decimals, or kTextColumn / kGeneralNumber
+};
+
+inline constexpr int kTextColumn = kWorkbookText;
+inline constexpr int kGeneralNumber = kWorkbookGeneral;  // a number in the general form (no fixed decimals)
+
+extern const std::array<NetworkColumn, 23> kNetworkColumns;
+
+// The head line of the text table, and the columns of a workbook.
+std::string networkResultsHead();
+std::vector<WorkbookColumn> networkWorkbookColumns();
+
+// A section's row, fields as they go into the table. A section without a
+// result has "!" and its message in the first two result columns, and every
+// other result and level column empty.
+std::vector<std::string> networkResultFields(const NetworkSection& section, const SectionDesign& design);
+
+}  // namespace vexa

@@ -1,0 +1,113 @@
+#include "network/workbook.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+
+#include "toolkit/errors.h"
+#include "toolkit/numbers.h"
+#include "toolkit/text.h"
+#include "toolkit/text_file.h"
+
+namespace vexa {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Texts longer than this wrap in nobody's spreadsheet; the column stops growing.
+constexpr double kWidestColumn = 80;
+
+// A file of its own in the temporary folder, removed with the object.
+class ScratchFile {
+public:
+    ScratchFile() {
+        static std::atomic<unsigned> made{0};
+        const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+        path_ = fs::temp_directory_path() /
+                ("vexa-workbook-" + std::to_string(now) + "-" + std::to_string(made++) + ".xlsx");
+    }
+    ~ScratchFile() {
+        std::error_code ignored;
+        fs::remove(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+std::string numberFormat(int decimals) { return decimals == 0 ? "0" : "0." + std::string(decimals, '0'); }
+
+// Builds the workbook in `file`; false when the library fails.
+bool build(const fs::path& file, const std::string& sheetName, const std::vector<WorkbookColumn>& columns,
+           const std::vector<std::vector<std::string>>& rows) {
+    lxw_workbook* workbook = workbook_new(file.string().c_str());
+    if (!workbook) return false;
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, sheetName.c_str());
+    lxw_format* head = workbook_add_format(workbook);
+    format_set_bold(head);
+    std::vector<lxw_format*> formats;
+    for (const WorkbookColumn& column : columns) {
+        lxw_format* format = nullptr;
+        if (column.decimals >= 0) {
+            format = workbook_add_format(workbook);
+            format_set_num_format(format, numberFormat(column.decimals).c_str());
+        }
+        formats.push_back(format);
+    }
+
+    bool written = sheet != nullptr;
+    std::vector<double> widths;
+    for (std::size_t c = 0; c < columns.size() && written; ++c) {
+        written = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), columns[c].heading.c_str(), head) ==
+                  LXW_NO_ERROR;
+        widths.push_back(static_cast<double>(text::length(columns[c].heading)));
+    }
+    for (std::size_t r = 0; r < rows.size() && written; ++r) {
+        const auto row = static_cast<lxw_row_t>(r + 1);
+        for (std::size_t c = 0; c < columns.size() && c < rows[r].size() && written; ++c) {
+            const std::string& cell = rows[r][c];
+            if (cell.empty()) continue;
+            const auto col = static_cast<lxw_col_t>(c);
+            widths[c] = std::max(widths[c], static_cast<double>(text::length(cell)));
+            bool asNumber = columns[c].decimals != kWorkbookText;
+            double value = 0;
+            if (asNumber) {
+                try {
+                    value = static_cast<double>(parseNumber(cell));
+                } catch (const ConversionError&) {
+                    asNumber = false;  // a text in a column of numbers stays the text it is
+                }
+            }
+            written = (asNumber ? worksheet_write_number(sheet, row, col, value, formats[c])
+                                : worksheet_write_string(sheet, row, col, cell.c_str(), nullptr)) == LXW_NO_ERROR;
+        }
+    }
+    for (std::size_t c = 0; c < columns.size() && written; ++c)
+        written = worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                       std::min(widths[c] + 2, kWidestColumn), nullptr) == LXW_NO_ERROR;
+    if (written) worksheet_freeze_panes(sheet, 1, 0);
+    // The workbook is freed by closing it, written or not.
+    const bool closed = workbook_close(workbook) == LXW_NO_ERROR;
+    return written && closed;
+}
+
+}  // namespace
+
+void writeWorkbook(const std::string& fileName, const std::string& sheetName,
+                   const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows) {
+    const ScratchFile scratch;
+    if (!build(scratch.path(), sheetName, columns, rows)) throw FileError(fileName);
+    std::ifstream built(scratch.path(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(built), std::istreambuf_iterator<char>()};
+    if (!built && !built.eof()) throw FileError(fileName);
+    text_file::replaceFile(fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+}
+
+}  // namespace vexa
