@@ -107,7 +107,8 @@ void writeWorkbook(const std::string& fileName, const std::string& sheetName,
     std::ifstream built(scratch.path(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(built), std::istreambuf_iterator<char>()};
     if (!built && !built.eof()) throw FileError(fileName);
-    text_file::replaceFile(fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+    text_file::replaceFile(
+        fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
 }
 
 }  // namespace vexa
