@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "catalogue/design_choices.h"
@@ -188,39 +189,89 @@ int Obl_iconst(EngineContext& context) {
 
 namespace {
 
-// A slope minimisation that halves its way to the first slope meeting the prerequisite.
+// The slopes of a minimisation, each 0,0001 above the one before as the
+// one-by-one walk adds them, made only as far as a search asks for them.
+class SlopeSequence {
+public:
+    SlopeSequence(extended lowest, extended highest) : highest_(highest) { slopes_.push_back(lowest); }
+
+    // Whether slope k lies within the range.
+    bool has(std::size_t k) {
+        while (slopes_.size() <= k && !complete_) {
+            const extended next = slopes_.back() + 0.0001L;
+            if (next <= highest_)
+                slopes_.push_back(next);
+            else
+                complete_ = true;
+        }
+        return k < slopes_.size();
+    }
+    extended operator[](std::size_t k) const { return slopes_[k]; }
+    // The slope one step beyond the last, made on the way.
+    extended beyondLast() {
+        has(std::numeric_limits<std::size_t>::max());
+        return slopes_.back() + 0.0001L;
+    }
+    std::size_t last() {
+        has(std::numeric_limits<std::size_t>::max());
+        return slopes_.size() - 1;
+    }
+
+private:
+    extended highest_;
+    std::vector<extended> slopes_;
+    bool complete_ = false;
+};
+
+// A slope minimisation that finds the first slope meeting the prerequisite
+// by galloping and halving, then walks on from it.
 // Over the slopes from `lowest` to `highest` it gives the same slopes, the
 // same result and the same state as walking them one by one (the state is
 // that of the walk at the slope where that search stops, and the slope
-// stands there, or one step beyond the last when no pipe was accepted), but
-// it walks only from the first slope that meets the prerequisite. No pipe is
-// accepted before it; from it on, every walk has a carrying pipe, so the
-// skipped walks leave nothing in the state.
+// stands there, or one step beyond the last when no pipe was accepted). No
+// pipe is accepted before the first slope that meets the prerequisite, and
+// from it on every walk has a carrying pipe, so the skipped walks and the
+// probes leave nothing in the state; when no slope meets it, no probe found
+// a carrying pipe that the walk at the last slope does not find again. The
+// probes go 0, 1, 3, 7, ... so that a range whose answer lies near its start,
+// as most do, is made and probed only that far.
 int minimiseFromPrerequisite(DiameterWalk& walk, DesignState& state, extended lowest, extended highest) {
-    std::vector<extended> slopes{lowest};
-    for (extended i = lowest + 0.0001L; i <= highest; i = i + 0.0001L) slopes.push_back(i);
+    SlopeSequence slopes(lowest, highest);
     const auto meets = [&](std::size_t k) {
         state.i = slopes[k];
         return walk.firstAccepted(true) != 0;
     };
-    std::size_t k = slopes.size() - 1;
-    if (meets(k)) {
-        std::size_t first = 0;  // the prerequisite holds at k
-        while (first < k) {
-            const std::size_t middle = first + (k - first) / 2;
-            if (meets(middle))
-                k = middle;
-            else
-                first = middle + 1;
+    std::size_t k = 0;
+    if (!meets(0)) {
+        std::size_t failing = 0;  // the last probe that did not meet it
+        k = 1;
+        for (;;) {
+            if (!slopes.has(k)) {
+                k = slopes.last();
+                if (k == failing || !meets(k)) break;  // no slope meets it: walk the last
+            } else if (!meets(k)) {
+                failing = k;
+                k = 2 * k + 1;
+                continue;
+            }
+            // Met at k, not at `failing`: the first meeting slope lies between.
+            for (std::size_t first = failing + 1; first < k;) {
+                const std::size_t middle = first + (k - first) / 2;
+                if (meets(middle))
+                    k = middle;
+                else
+                    first = middle + 1;
+            }
+            break;
         }
     }
     // From the first slope that meets it (or the last, when none does), as
     // the one-by-one search walks.
-    for (; k < slopes.size(); ++k) {
+    for (; slopes.has(k); ++k) {
         state.i = slopes[k];
         if (const int found = walk.firstAccepted()) return found;
     }
-    state.i = slopes.back() + 0.0001L;
+    state.i = slopes.beyondLast();
     return 0;
 }
 
