@@ -178,10 +178,6 @@ private:
 
 }  // namespace
 
-extended pipeInnerDiameter(const Rura_1& type, const Podrura& pipe, extended sdr) {
-    return type.klasa == "SDR" ? sdrInnerDiameter(pipe, sdr) : pipe.din * 0.001L;
-}
-
 int Obl_iconst(EngineContext& context) {
     DiameterWalk walk(context);
     return walk.result(walk.firstAccepted());

@@ -13,10 +13,6 @@ namespace vexa {
 // At the slope i.
 int Obl_iconst(EngineContext& context);
 
-// The inner diameter [m] the searches give a catalogue pipe: from its outer
-// diameter and the SDR for a type of class "SDR", as the catalogue says otherwise.
-extended pipeInnerDiameter(const Rura_1& type, const Podrura& pipe, extended sdr);
-
 // At the slopes Bistart, Bistart + 0.1, ... per mille while not above Bistop
 // (the first always); i holds the slope of the result.
 int Obl_imin(EngineContext& context);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/slope_search.h"
 #include "network/headless_platform.h"
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
@@ -115,10 +114,9 @@ public:
         result.fields = {f.Bd.Text, f.Bnrkat.Text, f.Bkl.Text, f.Bk.Text,  f.Bi.Text,
                          f.Bh.Text, f.Br.Text,     f.Bv.Text,  f.Bws.Text, f.Bwp.Text};
         result.state = program_.state();
-        if (const Podrura* pipe = f.shownPipe()) {
-            const DesignState& state = program_.state();
-            result.outerDiameter = pipe->dout;
-            result.innerDiameter = pipeInnerDiameter(program_.catalogue().type(state.rurtyp), *pipe, state.sdr);
+        if (const TForm1::ShownPipe& shown = f.shownPipe(); shown.pipe) {
+            result.outerDiameter = shown.pipe->dout;
+            result.innerDiameter = shown.innerDiameter;
         }
         if (notebook_) saveInNotebook(result);
         return result;

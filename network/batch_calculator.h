@@ -24,9 +24,9 @@ struct BatchResult {
     // The box the window would have shown instead, on one line.
     std::string message;
     DesignState state;  // as it stands after the run
-    // With a result, the pipe the fields show: its outer diameter [mm] and
-    // the inner diameter [m] the calculation gives it. After an optimal-pipe
-    // search the state's d is the last candidate's, which need not be it.
+    // With a result, the outer and inner diameter [mm] of the pipe the fields
+    // show. After an optimal-pipe search the state's d is the last
+    // candidate's, which need not be the pipe chosen.
     double outerDiameter = 0;
     extended innerDiameter = 0;
     // With the notebook kept: the box "Zapis" showed instead of saving the

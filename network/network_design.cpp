@@ -70,7 +70,12 @@ public:
         line.slopeCriterion = slope_criterion::kMinimise;
         line.slopeFrom = slopeText(slopeFrom);
         line.slopeTo = slopeText(slopeTo);
-        design.result = calculator_.run(line);
+        try {
+            design.result = calculator_.run(line);
+        } catch (const std::exception& fault) {  // one section's fault is that section's
+            design.result = {};
+            design.result.message = std::string("nieoczekiwany błąd programu: ") + fault.what();
+        }
         if (design.result.computed) setLevels(index, design);
 
         std::vector<std::string> notes;
@@ -89,7 +94,7 @@ private:
     void setLevels(std::size_t index, SectionDesign& design) {
         const NetworkSection& section = network_.sections[index];
         const long long outer = std::llround(design.result.outerDiameter);
-        design.innerDiameter = std::llround(design.result.innerDiameter * 1000.0L);
+        design.innerDiameter = std::llround(design.result.innerDiameter);
         const long long crown = ceilDiv(outer + design.innerDiameter, 2);
         const long long slope = parseScaled(design.result.fields[4], 1).value_or(0);  // Bi, one decimal
         const long long fall = (slope * section.length + 5000) / 10000;

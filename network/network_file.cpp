@@ -35,11 +35,12 @@ class LineReader {
 public:
     LineReader(int line, std::vector<std::string> fields) : line_(line), fields_(std::move(fields)) {}
 
-    // A field that must not be empty.
-    std::string text(int column, const char* name) const {
-        if (trimmed(fields_[static_cast<std::size_t>(column)]).empty())
-            fail(std::string("pole ") + name + " jest puste");
-        return fields_[static_cast<std::size_t>(column)];
+    // A name that must not be empty, without the blanks around it: "S2 "
+    // names the manhole S2.
+    std::string name(int column, const char* field) const {
+        std::string text = trimmed(fields_[static_cast<std::size_t>(column)]);
+        if (text.empty()) fail(std::string("pole ") + field + " jest puste");
+        return text;
     }
 
     // A number in units of 10^-decimals, read as a typed number is read; an
@@ -78,9 +79,9 @@ NetworkSection readSection(int line, const std::string& text) {
 
     NetworkSection section;
     section.line = line;
-    section.name = reader.text(0, "Odcinek");
-    section.from = reader.text(1, "Od");
-    section.to = reader.text(2, "Do");
+    section.name = reader.name(0, "Odcinek");
+    section.from = reader.name(1, "Od");
+    section.to = reader.name(2, "Do");
     section.length = reader.number(3, "Dlugosc", 3);
     section.groundFrom = reader.number(4, "TerenOd", 3);
     section.groundTo = reader.number(5, "TerenDo", 3);
@@ -100,6 +101,16 @@ NetworkSection readSection(int line, const std::string& text) {
         reader.fail(problem.what());
     }
     return section;
+}
+
+// Every flow of the design is a sum of inflows.
+void checkTotalInflow(const Network& network) {
+    long long total = 0;
+    for (const NetworkSection& section : network.sections) {
+        total += section.inflow;
+        if (total >= kLargestNetworkValue)
+            throw NetworkError(lineText(section.line) + "suma dopływów sieci do tego wiersza leży poza zakresem");
+    }
 }
 
 void checkNamesAndManholes(const Network& network) {
@@ -165,12 +176,15 @@ void checkNoCircle(const Network& network) {
 Network readNetwork(const std::vector<std::string>& lines) {
     std::size_t first = 0;
     while (first < lines.size() && lines[first].empty()) ++first;
-    if (first == lines.size() || lines[first] != kNetworkHeadLine)
+    // Spreadsheets save UTF-8 text with a byte-order mark before it.
+    static const std::string kMarkedHead = std::string("\xEF\xBB\xBF") + kNetworkHeadLine;
+    if (first == lines.size() || (lines[first] != kNetworkHeadLine && lines[first] != kMarkedHead))
         throw NetworkError(lineText(first == lines.size() ? 1 : static_cast<int>(first) + 1) +
                            "pierwszy wiersz sieci musi brzmieć \"" + kNetworkHeadLine + "\"");
     Network network;
     for (std::size_t n = first + 1; n < lines.size(); ++n)
         if (!lines[n].empty()) network.sections.push_back(readSection(static_cast<int>(n) + 1, lines[n]));
+    checkTotalInflow(network);
     checkNamesAndManholes(network);
     checkGroundLevels(network);
     checkNoCircle(network);

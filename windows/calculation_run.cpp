@@ -35,7 +35,7 @@ private:
 };
 
 // Outer diameter less two walls of the SDR, as the diameter list shows numbers.
-std::string sdrInnerDiameter(double outer, extended sdr) { return formatFixed(outer - 2 * outer / sdr, 4, 0); }
+extended sdrInnerDiameter(double outer, extended sdr) { return outer - 2 * outer / sdr; }
 
 }  // namespace
 
@@ -43,7 +43,7 @@ void TForm1::Button1Click() {
     DesignState& state = program_.state();
     state.rurtyp = Combo_Typ.ItemIndex() + 1;
     state.obliczone = false;
-    shownPipe_ = nullptr;
+    shown_ = {};
     // The parametric window's request to keep the slope serves this run
     // alone, also when the run stops at its inputs.
     const bool fromSlider = state.do_flow;
@@ -104,11 +104,12 @@ void TForm1::showResults(int found, bool optimal) {
     }
     const Rura_1& type = catalogue.type(state.rurtyp);
     const Podrura& pipe = type.diameter(diameter);
-    shownPipe_ = &pipe;
 
     const std::string outer = formatFixed(pipe.dout, 4, 0);
     const bool sdrWall = optimal ? type.klasa == "SDR" : ComboSDR.Visible;
-    const std::string inner = sdrWall ? sdrInnerDiameter(pipe.dout, state.sdr) : formatGeneral(pipe.din);
+    const extended innerDiameter = sdrWall ? sdrInnerDiameter(pipe.dout, state.sdr) : pipe.din;
+    const std::string inner = sdrWall ? formatFixed(innerDiameter, 4, 0) : formatGeneral(pipe.din);
+    shown_ = {&pipe, innerDiameter};
 
     Bnrkat.Text = " " + pipe.kod;
     if (optimal) {

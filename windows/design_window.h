@@ -119,9 +119,14 @@ public:
     // Set once the parametric window exists.
     void setParametricLink(ParametricLink* link) { parametric_ = link; }
 
-    // The catalogue pipe whose results the fields show; none before the
-    // first result and from the start of every calculation.
-    const Podrura* shownPipe() const { return shownPipe_; }
+    // The catalogue pipe whose results the fields show, with the inner
+    // diameter [mm] they show for it (from the SDR for an SDR wall); no pipe
+    // before the first result and from the start of every calculation.
+    struct ShownPipe {
+        const Podrura* pipe = nullptr;
+        extended innerDiameter = 0;
+    };
+    const ShownPipe& shownPipe() const { return shown_; }
 
 private:
     void layOut();
@@ -139,7 +144,7 @@ private:
     ListControls lists_;
     EngineContext engine_;
     ParametricLink* parametric_ = nullptr;
-    const Podrura* shownPipe_ = nullptr;
+    ShownPipe shown_;
 };
 
 }  // namespace vexa

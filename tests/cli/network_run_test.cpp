@@ -26,14 +26,18 @@ struct NetworkOutput {
     std::string errors;
 };
 
-NetworkOutput designNetworkFile(const fs::path& file, NetworkParameters parameters = {}) {
+NetworkOutput designNetworkText(const std::string& text, NetworkParameters parameters = {}) {
     NetworkRunOptions options;
     options.batch.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
     options.parameters = parameters;
-    std::istringstream input(fileContents(file));
+    std::istringstream input(text);
     std::ostringstream output, errors;
     const int status = runNetwork(options, input, output, errors);
     return {status, output.str(), errors.str()};
+}
+
+NetworkOutput designNetworkFile(const fs::path& file, NetworkParameters parameters = {}) {
+    return designNetworkText(fileContents(file), parameters);
 }
 
 std::vector<std::vector<std::string>> rows(const std::string& table) {
@@ -71,6 +75,19 @@ TEST(NetworkRun, ARefusedNetworkWritesNothing) {
     EXPECT_EQ(run.status, kBatchFileProblem);
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(run.errors.rfind("vexa-calc: Wiersz 1: pierwszy wiersz sieci musi brzmieć", 0), 0U);
+}
+
+// The optimal pipe of class N chooses a PVC pipe of type 2 here; its levels
+// are that pipe's, not those of the last candidate the search examined.
+TEST(NetworkRun, AnOptimalPipeIsLaidAsThePlainTypeItChose) {
+    const auto section = [](int type) {
+        return designNetworkText(std::string(kNetworkHeadLine) + "\nA;S1;S2;50;110;109,8;40;" + std::to_string(type) +
+                                 ";;;2;0;1;\n")
+            .output;
+    };
+    const auto optimal = rows(section(10)), plain = rows(section(2));
+    EXPECT_EQ(optimal[1][6], " DP-102-0315");
+    EXPECT_EQ(optimal, plain);
 }
 
 TEST(NetworkRun, ParametersReachTheDesign) {

@@ -14,14 +14,17 @@ std::vector<std::string> withHead(std::vector<std::string> lines) {
 }
 
 TEST(NetworkFile, ReadsLevelsInMillimetresAndInflowsInMillilitres) {
-    const Network network = readNetwork(
-        withHead({"K1;A1;A2;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;", "", "K2;A2;A3;1e1;109,8;109;0,0125;2"}));
+    std::vector<std::string> lines =
+        withHead({"K1;A1; A2 ;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;", "", "K2;A2;A3;1e1;109,8;109;0,0125;2"});
+    lines.front().insert(0, "\xEF\xBB\xBF");  // as spreadsheets save UTF-8
+    const Network network = readNetwork(lines);
     ASSERT_EQ(network.sections.size(), 2U);
     const NetworkSection& first = network.sections[0];
     EXPECT_EQ(first.line, 2);
     EXPECT_EQ(first.length, 50001);  // a decimal point is read as the comma; half away from zero
     EXPECT_EQ(first.groundFrom, 110234);
     EXPECT_EQ(first.groundTo, 109800);
+    EXPECT_EQ(first.to, "A2");   // the blanks around a name are no part of it
     EXPECT_EQ(first.inflow, 0);  // empty
     EXPECT_EQ(first.pipe.type, 1);
     EXPECT_EQ(first.pipe.diameter, "dowolna");
@@ -57,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem"},
                     Refusal{{"K1;A1;A2;0,0004;110;109;1;1"}, "Wiersz 2: długość odcinka musi być większa od zera"},
                     Refusal{{"K1;A1;A2;50;110;109;-1;1"}, "Wiersz 2: dopływ nie może być ujemny"},
+                    Refusal{{"K1;A1;A2;50;110;109;999999999;1", "K2;A3;A2;50;110;109;999999999;1"},
+                            "Wiersz 3: suma dopływów sieci do tego wiersza leży poza zakresem"},
                     Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą"},
                     Refusal{{"K1;A1;A1;50;110;110;1;1"},
                             "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\""},
