@@ -109,6 +109,25 @@ TEST_F(BatchEndToEnd, ATimeLimitStopsASectionAndTheRunGoesOn) {
     EXPECT_EQ(run("--limit-czasu 0 x").status, 2);
 }
 
+TEST_F(BatchEndToEnd, NetworkOptionsOutOfTheirBoundsAreRefusedBeforeAnything) {
+    const std::string network =
+        "--katalog \"" VEXA_SOURCE_DIR "/pipe_vexa.dat\" --siec \"" + data("network/hand_worked.csv").string() + "\" ";
+    for (const auto& [options, message] : {
+             std::pair{"--spadek-min 0,44", "vexa-calc: --spadek-min \"0,44\" nie może być mniejsze od 0,5\n"},
+             std::pair{"--spadek-max 1000,1", "vexa-calc: --spadek-max \"1000,1\" nie może być większe od 1000\n"},
+             std::pair{"--spadek-min 2 --spadek-max 1,5",
+                       "vexa-calc: --spadek-max nie może być mniejsze od --spadek-min (2,0)\n"},
+             std::pair{"--q-min 0,9", "vexa-calc: --q-min \"0,9\" nie może być mniejsze od 1\n"},
+             std::pair{"--kaskada pół", "vexa-calc: --kaskada \"pół\" nie jest liczbą\n"},
+         }) {
+        const CalcRun result = run(network + options);
+        EXPECT_EQ(result.status, 2) << options;
+        EXPECT_EQ(result.output, "") << options;
+        EXPECT_EQ(result.errors, message);
+    }
+    EXPECT_EQ(run("--spadek-min 0,45 " + network).status, 0);  // rounded to 0,5
+}
+
 TEST_F(BatchEndToEnd, HelpIsPolish) {
     const CalcRun result = run("--help");
     EXPECT_EQ(result.status, 0);
