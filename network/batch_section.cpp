@@ -8,14 +8,8 @@
 namespace vexa {
 namespace {
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 int itemNumber(const std::string& field, const char* column) {
-    const std::string text = trimmed(field);
+    const std::string text = delimited::trimmed(field);
     if (text.empty()) return 0;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

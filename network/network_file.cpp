@@ -25,12 +25,6 @@ std::string linesText(std::vector<int> lines) {
     return text + ": ";
 }
 
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 class LineReader {
 public:
     LineReader(int line, std::vector<std::string> fields) : line_(line), fields_(std::move(fields)) {}
@@ -38,7 +32,7 @@ public:
     // A name that must not be empty, without the blanks around it: "S2 "
     // names the manhole S2.
     std::string name(int column, const char* field) const {
-        std::string text = trimmed(fields_[static_cast<std::size_t>(column)]);
+        std::string text = delimited::trimmed(fields_[static_cast<std::size_t>(column)]);
         if (text.empty()) fail(std::string("pole ") + field + " jest puste");
         return text;
     }
@@ -47,7 +41,7 @@ public:
     // empty field is `empty`, or refused without it.
     long long number(int column, const char* name, int decimals, std::optional<long long> empty = std::nullopt) const {
         const std::string& field = fields_[static_cast<std::size_t>(column)];
-        if (trimmed(field).empty()) {
+        if (delimited::trimmed(field).empty()) {
             if (empty) return *empty;
             fail(std::string("pole ") + name + " jest puste");
         }

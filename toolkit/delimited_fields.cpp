@@ -53,4 +53,10 @@ std::vector<std::string> split(std::string_view line) {
     return fields;
 }
 
+std::string trimmed(std::string_view field) {
+    const auto first = field.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return std::string(field.substr(first, field.find_last_not_of(" \t") - first + 1));
+}
+
 }  // namespace vexa::delimited

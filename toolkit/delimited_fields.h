@@ -24,4 +24,7 @@ std::string joined(const std::vector<std::string>& fields);
 // separator; an unclosed one runs to the end of the line.
 std::vector<std::string> split(std::string_view line);
 
+// A field without the blanks and tabs around it.
+std::string trimmed(std::string_view field);
+
 }  // namespace vexa::delimited
