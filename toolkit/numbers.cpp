@@ -1,8 +1,10 @@
 #include "numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "big_integer.h"
@@ -12,15 +14,38 @@
 namespace vexa {
 namespace {
 
-// The exact decimal expansion of a finite value: 0.d1 d2 d3 ... x 10^exponent,
-// without leading or trailing zero digits (no digits at all for zero).
+// The decimal expansion of a finite value: 0.d1 d2 d3 ... x 10^exponent,
+// without leading or trailing zero digits (no digits at all for zero). Every
+// digit it holds is exact; unless `complete`, more non-zero digits follow.
 struct Decimal {
     bool negative = false;
     std::string digits;
     int exponent = 0;  // digits before the decimal point; may be negative
+    bool complete = true;
 
     bool isZero() const { return digits.empty(); }
 };
+
+// x = mantissa * 2^exponent exactly, with an odd mantissa, for x > 0.
+struct BinaryValue {
+    std::uint64_t mantissa = 0;
+    int exponent = 0;
+};
+
+BinaryValue binaryValue(extended x) {
+    int exponent = 0;
+    const extended fraction = std::frexp(x, &exponent);
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    exponent -= 64;
+    const int zeros = std::countr_zero(mantissa);
+    return {mantissa >> zeros, exponent + zeros};
+}
+
+void setDigits(Decimal& result, std::string digits, int decimalsAfterPoint) {
+    result.exponent = static_cast<int>(digits.size()) - decimalsAfterPoint;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    result.digits = std::move(digits);
+}
 
 Decimal exactDecimal(extended x) {
     Decimal result;
@@ -28,16 +53,7 @@ Decimal exactDecimal(extended x) {
     x = std::fabs(x);
     if (x == 0) return result;
 
-    // x = mantissa * 2^binaryExponent exactly, with an odd 64-bit mantissa.
-    int binaryExponent = 0;
-    const extended fraction = std::frexp(x, &binaryExponent);
-    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    binaryExponent -= 64;
-    while ((mantissa & 1U) == 0) {
-        mantissa >>= 1U;
-        ++binaryExponent;
-    }
-
+    const auto [mantissa, binaryExponent] = binaryValue(x);
     BigInteger number(mantissa);
     int decimalsAfterPoint = 0;
     if (binaryExponent > 0) {
@@ -47,11 +63,48 @@ Decimal exactDecimal(extended x) {
         number.multiplyByPower(5, -binaryExponent);
         decimalsAfterPoint = -binaryExponent;
     }
+    setDigits(result, number.toDecimal(), decimalsAfterPoint);
+    return result;
+}
 
-    std::string digits = number.toDecimal();
-    result.exponent = static_cast<int>(digits.size()) - decimalsAfterPoint;
-    digits.erase(digits.find_last_not_of('0') + 1);
-    result.digits = std::move(digits);
+__extension__ using Unsigned128 = unsigned __int128;
+
+std::string decimalText(Unsigned128 number) {
+    constexpr std::uint64_t kNineteenDigits = 10'000'000'000'000'000'000ULL;
+    char text[40];
+    char* start = std::end(text);
+    while (number >= kNineteenDigits) {
+        auto chunk = static_cast<std::uint64_t>(number % kNineteenDigits);
+        number /= kNineteenDigits;
+        for (int k = 0; k < 19; ++k, chunk /= 10) *--start = static_cast<char>('0' + chunk % 10);
+    }
+    for (auto rest = static_cast<std::uint64_t>(number); rest != 0; rest /= 10)
+        *--start = static_cast<char>('0' + rest % 10);
+    return {start, std::end(text)};
+}
+
+// The digits of x down to the 10^-19 position, in 128-bit arithmetic, or
+// nothing where they do not fit: a formatter's fast way to what exactDecimal
+// gives, for the values a sewer has.
+std::optional<Decimal> leadingDecimal(extended x) {
+    Decimal result;
+    result.negative = std::signbit(x);
+    x = std::fabs(x);
+    if (x == 0) return result;
+    const auto [mantissa, binaryExponent] = binaryValue(x);
+    if (binaryExponent >= 0) {
+        if (std::bit_width(mantissa) + binaryExponent > 128) return std::nullopt;
+        setDigits(result, decimalText(Unsigned128{mantissa} << binaryExponent), 0);
+        return result;
+    }
+    const int shift = -binaryExponent;
+    if (shift >= 128) return std::nullopt;
+    // floor(x * 10^19) = floor(m * 10^19 / 2^shift); m * 10^19 < 2^128.
+    const Unsigned128 scaled = Unsigned128{mantissa} * 10'000'000'000'000'000'000ULL;
+    const Unsigned128 whole = scaled >> shift;
+    if (whole == 0) return std::nullopt;
+    result.complete = (scaled & ((Unsigned128{1} << shift) - 1)) == 0;
+    setDigits(result, decimalText(whole), 19);
     return result;
 }
 
@@ -75,6 +128,18 @@ void roundDigits(Decimal& value, int keep) {
         }
     }
     value.digits.erase(value.digits.find_last_not_of('0') + 1);
+}
+
+// x rounded to the digits `keep(exponent)` leaves, as roundDigits rounds its
+// exact expansion.
+template <typename Keep>
+Decimal roundedDecimal(extended x, Keep keep) {
+    std::optional<Decimal> leading = leadingDecimal(x);
+    Decimal value = leading && (leading->complete || static_cast<int>(leading->digits.size()) > keep(leading->exponent))
+                        ? std::move(*leading)
+                        : exactDecimal(x);
+    roundDigits(value, keep(value.exponent));
+    return value;
 }
 
 char digitAt(const Decimal& value, int index) {
@@ -233,8 +298,7 @@ std::string withDecimalPoint(std::string text) {
 
 std::string formatGeneral(extended x) {
     if (!std::isfinite(x)) return nonFinite(x);
-    Decimal value = exactDecimal(x);
-    roundDigits(value, 15);
+    const Decimal value = roundedDecimal(x, [](int) { return 15; });
     if (value.isZero()) return "0";
     if (value.exponent > 15 || value.exponent < -4) return scientific(value);
     const int decimals = std::max(0, static_cast<int>(value.digits.size()) - value.exponent);
@@ -243,8 +307,7 @@ std::string formatGeneral(extended x) {
 
 std::string formatFixed(extended x, int precision, int decimals) {
     if (!std::isfinite(x)) return nonFinite(x);
-    Decimal value = exactDecimal(x);
-    roundDigits(value, std::min(value.exponent + decimals, precision));
+    const Decimal value = roundedDecimal(x, [&](int exponent) { return std::min(exponent + decimals, precision); });
     if (!value.isZero() && value.exponent > precision) return scientific(value);
     return plain(value, decimals);
 }
@@ -254,9 +317,7 @@ std::string formatFixedText(extended x, int width, int decimals) {
     if (!std::isfinite(x)) {
         text = nonFinite(x);
     } else {
-        Decimal value = exactDecimal(x);
-        roundDigits(value, value.exponent + decimals);
-        text = plain(value, decimals);
+        text = plain(roundedDecimal(x, [&](int exponent) { return exponent + decimals; }), decimals);
     }
     if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
     return text;
