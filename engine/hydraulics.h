@@ -58,6 +58,14 @@ inline extended fullFlow(const PipeConstants& pipe, extended i) {
 using FillingStep = detail::FillingStep;
 // Requires q < qm.
 inline const FillingStep& fillingOf(extended q, extended qm) { return detail::fillingStep(q, qm); }
+// For q >= 1 and slopes where the full-pipe flow rises with the slope: the
+// largest shares the filling of q can take between two slopes of full-pipe
+// flows qmLow < qmHigh (q < qmHigh). Finished with them at qmHigh and the
+// higher slope, a pipe's shear stress and velocity are at least those of any
+// slope between: every operation of finishPipe keeps the order of its inputs.
+inline FillingStep largestShares(extended q, extended qmLow, extended qmHigh) {
+    return detail::largestShares(q, qmLow, qmHigh);
+}
 inline void finishPipe(const PipeConstants& pipe, extended qm, extended tauFactorOfI, const FillingStep& filling,
                        PipeHydraulics& out) {
     out.qm = qm;

@@ -4,6 +4,7 @@
 // them for each diameter and slope it examines. Part of hydraulics.h; not to
 // be included by itself.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -60,6 +61,22 @@ inline const FillingStep& fillingStep(extended q, extended Q100) {
     const extended ratio = q / Q100;
     if (!(ratio > 0)) return kFillingGrid.step[0];
     return kFillingGrid.step[kFillingGrid.firstStepReaching(ratio)];
+}
+
+// The largest velocity and radius shares among the filling steps of q in
+// pipes whose full-pipe flow lies between qmLow and qmHigh (q < qmHigh;
+// where q >= qmLow the pipe may be all but full). Ratios fall as the full
+// flow grows, and the first step reaching a ratio falls with it, so the
+// steps lie between those of q / qmHigh and q / qmLow.
+inline FillingStep largestShares(extended q, extended qmLow, extended qmHigh) {
+    const int lowest = kFillingGrid.firstStepReaching(q / qmHigh);
+    const int highest = q < qmLow ? kFillingGrid.firstStepReaching(q / qmLow) : kFillingSteps;
+    FillingStep largest = kFillingGrid.step[lowest];
+    for (int n = lowest + 1; n <= highest; ++n) {
+        largest.velocityShare = std::max(largest.velocityShare, kFillingGrid.step[n].velocityShare);
+        largest.radiusShare = std::max(largest.radiusShare, kFillingGrid.step[n].radiusShare);
+    }
+    return largest;
 }
 
 // Colebrook-White for the full pipe, with k / (3.71 d) given.

@@ -56,10 +56,35 @@ public:
     // never rises. For criteria 0, 3 and 4 the prerequisite is the whole
     // criterion; the self-cleaning criteria also need a shear stress and a
     // velocity, which the filling's tables can make fall from one slope to
-    // the next, so from that slope on they are walked.
+    // the next, so from that slope on they are walked, passing over the
+    // slopes that mayAcceptBetween rules out.
     bool prerequisiteRisesWithSlope(extended lowest, extended highest) const {
         return state_.Q >= 1 && lowest > 0 && highest <= 1 && largestDiameter_ <= 5;
     }
+
+    // False only when no pipe can be accepted at any slope from `low` to
+    // `high`, where the prerequisite rises with the slope: for the
+    // self-cleaning criteria, when no pipe's shear stress and velocity, at
+    // their largest over those slopes, would keep it clean. Leaves the state
+    // as it is.
+    bool mayAcceptBetween(extended low, extended high) const {
+        using namespace pipe_criterion;
+        if (criterion_ != kSelfCleaning && criterion_ != kSelfCleaningAndVentilation) return true;
+        const extended Q = state_.Q;
+        const extended factor = tauFactor(high);
+        for (int number = state_.start; number <= state_.stop; ++number) {
+            const Candidate& candidate = candidates_[number - 1];
+            if (++context_.examinedPipes % kPipesPerReport == 0) reportProgress();
+            const extended qmHigh = fullFlow(candidate.pipe, high);
+            if (Q >= qmHigh) continue;  // carries at none of them
+            PipeHydraulics largest;
+            finishPipe(candidate.pipe, qmHigh, factor, largestShares(Q, fullFlow(candidate.pipe, low), qmHigh),
+                       largest);
+            if (!failsSelfCleaning(largest.tau, largest.vwy, state_.taumin)) return true;
+        }
+        return false;
+    }
+
     // The first accepted diameter at the current slope, or 0.
     // The state then shows d and qm of the last pipe examined and the
     // hydraulics and verdicts of the last that carried the flow, as if each
@@ -262,10 +287,27 @@ int minimiseFromPrerequisite(DiameterWalk& walk, DesignState& state, extended lo
         }
     }
     // From the first slope that meets it (or the last, when none does), as
-    // the one-by-one search walks.
-    for (; slopes.has(k); ++k) {
+    // the one-by-one search walks. The slopes after a walk that accepted
+    // nothing are passed over in blocks at which no pipe can be accepted,
+    // growing while they pass and halving when they do not; the last slope
+    // is always walked, since its walk leaves the state when nothing is
+    // accepted, and no walk passed over leaves anything in it.
+    std::size_t block = 1;
+    while (slopes.has(k)) {
+        if (block > 1) {
+            const std::size_t end = k + block - 1;
+            if (slopes.has(end + 1) && !walk.mayAcceptBetween(slopes[k], slopes[end])) {
+                k = end + 1;
+                block *= 2;
+            } else {
+                block /= 2;
+            }
+            continue;
+        }
         state.i = slopes[k];
         if (const int found = walk.firstAccepted()) return found;
+        ++k;
+        block = 4;
     }
     state.i = slopes.beyondLast();
     return 0;
