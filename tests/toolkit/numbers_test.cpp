@@ -96,6 +96,8 @@ TEST(FixedText, RoundsOnTheExactBinaryValue) {
     // 0.5 ulp above a half still rounds up, a tie rounds away from zero.
     EXPECT_EQ(formatFixedText(std::nextafter(0.125L, 1.0L), 1, 2), "0,13");
     EXPECT_EQ(formatFixedText(-2.5L, 1, 0), "-3");
+    // Digits far beyond the usual ones: 0.1 is stored as 0.1000000000000000000013552527...
+    EXPECT_EQ(formatFixedText(0.1L, 1, 25), "0,1000000000000000000013553");
 }
 
 TEST(NumberTexts, ExtremeValuesAreExpandedExactly) {
