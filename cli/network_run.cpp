@@ -51,10 +51,10 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     std::string head = networkResultsHead();
     if (options.batch.withState) head += kStateColumns;
     output << outputText(options.batch, head) << lineEnd;
-    std::vector<std::vector<std::string>> rows;
+    std::vector<std::vector<std::string>> rows;  // for the workbook, if one is asked for
     for (std::size_t n = 0; n < designs.size(); ++n) {
-        rows.push_back(networkResultFields(network.sections[n], designs[n]));
-        std::vector<std::string> fields = rows.back();
+        std::vector<std::string> fields = networkResultFields(network.sections[n], designs[n]);
+        if (options.workbookFile) rows.push_back(fields);
         if (options.batch.withState) appendState(fields, designs[n].result.state);
         output << outputText(options.batch, delimited::joined(fields)) << lineEnd;
     }

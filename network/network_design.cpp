@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <unordered_map>
 
 #include "catalogue/design_choices.h"
 #include "toolkit/numbers.h"
@@ -15,7 +15,7 @@ long long ceilDiv(long long a, long long b) { return (a + b - 1) / b; }
 
 // The sections whose lower manhole is each section's upper one, in the file's order.
 std::vector<std::vector<std::size_t>> incomingSections(const Network& network) {
-    std::map<std::string, std::vector<std::size_t>> arriving;
+    std::unordered_map<std::string, std::vector<std::size_t>> arriving;
     for (std::size_t n = 0; n < network.sections.size(); ++n) arriving[network.sections[n].to].push_back(n);
     std::vector<std::vector<std::size_t>> incoming(network.sections.size());
     for (std::size_t n = 0; n < network.sections.size(); ++n) {
@@ -28,7 +28,7 @@ std::vector<std::vector<std::size_t>> incomingSections(const Network& network) {
 // Every section after all that run into it; the file's order where the water
 // leaves a choice.
 std::vector<std::size_t> designOrder(const Network& network, const std::vector<std::vector<std::size_t>>& incoming) {
-    std::map<std::string, std::size_t> leaving;
+    std::unordered_map<std::string, std::size_t> leaving;
     for (std::size_t n = 0; n < network.sections.size(); ++n) leaving[network.sections[n].from] = n;
     std::vector<std::size_t> waiting(network.sections.size());
     std::vector<std::size_t> order;

@@ -1,8 +1,8 @@
 #include "network/network_file.h"
 
 #include <algorithm>
-#include <map>
 #include <optional>
+#include <unordered_map>
 
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
@@ -108,8 +108,8 @@ void checkTotalInflow(const Network& network) {
 }
 
 void checkNamesAndManholes(const Network& network) {
-    std::map<std::string, int> names;     // section name -> line
-    std::map<std::string, int> outflows;  // manhole -> line of the section leaving it
+    std::unordered_map<std::string, int> names;     // section name -> line
+    std::unordered_map<std::string, int> outflows;  // manhole -> line of the section leaving it
     for (const NetworkSection& section : network.sections) {
         if (auto [seen, added] = names.emplace(section.name, section.line); !added)
             throw NetworkError(linesText({seen->second, section.line}) + "dwa odcinki noszą nazwę \"" + section.name +
@@ -125,7 +125,7 @@ void checkGroundLevels(const Network& network) {
         long long level;
         int line;
     };
-    std::map<std::string, Seen> ground;
+    std::unordered_map<std::string, Seen> ground;
     for (const NetworkSection& section : network.sections) {
         for (const auto& [manhole, level] :
              {std::pair{&section.from, section.groundFrom}, std::pair{&section.to, section.groundTo}}) {
@@ -142,7 +142,7 @@ void checkGroundLevels(const Network& network) {
 // to at most one next; a circle is a walk that comes back to itself.
 void checkNoCircle(const Network& network) {
     const auto& sections = network.sections;
-    std::map<std::string, std::size_t> leaving;
+    std::unordered_map<std::string, std::size_t> leaving;
     for (std::size_t n = 0; n < sections.size(); ++n) leaving[sections[n].from] = n;
     enum class Seen { Not, OnThisWalk, LeadsOut };
     std::vector<Seen> seen(sections.size(), Seen::Not);
@@ -176,6 +176,7 @@ Network readNetwork(const std::vector<std::string>& lines) {
         throw NetworkError(lineText(first == lines.size() ? 1 : static_cast<int>(first) + 1) +
                            "pierwszy wiersz sieci musi brzmieć \"" + kNetworkHeadLine + "\"");
     Network network;
+    network.sections.reserve(lines.size() - first - 1);
     for (std::size_t n = first + 1; n < lines.size(); ++n)
         if (!lines[n].empty()) network.sections.push_back(readSection(static_cast<int>(n) + 1, lines[n]));
     checkTotalInflow(network);
