@@ -1,0 +1,89 @@
+#include "network/profile_paths.h"
+
+#include <algorithm>
+#include <functional>
+#include <queue>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace vexa {
+namespace {
+
+class PathFinder {
+public:
+    PathFinder(const Network& network, const std::vector<SectionDesign>& designs)
+        : sections_(network.sections), designs_(designs), drawn_(sections_.size(), false) {
+        for (std::size_t n = 0; n < sections_.size(); ++n) {
+            arriving_[sections_[n].to].push_back(n);
+            leaving_.insert(sections_[n].from);
+        }
+    }
+
+    std::vector<ProfilePath> paths() {
+        std::vector<std::size_t> outletSections;  // the last section of each main collector
+        for (const auto& [manhole, arriving] : arriving_)
+            if (!leaving_.contains(manhole)) outletSections.push_back(largestFlow(arriving));
+        std::sort(outletSections.begin(), outletSections.end());
+
+        std::vector<ProfilePath> paths;
+        for (const std::size_t last : outletSections) paths.push_back({true, upstreamFrom(last)});
+        while (!waiting_.empty()) {
+            const std::size_t first = waiting_.top();
+            waiting_.pop();
+            if (!drawn_[first]) paths.push_back({false, upstreamFrom(first)});
+        }
+        return paths;
+    }
+
+private:
+    // The section with the largest flow; the first in the file on a tie.
+    std::size_t largestFlow(const std::vector<std::size_t>& candidates) const {
+        std::size_t best = candidates.front();
+        for (const std::size_t n : candidates)
+            if (designs_[n].flow > designs_[best].flow) best = n;
+        return best;
+    }
+
+    // From `last` up to a head, upstream first; every manhole on the way is
+    // drawn, and the sections that end in one and are not drawn wait to
+    // start a branch.
+    std::vector<std::size_t> upstreamFrom(std::size_t last) {
+        std::vector<std::size_t> path{last};
+        draw(last);
+        drawManhole(sections_[last].to);
+        for (;;) {
+            const auto incoming = arriving_.find(sections_[path.back()].from);
+            drawManhole(sections_[path.back()].from);
+            if (incoming == arriving_.end()) break;
+            const std::size_t next = largestFlow(incoming->second);
+            draw(next);
+            path.push_back(next);
+        }
+        std::reverse(path.begin(), path.end());
+        return path;
+    }
+
+    void draw(std::size_t section) { drawn_[section] = true; }
+
+    void drawManhole(const std::string& manhole) {
+        if (const auto arriving = arriving_.find(manhole); arriving != arriving_.end())
+            for (const std::size_t n : arriving->second) waiting_.push(n);
+    }
+
+    const std::vector<NetworkSection>& sections_;
+    const std::vector<SectionDesign>& designs_;
+    std::unordered_map<std::string, std::vector<std::size_t>> arriving_;  // manhole -> sections ending in it
+    std::unordered_set<std::string> leaving_;                             // manholes a section leaves
+    std::vector<bool> drawn_;
+    // Sections ending in a drawn manhole, the first in the file on top.
+    std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> waiting_;
+};
+
+}  // namespace
+
+std::vector<ProfilePath> profilePaths(const Network& network, const std::vector<SectionDesign>& designs) {
+    return PathFinder(network, designs).paths();
+}
+
+}  // namespace vexa
