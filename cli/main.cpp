@@ -94,6 +94,7 @@ constexpr const char* kUsage =
     "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz lub błąd programu w wierszu,\n"
     "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n"
     "Z --siec: 0 - sieć zaprojektowana (odcinek bez wyniku ma \"!\" i opis w kolumnie Bnrkat),\n"
+    "1 - błąd programu w odcinku (jego wiersz ma \"!\", opis idzie też na standardowe wyjście błędów),\n"
     "2 - sieć odrzucona lub problem z katalogiem, zbiorem albo opcjami; nic nie jest wypisywane.\n";
 
 // A positive number of seconds, with a decimal comma or point.

@@ -47,18 +47,11 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     BatchCalculator calculator(*catalogue, false, options.batch.timeLimitSeconds);
     const std::vector<SectionDesign> designs = designNetwork(network, options.parameters, calculator);
 
-    const char* lineEnd = options.batch.cp1250 ? "\r\n" : "\n";
-    std::string head = networkResultsHead();
-    if (options.batch.withState) head += kStateColumns;
-    output << outputText(options.batch, head) << lineEnd;
-    std::vector<std::vector<std::string>> rows;  // for the workbook, if one is asked for
-    for (std::size_t n = 0; n < designs.size(); ++n) {
-        std::vector<std::string> fields = networkResultFields(network.sections[n], designs[n]);
-        if (options.workbookFile) rows.push_back(fields);
-        if (options.batch.withState) appendState(fields, designs[n].result.state);
-        output << outputText(options.batch, delimited::joined(fields)) << lineEnd;
-    }
+    // The workbook first: a run that cannot write it writes nothing.
     if (options.workbookFile) {
+        std::vector<std::vector<std::string>> rows;
+        for (std::size_t n = 0; n < designs.size(); ++n)
+            rows.push_back(networkResultFields(network.sections[n], designs[n]));
         try {
 #ifdef VEXA_WORKBOOKS
             writeWorkbook(*options.workbookFile, "Sieć", networkWorkbookColumns(), rows);
@@ -71,7 +64,24 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
             return kBatchFileProblem;
         }
     }
-    return kBatchOk;
+
+    const char* lineEnd = options.batch.cp1250 ? "\r\n" : "\n";
+    std::string head = networkResultsHead();
+    if (options.batch.withState) head += kStateColumns;
+    output << outputText(options.batch, head) << lineEnd;
+    int status = kBatchOk;
+    for (std::size_t n = 0; n < designs.size(); ++n) {
+        std::vector<std::string> fields = networkResultFields(network.sections[n], designs[n]);
+        if (options.batch.withState) appendState(fields, designs[n].result.state);
+        output << outputText(options.batch, delimited::joined(fields)) << lineEnd;
+        if (designs[n].programFault) {
+            errors << outputText(options.batch, "vexa-calc: wiersz " + std::to_string(network.sections[n].line) + ": " +
+                                                    designs[n].result.message)
+                   << '\n';
+            status = kBatchMalformedLine;
+        }
+    }
+    return status;
 }
 
 }  // namespace vexa

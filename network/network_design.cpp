@@ -72,11 +72,13 @@ public:
         line.slopeTo = slopeText(slopeTo);
         try {
             design.result = calculator_.run(line);
+            if (design.result.computed) setLevels(index, design);
         } catch (const std::exception& fault) {  // one section's fault is that section's
             design.result = {};
+            design.levels.reset();
             design.result.message = std::string("nieoczekiwany błąd programu: ") + fault.what();
+            design.programFault = true;
         }
-        if (design.result.computed) setLevels(index, design);
 
         std::vector<std::string> notes;
         if (design.flow < parameters_.flowMin) notes.push_back("obliczono dla Q = " + line.flow + " l/s");
@@ -96,7 +98,7 @@ private:
         const long long outer = std::llround(design.result.outerDiameter);
         design.innerDiameter = std::llround(design.result.innerDiameter);
         const long long crown = ceilDiv(outer + design.innerDiameter, 2);
-        const long long slope = parseScaled(design.result.fields[4], 1).value_or(0);  // Bi, one decimal
+        const long long slope = parseScaled(design.result.fields[4], 1).value();  // Bi, one decimal
         const long long fall = (slope * section.length + 5000) / 10000;
 
         // The highest upper invert that keeps the cover at both ends and

@@ -45,6 +45,8 @@ struct SectionDesign {
     long long innerDiameter = 0;  // Dw [mm], with a result
     std::optional<SectionLevels> levels;
     std::string notes;  // Uwagi
+    // The calculation failed in a way it never should: the message says how.
+    bool programFault = false;
 };
 
 // The text of a slope in tenths of a per mille ("0,5", "100,0").

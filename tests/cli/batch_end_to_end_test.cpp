@@ -128,6 +128,17 @@ TEST_F(BatchEndToEnd, NetworkOptionsOutOfTheirBoundsAreRefusedBeforeAnything) {
     EXPECT_EQ(run("--spadek-min 0,45 " + network).status, 0);  // rounded to 0,5
 }
 
+// Every network option changes the hand-worked network's design; the
+// expected table was checked field by field with tools/reference_network.py.
+TEST_F(BatchEndToEnd, NetworkOptionsReachTheDesignInCodePage1250) {
+    const CalcRun result =
+        run("--cp1250 --przykrycie 1,5 --spadek-min 3 --spadek-max 40 --q-min 5 --glebokosc-max 3 "
+            "--kaskada 0,1 --katalog \"" VEXA_SOURCE_DIR "/pipe_vexa.dat\" --siec \"" +
+            data("network/hand_worked.csv").string() + "\"");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, fileContents(data("network/hand_worked_options_cp1250.expected")));
+}
+
 TEST_F(BatchEndToEnd, HelpIsPolish) {
     const CalcRun result = run("--help");
     EXPECT_EQ(result.status, 0);

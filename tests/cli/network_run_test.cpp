@@ -75,6 +75,10 @@ TEST(NetworkRun, ARefusedNetworkWritesNothing) {
     EXPECT_EQ(run.status, kBatchFileProblem);
     EXPECT_EQ(run.output, "");
     EXPECT_EQ(run.errors.rfind("vexa-calc: Wiersz 1: pierwszy wiersz sieci musi brzmieć", 0), 0U);
+    const NetworkOutput broken = designNetworkText(std::string(kNetworkHeadLine) + "\nA\xff;S1;S2;45;110;109,8\n");
+    EXPECT_EQ(broken.status, kBatchFileProblem);
+    EXPECT_EQ(broken.output, "");
+    EXPECT_EQ(broken.errors, "vexa-calc: Wiersz 2: Nieprawidłowy tekst UTF-8 na pozycji 2\n");
 }
 
 // The optimal pipe of class N chooses a PVC pipe of type 2 here; its levels
@@ -90,14 +94,30 @@ TEST(NetworkRun, AnOptimalPipeIsLaidAsThePlainTypeItChose) {
     EXPECT_EQ(optimal, plain);
 }
 
-TEST(NetworkRun, ParametersReachTheDesign) {
-    NetworkParameters parameters;
-    parameters.flowMin = 3000;
-    parameters.cover = 1500;
-    const auto network = rows(designNetworkFile(networkData("hand_worked.csv"), parameters).output);
-    EXPECT_EQ(network[1].back(), "obliczono dla Q = 3 l/s");
-    EXPECT_EQ(network[1][17], "1,500");  // PrzykrycieOd of the head K1
+// Type 3, 125 mm: Dz 125 and Dw 117,6 -> 118 make a crown of ceil(243 / 2) =
+// 122; 4,5 per mille over 45 m is a fall of 202,5 -> 203 mm. The invert
+// starts at 110000 - 1200 - 122 = 108678 (the lower end's 109800 - 1200 -
+// 122 + 203 = 108681 is higher) and ends at 108475, 1203 below the crown.
+TEST(NetworkRun, TheCrownRoundsUpAndTheFallHalfUp) {
+    const auto network =
+        rows(designNetworkText(std::string(kNetworkHeadLine) + "\nA;S1;S2;45;110;109,8;5;3;125;;2;0;0;\n").output);
+    EXPECT_EQ(network[1][9], "4,5");
+    EXPECT_EQ(std::vector<std::string>(network[1].begin() + 15, network[1].begin() + 19),
+              (std::vector<std::string>{"108,678", "108,475", "1,200", "1,203"}));
 }
+
+#ifdef VEXA_WORKBOOKS
+TEST(NetworkRun, AWorkbookThatCannotBeWrittenLeavesTheTableUnwritten) {
+    NetworkRunOptions options;
+    options.batch.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
+    options.workbookFile = (fs::path(VEXA_TEST_DATA_DIR) / "no such folder" / "siec.xlsx").string();
+    std::istringstream input(fileContents(networkData("hand_worked.csv")));
+    std::ostringstream output, errors;
+    EXPECT_EQ(runNetwork(options, input, output, errors), kBatchFileProblem);
+    EXPECT_EQ(output.str(), "");
+    EXPECT_EQ(errors.str().rfind("vexa-calc: Cannot create file ", 0), 0U);
+}
+#endif
 
 }  // namespace
 }  // namespace vexa

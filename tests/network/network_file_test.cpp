@@ -39,6 +39,7 @@ struct Refusal {
     std::vector<std::string> lines;  // after the head line
     std::string message;
 };
+void PrintTo(const Refusal& refusal, std::ostream* os) { *os << '"' << refusal.message << '"'; }
 
 class NetworkRefusal : public testing::TestWithParam<Refusal> {};
 
