@@ -102,6 +102,14 @@ void PaintDevicePrinter::textOut(int x, int y, const std::string& text) {
     painter_.drawText(QPoint(x, y + ascent), QString::fromStdString(text));
 }
 
+void PaintDevicePrinter::textOutUpwards(int x, int y, const std::string& text) {
+    painter_.save();
+    painter_.translate(x, y);
+    painter_.rotate(-90);
+    textOut(0, 0, text);
+    painter_.restore();
+}
+
 void PaintDevicePrinter::rectangle(int left, int top, int right, int bottom) {
     const int grey = tools().fillGrey;
     painter_.setPen(QPen(Qt::black, tools().penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

@@ -44,6 +44,7 @@ public:
     int textWidth(const std::string& text) const override;
 
     void textOut(int x, int y, const std::string& text) override;
+    void textOutUpwards(int x, int y, const std::string& text) override;
     void rectangle(int left, int top, int right, int bottom) override;
     void line(int x1, int y1, int x2, int y2) override;
 

@@ -69,6 +69,9 @@ public:
     // Drawing. Text is placed by the top-left corner of its text cell; a
     // rectangle is outlined with the pen and filled with the fill colour.
     virtual void textOut(int x, int y, const std::string& text) = 0;
+    // Text turned a quarter left, read from the bottom up, placed by the
+    // corner where it starts: the bottom-left corner of its turned cell.
+    virtual void textOutUpwards(int x, int y, const std::string& text) = 0;
     virtual void setPenWidth(int pixels) = 0;
     virtual int penWidth() const = 0;
     virtual void setFillGrey(int level) = 0;  // 0 black .. 255 white

@@ -28,7 +28,8 @@ QImage recordedPageImage(const RecordingPrinter& printer, int page, int pixelsPe
         if (call.page != page) continue;
         const QPen pen(Qt::black, call.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
         switch (call.kind) {
-            case RecordingPrinter::Kind::Text: {
+            case RecordingPrinter::Kind::Text:
+            case RecordingPrinter::Kind::UpwardText: {
                 QFont font(printerFontFamily(call.fontName));
                 // The recorded size in points, on the printer's pixels.
                 font.setPixelSize(std::max(1, call.fontSize * printer.pixelsPerInchVertical() / 72));
@@ -38,8 +39,11 @@ QImage recordedPageImage(const RecordingPrinter& printer, int page, int pixelsPe
                 font.setStrikeOut(call.fontStyle.strikeOut);
                 painter.setFont(font);
                 painter.setPen(Qt::black);
-                painter.drawText(QPoint(call.x1, call.y1 + QFontMetrics(font).ascent()),
-                                 QString::fromStdString(call.text));
+                painter.save();
+                painter.translate(call.x1, call.y1);
+                if (call.kind == RecordingPrinter::Kind::UpwardText) painter.rotate(-90);
+                painter.drawText(QPoint(0, QFontMetrics(font).ascent()), QString::fromStdString(call.text));
+                painter.restore();
                 break;
             }
             case RecordingPrinter::Kind::Rectangle:

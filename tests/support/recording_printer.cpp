@@ -68,6 +68,11 @@ void RecordingPrinter::textOut(int x, int y, const std::string& text) {
     calls_.push_back(std::move(made));
 }
 
+void RecordingPrinter::textOutUpwards(int x, int y, const std::string& text) {
+    textOut(x, y, text);
+    calls_.back().kind = Kind::UpwardText;
+}
+
 void RecordingPrinter::record(Kind kind, int x1, int y1, int x2, int y2) {
     Call made = call(kind);
     made.x1 = x1;
@@ -86,7 +91,7 @@ void RecordingPrinter::line(int x1, int y1, int x2, int y2) { record(Kind::Line,
 std::vector<RecordingPrinter::Call> RecordingPrinter::texts() const {
     std::vector<Call> written;
     for (const auto& made : calls_)
-        if (made.kind == Kind::Text) written.push_back(made);
+        if (made.kind == Kind::Text || made.kind == Kind::UpwardText) written.push_back(made);
     return written;
 }
 

@@ -24,7 +24,7 @@ struct PrinterGeometry {
 
 class RecordingPrinter : public PrinterBackEnd {
 public:
-    enum class Kind { Text, Rectangle, Line, NewPage, Begin, End, Abort };
+    enum class Kind { Text, UpwardText, Rectangle, Line, NewPage, Begin, End, Abort };
     struct Call {
         Kind kind = Kind::Text;
         int page = 0;
@@ -56,11 +56,12 @@ public:
     int textWidth(const std::string& text) const override;
 
     void textOut(int x, int y, const std::string& text) override;
+    void textOutUpwards(int x, int y, const std::string& text) override;
     void rectangle(int left, int top, int right, int bottom) override;
     void line(int x1, int y1, int x2, int y2) override;
 
     const std::vector<Call>& calls() const { return calls_; }
-    // The texts written, in order.
+    // The texts written, in order, level or upwards.
     std::vector<Call> texts() const;
 
 private:
