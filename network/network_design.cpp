@@ -122,6 +122,7 @@ private:
         levels.depthFrom = section.groundFrom - levels.invertFrom;
         levels.depthTo = section.groundTo - levels.invertTo;
         levels.drop = highestIncoming ? *highestIncoming - invert : 0;
+        levels.crown = crown;
     }
 
     void levelNotes(std::size_t index, const SectionDesign& design, std::vector<std::string>& notes) const {

@@ -35,7 +35,8 @@ struct SectionLevels {
     long long coverTo = 0;
     long long depthFrom = 0;
     long long depthTo = 0;
-    long long drop = 0;  // at the upper manhole
+    long long drop = 0;   // at the upper manhole
+    long long crown = 0;  // of the outer crown above the invert: the inside diameter and one wall
 };
 
 struct SectionDesign {

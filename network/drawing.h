@@ -1,0 +1,56 @@
+#pragma once
+
+// A drawing as plain geometry, with no knowledge of where it goes: sheets of
+// polylines and texts in drawing millimetres, x to the right and y upwards
+// from the sheet's bottom-left corner. The page and the DXF renderers turn it
+// into their own units.
+
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+// What a line or text belongs to; a CAD drawing keeps each kind on its layer.
+enum class DrawingLayer { Ground, Sewer, Manholes, Table, Labels };
+
+struct DrawingPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const DrawingPoint&) const = default;
+};
+
+struct DrawingLine {
+    DrawingLayer layer = DrawingLayer::Labels;
+    double width = 0.25;  // mm
+    std::vector<DrawingPoint> points;
+};
+
+// Which point of its box a text is placed by, in the text's own direction:
+// along it (start, centre, end) and across it (the foot of its letters, the
+// middle of its capitals, their top).
+enum class AlongText { Start, Centre, End };
+enum class AcrossText { Foot, Middle, Top };
+
+struct DrawingText {
+    DrawingLayer layer = DrawingLayer::Labels;
+    DrawingPoint at;
+    double height = 2.5;   // of a capital letter, mm
+    bool upwards = false;  // read from the bottom up, turned a quarter left
+    AlongText along = AlongText::Start;
+    AcrossText across = AcrossText::Foot;
+    std::string text;  // UTF-8
+};
+
+struct DrawingSheet {
+    std::vector<DrawingLine> lines;
+    std::vector<DrawingText> texts;
+};
+
+struct Drawing {
+    std::string title;
+    double sheetWidth = 420;  // mm: A3 landscape
+    double sheetHeight = 297;
+    std::vector<DrawingSheet> sheets;
+};
+
+}  // namespace vexa

@@ -1,0 +1,125 @@
+#include "network/drawing_pages.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vexa {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kMillimetresPerPoint = kMillimetresPerInch / 72;
+// Liberation Sans (Arial's metrics): a capital is 0,7 of the font size, and
+// in a text cell the top of the capitals lies at 0,19 of its height, their
+// middle at half of it and the foot of the letters at 0,81.
+constexpr double kCapitalShare = 0.7;
+constexpr double kSameSize = 0.999;
+double acrossShare(AcrossText across) {
+    switch (across) {
+        case AcrossText::Top:
+            return 0.19;
+        case AcrossText::Middle:
+            return 0.5;
+        case AcrossText::Foot:
+            break;
+    }
+    return 0.81;
+}
+double alongShare(AlongText along) {
+    switch (along) {
+        case AlongText::Centre:
+            return 0.5;
+        case AlongText::End:
+            return 1;
+        case AlongText::Start:
+            break;
+    }
+    return 0;
+}
+
+// Drawing millimetres on one page, to device pixels of its printable area.
+class PageMapping {
+public:
+    PageMapping(const Printer& printer, const Drawing& drawing) : sheetHeight_(drawing.sheetHeight) {
+        const PixelSize page = printer.physicalPageSize();
+        const double pageWidth = page.width * kMillimetresPerInch / printer.pixelsPerInchHorizontal();
+        const double pageHeight = page.height * kMillimetresPerInch / printer.pixelsPerInchVertical();
+        // A page the sheet's size but for the rounding of its pixels takes
+        // it as it is; a smaller one, scaled down and centred.
+        const double fit = std::min(pageWidth / drawing.sheetWidth, pageHeight / drawing.sheetHeight);
+        if (fit < kSameSize) {
+            scale_ = fit;
+            left_ = (pageWidth - drawing.sheetWidth * scale_) / 2;
+            top_ = (pageHeight - drawing.sheetHeight * scale_) / 2;
+        }
+        dotsPerMillimetreX_ = printer.pixelsPerInchHorizontal() / kMillimetresPerInch;
+        dotsPerMillimetreY_ = printer.pixelsPerInchVertical() / kMillimetresPerInch;
+        offset_ = printer.printingOffset();
+    }
+
+    double x(double millimetres) const { return (left_ + millimetres * scale_) * dotsPerMillimetreX_ - offset_.x; }
+    double y(double millimetres) const {
+        return (top_ + (sheetHeight_ - millimetres) * scale_) * dotsPerMillimetreY_ - offset_.y;
+    }
+    int pixels(double millimetres) const {
+        return std::max(1, static_cast<int>(std::lround(millimetres * scale_ * dotsPerMillimetreX_)));
+    }
+    int points(double capitalHeight) const {
+        return std::max(1,
+                        static_cast<int>(std::lround(capitalHeight * scale_ / kCapitalShare / kMillimetresPerPoint)));
+    }
+
+private:
+    double sheetHeight_;
+    double scale_ = 1;
+    double left_ = 0, top_ = 0;
+    double dotsPerMillimetreX_ = 0, dotsPerMillimetreY_ = 0;
+    PixelPoint offset_;
+};
+
+int rounded(double pixels) { return static_cast<int>(std::lround(pixels)); }
+
+void drawLine(Printer& printer, const PageMapping& page, const DrawingLine& line) {
+    printer.setPenWidth(page.pixels(line.width));
+    for (std::size_t n = 1; n < line.points.size(); ++n)
+        printer.line(rounded(page.x(line.points[n - 1].x)), rounded(page.y(line.points[n - 1].y)),
+                     rounded(page.x(line.points[n].x)), rounded(page.y(line.points[n].y)));
+}
+
+void drawText(Printer& printer, const PageMapping& page, const DrawingText& text) {
+    printer.setFontSize(page.points(text.height));
+    const double width = printer.textWidth(text.text);
+    const double height = printer.textMetrics().height;
+    const double x = page.x(text.at.x), y = page.y(text.at.y);
+    const double along = alongShare(text.along) * width, across = acrossShare(text.across) * height;
+    if (text.upwards)
+        printer.textOutUpwards(rounded(x - across), rounded(y + along), text.text);
+    else
+        printer.textOut(rounded(x - along), rounded(y - across), text.text);
+}
+
+}  // namespace
+
+void printDrawings(const std::vector<Drawing>& drawings, Printer& printer) {
+    printer.setOrientation(Orientation::Landscape);
+    printer.beginDocument();
+    try {
+        printer.setFontName("Arial");
+        printer.setFontStyle({});
+        bool first = true;
+        for (const Drawing& drawing : drawings) {
+            const PageMapping page(printer, drawing);
+            for (const DrawingSheet& sheet : drawing.sheets) {
+                if (!first) printer.newPage();
+                first = false;
+                for (const DrawingLine& line : sheet.lines) drawLine(printer, page, line);
+                for (const DrawingText& text : sheet.texts) drawText(printer, page, text);
+            }
+        }
+    } catch (...) {
+        printer.abortDocument();
+        throw;
+    }
+    printer.endDocument();
+}
+
+}  // namespace vexa

@@ -1,0 +1,282 @@
+#include "network/profile_drawing.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "toolkit/delimited_fields.h"
+#include "toolkit/numbers.h"
+
+namespace vexa {
+namespace {
+
+using namespace profile_sheet;
+
+constexpr double kSheetWidth = 420;
+constexpr double kSheetHeight = 297;
+constexpr double kText = 2.5;       // table values and row titles
+constexpr double kSmallText = 2.0;  // the pipes, manhole names in the drawing
+constexpr double kTitleText = 3.5;
+
+// The table's rows from the top down, with their heights [mm].
+enum Row { kManhole, kGround, kInvert, kDepth, kChainage, kLength, kSlope, kPipe, kRows };
+struct RowLayout {
+    const char* title;
+    double height;
+};
+constexpr std::array<RowLayout, kRows> kRowLayout{{{"Studnia", 18},
+                                                   {"Rzędna terenu [m]", 16},
+                                                   {"Rzędna dna kanału [m]", 16},
+                                                   {"Zagłębienie [m]", 16},
+                                                   {"Odległość [m]", 16},
+                                                   {"Długość [m]", 8},
+                                                   {"Spadek [‰]", 8},
+                                                   {"Rura", 12}}};
+
+constexpr double tableHeight() {
+    double height = 0;
+    for (const RowLayout& row : kRowLayout) height += row.height;
+    return height;
+}
+constexpr double kTableTop = kMargin + tableHeight();  // the reference level's line
+constexpr double kDrawingTop = kTitleLine - kNameBand;
+
+double rowTop(int row) {
+    double top = kTableTop;
+    for (int r = 0; r < row; ++r) top -= kRowLayout[static_cast<std::size_t>(r)].height;
+    return top;
+}
+double rowMiddle(int row) { return rowTop(row) - kRowLayout[static_cast<std::size_t>(row)].height / 2; }
+
+std::string metres(long long millimetres) { return formatScaled(millimetres, 3); }
+
+// A manhole along the profile, with the inverts of the profile's pipes at it.
+struct Station {
+    std::string name;
+    long long chainage = 0;  // mm from the profile's first manhole
+    long long ground = 0;
+    std::optional<long long> invertIn;   // the arriving pipe's lower invert
+    std::optional<long long> invertOut;  // the leaving pipe's upper invert
+
+    std::optional<long long> lowestInvert() const {
+        if (invertIn && invertOut) return std::min(*invertIn, *invertOut);
+        return invertIn ? invertIn : invertOut;
+    }
+};
+
+class ProfileBuilder {
+public:
+    ProfileBuilder(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
+                   ProfileScales scales)
+        : network_(network), designs_(designs), path_(path), scales_(scales) {
+        const auto& first = network.sections[path.sections.front()];
+        stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt});
+        for (const std::size_t index : path.sections) {
+            const NetworkSection& section = network.sections[index];
+            const std::optional<SectionLevels>& levels = designs[index].levels;
+            if (levels) stations_.back().invertOut = levels->invertFrom;
+            stations_.push_back({section.to, stations_.back().chainage + section.length, section.groundTo,
+                                 levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt});
+        }
+    }
+
+    Drawing build() {
+        Drawing drawing;
+        drawing.title = "Profil podłużny " + stations_.front().name + " – " + stations_.back().name;
+        drawing.sheetWidth = kSheetWidth;
+        drawing.sheetHeight = kSheetHeight;
+        const std::vector<std::pair<std::size_t, std::size_t>> sheets = sheetRanges();
+        for (std::size_t n = 0; n < sheets.size(); ++n)
+            drawing.sheets.push_back(sheet(drawing.title, sheets[n].first, sheets[n].second, n + 1, sheets.size()));
+        return drawing;
+    }
+
+private:
+    // The reference level of the stations first .. last: a whole metre at
+    // least one metre below their lowest invert (their lowest ground where
+    // no pipe has levels).
+    long long referenceLevel(std::size_t first, std::size_t last) const {
+        std::optional<long long> lowest;
+        long long lowestGround = stations_[first].ground;
+        for (std::size_t s = first; s <= last; ++s) {
+            if (const auto invert = stations_[s].lowestInvert()) lowest = std::min(lowest.value_or(*invert), *invert);
+            lowestGround = std::min(lowestGround, stations_[s].ground);
+        }
+        const long long below = lowest.value_or(lowestGround) - 1000;
+        return (below >= 0 ? below / 1000 : -((-below + 999) / 1000)) * 1000;
+    }
+
+    // Whether the stations first .. last fit a sheet: their span within the
+    // drawing's width and their ground within its height.
+    bool fits(std::size_t first, std::size_t last) const {
+        const double width = static_cast<double>(stations_[last].chainage - stations_[first].chainage) /
+                             static_cast<double>(scales_.horizontal);
+        long long highest = stations_[first].ground;
+        for (std::size_t s = first; s <= last; ++s) highest = std::max(highest, stations_[s].ground);
+        const double height =
+            static_cast<double>(highest - referenceLevel(first, last)) / static_cast<double>(scales_.vertical);
+        return kFirstManhole + width <= kLastManholeLimit && kTableTop + height <= kDrawingTop;
+    }
+
+    // The stations of each sheet, first and last; a sheet's last manhole is
+    // the next one's first. Each sheet holds at least one section.
+    std::vector<std::pair<std::size_t, std::size_t>> sheetRanges() const {
+        std::vector<std::pair<std::size_t, std::size_t>> ranges;
+        std::size_t first = 0;
+        for (std::size_t last = 1; last < stations_.size(); ++last) {
+            if (last > first + 1 && !fits(first, last)) {
+                ranges.emplace_back(first, last - 1);
+                first = last - 1;
+            }
+        }
+        ranges.emplace_back(first, stations_.size() - 1);
+        return ranges;
+    }
+
+    DrawingSheet sheet(const std::string& title, std::size_t first, std::size_t last, std::size_t number,
+                       std::size_t count) const {
+        SheetBuilder builder{*this, first, referenceLevel(first, last), {}};
+        builder.frame(title, number, count);
+        builder.table();
+        for (std::size_t s = first; s <= last; ++s) builder.manhole(stations_[s]);
+        for (std::size_t s = first; s < last; ++s) builder.section(s);
+        builder.ground(last);
+        return builder.result;
+    }
+
+    struct SheetBuilder {
+        const ProfileBuilder& profile;
+        std::size_t first;
+        long long reference;
+        DrawingSheet result;
+
+        double x(const Station& station) const {
+            return kFirstManhole + static_cast<double>(station.chainage - profile.stations_[first].chainage) /
+                                       static_cast<double>(profile.scales_.horizontal);
+        }
+        double y(long long level) const {
+            return kTableTop + static_cast<double>(level - reference) / static_cast<double>(profile.scales_.vertical);
+        }
+        void line(DrawingLayer layer, double width, std::vector<DrawingPoint> points) {
+            result.lines.push_back({layer, width, std::move(points)});
+        }
+        void text(DrawingLayer layer, DrawingPoint at, double height, bool upwards, AlongText along, AcrossText across,
+                  std::string text) {
+            result.texts.push_back({layer, at, height, upwards, along, across, std::move(text)});
+        }
+        // A value in a table cell: upright at a manhole, level along a section.
+        void cell(int row, double atX, std::string value, bool upwards = true, double height = kText) {
+            text(DrawingLayer::Table, {atX, rowMiddle(row)}, height, upwards, AlongText::Centre, AcrossText::Middle,
+                 std::move(value));
+        }
+
+        void frame(const std::string& title, std::size_t number, std::size_t count) {
+            const double right = kSheetWidth - kMargin, top = kSheetHeight - kMargin;
+            line(DrawingLayer::Labels, 0.5,
+                 {{kMargin, kMargin}, {right, kMargin}, {right, top}, {kMargin, top}, {kMargin, kMargin}});
+            line(DrawingLayer::Labels, 0.25, {{kMargin, kTitleLine}, {right, kTitleLine}});
+            const double middle = (kTitleLine + top) / 2;
+            text(DrawingLayer::Labels, {kMargin + 3, middle}, kTitleText, false, AlongText::Start, AcrossText::Middle,
+                 title);
+            text(DrawingLayer::Labels, {right - 3, middle}, kText, false, AlongText::End, AcrossText::Middle,
+                 "Skala pozioma 1:" + std::to_string(profile.scales_.horizontal) +
+                     ", pionowa 1:" + std::to_string(profile.scales_.vertical) + "   Arkusz " + std::to_string(number) +
+                     " z " + std::to_string(count));
+            text(DrawingLayer::Labels, {kMargin + 2, kTableTop + 1.5}, kText, false, AlongText::Start, AcrossText::Foot,
+                 "Poziom porównawczy " + formatScaled(reference / 10, 2) + " m n.p.m.");
+        }
+
+        void table() {
+            const double right = kSheetWidth - kMargin;
+            for (int row = 0; row <= kRows; ++row) {
+                const double atY = row < kRows ? rowTop(row) : kMargin;
+                line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kMargin, atY}, {right, atY}});
+            }
+            line(DrawingLayer::Table, 0.25, {{kHeaderRight, kTableTop}, {kHeaderRight, kMargin}});
+            for (int row = 0; row < kRows; ++row)
+                text(DrawingLayer::Table, {kMargin + 2, rowMiddle(row)}, kText, false, AlongText::Start,
+                     AcrossText::Middle, kRowLayout[static_cast<std::size_t>(row)].title);
+        }
+
+        void manhole(const Station& station) {
+            const double atX = x(station);
+            const double groundY = y(station.ground);
+            const std::optional<long long> lowest = station.lowestInvert();
+            if (lowest) line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*lowest)}});
+            text(DrawingLayer::Manholes, {atX, groundY + 1.5}, kSmallText, true, AlongText::Start, AcrossText::Middle,
+                 station.name);
+
+            cell(kManhole, atX, station.name);
+            cell(kGround, atX, metres(station.ground));
+            if (station.invertIn && station.invertOut && *station.invertIn != *station.invertOut) {
+                // A drop: the arriving invert left of the manhole, the leaving one right.
+                cell(kInvert, atX - 2.5, metres(*station.invertIn));
+                cell(kInvert, atX + 2.5, metres(*station.invertOut));
+            } else if (lowest) {
+                cell(kInvert, atX, metres(*lowest));
+            }
+            if (lowest) cell(kDepth, atX, metres(station.ground - *lowest));
+            cell(kChainage, atX, metres(station.chainage));
+            // The section rows are parted at every manhole.
+            line(DrawingLayer::Table, 0.25, {{atX, rowTop(kLength)}, {atX, kMargin}});
+        }
+
+        // The pipe from station s to s + 1, its drop at s, and its cells.
+        void section(std::size_t s) {
+            const Station& from = profile.stations_[s];
+            const Station& to = profile.stations_[s + 1];
+            const std::size_t index = profile.path_.sections[s];
+            const SectionDesign& design = profile.designs_[index];
+            const double fromX = x(from), toX = x(to), middle = (fromX + toX) / 2;
+            cell(kLength, middle, metres(profile.network_.sections[index].length), false);
+            if (const std::optional<SectionLevels>& levels = design.levels) {
+                line(DrawingLayer::Sewer, 0.5, {{fromX, y(levels->invertFrom)}, {toX, y(levels->invertTo)}});
+                line(DrawingLayer::Sewer, 0.5,
+                     {{fromX, y(levels->invertFrom + levels->crown)}, {toX, y(levels->invertTo + levels->crown)}});
+                if (from.invertIn && *from.invertIn != levels->invertFrom)
+                    line(DrawingLayer::Sewer, 0.5, {{fromX, y(*from.invertIn)}, {fromX, y(levels->invertFrom)}});
+                cell(kSlope, middle, design.result.fields[4], false);  // Bi
+                const double pipeMiddle = rowMiddle(kPipe);
+                text(DrawingLayer::Table, {middle, pipeMiddle + 1.6}, kSmallText, false, AlongText::Centre,
+                     AcrossText::Middle, design.result.fields[0]);  // Bd
+                text(DrawingLayer::Table, {middle, pipeMiddle - 1.6}, kSmallText, false, AlongText::Centre,
+                     AcrossText::Middle, delimited::trimmed(design.result.fields[1]));  // Bnrkat
+            } else {
+                cell(kPipe, middle, "bez wyniku", false, kSmallText);
+            }
+        }
+
+        void ground(std::size_t last) {
+            std::vector<DrawingPoint> points;
+            for (std::size_t s = first; s <= last; ++s) {
+                const Station& station = profile.stations_[s];
+                points.push_back({x(station), y(station.ground)});
+            }
+            line(DrawingLayer::Ground, 0.35, std::move(points));
+        }
+    };
+
+    const Network& network_;
+    const std::vector<SectionDesign>& designs_;
+    const ProfilePath& path_;
+    ProfileScales scales_;
+    std::vector<Station> stations_;
+};
+
+}  // namespace
+
+Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
+                       ProfileScales scales) {
+    return ProfileBuilder(network, designs, path, scales).build();
+}
+
+std::vector<Drawing> networkProfiles(const Network& network, const std::vector<SectionDesign>& designs,
+                                     ProfileScales scales) {
+    std::vector<Drawing> drawings;
+    for (const ProfilePath& path : profilePaths(network, designs))
+        drawings.push_back(profileDrawing(network, designs, path, scales));
+    return drawings;
+}
+
+}  // namespace vexa

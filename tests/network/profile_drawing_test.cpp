@@ -1,0 +1,192 @@
+// The profile of the hand-worked network's main collector, B1 - B2 - A3 - A4
+// - A5, as drawing geometry, and its first sheet on a recording printer.
+// Its ground spans 110,500 m down to an invert of 97,604 m: too tall for one
+// sheet at 1:100, so A4 - A5 goes on a second sheet with its own reference
+// level. On the first, the lowest invert is K4's 102,604 m at A4: reference
+// 101,00 m, so a level L lies at y = 120 + (L - 101000 mm) / 100, and a
+// chainage c at x = 70 + c / 1000.
+
+#include "network/profile_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "catalogue/catalogue_reader.h"
+#include "network/drawing_pages.h"
+#include "support/files.h"
+#include "support/recording_printer.h"
+
+namespace vexa {
+namespace {
+
+using testing_support::fileContents;
+
+class HandWorkedProfile : public testing::Test {
+protected:
+    HandWorkedProfile() {
+        auto catalogue = std::make_unique<Catalogue>();
+        readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
+        linkOptimisation(*catalogue);
+        std::vector<std::string> lines;
+        std::istringstream file(
+            fileContents(std::filesystem::path(VEXA_TEST_DATA_DIR) / "network" / "hand_worked.csv"));
+        for (std::string line; std::getline(file, line);) lines.push_back(line);
+        network = readNetwork(lines);
+        BatchCalculator calculator(*catalogue);
+        designs = designNetwork(network, {}, calculator);
+        profiles = networkProfiles(network, designs);
+    }
+
+    Network network;
+    std::vector<SectionDesign> designs;
+    std::vector<Drawing> profiles;
+};
+
+void expectPoints(const DrawingLine& line, const std::vector<DrawingPoint>& expected) {
+    ASSERT_EQ(line.points.size(), expected.size());
+    for (std::size_t n = 0; n < expected.size(); ++n) {
+        EXPECT_NEAR(line.points[n].x, expected[n].x, 0.01) << n;
+        EXPECT_NEAR(line.points[n].y, expected[n].y, 0.01) << n;
+    }
+}
+
+std::vector<const DrawingLine*> linesOn(const DrawingSheet& sheet, DrawingLayer layer) {
+    std::vector<const DrawingLine*> lines;
+    for (const DrawingLine& line : sheet.lines)
+        if (line.layer == layer) lines.push_back(&line);
+    return lines;
+}
+
+TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
+    ASSERT_EQ(profiles.size(), 3U);  // the main collector, X1 - X2, and K1 - K2
+    const Drawing& profile = profiles[0];
+    EXPECT_EQ(profile.title, "Profil podłużny B1 – A5");
+    ASSERT_EQ(profile.sheets.size(), 2U);
+    const DrawingSheet& sheet = profile.sheets[0];
+
+    const auto ground = linesOn(sheet, DrawingLayer::Ground);
+    ASSERT_EQ(ground.size(), 1U);
+    expectPoints(*ground[0], {{70, 215}, {110, 212}, {155, 205}, {225, 205}});
+
+    // Invert and crown of B1, B2 and K3; B2's drop at A3 from 108,141 to
+    // 107,284 m. Crowns: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above
+    // the invert, 355 / 341 is 348.
+    const auto sewer = linesOn(sheet, DrawingLayer::Sewer);
+    ASSERT_EQ(sewer.size(), 7U);
+    expectPoints(*sewer[0], {{70, 201.43}, {110, 198.43}});
+    expectPoints(*sewer[1], {{70, 203.00}, {110, 200.00}});
+    expectPoints(*sewer[2], {{110, 198.43}, {155, 191.41}});
+    expectPoints(*sewer[3], {{110, 200.00}, {155, 192.98}});
+    expectPoints(*sewer[4], {{155, 182.84}, {225, 181.30}});
+    expectPoints(*sewer[5], {{155, 186.32}, {225, 184.78}});
+    expectPoints(*sewer[6], {{155, 191.41}, {155, 182.84}});
+
+    // Each manhole from its ground to its lowest invert: at A4 that of K4.
+    const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
+    ASSERT_EQ(manholes.size(), 4U);
+    expectPoints(*manholes[0], {{70, 215}, {70, 201.43}});
+    expectPoints(*manholes[3], {{225, 205}, {225, 136.04}});
+
+    // The second sheet starts at A4 with the reference level of K4's 97,604 m.
+    const auto secondGround = linesOn(profile.sheets[1], DrawingLayer::Ground);
+    ASSERT_EQ(secondGround.size(), 1U);
+    expectPoints(*secondGround[0], {{70, 255}, {120, 150}});
+}
+
+TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
+    std::map<std::pair<long, long>, std::string> cells;  // (x, y) in hundredths of a mm -> text
+    for (const DrawingText& text : profiles[0].sheets[0].texts)
+        if (text.layer == DrawingLayer::Table)
+            cells[{std::lround(text.at.x * 100), std::lround(text.at.y * 100)}] += text.text + "|";
+    // Rows from the top: 111 Studnia, 94 ground, 78 invert, 62 depth,
+    // 46 chainage, 34 length, 26 slope, 16 pipe (a line above and below).
+    const std::map<std::pair<long, long>, std::string> expected{
+        {{1200, 11100}, "Studnia|"},
+        {{1200, 9400}, "Rzędna terenu [m]|"},
+        {{1200, 7800}, "Rzędna dna kanału [m]|"},
+        {{1200, 6200}, "Zagłębienie [m]|"},
+        {{1200, 4600}, "Odległość [m]|"},
+        {{1200, 3400}, "Długość [m]|"},
+        {{1200, 2600}, "Spadek [‰]|"},
+        {{1200, 1600}, "Rura|"},
+        {{7000, 11100}, "B1|"},
+        {{7000, 9400}, "110,500|"},
+        {{7000, 7800}, "109,143|"},
+        {{7000, 6200}, "1,357|"},
+        {{7000, 4600}, "0,000|"},
+        {{11000, 11100}, "B2|"},
+        {{11000, 9400}, "110,200|"},
+        {{11000, 7800}, "108,843|"},
+        {{11000, 6200}, "1,357|"},
+        {{11000, 4600}, "40,000|"},
+        {{15500, 11100}, "A3|"},
+        {{15500, 9400}, "109,500|"},
+        {{15250, 7800}, "108,141|"},  // the drop: arriving left, leaving right
+        {{15750, 7800}, "107,284|"},
+        {{15500, 6200}, "2,216|"},
+        {{15500, 4600}, "85,000|"},
+        {{22500, 11100}, "A4|"},
+        {{22500, 9400}, "109,500|"},
+        {{22250, 7800}, "107,130|"},
+        {{22750, 7800}, "102,604|"},
+        {{22500, 6200}, "6,896|"},
+        {{22500, 4600}, "155,000|"},
+        {{9000, 3400}, "40,000|"},
+        {{9000, 2600}, "7,5|"},
+        {{9000, 1760}, "160 / 153,6|"},
+        {{9000, 1440}, "DP-101-0160|"},
+        {{13250, 3400}, "45,000|"},
+        {{13250, 2600}, "15,6|"},
+        {{13250, 1760}, "160 / 153,6|"},
+        {{13250, 1440}, "DP-101-0160|"},
+        {{19000, 3400}, "70,000|"},
+        {{19000, 2600}, "2,2|"},
+        {{19000, 1760}, "355 / 341|"},
+        {{19000, 1440}, "DP-101-0355|"},
+    };
+    EXPECT_EQ(cells, expected);
+
+    bool referenceLabelled = false;
+    for (const DrawingText& text : profiles[0].sheets[0].texts)
+        if (text.text == "Poziom porównawczy 101,00 m n.p.m.")
+            referenceLabelled = std::abs(text.at.x - 12) < 0.01 && std::abs(text.at.y - 121.5) < 0.01;
+    EXPECT_TRUE(referenceLabelled);
+}
+
+// On an A3 sheet at 600 dpi with 100 pixels unprintable all round, a
+// millimetre is 600 / 25,4 pixels from the sheet's top-left corner.
+TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
+    RecordingPrinter printer({600, {100, 100}, {7016, 9921}, {6816, 9721}, 100});
+    printDrawings({profiles[0]}, printer);
+    EXPECT_EQ(printer.pageNumber(), 2);
+    const auto found = [&](RecordingPrinter::Kind kind, const std::string& text, int fontSize) {
+        for (const auto& call : printer.calls())
+            if (call.kind == kind && call.text == text && call.page == 1 && call.fontSize == fontSize) return call;
+        ADD_FAILURE() << text;
+        return RecordingPrinter::Call{};
+    };
+    // The ground from B1 (70; 215 mm, up from the bottom of 297) to B2.
+    bool groundFound = false;
+    for (const auto& call : printer.calls())
+        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 1837 && call.x2 == 2498 &&
+            call.y2 == 1908)
+            groundFound = true;
+    EXPECT_TRUE(groundFound);
+    // "B1" upright in the Studnia row, centred on (70; 111 mm): 2,5 mm
+    // capitals are 10 pt, a text 83 pixels high and 82 long, starting 41
+    // below the centre. (The name above the ground is smaller.)
+    const auto name = found(RecordingPrinter::Kind::UpwardText, "B1", 10);
+    EXPECT_EQ(name.x1, 1512);
+    EXPECT_EQ(name.y1, 4335);
+    // The title, 3,5 mm capitals (14 pt), level, its middle at 282 mm.
+    const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 – A5", 14);
+    EXPECT_EQ(title.x1, 207);
+    EXPECT_EQ(title.y1, 196);
+}
+
+}  // namespace
+}  // namespace vexa
