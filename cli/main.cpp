@@ -33,6 +33,7 @@ constexpr const char* kUsage =
     "       vexa-calc --siec ZBIÓR [--katalog ZBIÓR] [--cp1250] [--stan] [--limit-czasu SEKUNDY]\n"
     "                 [--przykrycie M] [--spadek-min P] [--spadek-max P] [--q-min Q]\n"
     "                 [--glebokosc-max M] [--kaskada M] [--wyniki-xlsx ZBIÓR.xlsx]\n"
+    "                 [--profile ZBIÓR.pdf] [--skala-pozioma N] [--skala-pionowa N]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
@@ -87,6 +88,12 @@ constexpr const char* kUsage =
     "  --wyniki-xlsx ZBIÓR.xlsx\n"
     "                   zapisuje też tabelę wyników jako skoroszyt programu Excel (liczby jako\n"
     "                   liczby, nagłówek z jednostkami, zablokowany pierwszy wiersz)\n"
+    "  --profile ZBIÓR.pdf\n"
+    "                   drukuje profile podłużne do zbioru PDF (A3 poziomo): kolektor główny\n"
+    "                   każdego wylotu w górę największych przepływów, potem odgałęzienia;\n"
+    "                   teren, dno i wierzch rur, studnie, poziom porównawczy i tabela pod rysunkiem\n"
+    "  --skala-pozioma N, --skala-pionowa N\n"
+    "                   skale profili 1:N, domyślnie 1:1000 i 1:100\n"
     "\n"
     "Opcje --tabela i --wydruk-... zapisują wyniki do notatnika tak jak --notatnik;\n"
     "łączą się dowolnie i nie wymagają opcji --notatnik.\n"
@@ -134,12 +141,16 @@ std::optional<long long> networkParameter(const char* option, const char* text, 
 
 // Levels, covers and flows as large as a network file may hold them.
 constexpr long long kLargestLevel = vexa::kLargestNetworkValue - 1;
+// 1:N for a profile's scales: from full size to a sheet holding 100 km.
+constexpr long long kLargestScale = 1'000'000;
 
 int calculate(int argc, char** argv) {
     vexa::BatchOptions options;
     vexa::NetworkParameters parameters;
     std::optional<std::string> networkFile;
     std::optional<std::string> workbookFile;
+    std::optional<std::string> profileFile;
+    vexa::ProfileScales scales;
     bool networkOptionGiven = false;
     std::string inputFile;
     // The network's parameters, in the units of the design.
@@ -190,6 +201,15 @@ int calculate(int argc, char** argv) {
         } else if (argument == "--wyniki-xlsx" && n + 1 < argc) {
             workbookFile = argv[++n];
             networkOptionGiven = true;
+        } else if (argument == "--profile" && n + 1 < argc) {
+            profileFile = argv[++n];
+            networkOptionGiven = true;
+        } else if ((argument == "--skala-pozioma" || argument == "--skala-pionowa") && n + 1 < argc) {
+            const auto scale = networkParameter(argv[n], argv[n + 1], 0, 1, kLargestScale);
+            ++n;
+            if (!scale) return vexa::kBatchFileProblem;
+            (argument == "--skala-pozioma" ? scales.horizontal : scales.vertical) = *scale;
+            networkOptionGiven = true;
         } else if (const auto* parameter = std::find_if(std::begin(networkOptions), std::end(networkOptions),
                                                         [&](const auto& known) { return argument == known.option; });
                    parameter != std::end(networkOptions) && n + 1 < argc) {
@@ -221,7 +241,17 @@ int calculate(int argc, char** argv) {
                       << '\n';
             return vexa::kBatchFileProblem;
         }
-        return vexa::runNetwork({options, parameters, workbookFile}, input, std::cout, std::cerr);
+        vexa::NetworkRunOptions run{options, parameters, workbookFile, profileFile, scales, {}};
+#ifdef VEXA_PDF_PRINTOUTS
+        std::unique_ptr<vexa::PdfPrintouts> printouts;
+        if (profileFile) {
+            printouts = std::make_unique<vexa::PdfPrintouts>(argc, argv, "vexa-calc");
+            run.profilePrinter = [&printouts](const std::string& file) {
+                return printouts->printerFor(file, vexa::PdfPaper::A3);
+            };
+        }
+#endif
+        return vexa::runNetwork(run, input, std::cout, std::cerr);
     }
     if (networkOptionGiven) {
         std::cerr << "vexa-calc: parametry sieci działają tylko z opcją --siec\n";

@@ -4,6 +4,7 @@
 #include <memory>
 #include <ostream>
 
+#include "network/drawing_pages.h"
 #include "network/network_table.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
@@ -47,23 +48,37 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     BatchCalculator calculator(*catalogue, false, options.batch.timeLimitSeconds);
     const std::vector<SectionDesign> designs = designNetwork(network, options.parameters, calculator);
 
-    // The workbook first: a run that cannot write it writes nothing.
-    if (options.workbookFile) {
-        std::vector<std::vector<std::string>> rows;
-        for (std::size_t n = 0; n < designs.size(); ++n)
-            rows.push_back(networkResultFields(network.sections[n], designs[n]));
+    // The files first: a run that cannot write them writes no table.
+    const auto writeFile = [&](const std::optional<std::string>& file,
+                               const std::function<void(const std::string&)>& write) {
+        if (!file) return true;
         try {
-#ifdef VEXA_WORKBOOKS
-            writeWorkbook(*options.workbookFile, "Sieć", networkWorkbookColumns(), rows);
-#else
-            throw std::runtime_error("skoroszyty Excel są niedostępne w tej wersji programu: \"" +
-                                     *options.workbookFile + "\"");
-#endif
-        } catch (const std::runtime_error& problem) {  // FileError
+            write(*file);
+            return true;
+        } catch (const std::runtime_error& problem) {  // FileError, PrintError
             errors << outputText(options.batch, std::string("vexa-calc: ") + problem.what()) << '\n';
-            return kBatchFileProblem;
+            return false;
         }
-    }
+    };
+    const bool written = writeFile(options.workbookFile,
+                                   [&](const std::string& file) {
+                                       std::vector<std::vector<std::string>> rows;
+                                       for (std::size_t n = 0; n < designs.size(); ++n)
+                                           rows.push_back(networkResultFields(network.sections[n], designs[n]));
+#ifdef VEXA_WORKBOOKS
+                                       writeWorkbook(file, "Sieć", networkWorkbookColumns(), rows);
+#else
+        throw std::runtime_error("skoroszyty Excel są niedostępne w tej wersji programu: \"" + file + "\"");
+#endif
+                                   }) &&
+                         writeFile(options.profileFile, [&](const std::string& file) {
+                             if (!options.profilePrinter)
+                                 throw std::runtime_error(
+                                     "wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");
+                             const std::unique_ptr<Printer> printer = options.profilePrinter(file);
+                             printDrawings(networkProfiles(network, designs, options.scales), *printer);
+                         });
+    if (!written) return kBatchFileProblem;
 
     const char* lineEnd = options.batch.cp1250 ? "\r\n" : "\n";
     std::string head = networkResultsHead();

@@ -8,10 +8,11 @@
 
 namespace vexa {
 
-PdfFilePrinter::PdfFilePrinter(const std::string& fileName)
+PdfFilePrinter::PdfFilePrinter(const std::string& fileName, PdfPaper paper)
     : PaintDevicePrinter(writer, {fileName, true}), fileName_(fileName) {
     writer.setResolution(600);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+    const QPageSize::PageSizeId size = paper == PdfPaper::A3 ? QPageSize::A3 : QPageSize::A4;
+    writer.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait,
                                      QMarginsF(1.0 / 6, 1.0 / 6, 1.0 / 6, 1.0 / 6), QPageLayout::Inch));
     writer.setCreator("Vexa");
 }

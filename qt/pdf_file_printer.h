@@ -1,7 +1,7 @@
 #pragma once
 
-// A PDF file as a printer: A4 at 600 dpi with a sixth of an inch that cannot
-// be printed on all round, like an office laser printer. The pages are kept
+// A PDF file as a printer: A4 (or A3) at 600 dpi with a sixth of an inch that
+// cannot be printed on all round, like an office laser printer. The pages are kept
 // in memory and the file is replaced only once the job has ended, so a failed
 // job leaves an existing file as it was.
 
@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 
 #include "qt/paint_device_printer.h"
+#include "qt/pdf_printouts.h"
 
 namespace vexa {
 
@@ -23,7 +24,7 @@ struct PdfPages {
 class PdfFilePrinter : private pdf_detail::PdfPages, public PaintDevicePrinter {
 public:
     // `fileName` in UTF-8. Needs a QGuiApplication.
-    explicit PdfFilePrinter(const std::string& fileName);
+    explicit PdfFilePrinter(const std::string& fileName, PdfPaper paper = PdfPaper::A4);
 
     void beginDocument() override;
 

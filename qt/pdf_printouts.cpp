@@ -30,8 +30,8 @@ PdfPrintouts::PdfPrintouts(int& argc, char** argv, std::string programName) {
 
 PdfPrintouts::~PdfPrintouts() = default;
 
-std::unique_ptr<Printer> PdfPrintouts::printerFor(const std::string& file) const {
-    return std::make_unique<PdfFilePrinter>(file);
+std::unique_ptr<Printer> PdfPrintouts::printerFor(const std::string& file, PdfPaper paper) const {
+    return std::make_unique<PdfFilePrinter>(file, paper);
 }
 
 }  // namespace vexa

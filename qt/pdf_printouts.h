@@ -12,6 +12,10 @@
 
 namespace vexa {
 
+// The sheet of a PDF printout: A4 for the tables and the notebook, A3 for
+// drawings.
+enum class PdfPaper { A4, A3 };
+
 class PdfPrintouts {
 public:
     // Once per process, before the first printer. Qt's notes about its
@@ -23,7 +27,7 @@ public:
     PdfPrintouts& operator=(const PdfPrintouts&) = delete;
 
     // A printer that writes `file` (UTF-8) once its job has ended.
-    std::unique_ptr<Printer> printerFor(const std::string& file) const;
+    std::unique_ptr<Printer> printerFor(const std::string& file, PdfPaper paper = PdfPaper::A4) const;
 
 private:
     struct Application;

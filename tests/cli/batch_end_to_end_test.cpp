@@ -119,6 +119,7 @@ TEST_F(BatchEndToEnd, NetworkOptionsOutOfTheirBoundsAreRefusedBeforeAnything) {
                        "vexa-calc: --spadek-max nie może być mniejsze od --spadek-min (2,0)\n"},
              std::pair{"--q-min 0,9", "vexa-calc: --q-min \"0,9\" nie może być mniejsze od 1\n"},
              std::pair{"--kaskada pół", "vexa-calc: --kaskada \"pół\" nie jest liczbą\n"},
+             std::pair{"--skala-pionowa 0", "vexa-calc: --skala-pionowa \"0\" nie może być mniejsze od 1\n"},
          }) {
         const CalcRun result = run(network + options);
         EXPECT_EQ(result.status, 2) << options;
@@ -138,6 +139,28 @@ TEST_F(BatchEndToEnd, NetworkOptionsReachTheDesignInCodePage1250) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output, fileContents(data("network/hand_worked_options_cp1250.expected")));
 }
+
+#ifdef VEXA_PDF_PRINTOUTS
+// The hand-worked network's three profiles (the main collector on two
+// sheets) on A3 landscape pages, with every manhole, level and slope.
+TEST_F(BatchEndToEnd, NetworkProfilesPrintToAnA3LandscapePdf) {
+    const fs::path pdf = scratch / "profile.pdf";
+    const CalcRun result = run("--katalog \"" VEXA_SOURCE_DIR "/pipe_vexa.dat\" --siec \"" +
+                               data("network/hand_worked.csv").string() + "\" --profile \"" + pdf.string() + "\"");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, fileContents(data("network/hand_worked.expected")));
+    const fs::path info = scratch / "pdfinfo.txt";
+    ASSERT_EQ(std::system(("pdfinfo \"" + pdf.string() + "\" > \"" + info.string() + "\"").c_str()), 0);
+    EXPECT_NE(fileContents(info).find("Pages:           4\n"), std::string::npos);
+    EXPECT_NE(fileContents(info).find("Page size:       1191 x 842 pts (A3)"), std::string::npos);
+    const std::string text = testing_support::pdfText(pdf);
+    for (const char* expected :
+         {"Profil podłużny B1 – A5", "Profil podłużny C1 – C3", "Profil podłużny A1 – A3", "Arkusz 2 z 2", "A4",
+          "109,143", "108,141", "107,284", "102,604", "97,604", "107,259", "106,859", "7,5", "15,6", "2,2", "100,0",
+          "10,0", "bez wyniku", "Poziom porównawczy 96,00 m n.p.m."})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+}
+#endif
 
 TEST_F(BatchEndToEnd, HelpIsPolish) {
     const CalcRun result = run("--help");

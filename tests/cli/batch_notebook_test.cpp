@@ -28,6 +28,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using testing_support::fileContents;
+using testing_support::pdfText;
 
 const fs::path kCatalogue = fs::path(VEXA_TEST_DATA_DIR) / "small_catalogue.dat";
 
@@ -108,13 +109,6 @@ SavedFiles filesOfTheWindow(const fs::path& folder) {
     });
     act([&] { f.Notatnik.userClick(); });
     return {fileContents(folder / "okno.txt"), fileContents(folder / "okno.csv")};
-}
-
-// The text of a PDF file, pages separated by form feeds.
-std::string pdfText(const fs::path& pdf) {
-    const fs::path text = fs::path(pdf).replace_extension(".pdftext");
-    EXPECT_EQ(std::system(("pdftotext -enc UTF-8 \"" + pdf.string() + "\" \"" + text.string() + "\"").c_str()), 0);
-    return fileContents(text);
 }
 
 std::vector<std::string> pagesOf(const std::string& text) {

@@ -1,10 +1,12 @@
 #pragma once
 
-// Files in tests: whole contents as bytes, and a fresh folder per test.
+// Files in tests: whole contents as bytes, the text of a PDF file, and a
+// fresh folder per test.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,6 +17,13 @@ namespace vexa::testing_support {
 inline std::string fileContents(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The text of a PDF file as pdftotext reads it, pages separated by form feeds.
+inline std::string pdfText(const std::filesystem::path& pdf) {
+    const std::filesystem::path text = std::filesystem::path(pdf).replace_extension(".pdftext");
+    EXPECT_EQ(std::system(("pdftotext -enc UTF-8 \"" + pdf.string() + "\" \"" + text.string() + "\"").c_str()), 0);
+    return fileContents(text);
 }
 
 // An empty folder named after the running test and the process, so that
