@@ -3,12 +3,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <ostream>
 
 #include "toolkit/errors.h"
 #include "toolkit/numbers.h"
@@ -22,25 +17,6 @@ namespace fs = std::filesystem;
 
 // Texts longer than this wrap in nobody's spreadsheet; the column stops growing.
 constexpr double kWidestColumn = 80;
-
-// A file of its own in the temporary folder, removed with the object.
-class ScratchFile {
-public:
-    ScratchFile() {
-        static std::atomic<unsigned> made{0};
-        const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = fs::temp_directory_path() /
-                ("vexa-workbook-" + std::to_string(now) + "-" + std::to_string(made++) + ".xlsx");
-    }
-    ~ScratchFile() {
-        std::error_code ignored;
-        fs::remove(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 std::string numberFormat(int decimals) { return decimals == 0 ? "0" : "0." + std::string(decimals, '0'); }
 
@@ -102,13 +78,8 @@ bool build(const fs::path& file, const std::string& sheetName, const std::vector
 
 void writeWorkbook(const std::string& fileName, const std::string& sheetName,
                    const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows) {
-    const ScratchFile scratch;
-    if (!build(scratch.path(), sheetName, columns, rows)) throw FileError(fileName);
-    std::ifstream built(scratch.path(), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(built), std::istreambuf_iterator<char>()};
-    if (!built && !built.eof()) throw FileError(fileName);
-    text_file::replaceFile(
-        fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+    text_file::replaceFileBuiltAt(fileName,
+                                  [&](const fs::path& file) { return build(file, sheetName, columns, rows); });
 }
 
 }  // namespace vexa

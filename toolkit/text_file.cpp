@@ -70,6 +70,18 @@ bool moveOver(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 void replaceFile(const std::string& fileName, const std::function<void(std::ostream&)>& write) {
+    replaceFileBuiltAt(fileName, [&write](const fs::path& temporary) {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        write(out);
+        out.flush();
+        const bool written = static_cast<bool>(out);
+        out.close();  // before any removal: Windows keeps an open file
+        return written && !out.fail();
+    });
+}
+
+void replaceFileBuiltAt(const std::string& fileName, const std::function<bool(const fs::path&)>& build) {
     const fs::path target = pathFromUtf8(fileName);
     std::error_code error;
     if (target.filename().empty() || fs::is_directory(target, error)) throw FileError(fileName);
@@ -80,18 +92,7 @@ void replaceFile(const std::string& fileName, const std::function<void(std::ostr
         fs::remove(temporary, ignored);
         throw FileError(fileName);
     };
-
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) throw FileError(fileName);  // nothing was created
-        write(out);
-        out.flush();
-        written = static_cast<bool>(out);
-        out.close();  // before any removal: Windows keeps an open file
-        written = written && !out.fail();
-    }
-    if (!written) fail();
+    if (!build(temporary)) fail();
     // A file that is replaced keeps its permissions.
     const fs::file_status existing = fs::status(target, error);
     if (!error && fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);

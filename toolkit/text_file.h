@@ -24,4 +24,9 @@ void writeLines(const std::string& fileName, const std::vector<std::string>& lin
 // and leaves no partial file behind: an existing file stays as it was.
 void replaceFile(const std::string& fileName, const std::function<void(std::ostream&)>& write);
 
+// The same for a library that writes only to a path of its own choosing:
+// `build` writes the new file at the path it is given and says whether it
+// succeeded.
+void replaceFileBuiltAt(const std::string& fileName, const std::function<bool(const std::filesystem::path&)>& build);
+
 }  // namespace vexa::text_file
