@@ -33,7 +33,8 @@ constexpr const char* kUsage =
     "       vexa-calc --siec ZBIÓR [--katalog ZBIÓR] [--cp1250] [--stan] [--limit-czasu SEKUNDY]\n"
     "                 [--przykrycie M] [--spadek-min P] [--spadek-max P] [--q-min Q]\n"
     "                 [--glebokosc-max M] [--kaskada M] [--wyniki-xlsx ZBIÓR.xlsx]\n"
-    "                 [--profile ZBIÓR.pdf] [--skala-pozioma N] [--skala-pionowa N]\n"
+    "                 [--profile ZBIÓR.pdf] [--profile-dxf ZBIÓR.dxf] [--skala-pozioma N]\n"
+    "                 [--skala-pionowa N]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
@@ -92,6 +93,10 @@ constexpr const char* kUsage =
     "                   drukuje profile podłużne do zbioru PDF (A3 poziomo): kolektor główny\n"
     "                   każdego wylotu w górę największych przepływów, potem odgałęzienia;\n"
     "                   teren, dno i wierzch rur, studnie, poziom porównawczy i tabela pod rysunkiem\n"
+    "  --profile-dxf ZBIÓR.dxf\n"
+    "                   zapisuje te same profile jako rysunek DXF (AutoCAD 2000) dla programów CAD:\n"
+    "                   arkusz za arkuszem wzdłuż osi x, w metrach w skali poziomej, warstwy\n"
+    "                   TEREN, KANAL, STUDNIE, TABELA i OPISY\n"
     "  --skala-pozioma N, --skala-pionowa N\n"
     "                   skale profili 1:N, domyślnie 1:1000 i 1:100\n"
     "\n"
@@ -150,6 +155,7 @@ int calculate(int argc, char** argv) {
     std::optional<std::string> networkFile;
     std::optional<std::string> workbookFile;
     std::optional<std::string> profileFile;
+    std::optional<std::string> profileDxfFile;
     vexa::ProfileScales scales;
     bool networkOptionGiven = false;
     std::string inputFile;
@@ -204,6 +210,9 @@ int calculate(int argc, char** argv) {
         } else if (argument == "--profile" && n + 1 < argc) {
             profileFile = argv[++n];
             networkOptionGiven = true;
+        } else if (argument == "--profile-dxf" && n + 1 < argc) {
+            profileDxfFile = argv[++n];
+            networkOptionGiven = true;
         } else if ((argument == "--skala-pozioma" || argument == "--skala-pionowa") && n + 1 < argc) {
             const auto scale = networkParameter(argv[n], argv[n + 1], 0, 1, kLargestScale);
             ++n;
@@ -241,7 +250,7 @@ int calculate(int argc, char** argv) {
                       << '\n';
             return vexa::kBatchFileProblem;
         }
-        vexa::NetworkRunOptions run{options, parameters, workbookFile, profileFile, scales, {}};
+        vexa::NetworkRunOptions run{options, parameters, workbookFile, profileFile, profileDxfFile, scales, {}};
 #ifdef VEXA_PDF_PRINTOUTS
         std::unique_ptr<vexa::PdfPrintouts> printouts;
         if (profileFile) {

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "network/drawing_pages.h"
+#include "network/dxf_drawing.h"
 #include "network/network_table.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
@@ -60,25 +61,35 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
             return false;
         }
     };
-    const bool written = writeFile(options.workbookFile,
-                                   [&](const std::string& file) {
-                                       std::vector<std::vector<std::string>> rows;
-                                       for (std::size_t n = 0; n < designs.size(); ++n)
-                                           rows.push_back(networkResultFields(network.sections[n], designs[n]));
+    const auto workbook = [&](const std::string& file) {
+        std::vector<std::vector<std::string>> rows;
+        for (std::size_t n = 0; n < designs.size(); ++n)
+            rows.push_back(networkResultFields(network.sections[n], designs[n]));
 #ifdef VEXA_WORKBOOKS
-                                       writeWorkbook(file, "Sieć", networkWorkbookColumns(), rows);
+        writeWorkbook(file, "Sieć", networkWorkbookColumns(), rows);
 #else
         throw std::runtime_error("skoroszyty Excel są niedostępne w tej wersji programu: \"" + file + "\"");
 #endif
-                                   }) &&
-                         writeFile(options.profileFile, [&](const std::string& file) {
-                             if (!options.profilePrinter)
-                                 throw std::runtime_error(
-                                     "wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");
-                             const std::unique_ptr<Printer> printer = options.profilePrinter(file);
-                             printDrawings(networkProfiles(network, designs, options.scales), *printer);
-                         });
-    if (!written) return kBatchFileProblem;
+    };
+    if (!writeFile(options.workbookFile, workbook)) return kBatchFileProblem;
+
+    std::vector<Drawing> profiles;
+    if (options.profileFile || options.profileDxfFile) profiles = networkProfiles(network, designs, options.scales);
+    const auto pdf = [&](const std::string& file) {
+        if (!options.profilePrinter)
+            throw std::runtime_error("wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");
+        const std::unique_ptr<Printer> printer = options.profilePrinter(file);
+        printDrawings(profiles, *printer);
+    };
+    if (!writeFile(options.profileFile, pdf)) return kBatchFileProblem;
+    const auto dxf = [&](const std::string& file) {
+#ifdef VEXA_DXF
+        writeDxf(file, profiles, static_cast<double>(options.scales.horizontal) / 1000);
+#else
+        throw std::runtime_error("rysunki DXF są niedostępne w tej wersji programu: \"" + file + "\"");
+#endif
+    };
+    if (!writeFile(options.profileDxfFile, dxf)) return kBatchFileProblem;
 
     const char* lineEnd = options.batch.cp1250 ? "\r\n" : "\n";
     std::string head = networkResultsHead();

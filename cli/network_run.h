@@ -18,9 +18,10 @@ namespace vexa {
 struct NetworkRunOptions {
     BatchOptions batch;  // the catalogue, --cp1250, --stan and --limit-czasu
     NetworkParameters parameters;
-    std::optional<std::string> workbookFile;  // --wyniki-xlsx, UTF-8
-    std::optional<std::string> profileFile;   // --profile: the profiles as a PDF file, UTF-8
-    ProfileScales scales;                     // --skala-pozioma, --skala-pionowa
+    std::optional<std::string> workbookFile;    // --wyniki-xlsx, UTF-8
+    std::optional<std::string> profileFile;     // --profile: the profiles as a PDF file, UTF-8
+    std::optional<std::string> profileDxfFile;  // --profile-dxf: the same as a DXF drawing
+    ProfileScales scales;                       // --skala-pozioma, --skala-pionowa
     // The A3 printer of the profiles' PDF file; none where vexa-calc cannot
     // print to PDF.
     std::function<std::unique_ptr<Printer>(const std::string& pdfFile)> profilePrinter;

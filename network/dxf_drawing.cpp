@@ -1,0 +1,208 @@
+#include "network/dxf_drawing.h"
+
+#include <dxflib/dl_dxf.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <numbers>
+
+#include "toolkit/cp1250.h"
+#include "toolkit/text.h"
+#include "toolkit/text_file.h"
+
+namespace vexa {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct LayerStyle {
+    DrawingLayer layer;
+    int colour;      // AutoCAD colour index
+    int lineWeight;  // 1/100 mm
+};
+constexpr std::array<LayerStyle, 5> kLayers{{{DrawingLayer::Ground, 3, 35},
+                                             {DrawingLayer::Sewer, 5, 50},
+                                             {DrawingLayer::Manholes, 7, 35},
+                                             {DrawingLayer::Table, 8, 25},
+                                             {DrawingLayer::Labels, 7, 25}}};
+
+constexpr double kSheetGap = 20;  // drawing mm between two sheets
+
+// A text as an AutoCAD 2000 file holds it: code page 1250, declared in the
+// header, and every character the code page lacks as \U+XXXX.
+std::string dxfText(const std::string& utf8) {
+    std::string text;
+    for (const char32_t character : text::toUtf32(utf8)) {
+        if (const auto byte = cp1250::byteFor(character)) {
+            text += static_cast<char>(*byte);
+        } else {
+            char escaped[16];
+            std::snprintf(escaped, sizeof escaped, "\\U+%04X", static_cast<unsigned>(character));
+            text += escaped;
+        }
+    }
+    return text;
+}
+
+int horizontalJustification(AlongText along) {
+    switch (along) {
+        case AlongText::Centre:
+            return 1;
+        case AlongText::End:
+            return 2;
+        case AlongText::Start:
+            break;
+    }
+    return 0;
+}
+
+int verticalJustification(AcrossText across) {
+    switch (across) {
+        case AcrossText::Middle:
+            return 2;
+        case AcrossText::Top:
+            return 3;
+        case AcrossText::Foot:
+            break;
+    }
+    return 0;  // the baseline
+}
+
+class DxfFile {
+public:
+    DxfFile(const fs::path& file, double metresPerMillimetre)
+        : writer_(dxf_.out(file.string().c_str(), DL_Codes::AC1015)), scale_(metresPerMillimetre) {}
+
+    bool opened() const { return writer_ != nullptr; }
+
+    void write(const std::vector<Drawing>& drawings) {
+        tables();
+        DL_WriterA& dw = *writer_;
+        dw.sectionEntities();
+        double left = 0;
+        for (const Drawing& drawing : drawings) {
+            for (const DrawingSheet& sheet : drawing.sheets) {
+                for (const DrawingLine& line : sheet.lines) polyline(line, left);
+                for (const DrawingText& text : sheet.texts) this->text(text, left);
+                left += drawing.sheetWidth + kSheetGap;
+            }
+        }
+        dw.sectionEnd();
+        dxf_.writeObjects(dw);
+        dxf_.writeObjectsEnd(dw);
+        dw.dxfEOF();
+        dw.close();
+    }
+
+private:
+    void tables() {
+        DL_WriterA& dw = *writer_;
+        dxf_.writeHeader(dw);
+        dw.dxfString(9, "$DWGCODEPAGE");
+        dw.dxfString(3, "ANSI_1250");
+        dw.dxfString(9, "$INSUNITS");
+        dw.dxfInt(70, 6);  // metres
+        dw.sectionEnd();
+
+        dw.sectionTables();
+        dxf_.writeVPort(dw);
+        dw.tableLinetypes(3);
+        dxf_.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "BYBLOCK", 0, 0, 0.0));
+        dxf_.writeLinetype(dw, DL_LinetypeData("BYLAYER", "BYLAYER", 0, 0, 0.0));
+        dxf_.writeLinetype(dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
+        dw.tableEnd();
+        dw.tableLayers(static_cast<int>(kLayers.size()) + 1);
+        dxf_.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", 7, -3, "CONTINUOUS", 1.0));
+        for (const LayerStyle& style : kLayers)
+            dxf_.writeLayer(dw, DL_LayerData(dxfLayerName(style.layer), 0),
+                            DL_Attributes("", style.colour, style.lineWeight, "CONTINUOUS", 1.0));
+        dw.tableEnd();
+        dw.tableStyle(1);
+        dxf_.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "arial.ttf", ""));
+        dw.tableEnd();
+        dxf_.writeView(dw);
+        dxf_.writeUcs(dw);
+        dw.tableAppid(1);
+        dxf_.writeAppid(dw, "ACAD");
+        dw.tableEnd();
+        dxf_.writeDimStyle(dw, 1, 1, 1, 1, 1);
+        dxf_.writeBlockRecord(dw);
+        dw.tableEnd();
+        dw.sectionEnd();
+
+        dw.sectionBlocks();
+        for (const char* block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+            dxf_.writeBlock(dw, DL_BlockData(block, 0, 0.0, 0.0, 0.0));
+            dxf_.writeEndBlock(dw, block);
+        }
+        dw.sectionEnd();
+    }
+
+    DL_Attributes attributes(DrawingLayer layer, double width) const {
+        return DL_Attributes(dxfLayerName(layer), 256, static_cast<int>(std::lround(width * 100)), "BYLAYER", 1.0);
+    }
+
+    void polyline(const DrawingLine& line, double left) {
+        DL_WriterA& dw = *writer_;
+        dxf_.writePolyline(dw, DL_PolylineData(static_cast<int>(line.points.size()), 0, 0, 0),
+                           attributes(line.layer, line.width));
+        for (const DrawingPoint& point : line.points)
+            dxf_.writeVertex(dw, DL_VertexData((left + point.x) * scale_, point.y * scale_));
+        dxf_.writePolylineEnd(dw);
+    }
+
+    void text(const DrawingText& text, double left) {
+        const double x = (left + text.at.x) * scale_, y = text.at.y * scale_;
+        const double angle = text.upwards ? std::numbers::pi / 2 : 0.0;
+        dxf_.writeText(*writer_,
+                       DL_TextData(x, y, 0, x, y, 0, text.height * scale_, 1.0, 0, horizontalJustification(text.along),
+                                   verticalJustification(text.across), dxfText(text.text), "Standard", angle),
+                       attributes(text.layer, 0.25));
+    }
+
+    DL_Dxf dxf_;
+    std::unique_ptr<DL_WriterA> writer_;
+    double scale_;
+};
+
+// Whether the library wrote the file to its end.
+bool complete(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return bytes.size() >= 4 && bytes.compare(bytes.size() - 4, 4, "EOF\n") == 0;
+}
+
+}  // namespace
+
+const char* dxfLayerName(DrawingLayer layer) {
+    switch (layer) {
+        case DrawingLayer::Ground:
+            return "TEREN";
+        case DrawingLayer::Sewer:
+            return "KANAL";
+        case DrawingLayer::Manholes:
+            return "STUDNIE";
+        case DrawingLayer::Table:
+            return "TABELA";
+        case DrawingLayer::Labels:
+            break;
+    }
+    return "OPISY";
+}
+
+void writeDxf(const std::string& fileName, const std::vector<Drawing>& drawings, double metresPerMillimetre) {
+    text_file::replaceFileBuiltAt(fileName, [&](const fs::path& file) {
+        {
+            DxfFile dxf(file, metresPerMillimetre);
+            if (!dxf.opened()) return false;
+            dxf.write(drawings);
+        }
+        return complete(file);
+    });
+}
+
+}  // namespace vexa
