@@ -39,6 +39,9 @@ struct DrawingText {
     AlongText along = AlongText::Start;
     AcrossText across = AcrossText::Foot;
     std::string text;  // UTF-8
+    // The room along the text, mm: a longer text is drawn smaller to fit.
+    // 0: as long as it is.
+    double room = 0;
 };
 
 struct DrawingSheet {

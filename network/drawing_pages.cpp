@@ -60,6 +60,7 @@ public:
     double y(double millimetres) const {
         return (top_ + (sheetHeight_ - millimetres) * scale_) * dotsPerMillimetreY_ - offset_.y;
     }
+    double length(double millimetres) const { return millimetres * scale_ * dotsPerMillimetreX_; }
     int pixels(double millimetres) const {
         return std::max(1, static_cast<int>(std::lround(millimetres * scale_ * dotsPerMillimetreX_)));
     }
@@ -86,8 +87,15 @@ void drawLine(Printer& printer, const PageMapping& page, const DrawingLine& line
 }
 
 void drawText(Printer& printer, const PageMapping& page, const DrawingText& text) {
-    printer.setFontSize(page.points(text.height));
-    const double width = printer.textWidth(text.text);
+    int points = page.points(text.height);
+    printer.setFontSize(points);
+    double width = printer.textWidth(text.text);
+    // Smaller, point by point, until it fits its room.
+    const double room = page.length(text.room);
+    while (text.room > 0 && width > room && points > 1) {
+        printer.setFontSize(--points);
+        width = printer.textWidth(text.text);
+    }
     const double height = printer.textMetrics().height;
     const double x = page.x(text.at.x), y = page.y(text.at.y);
     const double along = alongShare(text.along) * width, across = acrossShare(text.across) * height;

@@ -158,10 +158,15 @@ private:
     void text(const DrawingText& text, double left) {
         const double x = (left + text.at.x) * scale_, y = text.at.y * scale_;
         const double angle = text.upwards ? std::numbers::pi / 2 : 0.0;
-        dxf_.writeText(*writer_,
-                       DL_TextData(x, y, 0, x, y, 0, text.height * scale_, 1.0, 0, horizontalJustification(text.along),
-                                   verticalJustification(text.across), dxfText(text.text), "Standard", angle),
-                       attributes(text.layer, 0.25));
+        // A text longer than its room is narrowed to fit, on an estimate of
+        // its length: an Arial letter is some 0,8 capitals wide.
+        const double estimated = 0.8 * text.height * static_cast<double>(text::length(text.text));
+        const double widthFactor = text.room > 0 && estimated > text.room ? text.room / estimated : 1.0;
+        dxf_.writeText(
+            *writer_,
+            DL_TextData(x, y, 0, x, y, 0, text.height * scale_, widthFactor, 0, horizontalJustification(text.along),
+                        verticalJustification(text.across), dxfText(text.text), "Standard", angle),
+            attributes(text.layer, 0.25));
     }
 
     DL_Dxf dxf_;

@@ -165,10 +165,15 @@ private:
                   std::string text) {
             result.texts.push_back({layer, at, height, upwards, along, across, std::move(text)});
         }
-        // A value in a table cell: upright at a manhole, level along a section.
-        void cell(int row, double atX, std::string value, bool upwards = true, double height = kText) {
+        // A value in a table cell: upright at a manhole, in the height of its
+        // row, or level along a section, in its length.
+        void cell(int row, double atX, std::string value, double room, bool upwards = true, double height = kText) {
             text(DrawingLayer::Table, {atX, rowMiddle(row)}, height, upwards, AlongText::Centre, AcrossText::Middle,
                  std::move(value));
+            result.texts.back().room = room;
+        }
+        void manholeCell(int row, double atX, std::string value) {
+            cell(row, atX, std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 2);
         }
 
         void frame(const std::string& title, std::size_t number, std::size_t count) {
@@ -207,17 +212,17 @@ private:
             text(DrawingLayer::Manholes, {atX, groundY + 1.5}, kSmallText, true, AlongText::Start, AcrossText::Middle,
                  station.name);
 
-            cell(kManhole, atX, station.name);
-            cell(kGround, atX, metres(station.ground));
+            manholeCell(kManhole, atX, station.name);
+            manholeCell(kGround, atX, metres(station.ground));
             if (station.invertIn && station.invertOut && *station.invertIn != *station.invertOut) {
                 // A drop: the arriving invert left of the manhole, the leaving one right.
-                cell(kInvert, atX - 2.5, metres(*station.invertIn));
-                cell(kInvert, atX + 2.5, metres(*station.invertOut));
+                manholeCell(kInvert, atX - 2.5, metres(*station.invertIn));
+                manholeCell(kInvert, atX + 2.5, metres(*station.invertOut));
             } else if (lowest) {
-                cell(kInvert, atX, metres(*lowest));
+                manholeCell(kInvert, atX, metres(*lowest));
             }
-            if (lowest) cell(kDepth, atX, metres(station.ground - *lowest));
-            cell(kChainage, atX, metres(station.chainage));
+            if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest));
+            manholeCell(kChainage, atX, metres(station.chainage));
             // The section rows are parted at every manhole.
             line(DrawingLayer::Table, 0.25, {{atX, rowTop(kLength)}, {atX, kMargin}});
         }
@@ -229,21 +234,24 @@ private:
             const std::size_t index = profile.path_.sections[s];
             const SectionDesign& design = profile.designs_[index];
             const double fromX = x(from), toX = x(to), middle = (fromX + toX) / 2;
-            cell(kLength, middle, metres(profile.network_.sections[index].length), false);
+            const double room = std::max(toX - fromX - 1.5, 1.0);
+            cell(kLength, middle, metres(profile.network_.sections[index].length), room, false);
             if (const std::optional<SectionLevels>& levels = design.levels) {
                 line(DrawingLayer::Sewer, 0.5, {{fromX, y(levels->invertFrom)}, {toX, y(levels->invertTo)}});
                 line(DrawingLayer::Sewer, 0.5,
                      {{fromX, y(levels->invertFrom + levels->crown)}, {toX, y(levels->invertTo + levels->crown)}});
                 if (from.invertIn && *from.invertIn != levels->invertFrom)
                     line(DrawingLayer::Sewer, 0.5, {{fromX, y(*from.invertIn)}, {fromX, y(levels->invertFrom)}});
-                cell(kSlope, middle, design.result.fields[4], false);  // Bi
+                cell(kSlope, middle, design.result.fields[4], room, false);  // Bi
                 const double pipeMiddle = rowMiddle(kPipe);
                 text(DrawingLayer::Table, {middle, pipeMiddle + 1.6}, kSmallText, false, AlongText::Centre,
                      AcrossText::Middle, design.result.fields[0]);  // Bd
+                result.texts.back().room = room;
                 text(DrawingLayer::Table, {middle, pipeMiddle - 1.6}, kSmallText, false, AlongText::Centre,
                      AcrossText::Middle, delimited::trimmed(design.result.fields[1]));  // Bnrkat
+                result.texts.back().room = room;
             } else {
-                cell(kPipe, middle, "bez wyniku", false, kSmallText);
+                cell(kPipe, middle, "bez wyniku", room, false, kSmallText);
             }
         }
 

@@ -188,5 +188,24 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
     EXPECT_EQ(title.y1, 196);
 }
 
+// A catalogue number in the 10 mm (236 pixels) of a short section: at 8 pt
+// its 19 letters take 19 x 33 pixels; at 3 pt, 19 x 12 = 228.
+TEST(DrawingPages, ATextLongerThanItsRoomIsDrawnSmaller) {
+    Drawing drawing;
+    drawing.sheets.emplace_back();
+    drawing.sheets[0].texts.push_back({DrawingLayer::Table,
+                                       {100, 100},
+                                       2.0,
+                                       false,
+                                       AlongText::Centre,
+                                       AcrossText::Middle,
+                                       "DP-401-0110-SDR23,4",
+                                       10});
+    RecordingPrinter printer({600, {100, 100}, {7016, 9921}, {6816, 9721}, 100});
+    printDrawings({drawing}, printer);
+    ASSERT_EQ(printer.texts().size(), 1U);
+    EXPECT_EQ(printer.texts()[0].fontSize, 3);
+}
+
 }  // namespace
 }  // namespace vexa
