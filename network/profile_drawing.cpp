@@ -83,7 +83,8 @@ public:
 
     Drawing build() {
         Drawing drawing;
-        drawing.title = "Profil podłużny " + stations_.front().name + " – " + stations_.back().name;
+        // A plain hyphen: the fonts of CAD programs may lack the dash.
+        drawing.title = "Profil podłużny " + stations_.front().name + " - " + stations_.back().name;
         drawing.sheetWidth = kSheetWidth;
         drawing.sheetHeight = kSheetHeight;
         const std::vector<std::pair<std::size_t, std::size_t>> sheets = sheetRanges();

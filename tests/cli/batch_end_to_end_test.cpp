@@ -155,7 +155,7 @@ TEST_F(BatchEndToEnd, NetworkProfilesPrintToAnA3LandscapePdf) {
     EXPECT_NE(fileContents(info).find("Page size:       1191 x 842 pts (A3)"), std::string::npos);
     const std::string text = testing_support::pdfText(pdf);
     for (const char* expected :
-         {"Profil podłużny B1 – A5", "Profil podłużny C1 – C3", "Profil podłużny A1 – A3", "Arkusz 2 z 2", "A4",
+         {"Profil podłużny B1 - A5", "Profil podłużny C1 - C3", "Profil podłużny A1 - A3", "Arkusz 2 z 2", "A4",
           "109,143", "108,141", "107,284", "102,604", "97,604", "107,259", "106,859", "7,5", "15,6", "2,2", "100,0",
           "10,0", "bez wyniku", "Poziom porównawczy 96,00 m n.p.m."})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;

@@ -64,7 +64,7 @@ std::vector<const DrawingLine*> linesOn(const DrawingSheet& sheet, DrawingLayer 
 TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
     ASSERT_EQ(profiles.size(), 3U);  // the main collector, X1 - X2, and K1 - K2
     const Drawing& profile = profiles[0];
-    EXPECT_EQ(profile.title, "Profil podłużny B1 – A5");
+    EXPECT_EQ(profile.title, "Profil podłużny B1 - A5");
     ASSERT_EQ(profile.sheets.size(), 2U);
     const DrawingSheet& sheet = profile.sheets[0];
 
@@ -183,7 +183,7 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
     EXPECT_EQ(name.x1, 1512);
     EXPECT_EQ(name.y1, 4335);
     // The title, 3,5 mm capitals (14 pt), level, its middle at 282 mm.
-    const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 – A5", 14);
+    const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 - A5", 14);
     EXPECT_EQ(title.x1, 207);
     EXPECT_EQ(title.y1, 196);
 }

@@ -43,7 +43,7 @@ for fields in rows:
         for level in fields[15:17]:  # DnoOd, DnoDo
             expect(level in texts["TABELA"], fields[0] + " level " + level)
         expect(fields[9] in texts["TABELA"], fields[0] + " slope " + fields[9])
-expect("Profil podłużny B1 – A5" in texts["OPISY"], "title")
+expect("Profil podłużny B1 - A5" in texts["OPISY"], "title")
 expect("Poziom porównawczy 101,00 m n.p.m." in texts["OPISY"], "reference level")
 
 
