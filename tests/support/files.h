@@ -35,7 +35,7 @@ public:
                 (std::string("vexa-") + ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() +
                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
                  std::to_string(::getpid()))) {
-        std::filesystem::remove_all(path_);
+        removeAll(path_);
         std::filesystem::create_directories(path_);
     }
     ~ScratchFolder() {
@@ -49,6 +49,18 @@ public:
     std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
 
 private:
+    // Windows removes no read-only file: one left by a run stopped half-way
+    // is made writable first.
+    static void removeAll(const std::filesystem::path& path) {
+        std::error_code error;
+        std::filesystem::remove_all(path, error);
+        if (!error) return;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path, error))
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add, error);
+        std::filesystem::remove_all(path);
+    }
+
     std::filesystem::path path_;
 };
 
