@@ -13,16 +13,15 @@ namespace {
 
 constexpr int kNetworkFields = 14;
 
-std::string lineText(int line) { return "Wiersz " + std::to_string(line) + ": "; }
-
-std::string linesText(std::vector<int> lines) {
+// Refuses the file for `problem` in `lines` (and in `field` of them).
+[[noreturn]] void refuse(std::vector<int> lines, const std::string& problem, int field = -1) {
     std::sort(lines.begin(), lines.end());
-    std::string text = "Wiersze ";
+    std::string text = lines.size() == 1 ? "Wiersz " : "Wiersze ";
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (n > 0) text += n + 1 == lines.size() ? " i " : ", ";
         text += std::to_string(lines[n]);
     }
-    return text + ": ";
+    throw NetworkError(text + ": " + problem, std::move(lines), field);
 }
 
 class LineReader {
@@ -33,7 +32,7 @@ public:
     // names the manhole S2.
     std::string name(int column, const char* field) const {
         std::string text = delimited::trimmed(fields_[static_cast<std::size_t>(column)]);
-        if (text.empty()) fail(std::string("pole ") + field + " jest puste");
+        if (text.empty()) fail(std::string("pole ") + field + " jest puste", column);
         return text;
     }
 
@@ -43,20 +42,20 @@ public:
         const std::string& field = fields_[static_cast<std::size_t>(column)];
         if (delimited::trimmed(field).empty()) {
             if (empty) return *empty;
-            fail(std::string("pole ") + name + " jest puste");
+            fail(std::string("pole ") + name + " jest puste", column);
         }
         std::optional<long long> value;
         try {
             value = parseScaled(withDecimalComma(field), decimals);
         } catch (const ConversionError&) {
-            fail(std::string("pole ") + name + " \"" + field + "\" nie jest liczbą");
+            fail(std::string("pole ") + name + " \"" + field + "\" nie jest liczbą", column);
         }
         if (!value || *value >= kLargestNetworkValue || *value <= -kLargestNetworkValue)
-            fail(std::string("pole ") + name + " \"" + field + "\" leży poza zakresem");
+            fail(std::string("pole ") + name + " \"" + field + "\" leży poza zakresem", column);
         return *value;
     }
 
-    [[noreturn]] void fail(const std::string& problem) const { throw NetworkError(lineText(line_) + problem); }
+    [[noreturn]] void fail(const std::string& problem, int column = -1) const { refuse({line_}, problem, column); }
 
 private:
     int line_;
@@ -66,8 +65,8 @@ private:
 NetworkSection readSection(int line, const std::string& text) {
     std::vector<std::string> fields = delimited::split(text);
     if (static_cast<int>(fields.size()) > kNetworkFields)
-        throw NetworkError(lineText(line) + "wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " +
-                           std::to_string(kNetworkFields));
+        refuse({line},
+               "wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " + std::to_string(kNetworkFields));
     fields.resize(kNetworkFields);
     const LineReader reader(line, fields);
 
@@ -80,8 +79,8 @@ NetworkSection readSection(int line, const std::string& text) {
     section.groundFrom = reader.number(4, "TerenOd", 3);
     section.groundTo = reader.number(5, "TerenDo", 3);
     section.inflow = reader.number(6, "Doplyw", 3, 0);
-    if (section.length <= 0) reader.fail("długość odcinka musi być większa od zera");
-    if (section.inflow < 0) reader.fail("dopływ nie może być ujemny");
+    if (section.length <= 0) reader.fail("długość odcinka musi być większa od zera", 3);
+    if (section.inflow < 0) reader.fail("dopływ nie może być ujemny", 6);
     if (section.from == section.to)
         reader.fail("odcinek \"" + section.name + "\" zaczyna się i kończy w tej samej studni \"" + section.from +
                     "\"");
@@ -103,7 +102,7 @@ void checkTotalInflow(const Network& network) {
     for (const NetworkSection& section : network.sections) {
         total += section.inflow;
         if (total >= kLargestNetworkValue)
-            throw NetworkError(lineText(section.line) + "suma dopływów sieci do tego wiersza leży poza zakresem");
+            refuse({section.line}, "suma dopływów sieci do tego wiersza leży poza zakresem", 6);
     }
 }
 
@@ -112,11 +111,9 @@ void checkNamesAndManholes(const Network& network) {
     std::unordered_map<std::string, int> outflows;  // manhole -> line of the section leaving it
     for (const NetworkSection& section : network.sections) {
         if (auto [seen, added] = names.emplace(section.name, section.line); !added)
-            throw NetworkError(linesText({seen->second, section.line}) + "dwa odcinki noszą nazwę \"" + section.name +
-                               "\"");
+            refuse({seen->second, section.line}, "dwa odcinki noszą nazwę \"" + section.name + "\"", 0);
         if (auto [seen, added] = outflows.emplace(section.from, section.line); !added)
-            throw NetworkError(linesText({seen->second, section.line}) + "ze studni \"" + section.from +
-                               "\" wychodzą dwa odcinki");
+            refuse({seen->second, section.line}, "ze studni \"" + section.from + "\" wychodzą dwa odcinki", 1);
     }
 }
 
@@ -131,9 +128,9 @@ void checkGroundLevels(const Network& network) {
              {std::pair{&section.from, section.groundFrom}, std::pair{&section.to, section.groundTo}}) {
             const auto [seen, added] = ground.emplace(*manhole, Seen{level, section.line});
             if (!added && seen->second.level != level)
-                throw NetworkError(linesText({seen->second.line, section.line}) + "różne rzędne terenu studni \"" +
-                                   *manhole + "\": " + formatScaled(seen->second.level, 3) + " m i " +
-                                   formatScaled(level, 3) + " m");
+                refuse({seen->second.line, section.line}, "różne rzędne terenu studni \"" + *manhole +
+                                                              "\": " + formatScaled(seen->second.level, 3) + " m i " +
+                                                              formatScaled(level, 3) + " m");
         }
     }
 }
@@ -159,7 +156,7 @@ void checkNoCircle(const Network& network) {
             std::vector<int> lines;
             for (auto n = std::find(walk.begin(), walk.end(), *at); n != walk.end(); ++n)
                 lines.push_back(sections[*n].line);
-            throw NetworkError(linesText(lines) + "odcinki tworzą zamknięty obieg");
+            refuse(lines, "odcinki tworzą zamknięty obieg");
         }
         for (const std::size_t n : walk) seen[n] = Seen::LeadsOut;
     }
@@ -173,8 +170,8 @@ Network readNetwork(const std::vector<std::string>& lines) {
     // Spreadsheets save UTF-8 text with a byte-order mark before it.
     static const std::string kMarkedHead = std::string("\xEF\xBB\xBF") + kNetworkHeadLine;
     if (first == lines.size() || (lines[first] != kNetworkHeadLine && lines[first] != kMarkedHead))
-        throw NetworkError(lineText(first == lines.size() ? 1 : static_cast<int>(first) + 1) +
-                           "pierwszy wiersz sieci musi brzmieć \"" + kNetworkHeadLine + "\"");
+        refuse({first == lines.size() ? 1 : static_cast<int>(first) + 1},
+               std::string("pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\"");
     Network network;
     network.sections.reserve(lines.size() - first - 1);
     for (std::size_t n = first + 1; n < lines.size(); ++n)

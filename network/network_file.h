@@ -43,7 +43,17 @@ struct Network {
 // Why a network file cannot be designed, naming its line or lines.
 class NetworkError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit NetworkError(const std::string& message, std::vector<int> lines = {}, int field = -1)
+        : std::runtime_error(message), lines_(std::move(lines)), field_(field) {}
+
+    // The lines of the file the message names, and the field at fault in
+    // them (0 for Odcinek, ...), or -1 where the lines as a whole are.
+    const std::vector<int>& lines() const { return lines_; }
+    int field() const { return field_; }
+
+private:
+    std::vector<int> lines_;
+    int field_;
 };
 
 // Reads and checks the lines of a network file (UTF-8, without line ends;

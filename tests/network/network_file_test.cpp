@@ -38,6 +38,8 @@ TEST(NetworkFile, ReadsLevelsInMillimetresAndInflowsInMillilitres) {
 struct Refusal {
     std::vector<std::string> lines;  // after the head line
     std::string message;
+    std::vector<int> faultyLines;
+    int field = -1;  // the field at fault, where one is
 };
 void PrintTo(const Refusal& refusal, std::ostream* os) { *os << '"' << refusal.message << '"'; }
 
@@ -49,32 +51,44 @@ TEST_P(NetworkRefusal, NamesTheLines) {
         FAIL() << "accepted";
     } catch (const NetworkError& error) {
         EXPECT_EQ(std::string(error.what()), GetParam().message);
+        EXPECT_EQ(error.lines(), GetParam().faultyLines);
+        EXPECT_EQ(error.field(), GetParam().field);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, NetworkRefusal,
-    testing::Values(Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;x"}, "Wiersz 2: wiersz ma 15 pól, a najwyżej 14"},
-                    Refusal{{"K1;;A2;50;110;109;1;1"}, "Wiersz 2: pole Od jest puste"},
-                    Refusal{{"K1;A1;A2;;110;109;1;1"}, "Wiersz 2: pole Dlugosc jest puste"},
-                    Refusal{{"K1;A1;A2;50;1l0;109;1;1"}, "Wiersz 2: pole TerenOd \"1l0\" nie jest liczbą"},
-                    Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem"},
-                    Refusal{{"K1;A1;A2;0,0004;110;109;1;1"}, "Wiersz 2: długość odcinka musi być większa od zera"},
-                    Refusal{{"K1;A1;A2;50;110;109;-1;1"}, "Wiersz 2: dopływ nie może być ujemny"},
+    testing::Values(Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;x"}, "Wiersz 2: wiersz ma 15 pól, a najwyżej 14", {2}},
+                    Refusal{{"K1;;A2;50;110;109;1;1"}, "Wiersz 2: pole Od jest puste", {2}, 1},
+                    Refusal{{"K1;A1;A2;;110;109;1;1"}, "Wiersz 2: pole Dlugosc jest puste", {2}, 3},
+                    Refusal{{"K1;A1;A2;50;1l0;109;1;1"}, "Wiersz 2: pole TerenOd \"1l0\" nie jest liczbą", {2}, 4},
+                    Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem", {2}, 4},
+                    Refusal{
+                        {"K1;A1;A2;0,0004;110;109;1;1"}, "Wiersz 2: długość odcinka musi być większa od zera", {2}, 3},
+                    Refusal{{"K1;A1;A2;50;110;109;-1;1"}, "Wiersz 2: dopływ nie może być ujemny", {2}, 6},
                     Refusal{{"K1;A1;A2;50;110;109;999999999;1", "K2;A3;A2;50;110;109;999999999;1"},
-                            "Wiersz 3: suma dopływów sieci do tego wiersza leży poza zakresem"},
-                    Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą"},
+                            "Wiersz 3: suma dopływów sieci do tego wiersza leży poza zakresem",
+                            {3},
+                            6},
+                    Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą", {2}},
                     Refusal{{"K1;A1;A1;50;110;110;1;1"},
-                            "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\""},
+                            "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\"",
+                            {2}},
                     Refusal{{"K1;A1;A2;50;110;109;1;1", "K1;A3;A2;50;110;109;1;1"},
-                            "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\""},
+                            "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\"",
+                            {2, 3},
+                            0},
                     Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A1;A3;50;110;109;1;1"},
-                            "Wiersze 2 i 3: ze studni \"A1\" wychodzą dwa odcinki"},
+                            "Wiersze 2 i 3: ze studni \"A1\" wychodzą dwa odcinki",
+                            {2, 3},
+                            1},
                     Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A3;A2;50;110;109,5;1;1"},
-                            "Wiersze 2 i 3: różne rzędne terenu studni \"A2\": 109,000 m i 109,500 m"},
+                            "Wiersze 2 i 3: różne rzędne terenu studni \"A2\": 109,000 m i 109,500 m",
+                            {2, 3}},
                     Refusal{{"K0;A0;A1;50;110;110;1;1", "K1;A1;A2;50;110;110;1;1", "K2;A2;A3;50;110;110;1;1",
                              "K3;A3;A1;50;110;110;1;1"},
-                            "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg"}));
+                            "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg",
+                            {3, 4, 5}}));
 
 TEST(NetworkFile, RefusesAWrongHeadLine) {
     try {
