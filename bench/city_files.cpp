@@ -13,16 +13,8 @@
 #include "city_network.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
-#include "toolkit/delimited_fields.h"
 
 namespace {
-
-std::string batchLine(const vexa::BatchSection& line) {
-    return vexa::delimited::joined({line.name, std::to_string(line.type), line.diameter, line.sdr,
-                                    std::to_string(line.sewage), std::to_string(line.losses), line.flow, line.slope,
-                                    std::to_string(line.slopeCriterion), line.slopeFrom, line.slopeTo,
-                                    std::to_string(line.pipeCriterion), line.fillingLimit});
-}
 
 bool write(const std::string& file, const std::vector<std::string>& lines) {
     std::ofstream out(file, std::ios::binary);
@@ -44,7 +36,7 @@ int main(int argc, char** argv) {
         "Odcinek;Typ;Srednica;SDR;Scieki;Opory;Q;Spadek;KryteriumSpadku;Od;Do;"
         "KryteriumDoboru;HdMax"};
     for (const vexa::SectionDesign& design : vexa::designNetwork(vexa::readNetwork(networkLines), {}, calculator))
-        lines.push_back(batchLine(design.calculated));
+        lines.push_back(vexa::sectionLine(design.calculated));
     if (!write(argv[2], networkLines) || !write(argv[3], lines)) {
         std::cerr << "bench_city_files: cannot write the files\n";
         return 1;

@@ -38,7 +38,14 @@ struct BatchResult {
 
 struct KeptNotebook;
 
-class BatchCalculator {
+// What designs one section: the window's calculation, or a store of its results.
+class SectionCalculator {
+public:
+    virtual ~SectionCalculator() = default;
+    virtual BatchResult run(const BatchSection& section) = 0;
+};
+
+class BatchCalculator : public SectionCalculator {
 public:
     // `loaded`: the catalogue as read and linked at start-up (copied). With
     // `keepNotebook` every result is saved with "Zapis" and the notebook is
@@ -48,7 +55,7 @@ public:
                              std::optional<double> timeLimitSeconds = std::nullopt);
     ~BatchCalculator();
 
-    BatchResult run(const BatchSection& section);
+    BatchResult run(const BatchSection& section) override;
 
     // The notebook text as the notebook window shows and saves it.
     std::vector<std::string> notebookText() const;

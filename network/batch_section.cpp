@@ -43,6 +43,13 @@ BatchSection parseSection(const std::string& line) {
     return section;
 }
 
+std::string sectionLine(const BatchSection& section) {
+    return delimited::joined({section.name, std::to_string(section.type), section.diameter, section.sdr,
+                              std::to_string(section.sewage), std::to_string(section.losses), section.flow,
+                              section.slope, std::to_string(section.slopeCriterion), section.slopeFrom, section.slopeTo,
+                              std::to_string(section.pipeCriterion), section.fillingLimit});
+}
+
 bool isHeadLine(const std::string& line) { return line.rfind("Odcinek", 0) == 0; }
 
 }  // namespace vexa

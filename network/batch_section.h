@@ -36,6 +36,9 @@ inline constexpr int kBatchFields = 13;
 // empty, and 0 for the item fields.
 BatchSection parseSection(const std::string& line);
 
+// The section as the line parseSection reads back into it.
+std::string sectionLine(const BatchSection& section);
+
 // The first line of a batch may name the columns.
 bool isHeadLine(const std::string& line);
 

@@ -45,7 +45,7 @@ std::vector<std::size_t> designOrder(const Network& network, const std::vector<s
 
 class SectionDesigner {
 public:
-    SectionDesigner(const Network& network, const NetworkParameters& parameters, BatchCalculator& calculator,
+    SectionDesigner(const Network& network, const NetworkParameters& parameters, SectionCalculator& calculator,
                     std::vector<SectionDesign>& designs, const std::vector<std::vector<std::size_t>>& incoming)
         : network_(network), parameters_(parameters), calculator_(calculator), designs_(designs), incoming_(incoming) {}
 
@@ -143,7 +143,7 @@ private:
 
     const Network& network_;
     const NetworkParameters& parameters_;
-    BatchCalculator& calculator_;
+    SectionCalculator& calculator_;
     std::vector<SectionDesign>& designs_;
     const std::vector<std::vector<std::size_t>>& incoming_;
 };
@@ -153,7 +153,7 @@ private:
 std::string slopeText(long long tenths) { return formatScaled(tenths, 1); }
 
 std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
-                                         BatchCalculator& calculator,
+                                         SectionCalculator& calculator,
                                          const std::function<void(std::size_t)>& designed) {
     const auto incoming = incomingSections(network);
     std::vector<SectionDesign> designs(network.sections.size());

@@ -57,7 +57,7 @@ std::string slopeText(long long tenths);
 // file's order. `designed` (if any) is told each section's position in the
 // file as soon as it is designed.
 std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
-                                         BatchCalculator& calculator,
+                                         SectionCalculator& calculator,
                                          const std::function<void(std::size_t)>& designed = {});
 
 }  // namespace vexa

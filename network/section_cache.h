@@ -1,0 +1,30 @@
+#pragma once
+
+// The results of sections already designed, kept by their lines: a network
+// edited in a window is designed anew after every edit, and most of its
+// sections then run the very lines they ran before.
+
+#include <string>
+#include <unordered_map>
+
+#include "network/batch_calculator.h"
+
+namespace vexa {
+
+class SectionCache : public SectionCalculator {
+public:
+    explicit SectionCache(SectionCalculator& calculator) : calculator_(calculator) {}
+
+    // The result `calculator` gave for the same line, or its result now.
+    BatchResult run(const BatchSection& section) override;
+
+private:
+    // Lines the edits have left behind are forgotten now and then, so that
+    // the store stays near the size of the network.
+    static constexpr std::size_t kMostKept = 100'000;
+
+    SectionCalculator& calculator_;
+    std::unordered_map<std::string, BatchResult> results_;
+};
+
+}  // namespace vexa
