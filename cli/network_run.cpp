@@ -27,7 +27,7 @@ std::vector<std::string> networkLines(const NetworkRunOptions& options, std::ist
             text::toUtf32(line);  // the whole line must be valid UTF-8
             lines.push_back(std::move(line));
         } catch (const EncodingError& problem) {
-            throw NetworkError("Wiersz " + std::to_string(lines.size() + 1) + ": " + problem.what());
+            throw NetworkError({static_cast<int>(lines.size()) + 1}, problem.what());
         }
     }
     return lines;

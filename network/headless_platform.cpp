@@ -15,7 +15,11 @@ void HeadlessPlatform::showMessage(const std::string& text) { boxes_.push_back({
 
 bool HeadlessPlatform::confirm(const std::string&) { return false; }
 
+Answer HeadlessPlatform::ask(const std::string&) { return Answer::No; }
+
 std::optional<std::string> HeadlessPlatform::askSaveFileName(const SaveFileRequest&) { return std::nullopt; }
+
+std::optional<std::string> HeadlessPlatform::askOpenFileName(const SaveFileRequest&) { return std::nullopt; }
 
 Printer* HeadlessPlatform::choosePrinter() { return nullptr; }
 

@@ -31,7 +31,9 @@ public:
     void showError(const std::string& text) override;
     void showMessage(const std::string& text) override;
     bool confirm(const std::string& text) override;
+    Answer ask(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    std::optional<std::string> askOpenFileName(const SaveFileRequest& request) override;
     Printer* choosePrinter() override;
     std::optional<std::string> calculationProgress(const std::string& status) override;
     void calculationEnded() override;

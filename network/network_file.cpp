@@ -13,16 +13,30 @@ namespace {
 
 constexpr int kNetworkFields = 14;
 
-// Refuses the file for `problem` in `lines` (and in `field` of them).
-[[noreturn]] void refuse(std::vector<int> lines, const std::string& problem, int field = -1) {
+std::string linesText(std::vector<int>& lines) {
     std::sort(lines.begin(), lines.end());
     std::string text = lines.size() == 1 ? "Wiersz " : "Wiersze ";
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (n > 0) text += n + 1 == lines.size() ? " i " : ", ";
         text += std::to_string(lines[n]);
     }
-    throw NetworkError(text + ": " + problem, std::move(lines), field);
+    return text;
 }
+
+// Refuses the file for `problem` in `lines` (and in `field` of them).
+[[noreturn]] void refuse(std::vector<int> lines, const std::string& problem, int field = -1) {
+    throw NetworkError(std::move(lines), problem, field);
+}
+
+}  // namespace
+
+NetworkError::NetworkError(std::vector<int> lines, const std::string& problem, int field)
+    : std::runtime_error(linesText(lines) + ": " + problem),
+      lines_(std::move(lines)),
+      field_(field),
+      problem_(problem) {}
+
+namespace {
 
 class LineReader {
 public:

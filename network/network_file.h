@@ -43,17 +43,20 @@ struct Network {
 // Why a network file cannot be designed, naming its line or lines.
 class NetworkError : public std::runtime_error {
 public:
-    explicit NetworkError(const std::string& message, std::vector<int> lines = {}, int field = -1)
-        : std::runtime_error(message), lines_(std::move(lines)), field_(field) {}
+    // "Wiersz 3: <problem>", "Wiersze 2 i 5: <problem>".
+    NetworkError(std::vector<int> lines, const std::string& problem, int field = -1);
 
-    // The lines of the file the message names, and the field at fault in
-    // them (0 for Odcinek, ...), or -1 where the lines as a whole are.
+    // The lines of the file the message names, in order, and the field at
+    // fault in them (0 for Odcinek, ...), or -1 where the lines as a whole
+    // are; the problem without the lines.
     const std::vector<int>& lines() const { return lines_; }
     int field() const { return field_; }
+    const std::string& problem() const { return problem_; }
 
 private:
     std::vector<int> lines_;
     int field_;
+    std::string problem_;
 };
 
 // Reads and checks the lines of a network file (UTF-8, without line ends;

@@ -72,6 +72,29 @@ std::optional<std::string> QtPlatform::askSaveFileName(const SaveFileRequest& re
     return dialog.selectedFiles().front().toStdString();
 }
 
+Answer QtPlatform::ask(const std::string& question) {
+    prepareModal();
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, text(question), QMessageBox::NoButton, dialogParent());
+    box.setObjectName("questionBox");
+    QPushButton* yes = box.addButton("Tak", QMessageBox::YesRole);
+    QPushButton* no = box.addButton("Nie", QMessageBox::NoRole);
+    box.setEscapeButton(box.addButton("Anuluj", QMessageBox::RejectRole));
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+}
+
+std::optional<std::string> QtPlatform::askOpenFileName(const SaveFileRequest& request) {
+    prepareModal();
+    QFileDialog dialog(dialogParent(), text(request.title));
+    dialog.setObjectName("openDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(text(request.filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
 Printer* QtPlatform::choosePrinter() {
     prepareModal();
     if (!printer_) {

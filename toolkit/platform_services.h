@@ -19,6 +19,9 @@ struct SaveFileRequest {
     std::string defaultExtension;  // without the dot: "txt"
 };
 
+// The answers of a question that can also be withdrawn ("Tak", "Nie", "Anuluj").
+enum class Answer { Yes, No, Cancel };
+
 // Why a calculation that the user cancelled stops.
 inline constexpr const char* kCalculationCancelled = "Obliczenia przerwano na życzenie użytkownika.";
 
@@ -32,8 +35,12 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // Modal Yes/No question; true for Yes.
     virtual bool confirm(const std::string& text) = 0;
+    // Modal Yes/No/Cancel question.
+    virtual Answer ask(const std::string& text) = 0;
     // Save-file dialog; the chosen path as UTF-8, nothing when cancelled.
     virtual std::optional<std::string> askSaveFileName(const SaveFileRequest& request) = 0;
+    // Open-file dialog for an existing file; the same.
+    virtual std::optional<std::string> askOpenFileName(const SaveFileRequest& request) = 0;
     // The print dialog: the printer the user chose, set up as the user left
     // it and owned by the platform, or nothing when cancelled.
     virtual Printer* choosePrinter() = 0;

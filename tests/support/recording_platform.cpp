@@ -25,6 +25,22 @@ std::optional<std::string> RecordingPlatform::askSaveFileName(const SaveFileRequ
     return answer;
 }
 
+Answer RecordingPlatform::ask(const std::string& text) {
+    events_.push_back({Kind::Question, text});
+    if (answers_.empty()) return Answer::Cancel;
+    const Answer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> RecordingPlatform::askOpenFileName(const SaveFileRequest& request) {
+    events_.push_back({Kind::OpenDialog, request.title});
+    if (openNames_.empty()) return std::nullopt;
+    auto answer = std::move(openNames_.front());
+    openNames_.pop_front();
+    return answer;
+}
+
 Printer* RecordingPlatform::choosePrinter() {
     events_.push_back({Kind::PrintDialog, {}});
     if (printDialogs_.empty()) return nullptr;

@@ -17,7 +17,7 @@ namespace vexa {
 
 class RecordingPlatform : public PlatformServices {
 public:
-    enum class Kind { Error, Message, Confirmation, SaveDialog, PrintDialog, ModalWindow };
+    enum class Kind { Error, Message, Confirmation, Question, SaveDialog, OpenDialog, PrintDialog, ModalWindow };
     struct Event {
         Kind kind;
         std::string text;
@@ -27,7 +27,9 @@ public:
     void showError(const std::string& text) override;
     void showMessage(const std::string& text) override;
     bool confirm(const std::string& text) override;
+    Answer ask(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    std::optional<std::string> askOpenFileName(const SaveFileRequest& request) override;
     Printer* choosePrinter() override;
     std::optional<std::string> calculationProgress(const std::string& status) override;
     void calculationEnded() override;
@@ -35,9 +37,11 @@ public:
     void terminate() override;
 
     // Answers for the next questions, used in order; an unexpected question
-    // (empty queue) is answered No / Cancel.
+    // (empty queue) is answered No, Cancel or Anuluj.
     void queueConfirmation(bool answer) { confirmations_.push_back(answer); }
     void queueSaveFileName(std::optional<std::string> path) { saveNames_.push_back(std::move(path)); }
+    void queueOpenFileName(std::optional<std::string> path) { openNames_.push_back(std::move(path)); }
+    void queueAnswer(Answer answer) { answers_.push_back(answer); }
     // The user cancels the calculation at its `reports`-th progress report
     // (1 for the first).
     void cancelCalculationAtReport(int reports) { cancelAtReport_ = reports; }
@@ -65,6 +69,8 @@ private:
     std::vector<Event> events_;
     std::deque<bool> confirmations_;
     std::deque<std::optional<std::string>> saveNames_;
+    std::deque<std::optional<std::string>> openNames_;
+    std::deque<Answer> answers_;
     std::deque<bool> printDialogs_;
     std::deque<std::function<void(Form&)>> modalActions_;
     RecordingPrinter printer_;
