@@ -17,6 +17,7 @@
 
 #include "cli/batch_run.h"
 #include "cli/network_run.h"
+#include "network/network_parameters.h"
 #ifdef VEXA_PDF_PRINTOUTS
 #include "qt/pdf_printouts.h"
 #endif
@@ -124,28 +125,11 @@ std::optional<double> timeLimit(const char* text) {
 // is not.
 std::optional<long long> networkParameter(const char* option, const char* text, int decimals, long long lowest,
                                           long long highest) {
-    std::optional<long long> value;
-    try {
-        value = vexa::parseScaled(vexa::withDecimalComma(text), decimals);
-    } catch (const vexa::ConversionError&) {
-        std::cerr << "vexa-calc: " << option << " \"" << text << "\" nie jest liczbą\n";
-        return std::nullopt;
-    }
-    if (!value) {
-        std::cerr << "vexa-calc: " << option << " \"" << text << "\" leży poza zakresem\n";
-        return std::nullopt;
-    }
-    if (*value < lowest || *value > highest) {
-        std::cerr << "vexa-calc: " << option << " \"" << text << "\" nie może być "
-                  << (*value < lowest ? "mniejsze od " : "większe od ")
-                  << vexa::formatScaledGeneral(*value < lowest ? lowest : highest, decimals) << '\n';
-        return std::nullopt;
-    }
-    return value;
+    const vexa::ScaledReading reading = vexa::readScaledInRange(text, decimals, lowest, highest);
+    if (!reading.value) std::cerr << "vexa-calc: " << option << " " << reading.problem << '\n';
+    return reading.value;
 }
 
-// Levels, covers and flows as large as a network file may hold them.
-constexpr long long kLargestLevel = vexa::kLargestNetworkValue - 1;
 // 1:N for a profile's scales: from full size to a sheet holding 100 km.
 constexpr long long kLargestScale = 1'000'000;
 
@@ -159,23 +143,6 @@ int calculate(int argc, char** argv) {
     vexa::ProfileScales scales;
     bool networkOptionGiven = false;
     std::string inputFile;
-    // The network's parameters, in the units of the design.
-    const struct {
-        const char* option;
-        long long vexa::NetworkParameters::*value;
-        int decimals;
-        long long lowest;
-        long long highest;
-    } networkOptions[] = {
-        // A slope minimisation walks every tenth of a per mille of its range:
-        // up to 1000 ‰ it stays a few thousand steps.
-        {"--przykrycie", &vexa::NetworkParameters::cover, 3, 0, kLargestLevel},
-        {"--spadek-min", &vexa::NetworkParameters::slopeMin, 1, 5, 10000},
-        {"--spadek-max", &vexa::NetworkParameters::slopeMax, 1, 5, 10000},
-        {"--q-min", &vexa::NetworkParameters::flowMin, 3, 1000, kLargestLevel},
-        {"--glebokosc-max", &vexa::NetworkParameters::depthMax, 3, 0, kLargestLevel},
-        {"--kaskada", &vexa::NetworkParameters::dropMax, 3, 0, kLargestLevel},
-    };
     for (int n = 1; n < argc; ++n) {
         const std::string_view argument = argv[n];
         if (argument == "--help") {
@@ -219,9 +186,10 @@ int calculate(int argc, char** argv) {
             if (!scale) return vexa::kBatchFileProblem;
             (argument == "--skala-pozioma" ? scales.horizontal : scales.vertical) = *scale;
             networkOptionGiven = true;
-        } else if (const auto* parameter = std::find_if(std::begin(networkOptions), std::end(networkOptions),
-                                                        [&](const auto& known) { return argument == known.option; });
-                   parameter != std::end(networkOptions) && n + 1 < argc) {
+        } else if (const auto* parameter =
+                       std::find_if(vexa::kNetworkParameterRules.begin(), vexa::kNetworkParameterRules.end(),
+                                    [&](const auto& known) { return argument == known.option; });
+                   parameter != vexa::kNetworkParameterRules.end() && n + 1 < argc) {
             const auto value = networkParameter(parameter->option, argv[++n], parameter->decimals, parameter->lowest,
                                                 parameter->highest);
             if (!value) return vexa::kBatchFileProblem;

@@ -1,0 +1,39 @@
+#pragma once
+
+// The parameters of a network design as a user gives them, on vexa-calc's
+// command line or in the network window: numbers with a decimal comma in m,
+// per mille and l/s, each read into the units of the design and kept within
+// its bounds.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "network/network_design.h"
+
+namespace vexa {
+
+struct NetworkParameterRule {
+    const char* option;  // of vexa-calc
+    const char* label;   // in the network window
+    long long NetworkParameters::*value;
+    int decimals;  // the design's unit is 10^-decimals of the text's
+    long long lowest;
+    long long highest;
+};
+
+extern const std::array<NetworkParameterRule, 6> kNetworkParameterRules;
+
+// A number read into units of 10^-decimals, or why it cannot be:
+// "\"0,44\" nie może być mniejsze od 0,5".
+struct ScaledReading {
+    std::optional<long long> value;
+    std::string problem;
+};
+ScaledReading readScaledInRange(std::string_view text, int decimals, long long lowest, long long highest);
+
+// The value as the window shows it ("1,2", "0,5", "100").
+std::string parameterText(const NetworkParameterRule& rule, const NetworkParameters& parameters);
+
+}  // namespace vexa
