@@ -9,8 +9,10 @@
 
 #include "city_network.h"
 #include "floor_benchmark.h"
+#include "network/headless_platform.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
+#include "network/network_window.h"
 
 namespace {
 
@@ -41,5 +43,30 @@ void citySectionsOneByOne(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(citySectionsOneByOne)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The network window holding the city: one inflow edited and the whole
+// network designed again, as after every edit; the sections whose lines did
+// not change come from the store of designed sections.
+void cityEditInTheWindow(benchmark::State& state) {
+    const auto catalogue = bundledCatalogue();
+    vexa::HeadlessPlatform platform;
+    vexa::NetworkWindow window(platform, *catalogue);
+    std::string table;
+    const auto lines = cityLines(static_cast<int>(state.range(0)));
+    for (std::size_t n = 1; n < lines.size(); ++n) {
+        std::string row = lines[n];
+        for (char& c : row)
+            if (c == ';') c = '\t';
+        table += row + "\n";
+    }
+    window.paste(0, 0, table);
+    bool other = false;
+    for (auto _ : state) {
+        window.editCell(0, 6, other ? "1,5" : "2,5");
+        other = !other;
+        benchmark::DoNotOptimize(window.designed());
+    }
+}
+BENCHMARK(cityEditInTheWindow)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

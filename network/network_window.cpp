@@ -1,0 +1,503 @@
+#include "network/network_window.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "engine/engine_context.h"
+#include "network/drawing_pages.h"
+#include "network/dxf_drawing.h"
+#include "network/headless_platform.h"
+#include "network/network_parameters.h"
+#include "network/network_table.h"
+#include "network/profile_drawing.h"
+#include "network/profile_paths.h"
+#include "network/workbook.h"
+#include "toolkit/cp1250.h"
+#include "toolkit/delimited_fields.h"
+#include "toolkit/errors.h"
+#include "toolkit/numbers.h"
+#include "toolkit/text.h"
+#include "toolkit/text_file.h"
+#include "windows/design_window.h"
+#include "windows/program.h"
+
+namespace vexa {
+namespace {
+
+constexpr std::size_t kUndoSteps = 100;
+constexpr int kProgressEvery = 500;  // sections
+constexpr const char* kNetworkFiles = "Sieci (*.csv *.txt)";
+
+// Runs of blanks in a radio item's caption, which lays out its columns with
+// them, make one blank in a list.
+std::string oneBlankApart(const std::string& caption) {
+    std::string text;
+    for (const char c : delimited::trimmed(caption))
+        if (c != ' ' || text.empty() || text.back() != ' ') text += c;
+    return text;
+}
+
+bool emptyRow(const NetworkWindow::Row& row) {
+    return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
+}
+
+// The lines of a text file in UTF-8 and how it was written.
+struct ReadFile {
+    std::vector<std::string> lines;
+    bool codePage1250 = false;
+    bool crLf = false;
+    bool byteOrderMark = false;
+};
+
+ReadFile readTextFile(const std::string& fileName) {
+    std::ifstream file(text_file::pathFromUtf8(fileName), std::ios::binary);
+    if (!file) throw std::runtime_error("Nie można odczytać zbioru \"" + fileName + "\"");
+    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ReadFile read;
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
+        read.byteOrderMark = true;
+        bytes.erase(0, 3);
+    }
+    // Spreadsheets save their text in code page 1250 or in UTF-8; text that
+    // is not UTF-8 is taken for the code page.
+    try {
+        text::toUtf32(bytes);
+    } catch (const EncodingError&) {
+        bytes = cp1250::decode(bytes);
+        read.codePage1250 = true;
+    }
+    read.crLf = bytes.find("\r\n") != std::string::npos;
+    std::size_t start = 0;
+    while (start <= bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        read.lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return read;
+}
+
+}  // namespace
+
+const std::array<const char*, NetworkWindow::kInputColumns> NetworkWindow::kInputHeadings{"Odcinek",
+                                                                                          "Studnia początkowa",
+                                                                                          "Studnia końcowa",
+                                                                                          "Długość [m]",
+                                                                                          "Teren na początku [m]",
+                                                                                          "Teren na końcu [m]",
+                                                                                          "Dopływ [l/s]",
+                                                                                          "Typ rury",
+                                                                                          "Średnica",
+                                                                                          "SDR",
+                                                                                          "Ścieki",
+                                                                                          "Opory miejscowe",
+                                                                                          "Kryterium doboru rury",
+                                                                                          "h/d max [%]"};
+
+const std::array<const char*, NetworkWindow::kResultColumns> NetworkWindow::kResultHeadings = [] {
+    std::array<const char*, kResultColumns> headings{};
+    for (int n = 0; n < kResultColumns; ++n) headings[static_cast<std::size_t>(n)] = kNetworkColumns[n + 4].heading;
+    return headings;
+}();
+
+NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalogue,
+                             std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter)
+    : platform_(platform),
+      pdfPrinter_(std::move(pdfPrinter)),
+      calculator_(std::make_unique<BatchCalculator>(catalogue)),
+      cache_(*calculator_) {
+    // The item lists as the design window offers them when it starts.
+    HeadlessPlatform headless;
+    Program program(headless, {});
+    program.startWith(catalogue);
+    const TForm1& form = program.Form1();
+    choices_[kType] = form.Combo_Typ.Items;
+    for (const auto& [column, group] :
+         {std::pair{kSewage, &form.RadioGroup1}, {kLosses, &form.RadioGroup4}, {kPipeCriterion, &form.RadioGroup3}})
+        for (const std::string& item : group->Items) choices_[column].push_back(oneBlankApart(item));
+    for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
+        parameterTexts_[n] = vexa::parameterText(kNetworkParameterRules[n], parameters_);
+}
+
+NetworkWindow::~NetworkWindow() = default;
+
+std::string NetworkWindow::caption() const {
+    std::string text = kNetworkWindowTitle;
+    if (fileName_) text += " - " + text_file::pathFromUtf8(*fileName_).filename().string();
+    return modified_ ? text + " *" : text;
+}
+
+std::string NetworkWindow::result(int row, int column) const {
+    if (designs_.empty() || sectionOfRow_[static_cast<std::size_t>(row)] < 0) return {};
+    const auto section = static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)]);
+    return networkResultFields(network_.sections[section], designs_[section])[static_cast<std::size_t>(column + 4)];
+}
+
+bool NetworkWindow::rowMarked(int row) const {
+    if (designs_.empty() || sectionOfRow_[static_cast<std::size_t>(row)] < 0) return false;
+    const SectionDesign& design = designs_[static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)])];
+    return !design.result.computed || !design.notes.empty();
+}
+
+const std::string& NetworkWindow::parameterText(int parameter) const {
+    return parameterTexts_[static_cast<std::size_t>(parameter)];
+}
+
+const std::vector<std::string>& NetworkWindow::choices(int column) const {
+    return choices_[static_cast<std::size_t>(column)];
+}
+
+// ---- edits ----
+
+void NetworkWindow::edit(const std::function<void()>& change) {
+    undo_.push_back(rows_);
+    if (undo_.size() > kUndoSteps) undo_.erase(undo_.begin());
+    change();
+    modified_ = true;
+    redesign();
+}
+
+void NetworkWindow::editCell(int row, int column, const std::string& text) {
+    if (row < 0 || column < 0 || column >= kInputColumns || row > rowCount()) return;
+    if (row < rowCount() && rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] == text) return;
+    edit([&] {
+        if (row == rowCount()) rows_.emplace_back();
+        rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
+    });
+}
+
+void NetworkWindow::paste(int row, int column, const std::string& text) {
+    if (row < 0 || column < 0 || column >= kInputColumns || row > rowCount()) return;
+    std::vector<std::vector<std::string>> cells;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::vector<std::string>& fields = cells.emplace_back();
+        for (std::size_t from = 0;;) {
+            const std::size_t tab = line.find('\t', from);
+            fields.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
+            if (tab == std::string::npos) break;
+            from = tab + 1;
+        }
+        start = end + 1;
+    }
+    if (cells.empty()) return;
+    edit([&] {
+        for (std::size_t r = 0; r < cells.size(); ++r) {
+            const std::size_t target = static_cast<std::size_t>(row) + r;
+            if (target >= rows_.size()) rows_.resize(target + 1);
+            for (std::size_t c = 0; c < cells[r].size() && static_cast<int>(c) + column < kInputColumns; ++c)
+                rows_[target][static_cast<std::size_t>(column) + c] = cells[r][c];
+        }
+    });
+}
+
+void NetworkWindow::insertRows(int at, int count) {
+    if (at < 0 || at > rowCount() || count <= 0) return;
+    edit([&] { rows_.insert(rows_.begin() + at, static_cast<std::size_t>(count), Row{}); });
+}
+
+void NetworkWindow::deleteRows(int first, int count) {
+    if (first < 0 || count <= 0 || first >= rowCount()) return;
+    const int last = std::min(rowCount(), first + count);
+    edit([&] { rows_.erase(rows_.begin() + first, rows_.begin() + last); });
+}
+
+void NetworkWindow::undo() {
+    if (undo_.empty()) return;
+    rows_ = std::move(undo_.back());
+    undo_.pop_back();
+    modified_ = true;
+    redesign();
+}
+
+void NetworkWindow::editParameter(int parameter, const std::string& text) {
+    if (parameter < 0 || parameter >= static_cast<int>(kNetworkParameterRules.size())) return;
+    parameterTexts_[static_cast<std::size_t>(parameter)] = text;
+    parameterProblem_.reset();
+    // Every parameter as typed; the first that cannot be read says why.
+    NetworkParameters parameters = parameters_;
+    for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n) {
+        const NetworkParameterRule& each = kNetworkParameterRules[n];
+        const ScaledReading reading = readScaledInRange(parameterTexts_[n], each.decimals, each.lowest, each.highest);
+        if (!reading.value) {
+            parameterProblem_ = std::string(each.label) + ": " + reading.problem;
+            break;
+        }
+        parameters.*each.value = *reading.value;
+    }
+    if (!parameterProblem_ && parameters.slopeMax < parameters.slopeMin)
+        parameterProblem_ = std::string(kNetworkParameterRules[2].label) + ": nie może być mniejszy od " +
+                            formatScaled(parameters.slopeMin, 1);
+    if (!parameterProblem_) parameters_ = parameters;
+    redesign();
+}
+
+void NetworkWindow::selectRow(int row) {
+    selectedRow_ = row >= 0 && row < rowCount() ? row : -1;
+    selectProfile();
+}
+
+// ---- design ----
+
+void NetworkWindow::redesign() {
+    problem_.reset();
+    designs_.clear();
+    network_ = {};
+    sectionOfRow_.assign(rows_.size(), -1);
+    // The rows as the lines of a network file, empty rows left out.
+    std::vector<std::string> lines{kNetworkHeadLine};
+    std::vector<int> rowOfLine{-1, -1};  // file line -> row; line 1 is the head
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        if (emptyRow(rows_[r])) continue;
+        lines.push_back(delimited::joined(std::vector<std::string>(rows_[r].begin(), rows_[r].end())));
+        rowOfLine.push_back(static_cast<int>(r));
+    }
+    if (parameterProblem_) {
+        problem_ = Problem{*parameterProblem_, {}, -1};
+    } else {
+        try {
+            network_ = readNetwork(lines);
+        } catch (const NetworkError& fault) {
+            Problem problem{{}, {}, fault.field()};
+            std::string rows;
+            for (const int line : fault.lines()) {
+                const int row =
+                    line < static_cast<int>(rowOfLine.size()) ? rowOfLine[static_cast<std::size_t>(line)] : -1;
+                if (row < 0) continue;
+                problem.rows.push_back(row);
+                rows += (rows.empty() ? "" : ", ") + std::to_string(row + 1);
+            }
+            problem.message = (problem.rows.size() == 1 ? "Wiersz " : "Wiersze ") + rows + ": " + fault.problem();
+            problem_ = std::move(problem);
+        }
+    }
+    if (!problem_) {
+        for (std::size_t n = 0; n < network_.sections.size(); ++n)
+            sectionOfRow_[static_cast<std::size_t>(rowOfLine[static_cast<std::size_t>(network_.sections[n].line)])] =
+                static_cast<int>(n);
+        std::size_t done = 0;
+        try {
+            designs_ = designNetwork(network_, parameters_, cache_, [&](std::size_t) {
+                if (++done % kProgressEvery != 0) return;
+                if (auto stop = platform_.calculationProgress("Odcinek " + std::to_string(done) + " z " +
+                                                              std::to_string(network_.sections.size())))
+                    throw CalculationStopped(*stop);
+            });
+        } catch (const CalculationStopped& stopped) {
+            designs_.clear();
+            problem_ = Problem{stopped.what(), {}, -1};
+        }
+        platform_.calculationEnded();
+    }
+    selectProfile();
+}
+
+void NetworkWindow::selectProfile() {
+    selectedProfile_.reset();
+    if (designs_.empty() || selectedRow_ < 0 || selectedRow_ >= rowCount()) return;
+    const int section = sectionOfRow_[static_cast<std::size_t>(selectedRow_)];
+    if (section < 0) return;
+    for (const ProfilePath& path : profilePaths(network_, designs_))
+        if (std::find(path.sections.begin(), path.sections.end(), static_cast<std::size_t>(section)) !=
+            path.sections.end())
+            selectedProfile_ = profileDrawing(network_, designs_, path);
+}
+
+std::vector<Drawing> NetworkWindow::profiles() const { return networkProfiles(network_, designs_); }
+
+// ---- files ----
+
+std::vector<std::string> NetworkWindow::fileLines() const {
+    std::vector<std::string> lines{kNetworkHeadLine};
+    for (const Row& row : rows_)
+        if (!emptyRow(row)) lines.push_back(delimited::joined(std::vector<std::string>(row.begin(), row.end())));
+    return lines;
+}
+
+bool NetworkWindow::writeTo(const std::string& fileName) {
+    try {
+        std::string bytes = fileForm_.byteOrderMark ? "\xEF\xBB\xBF" : "";
+        const char* lineEnd = fileForm_.crLf ? "\r\n" : "\n";
+        for (const std::string& line : fileLines())
+            bytes += (fileForm_.codePage1250 ? cp1250::encode(line) : line) + lineEnd;
+        text_file::replaceFile(
+            fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+    } catch (const std::runtime_error& problem) {  // EncodingError, FileError
+        platform_.showError(problem.what());
+        return false;
+    }
+    fileName_ = fileName;
+    modified_ = false;
+    return true;
+}
+
+bool NetworkWindow::save() { return fileName_ ? writeTo(*fileName_) : saveAs(); }
+
+bool NetworkWindow::saveAs() {
+    const auto fileName = platform_.askSaveFileName({"Zapis sieci", kNetworkFiles, "csv"});
+    return fileName && writeTo(*fileName);
+}
+
+// Whether what the user changed may go: saved, or not wanted.
+bool NetworkWindow::askToKeepChanges() {
+    if (!modified_) return true;
+    switch (platform_.ask("Zapisać zmiany w sieci?")) {
+        case Answer::Yes:
+            return save();
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool NetworkWindow::mayClose() { return askToKeepChanges(); }
+
+void NetworkWindow::newNetwork() {
+    if (!askToKeepChanges()) return;
+    rows_.clear();
+    undo_.clear();
+    fileName_.reset();
+    fileForm_ = {};
+    modified_ = false;
+    selectedRow_ = -1;
+    redesign();
+}
+
+void NetworkWindow::open(std::optional<std::string> fileName) {
+    if (!askToKeepChanges()) return;
+    if (!fileName) fileName = platform_.askOpenFileName({"Otwarcie sieci", kNetworkFiles, "csv"});
+    if (!fileName) return;
+    ReadFile read;
+    try {
+        read = readTextFile(*fileName);
+    } catch (const std::runtime_error& problem) {
+        platform_.showError(problem.what());
+        return;
+    }
+    std::vector<Row> rows;
+    bool headSeen = false;
+    for (std::size_t n = 0; n < read.lines.size(); ++n) {
+        const std::string& line = read.lines[n];
+        if (line.empty()) continue;
+        if (!headSeen) {
+            if (line != kNetworkHeadLine) {
+                platform_.showError("Zbiór \"" + *fileName +
+                                    "\" nie jest siecią: jego pierwszy wiersz musi brzmieć \"" + kNetworkHeadLine +
+                                    "\"");
+                return;
+            }
+            headSeen = true;
+            continue;
+        }
+        const std::vector<std::string> fields = delimited::split(line);
+        if (fields.size() > static_cast<std::size_t>(kInputColumns)) {
+            platform_.showError("Zbiór \"" + *fileName + "\", wiersz " + std::to_string(n + 1) + ": wiersz ma " +
+                                std::to_string(fields.size()) + " pól, a najwyżej " + std::to_string(kInputColumns));
+            return;
+        }
+        Row& row = rows.emplace_back();
+        std::copy(fields.begin(), fields.end(), row.begin());
+    }
+    if (!headSeen) {
+        platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: jego pierwszy wiersz musi brzmieć \"" +
+                            kNetworkHeadLine + "\"");
+        return;
+    }
+    rows_ = std::move(rows);
+    undo_.clear();
+    fileName_ = fileName;
+    fileForm_ = {read.codePage1250, read.crLf, read.byteOrderMark};
+    modified_ = false;
+    selectedRow_ = -1;
+    redesign();
+}
+
+// ---- results and profiles ----
+
+bool NetworkWindow::designedOrSaid() {
+    if (!designs_.empty()) return true;
+    platform_.showError(problem_ ? "Sieć nie jest zaprojektowana: " + problem_->message : "Sieć nie ma odcinków");
+    return false;
+}
+
+void NetworkWindow::exportTable() {
+    if (!designedOrSaid()) return;
+    const auto fileName = platform_.askSaveFileName({"Zapis tabeli wyników", "Tabele (*.csv)", "csv"});
+    if (!fileName) return;
+    std::vector<std::string> lines{networkResultsHead()};
+    for (std::size_t n = 0; n < designs_.size(); ++n)
+        lines.push_back(delimited::joined(networkResultFields(network_.sections[n], designs_[n])));
+    try {
+        text_file::writeLines(*fileName, lines);
+    } catch (const std::runtime_error& problem) {
+        platform_.showError(problem.what());
+    }
+}
+
+void NetworkWindow::exportWorkbook() {
+    if (!designedOrSaid()) return;
+    const auto fileName = platform_.askSaveFileName({"Zapis skoroszytu wyników", "Skoroszyty Excel (*.xlsx)", "xlsx"});
+    if (!fileName) return;
+    try {
+#ifdef VEXA_WORKBOOKS
+        std::vector<std::vector<std::string>> rows;
+        for (std::size_t n = 0; n < designs_.size(); ++n)
+            rows.push_back(networkResultFields(network_.sections[n], designs_[n]));
+        writeWorkbook(*fileName, "Sieć", networkWorkbookColumns(), rows);
+#else
+        throw std::runtime_error("Skoroszyty Excel są niedostępne w tej wersji programu");
+#endif
+    } catch (const std::runtime_error& problem) {
+        platform_.showError(problem.what());
+    }
+}
+
+void NetworkWindow::printProfiles() {
+    if (!designedOrSaid()) return;
+    Printer* printer = platform_.choosePrinter();
+    if (!printer) return;
+    try {
+        printDrawings(profiles(), *printer);
+    } catch (const std::runtime_error& problem) {  // PrintError
+        platform_.showError(problem.what());
+    }
+}
+
+void NetworkWindow::profilesToPdf() {
+    if (!designedOrSaid()) return;
+    const auto fileName = platform_.askSaveFileName({"Profile do zbioru PDF", "Zbiory PDF (*.pdf)", "pdf"});
+    if (!fileName) return;
+    try {
+        if (!pdfPrinter_) throw std::runtime_error("Wydruki do zbiorów PDF są niedostępne w tej wersji programu");
+        const std::unique_ptr<Printer> printer = pdfPrinter_(*fileName);
+        printDrawings(profiles(), *printer);
+    } catch (const std::runtime_error& problem) {  // FileError
+        platform_.showError(problem.what());
+    }
+}
+
+void NetworkWindow::profilesToDxf() {
+    if (!designedOrSaid()) return;
+    const auto fileName = platform_.askSaveFileName({"Profile do rysunku DXF", "Rysunki DXF (*.dxf)", "dxf"});
+    if (!fileName) return;
+    try {
+#ifdef VEXA_DXF
+        writeDxf(*fileName, profiles(), 1.0);
+#else
+        throw std::runtime_error("Rysunki DXF są niedostępne w tej wersji programu");
+#endif
+    } catch (const std::runtime_error& problem) {
+        platform_.showError(problem.what());
+    }
+}
+
+}  // namespace vexa

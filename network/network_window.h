@@ -1,0 +1,153 @@
+#pragma once
+
+// The network window: a network edited as a table, designed after every edit.
+//
+//   user ──> editCell / paste / insertRows / deleteRows / undo / editParameter
+//            │        (one undo step each; the typed texts are kept as typed)
+//            v
+//   check the rows as a network file ──fault──> problem(): marked, no design
+//            │ none
+//            v
+//   design the network (sections already designed come from a store)
+//            v
+//   results, notes, the profile of the selected row's path ──> the skin reads
+//
+// Files go through the platform's dialogs and are replaced safely; the skin
+// copies what it shows after every reaction, as for the other windows.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "network/drawing.h"
+#include "network/network_design.h"
+#include "network/network_file.h"
+#include "network/section_cache.h"
+#include "toolkit/platform_services.h"
+#include "toolkit/printer.h"
+
+namespace vexa {
+
+inline constexpr const char* kNetworkWindowTitle = "Vexa - projekt sieci";
+
+class NetworkWindow {
+public:
+    // The input columns: those of a network file.
+    static constexpr int kInputColumns = 14;
+    using Row = std::array<std::string, kInputColumns>;
+    static const std::array<const char*, kInputColumns> kInputHeadings;
+    // The result columns beside them: Q to Uwagi of the results table.
+    static constexpr int kResultColumns = 19;
+    static const std::array<const char*, kResultColumns> kResultHeadings;
+    enum InputColumn { kType = 7, kSewage = 10, kLosses = 11, kPipeCriterion = 12 };
+
+    // What stops the design: the message, the rows it names (from 0) and the
+    // input column at fault, or -1 for the rows as a whole.
+    struct Problem {
+        std::string message;
+        std::vector<int> rows;
+        int column = -1;
+    };
+
+    // `pdfPrinter` makes the printer of a PDF file (none where the program
+    // cannot write PDF).
+    NetworkWindow(PlatformServices& platform, const Catalogue& catalogue,
+                  std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter = {});
+    ~NetworkWindow();
+    NetworkWindow(const NetworkWindow&) = delete;
+    NetworkWindow& operator=(const NetworkWindow&) = delete;
+
+    // What the window shows.
+    std::string caption() const;
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    const Row& row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    // A result column of a row, empty while it has none.
+    std::string result(int row, int column) const;
+    // A row whose section has a message or a note.
+    bool rowMarked(int row) const;
+    const std::optional<Problem>& problem() const { return problem_; }
+    bool designed() const { return !designs_.empty(); }
+    // The parameters as typed, and the problem of one that cannot be read.
+    const std::string& parameterText(int parameter) const;
+    const std::optional<std::string>& parameterProblem() const { return parameterProblem_; }
+    // The items a cell of an item column offers (its value is the position,
+    // from 1 for the type, from 0 for the groups); empty for other columns.
+    const std::vector<std::string>& choices(int column) const;
+    int selectedRow() const { return selectedRow_; }
+    // The profile of the path the selected row lies on.
+    const std::optional<Drawing>& selectedProfile() const { return selectedProfile_; }
+    bool modified() const { return modified_; }
+    bool canUndo() const { return !undo_.empty(); }
+
+    // The user's entry points.
+    void editCell(int row, int column, const std::string& text);
+    // Rows of tab-separated cells from `row` and `column` on, as
+    // spreadsheets copy them; rows are added as needed.
+    void paste(int row, int column, const std::string& text);
+    void insertRows(int at, int count);
+    void deleteRows(int first, int count);
+    void undo();
+    void editParameter(int parameter, const std::string& text);
+    void selectRow(int row);
+
+    // "Nowa", "Otwórz", "Zapisz", "Zapisz jako": a changed network is not
+    // dropped without asking. Open reads `fileName` where given, else asks.
+    void newNetwork();
+    void open(std::optional<std::string> fileName = std::nullopt);
+    bool save();
+    bool saveAs();
+    // The results as a code page 1250 table and as a workbook; the profiles
+    // printed, as PDF and as DXF. Each asks where; none without a design.
+    void exportTable();
+    void exportWorkbook();
+    void printProfiles();
+    void profilesToPdf();
+    void profilesToDxf();
+    // Whether the window may close: a changed network asks Tak / Nie / Anuluj.
+    bool mayClose();
+
+private:
+    struct FileForm {
+        bool codePage1250 = true;
+        bool crLf = true;
+        bool byteOrderMark = false;
+    };
+
+    void edit(const std::function<void()>& change);
+    void redesign();
+    void selectProfile();
+    std::vector<std::string> fileLines() const;
+    bool writeTo(const std::string& fileName);
+    bool askToKeepChanges();
+    std::vector<Drawing> profiles() const;
+    bool designedOrSaid();
+
+    PlatformServices& platform_;
+    std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter_;
+    std::unique_ptr<SectionCalculator> calculator_;
+    SectionCache cache_;
+    std::array<std::vector<std::string>, kInputColumns> choices_;
+
+    std::vector<Row> rows_;
+    std::vector<std::vector<Row>> undo_;
+    NetworkParameters parameters_;
+    std::array<std::string, 6> parameterTexts_;
+    std::optional<std::string> parameterProblem_;
+
+    std::optional<Problem> problem_;
+    Network network_;
+    std::vector<int> sectionOfRow_;  // -1 for an empty row
+    std::vector<SectionDesign> designs_;
+    int selectedRow_ = -1;
+    std::optional<Drawing> selectedProfile_;
+
+    std::optional<std::string> fileName_;
+    FileForm fileForm_;
+    bool modified_ = false;
+};
+
+}  // namespace vexa

@@ -1,0 +1,144 @@
+// The network window's reactions, without a display: edits designed at once,
+// paste, undo, a bad cell, the parameters, the profile of the selected row,
+// files saved as they were read, and a changed network not lost on closing.
+
+#include "network/network_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "catalogue/catalogue_reader.h"
+#include "support/files.h"
+#include "support/recording_platform.h"
+#include "toolkit/cp1250.h"
+
+namespace vexa {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::fileContents;
+
+const fs::path kHandWorked = fs::path(VEXA_TEST_DATA_DIR) / "network" / "hand_worked.csv";
+
+class NetworkWindowTest : public testing::Test {
+protected:
+    NetworkWindowTest() {
+        readCatalogueFile(fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", catalogue);
+        linkOptimisation(catalogue);
+        window = std::make_unique<NetworkWindow>(platform, catalogue);
+    }
+
+    std::vector<std::string> column(int result) const {
+        std::vector<std::string> texts;
+        for (int row = 0; row < window->rowCount(); ++row) texts.push_back(window->result(row, result));
+        return texts;
+    }
+
+    Catalogue catalogue;
+    RecordingPlatform platform;
+    std::unique_ptr<NetworkWindow> window;
+    testing_support::ScratchFolder scratch;
+};
+
+TEST_F(NetworkWindowTest, AnEditIsDesignedAtOnceDownstreamAndUndoTakesItBack) {
+    window->open(kHandWorked.string());
+    EXPECT_EQ(window->caption(), "Vexa - projekt sieci - hand_worked.csv");
+    ASSERT_TRUE(window->designed());
+    // Q of K1 K2 K3 B1 B2 K4 X2 X1, then DnoOd.
+    EXPECT_EQ(column(0), (std::vector<std::string>{"0,4", "2,4", "41,4", "6", "9", "42,4", "205", "200"}));
+    EXPECT_TRUE(window->rowMarked(0));  // "obliczono dla Q = 1 l/s"
+
+    window->editCell(0, 6, "2,6");  // K1's inflow
+    EXPECT_EQ(column(0), (std::vector<std::string>{"2,6", "4,6", "43,6", "6", "9", "44,6", "205", "200"}));
+    EXPECT_FALSE(window->rowMarked(0));
+    EXPECT_EQ(window->caption(), "Vexa - projekt sieci - hand_worked.csv *");
+
+    window->undo();
+    EXPECT_EQ(column(0)[5], "42,4");
+    EXPECT_EQ(column(11)[0], "108,643");
+    EXPECT_FALSE(window->canUndo());
+}
+
+TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped) {
+    window->open(kHandWorked.string());
+    window->editCell(2, 3, "7O");
+    ASSERT_TRUE(window->problem());
+    EXPECT_EQ(window->problem()->message, "Wiersz 3: pole Dlugosc \"7O\" nie jest liczbą");
+    EXPECT_EQ(window->problem()->rows, std::vector<int>{2});
+    EXPECT_EQ(window->problem()->column, 3);
+    EXPECT_FALSE(window->designed());
+    EXPECT_EQ(window->row(2)[3], "7O");
+    window->profilesToPdf();
+    EXPECT_EQ(platform.errors().back(), "Sieć nie jest zaprojektowana: Wiersz 3: pole Dlugosc \"7O\" nie jest liczbą");
+
+    window->editCell(4, 2, "B2");                             // a circle B2 -> B2 as well, in another row
+    EXPECT_EQ(window->problem()->rows, std::vector<int>{2});  // the first fault stands
+    window->undo();
+    window->editCell(2, 3, "70");
+    EXPECT_FALSE(window->problem());
+    EXPECT_TRUE(window->designed());
+
+    window->editParameter(1, "0,4");  // Spadek najmniejszy
+    EXPECT_EQ(window->problem()->message, "Spadek najmniejszy [‰]: \"0,4\" nie może być mniejsze od 0,5");
+    window->editParameter(1, "0,5");
+    window->editParameter(3, "5");  // Przepływ najmniejszy
+    EXPECT_TRUE(window->designed());
+    EXPECT_EQ(column(18)[0], "obliczono dla Q = 5 l/s");
+}
+
+TEST_F(NetworkWindowTest, RowsPastedFromASpreadsheetJoinTheNetwork) {
+    window->paste(0, 0,
+                  "K1\tA1\tA2\t50\t110\t109,8\t5\t1\t\t\t2\t0\t1\t\r\n"
+                  "K2\tA2\tA3\t60\t109,8\t109,5\t2\t1\t\t\t2\t0\t1\t\r\n");
+    EXPECT_EQ(window->rowCount(), 2);
+    ASSERT_TRUE(window->designed());
+    EXPECT_EQ(column(0), (std::vector<std::string>{"5", "7"}));
+    window->selectRow(1);
+    ASSERT_TRUE(window->selectedProfile());
+    EXPECT_EQ(window->selectedProfile()->title, "Profil podłużny A1 - A3");
+
+    window->insertRows(1, 1);  // an empty row is no section
+    EXPECT_TRUE(window->designed());
+    window->deleteRows(0, 1);
+    EXPECT_EQ(window->problem(), std::nullopt);
+    EXPECT_EQ(window->rowCount(), 2);
+    EXPECT_EQ(window->row(1)[0], "K2");
+}
+
+TEST_F(NetworkWindowTest, AFileIsSavedAsItWasRead) {
+    // In code page 1250 with CR LF, as a spreadsheet saves it, with a Polish name.
+    std::string text = fileContents(kHandWorked);
+    text.replace(text.find("K1;"), 3, "Kółko;");
+    std::string bytes;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        bytes += cp1250::encode(text.substr(start, end - start)) + "\r\n";
+        start = end + 1;
+    }
+    const fs::path original = scratch / "siec.csv";
+    std::ofstream(original, std::ios::binary) << bytes;
+
+    window->open(original.string());
+    EXPECT_EQ(window->row(0)[0], "Kółko");
+    platform.queueSaveFileName((scratch / "kopia.csv").string());
+    EXPECT_TRUE(window->saveAs());
+    EXPECT_EQ(fileContents(scratch / "kopia.csv"), bytes);
+    EXPECT_EQ(window->caption(), "Vexa - projekt sieci - kopia.csv");
+}
+
+TEST_F(NetworkWindowTest, AChangedNetworkIsNotDroppedWithoutAsking) {
+    window->editCell(0, 0, "K1");
+    platform.queueAnswer(Answer::Cancel);
+    EXPECT_FALSE(window->mayClose());
+    platform.queueAnswer(Answer::Yes);
+    platform.queueSaveFileName(std::nullopt);  // the save dialog is cancelled: still open
+    EXPECT_FALSE(window->mayClose());
+    platform.queueAnswer(Answer::No);
+    EXPECT_TRUE(window->mayClose());
+    EXPECT_EQ(platform.events().front(),
+              (RecordingPlatform::Event{RecordingPlatform::Kind::Question, "Zapisać zmiany w sieci?"}));
+}
+
+}  // namespace
+}  // namespace vexa
