@@ -44,6 +44,19 @@ struct DrawingText {
     double room = 0;
 };
 
+// Where a text's anchor lies in its text cell (Liberation Sans, Arial's
+// metrics): along the text as a share of its length; across it as a share of
+// the cell's height from its top (the top of the capitals at 0,19, their
+// middle at half, the foot of the letters at 0,81). A capital is 0,7 of the
+// font size.
+inline constexpr double kCapitalShare = 0.7;
+inline double alongShare(AlongText along) {
+    return along == AlongText::Centre ? 0.5 : along == AlongText::End ? 1.0 : 0.0;
+}
+inline double acrossShare(AcrossText across) {
+    return across == AcrossText::Top ? 0.19 : across == AcrossText::Middle ? 0.5 : 0.81;
+}
+
 struct DrawingSheet {
     std::vector<DrawingLine> lines;
     std::vector<DrawingText> texts;

@@ -8,33 +8,7 @@ namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kMillimetresPerPoint = kMillimetresPerInch / 72;
-// Liberation Sans (Arial's metrics): a capital is 0,7 of the font size, and
-// in a text cell the top of the capitals lies at 0,19 of its height, their
-// middle at half of it and the foot of the letters at 0,81.
-constexpr double kCapitalShare = 0.7;
 constexpr double kSameSize = 0.999;
-double acrossShare(AcrossText across) {
-    switch (across) {
-        case AcrossText::Top:
-            return 0.19;
-        case AcrossText::Middle:
-            return 0.5;
-        case AcrossText::Foot:
-            break;
-    }
-    return 0.81;
-}
-double alongShare(AlongText along) {
-    switch (along) {
-        case AlongText::Centre:
-            return 0.5;
-        case AlongText::End:
-            return 1;
-        case AlongText::Start:
-            break;
-    }
-    return 0;
-}
 
 // Drawing millimetres on one page, to device pixels of its printable area.
 class PageMapping {

@@ -29,12 +29,15 @@ constexpr std::size_t kUndoSteps = 100;
 constexpr int kProgressEvery = 500;  // sections
 constexpr const char* kNetworkFiles = "Sieci (*.csv *.txt)";
 
-// Runs of blanks in a radio item's caption, which lays out its columns with
-// them, make one blank in a list.
-std::string oneBlankApart(const std::string& caption) {
+// An item's caption on one line: the runs of blanks, tabs and line breaks
+// that lay out its columns in the design window make one blank in a list.
+std::string oneLine(const std::string& caption) {
     std::string text;
-    for (const char c : delimited::trimmed(caption))
-        if (c != ' ' || text.empty() || text.back() != ' ') text += c;
+    for (char c : caption) {
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+        if (c != ' ' || (!text.empty() && text.back() != ' ')) text += c;
+    }
+    if (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }
 
@@ -114,10 +117,10 @@ NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalo
     Program program(headless, {});
     program.startWith(catalogue);
     const TForm1& form = program.Form1();
-    choices_[kType] = form.Combo_Typ.Items;
+    for (const std::string& item : form.Combo_Typ.Items) choices_[kType].push_back(oneLine(item));
     for (const auto& [column, group] :
          {std::pair{kSewage, &form.RadioGroup1}, {kLosses, &form.RadioGroup4}, {kPipeCriterion, &form.RadioGroup3}})
-        for (const std::string& item : group->Items) choices_[column].push_back(oneBlankApart(item));
+        for (const std::string& item : group->Items) choices_[column].push_back(oneLine(item));
     for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
         parameterTexts_[n] = vexa::parameterText(kNetworkParameterRules[n], parameters_);
 }

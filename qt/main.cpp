@@ -1,4 +1,5 @@
-// vexa: the design window of the sewer pipe calculator.
+// vexa: the design window of the sewer pipe calculator; with --siec [FILE],
+// the network window.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -7,14 +8,44 @@
 #include <QTranslator>
 #include <exception>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "catalogue/data_load.h"
 #include "qt/design_window_view.h"
 #include "qt/modal_windows.h"
+#include "qt/network_window_view.h"
+#include "qt/pdf_file_printer.h"
 #include "qt/qt_platform.h"
 #include "qt/skin.h"
 #include "toolkit/extended.h"
 #include "windows/program.h"
+
+namespace {
+
+// The network window on the catalogue the design window would read.
+int runNetworkWindow(vexa::QtPlatform& platform, const std::optional<std::string>& file) {
+    vexa::Catalogue catalogue;
+    try {
+        if (!vexa::DataLoad(catalogue, platform, {}, vexa::dataFilePath(std::filesystem::current_path()))) return 1;
+    } catch (const std::exception& error) {  // ConversionError, CatalogueError
+        platform.showError(error.what());
+        return 1;
+    }
+    vexa::NetworkWindow window(platform, catalogue, [](const std::string& pdf) {
+        return std::make_unique<vexa::PdfFilePrinter>(pdf, vexa::PdfPaper::A3);
+    });
+    vexa::NetworkWindowView view(window);
+    platform.setDialogParent(&view);
+    view.show();
+    if (file) {
+        window.open(*file);
+        view.refresh();
+    }
+    return QApplication::exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -31,6 +62,10 @@ int main(int argc, char** argv) {
         platform.showError(vexa::kExtendedArithmeticMissing);
         return 1;
     }
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && arguments[1] == "--siec")
+        return runNetworkWindow(platform,
+                                arguments.size() > 2 ? std::optional(arguments[2].toStdString()) : std::nullopt);
     vexa::Program program(platform, vexa::dataFilePath(std::filesystem::current_path()));
     try {
         // The window is visible from its creation: it shows, then reads the

@@ -13,6 +13,7 @@ int runDesignWindowViewTests(int argc, char** argv);
 int runNotebookWindowViewTests(int argc, char** argv);
 int runPrinterBackEndTests(int argc, char** argv);
 int runParametricWindowViewTests(int argc, char** argv);
+int runNetworkWindowViewTests(int argc, char** argv);
 
 namespace {
 
@@ -23,10 +24,9 @@ struct TestObject {
 
 // CTest makes one entry of each line here (tests/CMakeLists.txt reads them).
 constexpr TestObject kTestObjects[] = {
-    {"DesignWindowViewTest", runDesignWindowViewTests},
-    {"NotebookWindowViewTest", runNotebookWindowViewTests},
-    {"PrinterBackEndTest", runPrinterBackEndTests},
-    {"ParametricWindowViewTest", runParametricWindowViewTests},
+    {"DesignWindowViewTest", runDesignWindowViewTests},   {"NotebookWindowViewTest", runNotebookWindowViewTests},
+    {"PrinterBackEndTest", runPrinterBackEndTests},       {"ParametricWindowViewTest", runParametricWindowViewTests},
+    {"NetworkWindowViewTest", runNetworkWindowViewTests},
 };
 
 }  // namespace
