@@ -147,6 +147,14 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     tableView_->setModel(table_);
     tableView_->setItemDelegate(new ItemDelegate(window_, tableView_));
     tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    tableView_->horizontalHeader()->setDefaultSectionSize(92);
+    tableView_->horizontalHeader()->resizeSection(NetworkWindow::kType, 230);
+    tableView_->horizontalHeader()->resizeSection(NetworkWindow::kSewage, 200);
+    tableView_->horizontalHeader()->resizeSection(NetworkWindow::kPipeCriterion, 200);
+    tableView_->horizontalHeader()->resizeSection(kInputs + 1, 110);                                  // Bd
+    tableView_->horizontalHeader()->resizeSection(kInputs + NetworkWindow::kResultColumns - 1, 420);  // Uwagi
+    tableView_->verticalHeader()->setDefaultSectionSize(22);
+    tableView_->setWordWrap(false);
     tableView_->setSelectionBehavior(QAbstractItemView::SelectItems);
     // After the edit has left the table's editor: a refresh resets the table.
     connect(table_, &NetworkTableModel::edited, this, &NetworkWindowView::refresh, Qt::QueuedConnection);
@@ -188,8 +196,8 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     auto* whole = new QSplitter(Qt::Vertical);
     whole->addWidget(top);
     whole->addWidget(profile_);
-    whole->setStretchFactor(0, 1);
-    whole->setStretchFactor(1, 1);
+    whole->setStretchFactor(0, 3);
+    whole->setStretchFactor(1, 2);
     setCentralWidget(whole);
     buildMenus();
     resize(1280, 860);
