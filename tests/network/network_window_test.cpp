@@ -140,5 +140,19 @@ TEST_F(NetworkWindowTest, AChangedNetworkIsNotDroppedWithoutAsking) {
               (RecordingPlatform::Event{RecordingPlatform::Kind::Question, "Zapisać zmiany w sieci?"}));
 }
 
+// A long design reports its progress every 500 sections and can be cancelled.
+TEST_F(NetworkWindowTest, ALongDesignCanBeCancelled) {
+    std::string chain;
+    for (int n = 1; n <= 600; ++n)
+        chain += "K" + std::to_string(n) + "\tS" + std::to_string(n) + "\tS" + std::to_string(n + 1) +
+                 "\t10\t100\t100\t1\t1\n";
+    platform.cancelCalculationAtReport(1);
+    window->paste(0, 0, chain);
+    EXPECT_EQ(platform.progressReports(), std::vector<std::string>{"Odcinek 500 z 600"});
+    EXPECT_FALSE(window->designed());
+    ASSERT_TRUE(window->problem());
+    EXPECT_EQ(window->problem()->message, kCalculationCancelled);
+}
+
 }  // namespace
 }  // namespace vexa
