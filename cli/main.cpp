@@ -181,10 +181,15 @@ int calculate(int argc, char** argv) {
             profileDxfFile = argv[++n];
             networkOptionGiven = true;
         } else if ((argument == "--skala-pozioma" || argument == "--skala-pionowa") && n + 1 < argc) {
-            const auto scale = networkParameter(argv[n], argv[n + 1], 0, 1, kLargestScale);
+            // A whole number: read in thousandths, so that "1,5" is refused, not rounded.
+            const auto scale = networkParameter(argv[n], argv[n + 1], 3, 1000, kLargestScale * 1000);
             ++n;
             if (!scale) return vexa::kBatchFileProblem;
-            (argument == "--skala-pozioma" ? scales.horizontal : scales.vertical) = *scale;
+            if (*scale % 1000 != 0) {
+                std::cerr << "vexa-calc: " << argument << " \"" << argv[n] << "\" nie jest liczbą całkowitą\n";
+                return vexa::kBatchFileProblem;
+            }
+            (argument == "--skala-pozioma" ? scales.horizontal : scales.vertical) = *scale / 1000;
             networkOptionGiven = true;
         } else if (const auto* parameter =
                        std::find_if(vexa::kNetworkParameterRules.begin(), vexa::kNetworkParameterRules.end(),

@@ -74,7 +74,14 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     if (!writeFile(options.workbookFile, workbook)) return kBatchFileProblem;
 
     std::vector<Drawing> profiles;
-    if (options.profileFile || options.profileDxfFile) profiles = networkProfiles(network, designs, options.scales);
+    if (options.profileFile || options.profileDxfFile) {
+        if (network.sections.empty()) {
+            errors << outputText(options.batch, "vexa-calc: sieć nie ma odcinków, więc nie ma profili do narysowania")
+                   << '\n';
+            return kBatchFileProblem;
+        }
+        profiles = networkProfiles(network, designs, options.scales);
+    }
     const auto pdf = [&](const std::string& file) {
         if (!options.profilePrinter)
             throw std::runtime_error("wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");

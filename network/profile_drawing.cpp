@@ -18,6 +18,7 @@ constexpr double kSheetHeight = 297;
 constexpr double kText = 2.5;       // table values and row titles
 constexpr double kSmallText = 2.0;  // the pipes, manhole names in the drawing
 constexpr double kTitleText = 3.5;
+constexpr double kTitleRoom = 280;  // mm, left of the scales and the sheet's number
 
 // The table's rows from the top down, with their heights [mm].
 enum Row { kManhole, kGround, kInvert, kDepth, kChainage, kLength, kSlope, kPipe, kRows };
@@ -79,6 +80,10 @@ public:
             stations_.push_back({section.to, stations_.back().chainage + section.length, section.groundTo,
                                  levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt});
         }
+        // Where a branch joins, the manhole goes down to the pipe leaving it.
+        for (std::size_t n = 0; n < network.sections.size(); ++n)
+            if (network.sections[n].from == stations_.back().name && designs[n].levels)
+                stations_.back().invertOut = designs[n].levels->invertFrom;
     }
 
     Drawing build() {
@@ -87,9 +92,9 @@ public:
         drawing.title = "Profil podłużny " + stations_.front().name + " - " + stations_.back().name;
         drawing.sheetWidth = kSheetWidth;
         drawing.sheetHeight = kSheetHeight;
-        const std::vector<std::pair<std::size_t, std::size_t>> sheets = sheetRanges();
+        const std::vector<SheetRange> sheets = sheetRanges();
         for (std::size_t n = 0; n < sheets.size(); ++n)
-            drawing.sheets.push_back(sheet(drawing.title, sheets[n].first, sheets[n].second, n + 1, sheets.size()));
+            drawing.sheets.push_back(sheet(drawing.title, sheets[n], n + 1, sheets.size()));
         return drawing;
     }
 
@@ -108,56 +113,80 @@ private:
         return (below >= 0 ? below / 1000 : -((-below + 999) / 1000)) * 1000;
     }
 
-    // Whether the stations first .. last fit a sheet: their span within the
-    // drawing's width and their ground within its height.
-    bool fits(std::size_t first, std::size_t last) const {
-        const double width = static_cast<double>(stations_[last].chainage - stations_[first].chainage) /
-                             static_cast<double>(scales_.horizontal);
+    // The width and the height the stations first .. last take at `scales`.
+    bool fitsWidth(std::size_t first, std::size_t last, long long horizontal) const {
+        const double width =
+            static_cast<double>(stations_[last].chainage - stations_[first].chainage) / static_cast<double>(horizontal);
+        return kFirstManhole + width <= kLastManholeLimit;
+    }
+    bool fitsHeight(std::size_t first, std::size_t last, long long vertical) const {
         long long highest = stations_[first].ground;
         for (std::size_t s = first; s <= last; ++s) highest = std::max(highest, stations_[s].ground);
         const double height =
-            static_cast<double>(highest - referenceLevel(first, last)) / static_cast<double>(scales_.vertical);
-        return kFirstManhole + width <= kLastManholeLimit && kTableTop + height <= kDrawingTop;
+            static_cast<double>(highest - referenceLevel(first, last)) / static_cast<double>(vertical);
+        return kTableTop + height <= kDrawingTop;
     }
 
-    // The stations of each sheet, first and last; a sheet's last manhole is
-    // the next one's first. Each sheet holds at least one section.
-    std::vector<std::pair<std::size_t, std::size_t>> sheetRanges() const {
-        std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    struct SheetRange {
+        std::size_t first;  // stations; a sheet's last is the next one's first
+        std::size_t last;
+        ProfileScales scales;
+    };
+
+    // The stations of each sheet. Each sheet holds at least one section; a
+    // section too long or too tall for a sheet at the chosen scales is drawn
+    // alone at the next scales of the usual series that hold it, and its
+    // sheet says so.
+    std::vector<SheetRange> sheetRanges() const {
+        std::vector<SheetRange> ranges;
+        const auto add = [&](std::size_t first, std::size_t last) {
+            ProfileScales scales = scales_;
+            while (!fitsWidth(first, last, scales.horizontal)) scales.horizontal = nextScale(scales.horizontal);
+            while (!fitsHeight(first, last, scales.vertical)) scales.vertical = nextScale(scales.vertical);
+            ranges.push_back({first, last, scales});
+        };
         std::size_t first = 0;
         for (std::size_t last = 1; last < stations_.size(); ++last) {
-            if (last > first + 1 && !fits(first, last)) {
-                ranges.emplace_back(first, last - 1);
+            if (last > first + 1 &&
+                !(fitsWidth(first, last, scales_.horizontal) && fitsHeight(first, last, scales_.vertical))) {
+                add(first, last - 1);
                 first = last - 1;
             }
         }
-        ranges.emplace_back(first, stations_.size() - 1);
+        add(first, stations_.size() - 1);
         return ranges;
     }
 
-    DrawingSheet sheet(const std::string& title, std::size_t first, std::size_t last, std::size_t number,
-                       std::size_t count) const {
-        SheetBuilder builder{*this, first, referenceLevel(first, last), {}};
+    // The next scale after 1:n of the series 1, 2, 5, 10, 20, 25, 50, 100, ...
+    static long long nextScale(long long n) {
+        for (long long decade = 1;; decade *= 10)
+            for (const long long tenths : {10LL, 20LL, 25LL, 50LL})
+                if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
+    }
+
+    DrawingSheet sheet(const std::string& title, const SheetRange& range, std::size_t number, std::size_t count) const {
+        SheetBuilder builder{*this, range.first, range.scales, referenceLevel(range.first, range.last), {}};
         builder.frame(title, number, count);
         builder.table();
-        for (std::size_t s = first; s <= last; ++s) builder.manhole(stations_[s]);
-        for (std::size_t s = first; s < last; ++s) builder.section(s);
-        builder.ground(last);
+        for (std::size_t s = range.first; s <= range.last; ++s) builder.manhole(s, range.first, range.last);
+        for (std::size_t s = range.first; s < range.last; ++s) builder.section(s);
+        builder.ground(range.last);
         return builder.result;
     }
 
     struct SheetBuilder {
         const ProfileBuilder& profile;
         std::size_t first;
+        ProfileScales scales;
         long long reference;
         DrawingSheet result;
 
         double x(const Station& station) const {
             return kFirstManhole + static_cast<double>(station.chainage - profile.stations_[first].chainage) /
-                                       static_cast<double>(profile.scales_.horizontal);
+                                       static_cast<double>(scales.horizontal);
         }
         double y(long long level) const {
-            return kTableTop + static_cast<double>(level - reference) / static_cast<double>(profile.scales_.vertical);
+            return kTableTop + static_cast<double>(level - reference) / static_cast<double>(scales.vertical);
         }
         void line(DrawingLayer layer, double width, std::vector<DrawingPoint> points) {
             result.lines.push_back({layer, width, std::move(points)});
@@ -173,8 +202,8 @@ private:
                  std::move(value));
             result.texts.back().room = room;
         }
-        void manholeCell(int row, double atX, std::string value) {
-            cell(row, atX, std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 2);
+        void manholeCell(int row, double atX, std::string value, double height = kText) {
+            cell(row, atX, std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 2, true, height);
         }
 
         void frame(const std::string& title, std::size_t number, std::size_t count) {
@@ -185,10 +214,11 @@ private:
             const double middle = (kTitleLine + top) / 2;
             text(DrawingLayer::Labels, {kMargin + 3, middle}, kTitleText, false, AlongText::Start, AcrossText::Middle,
                  title);
+            result.texts.back().room = kTitleRoom;
             text(DrawingLayer::Labels, {right - 3, middle}, kText, false, AlongText::End, AcrossText::Middle,
-                 "Skala pozioma 1:" + std::to_string(profile.scales_.horizontal) +
-                     ", pionowa 1:" + std::to_string(profile.scales_.vertical) + "   Arkusz " + std::to_string(number) +
-                     " z " + std::to_string(count));
+                 "Skala pozioma 1:" + std::to_string(scales.horizontal) +
+                     ", pionowa 1:" + std::to_string(scales.vertical) + "   Arkusz " + std::to_string(number) + " z " +
+                     std::to_string(count));
             text(DrawingLayer::Labels, {kMargin + 2, kTableTop + 1.5}, kText, false, AlongText::Start, AcrossText::Foot,
                  "Poziom porównawczy " + formatScaled(reference / 10, 2) + " m n.p.m.");
         }
@@ -205,25 +235,34 @@ private:
                      AcrossText::Middle, kRowLayout[static_cast<std::size_t>(row)].title);
         }
 
-        void manhole(const Station& station) {
+        // Station s of the sheet's first .. last. Its upright texts are made
+        // smaller where the next manhole stands too near for them.
+        void manhole(std::size_t s, std::size_t firstStation, std::size_t lastStation) {
+            const Station& station = profile.stations_[s];
             const double atX = x(station);
+            double spacing = kLastManholeLimit;  // no neighbour: room enough
+            if (s > firstStation) spacing = std::min(spacing, atX - x(profile.stations_[s - 1]));
+            if (s < lastStation) spacing = std::min(spacing, x(profile.stations_[s + 1]) - atX);
+            const double height = std::min(kText, spacing * 0.7);
             const double groundY = y(station.ground);
             const std::optional<long long> lowest = station.lowestInvert();
             if (lowest) line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*lowest)}});
-            text(DrawingLayer::Manholes, {atX, groundY + 1.5}, kSmallText, true, AlongText::Start, AcrossText::Middle,
-                 station.name);
+            text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kSmallText, height), true, AlongText::Start,
+                 AcrossText::Middle, station.name);
+            result.texts.back().room = kNameBand - 2;
 
-            manholeCell(kManhole, atX, station.name);
-            manholeCell(kGround, atX, metres(station.ground));
+            manholeCell(kManhole, atX, station.name, height);
+            manholeCell(kGround, atX, metres(station.ground), height);
             if (station.invertIn && station.invertOut && *station.invertIn != *station.invertOut) {
                 // A drop: the arriving invert left of the manhole, the leaving one right.
-                manholeCell(kInvert, atX - 2.5, metres(*station.invertIn));
-                manholeCell(kInvert, atX + 2.5, metres(*station.invertOut));
+                const double apart = std::min(2.5, spacing / 4);
+                manholeCell(kInvert, atX - apart, metres(*station.invertIn), std::min(height, apart * 1.4));
+                manholeCell(kInvert, atX + apart, metres(*station.invertOut), std::min(height, apart * 1.4));
             } else if (lowest) {
-                manholeCell(kInvert, atX, metres(*lowest));
+                manholeCell(kInvert, atX, metres(*lowest), height);
             }
-            if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest));
-            manholeCell(kChainage, atX, metres(station.chainage));
+            if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest), height);
+            manholeCell(kChainage, atX, metres(station.chainage), height);
             // The section rows are parted at every manhole.
             line(DrawingLayer::Table, 0.25, {{atX, rowTop(kLength)}, {atX, kMargin}});
         }

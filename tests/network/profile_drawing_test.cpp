@@ -188,6 +188,30 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
     EXPECT_EQ(title.y1, 196);
 }
 
+// 30 m of fall in one section is 300 mm at 1:100, more than a sheet holds:
+// that section is drawn alone at 1:250 (the next scales 1:200 hold 28 m
+// above the reference level at most), the next one at 1:100 again; and
+// every point stays on its sheet.
+TEST_F(HandWorkedProfile, ASectionTooTallForASheetIsDrawnAtAScaleThatHoldsIt) {
+    network = readNetwork({kNetworkHeadLine, "S1;A;B;200;130;100;5;1;;;2;0;1;", "S2;B;C;50;100;99,5;5;1;;;2;0;1;"});
+    auto catalogue = std::make_unique<Catalogue>();
+    readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
+    linkOptimisation(*catalogue);
+    BatchCalculator calculator(*catalogue);
+    designs = designNetwork(network, {}, calculator);
+    const Drawing profile = networkProfiles(network, designs)[0];
+    ASSERT_EQ(profile.sheets.size(), 2U);
+    std::vector<std::string> scales;
+    for (const DrawingSheet& sheet : profile.sheets) {
+        for (const DrawingText& text : sheet.texts)
+            if (text.text.rfind("Skala", 0) == 0) scales.push_back(text.text);
+        for (const DrawingLine& line : sheet.lines)
+            for (const DrawingPoint& point : line.points) EXPECT_TRUE(point.y <= 287 && point.x <= 410) << point.y;
+    }
+    EXPECT_EQ(scales, (std::vector<std::string>{"Skala pozioma 1:1000, pionowa 1:250   Arkusz 1 z 2",
+                                                "Skala pozioma 1:1000, pionowa 1:100   Arkusz 2 z 2"}));
+}
+
 // A catalogue number in the 10 mm (236 pixels) of a short section: at 8 pt
 // its 19 letters take 19 x 33 pixels; at 3 pt, 19 x 12 = 228.
 TEST(DrawingPages, ATextLongerThanItsRoomIsDrawnSmaller) {
