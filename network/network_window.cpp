@@ -83,6 +83,51 @@ ReadFile readTextFile(const std::string& fileName) {
     return read;
 }
 
+// The cells of text copied from a spreadsheet: rows ended by line breaks,
+// cells parted by tabs; a cell that starts with a quote runs to its closing
+// quote and may hold tabs, line breaks and quotes (doubled).
+std::vector<std::vector<std::string>> tabSeparatedCells(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> row;
+    std::string cell;
+    bool cellStarted = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '"' && !cellStarted && cell.empty()) {
+            for (++at; at < text.size(); ++at) {
+                if (text[at] != '"') {
+                    cell += text[at];
+                } else if (at + 1 < text.size() && text[at + 1] == '"') {
+                    cell += '"';
+                    ++at;
+                } else {
+                    break;
+                }
+            }
+            cellStarted = true;
+        } else if (c == '\t') {
+            row.push_back(std::move(cell));
+            cell.clear();
+            cellStarted = false;
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+            row.push_back(std::move(cell));
+            rows.push_back(std::move(row));
+            row.clear();
+            cell.clear();
+            cellStarted = false;
+        } else {
+            cell += c;
+            cellStarted = true;
+        }
+    }
+    if (cellStarted || !row.empty()) {
+        row.push_back(std::move(cell));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 }  // namespace
 
 const std::array<const char*, NetworkWindow::kInputColumns> NetworkWindow::kInputHeadings{"Odcinek",
@@ -130,94 +175,112 @@ NetworkWindow::~NetworkWindow() = default;
 std::string NetworkWindow::caption() const {
     std::string text = kNetworkWindowTitle;
     if (fileName_) text += " - " + text_file::pathFromUtf8(*fileName_).filename().string();
-    return modified_ ? text + " *" : text;
+    return modified() ? text + " *" : text;
 }
 
 std::string NetworkWindow::result(int row, int column) const {
-    if (designs_.empty() || sectionOfRow_[static_cast<std::size_t>(row)] < 0) return {};
+    if (designs_.empty() || row < 0 || row >= rowCount() || column < 0 || column >= kResultColumns ||
+        sectionOfRow_[static_cast<std::size_t>(row)] < 0)
+        return {};
     const auto section = static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)]);
     return networkResultFields(network_.sections[section], designs_[section])[static_cast<std::size_t>(column + 4)];
 }
 
 bool NetworkWindow::rowMarked(int row) const {
-    if (designs_.empty() || sectionOfRow_[static_cast<std::size_t>(row)] < 0) return false;
+    if (designs_.empty() || row < 0 || row >= rowCount() || sectionOfRow_[static_cast<std::size_t>(row)] < 0)
+        return false;
     const SectionDesign& design = designs_[static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)])];
     return !design.result.computed || !design.notes.empty();
 }
 
 const std::string& NetworkWindow::parameterText(int parameter) const {
-    return parameterTexts_[static_cast<std::size_t>(parameter)];
+    return parameterTexts_.at(static_cast<std::size_t>(parameter));
 }
 
 const std::vector<std::string>& NetworkWindow::choices(int column) const {
-    return choices_[static_cast<std::size_t>(column)];
+    static const std::vector<std::string> none;
+    return column >= 0 && column < kInputColumns ? choices_[static_cast<std::size_t>(column)] : none;
 }
 
 // ---- edits ----
 
-void NetworkWindow::edit(const std::function<void()>& change) {
-    undo_.push_back(rows_);
-    if (undo_.size() > kUndoSteps) undo_.erase(undo_.begin());
-    change();
-    modified_ = true;
+// Rows [at, at + count) become `rows`; the step records what they were.
+void NetworkWindow::replaceRows(Step& step, int at, int count, std::vector<Row> rows) {
+    const auto first = rows_.begin() + at;
+    step.push_back({at, static_cast<int>(rows.size()), std::vector<Row>(first, first + count)});
+    rows_.erase(first, first + count);
+    rows_.insert(rows_.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+}
+
+void NetworkWindow::record(Step step) {
+    if (step.empty()) return;
+    undo_.push_back(std::move(step));
+    if (undo_.size() > kUndoSteps) {
+        undo_.pop_front();
+        // The saved rows can no longer be reached by undoing.
+        if (savedDepth_ && (*savedDepth_)-- == 0) savedDepth_.reset();
+    }
+    afterEdit();
+}
+
+void NetworkWindow::afterEdit() {
+    if (selectedRow_ >= rowCount()) selectedRow_ = -1;
     redesign();
 }
 
+bool NetworkWindow::modified() const { return !savedDepth_ || *savedDepth_ != undo_.size(); }
+
 void NetworkWindow::editCell(int row, int column, const std::string& text) {
-    if (row < 0 || column < 0 || column >= kInputColumns || row > rowCount()) return;
-    if (row < rowCount() && rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] == text) return;
-    edit([&] {
-        if (row == rowCount()) rows_.emplace_back();
-        rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    });
+    if (row < 0 || row > rowCount() || column < 0 || column >= kInputColumns) return;
+    Row changed = row < rowCount() ? rows_[static_cast<std::size_t>(row)] : Row{};
+    if (changed[static_cast<std::size_t>(column)] == text) return;
+    changed[static_cast<std::size_t>(column)] = text;
+    Step step;
+    replaceRows(step, row, row < rowCount() ? 1 : 0, {changed});
+    record(std::move(step));
 }
 
 void NetworkWindow::paste(int row, int column, const std::string& text) {
-    if (row < 0 || column < 0 || column >= kInputColumns || row > rowCount()) return;
-    std::vector<std::vector<std::string>> cells;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::vector<std::string>& fields = cells.emplace_back();
-        for (std::size_t from = 0;;) {
-            const std::size_t tab = line.find('\t', from);
-            fields.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
-            if (tab == std::string::npos) break;
-            from = tab + 1;
-        }
-        start = end + 1;
-    }
+    if (row < 0 || row > rowCount() || column < 0 || column >= kInputColumns) return;
+    const std::vector<std::vector<std::string>> cells = tabSeparatedCells(text);
     if (cells.empty()) return;
-    edit([&] {
-        for (std::size_t r = 0; r < cells.size(); ++r) {
-            const std::size_t target = static_cast<std::size_t>(row) + r;
-            if (target >= rows_.size()) rows_.resize(target + 1);
-            for (std::size_t c = 0; c < cells[r].size() && static_cast<int>(c) + column < kInputColumns; ++c)
-                rows_[target][static_cast<std::size_t>(column) + c] = cells[r][c];
-        }
-    });
+    const int existing = std::min(static_cast<int>(cells.size()), rowCount() - row);
+    std::vector<Row> rows(rows_.begin() + row, rows_.begin() + row + existing);
+    rows.resize(cells.size());
+    for (std::size_t r = 0; r < cells.size(); ++r)
+        for (std::size_t c = 0; c < cells[r].size() && static_cast<int>(c) + column < kInputColumns; ++c)
+            rows[r][static_cast<std::size_t>(column) + c] = cells[r][c];
+    Step step;
+    replaceRows(step, row, existing, std::move(rows));
+    record(std::move(step));
 }
 
 void NetworkWindow::insertRows(int at, int count) {
-    if (at < 0 || at > rowCount() || count <= 0) return;
-    edit([&] { rows_.insert(rows_.begin() + at, static_cast<std::size_t>(count), Row{}); });
+    if (at < 0 || at > rowCount() || count <= 0 || count > kMostRowsAtOnce) return;
+    Step step;
+    replaceRows(step, at, 0, std::vector<Row>(static_cast<std::size_t>(count)));
+    record(std::move(step));
 }
 
-void NetworkWindow::deleteRows(int first, int count) {
-    if (first < 0 || count <= 0 || first >= rowCount()) return;
-    const int last = std::min(rowCount(), first + count);
-    edit([&] { rows_.erase(rows_.begin() + first, rows_.begin() + last); });
+void NetworkWindow::deleteRows(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    Step step;
+    for (const int row : rows)
+        if (row >= 0 && row < rowCount()) replaceRows(step, row, 1, {});
+    record(std::move(step));
 }
 
 void NetworkWindow::undo() {
     if (undo_.empty()) return;
-    rows_ = std::move(undo_.back());
+    const Step step = std::move(undo_.back());
     undo_.pop_back();
-    modified_ = true;
-    redesign();
+    for (auto change = step.rbegin(); change != step.rend(); ++change) {
+        const auto at = rows_.begin() + change->at;
+        rows_.erase(at, at + change->count);
+        rows_.insert(rows_.begin() + change->at, change->before.begin(), change->before.end());
+    }
+    afterEdit();
 }
 
 void NetworkWindow::editParameter(int parameter, const std::string& text) {
@@ -325,6 +388,20 @@ std::vector<std::string> NetworkWindow::fileLines() const {
 }
 
 bool NetworkWindow::writeTo(const std::string& fileName) {
+    if (fileForm_.codePage1250) {
+        // A file in the code page holds only its characters: say which cell has another.
+        for (std::size_t r = 0; r < rows_.size(); ++r) {
+            for (std::size_t c = 0; c < rows_[r].size(); ++c) {
+                for (const char32_t character : text::toUtf32(rows_[r][c])) {
+                    if (cp1250::byteFor(character)) continue;
+                    platform_.showError("Wiersz " + std::to_string(r + 1) + ", " + kInputHeadings[c] + ": znak \"" +
+                                        text::toUtf8(std::u32string(1, character)) +
+                                        "\" nie występuje w stronie kodowej 1250 zbioru sieci i nie może być zapisany");
+                    return false;
+                }
+            }
+        }
+    }
     try {
         std::string bytes = fileForm_.byteOrderMark ? "\xEF\xBB\xBF" : "";
         const char* lineEnd = fileForm_.crLf ? "\r\n" : "\n";
@@ -337,7 +414,7 @@ bool NetworkWindow::writeTo(const std::string& fileName) {
         return false;
     }
     fileName_ = fileName;
-    modified_ = false;
+    savedDepth_ = undo_.size();
     return true;
 }
 
@@ -350,7 +427,7 @@ bool NetworkWindow::saveAs() {
 
 // Whether what the user changed may go: saved, or not wanted.
 bool NetworkWindow::askToKeepChanges() {
-    if (!modified_) return true;
+    if (!modified()) return true;
     switch (platform_.ask("Zapisać zmiany w sieci?")) {
         case Answer::Yes:
             return save();
@@ -368,9 +445,9 @@ void NetworkWindow::newNetwork() {
     if (!askToKeepChanges()) return;
     rows_.clear();
     undo_.clear();
+    savedDepth_ = 0;
     fileName_.reset();
     fileForm_ = {};
-    modified_ = false;
     selectedRow_ = -1;
     redesign();
 }
@@ -417,9 +494,9 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     }
     rows_ = std::move(rows);
     undo_.clear();
+    savedDepth_ = 0;
     fileName_ = fileName;
     fileForm_ = {read.codePage1250, read.crLf, read.byteOrderMark};
-    modified_ = false;
     selectedRow_ = -1;
     redesign();
 }

@@ -2,8 +2,9 @@
 
 // The network window: a network edited as a table, designed after every edit.
 //
-//   user ──> editCell / paste / insertRows / deleteRows / undo / editParameter
-//            │        (one undo step each; the typed texts are kept as typed)
+//   user ──> editCell / paste / insertRows / deleteRows / undo, editParameter
+//            │        (the edits of rows are one undo step each; the typed
+//            │         texts are kept as typed)
 //            v
 //   check the rows as a network file ──fault──> problem(): marked, no design
 //            │ none
@@ -16,6 +17,7 @@
 // copies what it shows after every reaction, as for the other windows.
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -36,6 +38,7 @@ inline constexpr const char* kNetworkWindowTitle = "Vexa - projekt sieci";
 
 class NetworkWindow {
 public:
+    static constexpr int kMostRowsAtOnce = 100'000;
     // The input columns: those of a network file.
     static constexpr int kInputColumns = 14;
     using Row = std::array<std::string, kInputColumns>;
@@ -80,7 +83,7 @@ public:
     int selectedRow() const { return selectedRow_; }
     // The profile of the path the selected row lies on.
     const std::optional<Drawing>& selectedProfile() const { return selectedProfile_; }
-    bool modified() const { return modified_; }
+    bool modified() const;
     bool canUndo() const { return !undo_.empty(); }
 
     // The user's entry points.
@@ -89,7 +92,8 @@ public:
     // spreadsheets copy them; rows are added as needed.
     void paste(int row, int column, const std::string& text);
     void insertRows(int at, int count);
-    void deleteRows(int first, int count);
+    // The rows given, wherever they are: one step.
+    void deleteRows(std::vector<int> rows);
     void undo();
     void editParameter(int parameter, const std::string& text);
     void selectRow(int row);
@@ -117,7 +121,16 @@ private:
         bool byteOrderMark = false;
     };
 
-    void edit(const std::function<void()>& change);
+    // One edit: rows [at, at + count) replaced `before`.
+    struct Change {
+        int at;
+        int count;
+        std::vector<Row> before;
+    };
+    using Step = std::vector<Change>;
+    void replaceRows(Step& step, int at, int count, std::vector<Row> rows);
+    void record(Step step);
+    void afterEdit();
     void redesign();
     void selectProfile();
     std::vector<std::string> fileLines() const;
@@ -133,7 +146,10 @@ private:
     std::array<std::vector<std::string>, kInputColumns> choices_;
 
     std::vector<Row> rows_;
-    std::vector<std::vector<Row>> undo_;
+    std::deque<Step> undo_;
+    // The undo depth at which the rows are those of the file; none when no
+    // undoing reaches them.
+    std::optional<std::size_t> savedDepth_ = 0;
     NetworkParameters parameters_;
     std::array<std::string, 6> parameterTexts_;
     std::optional<std::string> parameterProblem_;
@@ -147,7 +163,6 @@ private:
 
     std::optional<std::string> fileName_;
     FileForm fileForm_;
-    bool modified_ = false;
 };
 
 }  // namespace vexa

@@ -19,6 +19,7 @@ public:
     // Back to the whole drawing in view.
     void fit();
     double zoom() const { return zoom_; }
+    const std::optional<Drawing>& drawing() const { return drawing_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -238,16 +238,14 @@ void NetworkWindowView::buildMenus() {
         const int at = tableView_->currentIndex().isValid() ? tableView_->currentIndex().row() : window_.rowCount();
         act([&] { window_.insertRows(std::min(at, window_.rowCount()), 1); });
     });
-    edit->addAction("&Usuń wiersze", this, [this] {
-        const QModelIndexList rows = tableView_->selectionModel()->selectedIndexes();
-        if (rows.isEmpty()) return;
-        int first = rows.front().row(), last = first;
-        for (const QModelIndex& index : rows) {
-            first = std::min(first, index.row());
-            last = std::max(last, index.row());
-        }
-        act([&] { window_.deleteRows(first, last - first + 1); });
+    QAction* deleteRows = edit->addAction("&Usuń wiersze", this, [this] {
+        // The rows of the selected cells, and only those.
+        std::vector<int> rows;
+        for (const QModelIndex& index : tableView_->selectionModel()->selectedIndexes()) rows.push_back(index.row());
+        if (rows.empty() && tableView_->currentIndex().isValid()) rows.push_back(tableView_->currentIndex().row());
+        act([&] { window_.deleteRows(rows); });
     });
+    deleteRows->setObjectName("deleteRows");
     QMenu* view = menuBar()->addMenu("&Widok");
     view->addAction("Cały &profil", this, [this] { profile_->fit(); });
 }
@@ -255,7 +253,9 @@ void NetworkWindowView::buildMenus() {
 void NetworkWindowView::pasteClipboard() {
     const QModelIndex at = tableView_->currentIndex();
     const std::string text = QApplication::clipboard()->text().toStdString();
-    act([&] { window_.paste(at.isValid() ? at.row() : window_.rowCount(), at.isValid() ? at.column() : 0, text); });
+    // Into the current cell; from a result column, into the row's first column.
+    const int column = at.isValid() && at.column() < kInputs ? at.column() : 0;
+    act([&] { window_.paste(at.isValid() ? at.row() : window_.rowCount(), column, text); });
 }
 
 void NetworkWindowView::act(const std::function<void()>& action) {

@@ -72,9 +72,6 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     window->profilesToPdf();
     EXPECT_EQ(platform.errors().back(), "Sieć nie jest zaprojektowana: Wiersz 3: pole Dlugosc \"7O\" nie jest liczbą");
 
-    window->editCell(4, 2, "B2");                             // a circle B2 -> B2 as well, in another row
-    EXPECT_EQ(window->problem()->rows, std::vector<int>{2});  // the first fault stands
-    window->undo();
     window->editCell(2, 3, "70");
     EXPECT_FALSE(window->problem());
     EXPECT_TRUE(window->designed());
@@ -100,10 +97,17 @@ TEST_F(NetworkWindowTest, RowsPastedFromASpreadsheetJoinTheNetwork) {
 
     window->insertRows(1, 1);  // an empty row is no section
     EXPECT_TRUE(window->designed());
-    window->deleteRows(0, 1);
-    EXPECT_EQ(window->problem(), std::nullopt);
-    EXPECT_EQ(window->rowCount(), 2);
-    EXPECT_EQ(window->row(1)[0], "K2");
+    window->deleteRows({2, 0});  // K2 and K1, not the empty row between them
+    EXPECT_EQ(window->rowCount(), 1);
+    EXPECT_EQ(window->selectedRow(), -1);
+    window->undo();
+    EXPECT_EQ(window->row(2)[0], "K2");
+
+    // A spreadsheet quotes a cell holding quotes, tabs or line breaks.
+    window->paste(3, 0, "\"K \"\"3\"\"\"\tA3\tA4\t10\t109,5\t109,4\r\n");
+    EXPECT_EQ(window->row(3)[0], "K \"3\"");
+    EXPECT_EQ(window->row(3)[1], "A3");
+    EXPECT_EQ(window->rowCount(), 4);
 }
 
 TEST_F(NetworkWindowTest, AFileIsSavedAsItWasRead) {
@@ -125,6 +129,18 @@ TEST_F(NetworkWindowTest, AFileIsSavedAsItWasRead) {
     EXPECT_TRUE(window->saveAs());
     EXPECT_EQ(fileContents(scratch / "kopia.csv"), bytes);
     EXPECT_EQ(window->caption(), "Vexa - projekt sieci - kopia.csv");
+
+    // Undone back to what was saved, the network is no longer changed.
+    window->editCell(0, 0, "Kółko→");
+    window->undo();
+    EXPECT_FALSE(window->modified());
+    // A character the code page lacks is named with its cell, and nothing is written.
+    window->editCell(0, 0, "Kółko→");
+    EXPECT_FALSE(window->save());
+    EXPECT_EQ(
+        platform.errors().back(),
+        "Wiersz 1, Odcinek: znak \"→\" nie występuje w stronie kodowej 1250 zbioru sieci i nie może być zapisany");
+    EXPECT_EQ(fileContents(scratch / "kopia.csv"), bytes);
 }
 
 TEST_F(NetworkWindowTest, AChangedNetworkIsNotDroppedWithoutAsking) {

@@ -79,7 +79,19 @@ private slots:
         table->setCurrentIndex(table->model()->index(5, 0));  // K4, on the main collector
         QVERIFY(window->selectedProfile());
         QCOMPARE(window->selectedProfile()->title, std::string("Profil podłużny B1 - A5"));
-        QVERIFY(view->findChild<DrawingView*>("drawingView")->isVisible());
+        const auto& drawn = view->findChild<DrawingView*>("drawingView")->drawing();
+        QVERIFY(drawn);
+        QCOMPARE(drawn->title, std::string("Profil podłużny B1 - A5"));
+    }
+
+    void onlyTheSelectedRowsAreDeleted() {
+        QItemSelectionModel* selection = table->selectionModel();
+        selection->select(table->model()->index(1, 0), QItemSelectionModel::Select);  // K2
+        selection->select(table->model()->index(3, 0), QItemSelectionModel::Select);  // B1
+        view->findChild<QAction*>("deleteRows")->trigger();
+        QCOMPARE(window->rowCount(), 6);
+        QCOMPARE(shown(1, "Odcinek"), QString("K3"));
+        QCOMPARE(shown(2, "Odcinek"), QString("B2"));
     }
 
 private:
