@@ -21,9 +21,10 @@ DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
 }
 
-void DrawingView::setDrawing(const std::optional<Drawing>& drawing) {
+void DrawingView::setDrawing(const std::optional<Drawing>& drawing, const QString& absent) {
     const bool same = drawing_ && drawing && drawing_->title == drawing->title;
     drawing_ = drawing;
+    absent_ = absent;
     if (!same) fit();
     update();
 }
@@ -65,7 +66,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (!drawing_) {
-        painter.drawText(rect(), Qt::AlignCenter, "Zaznacz odcinek zaprojektowanej sieci, aby zobaczyć jego profil");
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, absent_);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);

@@ -15,7 +15,8 @@ class DrawingView : public QWidget {
 public:
     explicit DrawingView(QWidget* parent = nullptr);
 
-    void setDrawing(const std::optional<Drawing>& drawing);
+    // `absent` says why there is no drawing, where there is none.
+    void setDrawing(const std::optional<Drawing>& drawing, const QString& absent = {});
     // Back to the whole drawing in view.
     void fit();
     double zoom() const { return zoom_; }
@@ -31,6 +32,7 @@ private:
     double width() const;         // of the sheets side by side, mm
 
     std::optional<Drawing> drawing_;
+    QString absent_;
     double zoom_ = 1;       // times the fitting scale
     QPointF origin_{0, 0};  // where the drawing's left, top corner lies, pixels
 };

@@ -161,7 +161,7 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 window_.selectRow(current.row());
-                profile_->setDrawing(window_.selectedProfile());
+                showProfile();
             });
 
     auto* parameters = new QWidget;
@@ -271,10 +271,17 @@ void NetworkWindowView::refresh() {
         if (!parameters_[n]->hasFocus())
             parameters_[n]->setText(QString::fromStdString(window_.parameterText(static_cast<int>(n))));
     problem_->setText(window_.problem() ? QString::fromStdString(window_.problem()->message) : QString());
-    profile_->setDrawing(window_.selectedProfile());
+    showProfile();
     undo_->setEnabled(window_.canUndo());
     for (QAction* action : needDesign_) action->setEnabled(window_.designed());
     setWindowTitle(QString::fromStdString(window_.caption()));
+}
+
+void NetworkWindowView::showProfile() {
+    QString absent = "Zaznacz odcinek sieci, aby zobaczyć profil jego kolektora lub odgałęzienia";
+    if (window_.problem())
+        absent = "Sieć nie jest zaprojektowana: " + QString::fromStdString(window_.problem()->message);
+    profile_->setDrawing(window_.selectedProfile(), absent);
 }
 
 void NetworkWindowView::closeEvent(QCloseEvent* event) {

@@ -58,6 +58,7 @@ private:
     void act(const std::function<void()>& action);
     void buildMenus();
     void pasteClipboard();
+    void showProfile();
 
     NetworkWindow& window_;
     NetworkTableModel* table_;

@@ -143,6 +143,17 @@ TEST_F(NetworkWindowTest, AFileIsSavedAsItWasRead) {
     EXPECT_EQ(fileContents(scratch / "kopia.csv"), bytes);
 }
 
+TEST_F(NetworkWindowTest, AFileThatIsNoNetworkIsRefusedAndTheTableKept) {
+    window->open(kHandWorked.string());
+    const fs::path batch = fs::path(VEXA_TEST_DATA_DIR) / "network" / "hand_worked_lines.csv";
+    window->open(batch.string());
+    EXPECT_EQ(platform.errors().back(), "Zbiór \"" + batch.string() +
+                                            "\" nie jest siecią: jego pierwszy wiersz musi brzmieć \"" +
+                                            kNetworkHeadLine + "\"");
+    EXPECT_EQ(window->rowCount(), 8);
+    EXPECT_EQ(window->caption(), "Vexa - projekt sieci - hand_worked.csv");
+}
+
 TEST_F(NetworkWindowTest, AChangedNetworkIsNotDroppedWithoutAsking) {
     window->editCell(0, 0, "K1");
     platform.queueAnswer(Answer::Cancel);

@@ -4,6 +4,7 @@
 
 #include "qt/network_window_view.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -82,6 +83,20 @@ private slots:
         const auto& drawn = view->findChild<DrawingView*>("drawingView")->drawing();
         QVERIFY(drawn);
         QCOMPARE(drawn->title, std::string("Profil podłużny B1 - A5"));
+    }
+
+    void anItemIsChosenFromItsList() {
+        const QModelIndex criterion = table->model()->index(0, NetworkWindow::kPipeCriterion);
+        table->setCurrentIndex(criterion);
+        table->edit(criterion);
+        auto* list = table->findChild<QComboBox*>("itemList");
+        QVERIFY(list);
+        QCOMPARE(list->count(), 5);
+        list->setCurrentIndex(1);  // self-cleaning and ventilation
+        QTest::keyClick(list, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(window->row(0)[NetworkWindow::kPipeCriterion], std::string("1"));
+        QCOMPARE(criterion.data().toString(), QString("1: Dobór dla samooczyszczania i przewietrzania"));
     }
 
     void onlyTheSelectedRowsAreDeleted() {
