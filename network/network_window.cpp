@@ -509,36 +509,40 @@ bool NetworkWindow::designedOrSaid() {
     return false;
 }
 
-void NetworkWindow::exportTable() {
+void NetworkWindow::exportTo(const SaveFileRequest& request, const std::function<void(const std::string&)>& write) {
     if (!designedOrSaid()) return;
-    const auto fileName = platform_.askSaveFileName({"Zapis tabeli wyników", "Tabele (*.csv)", "csv"});
+    const auto fileName = platform_.askSaveFileName(request);
     if (!fileName) return;
-    std::vector<std::string> lines{networkResultsHead()};
-    for (std::size_t n = 0; n < designs_.size(); ++n)
-        lines.push_back(delimited::joined(networkResultFields(network_.sections[n], designs_[n])));
     try {
-        text_file::writeLines(*fileName, lines);
-    } catch (const std::runtime_error& problem) {
+        write(*fileName);
+    } catch (const std::runtime_error& problem) {  // FileError, EncodingError
         platform_.showError(problem.what());
     }
 }
 
+std::vector<std::vector<std::string>> NetworkWindow::resultRows() const {
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t n = 0; n < designs_.size(); ++n)
+        rows.push_back(networkResultFields(network_.sections[n], designs_[n]));
+    return rows;
+}
+
+void NetworkWindow::exportTable() {
+    exportTo({"Zapis tabeli wyników", "Tabele (*.csv)", "csv"}, [this](const std::string& file) {
+        std::vector<std::string> lines{networkResultsHead()};
+        for (const auto& row : resultRows()) lines.push_back(delimited::joined(row));
+        text_file::writeLines(file, lines);
+    });
+}
+
 void NetworkWindow::exportWorkbook() {
-    if (!designedOrSaid()) return;
-    const auto fileName = platform_.askSaveFileName({"Zapis skoroszytu wyników", "Skoroszyty Excel (*.xlsx)", "xlsx"});
-    if (!fileName) return;
-    try {
+    exportTo({"Zapis skoroszytu wyników", "Skoroszyty Excel (*.xlsx)", "xlsx"}, [this](const std::string& file) {
 #ifdef VEXA_WORKBOOKS
-        std::vector<std::vector<std::string>> rows;
-        for (std::size_t n = 0; n < designs_.size(); ++n)
-            rows.push_back(networkResultFields(network_.sections[n], designs_[n]));
-        writeWorkbook(*fileName, "Sieć", networkWorkbookColumns(), rows);
+        writeWorkbook(file, "Sieć", networkWorkbookColumns(), resultRows());
 #else
-        throw std::runtime_error("Skoroszyty Excel są niedostępne w tej wersji programu");
+        throw std::runtime_error("Skoroszyty Excel są niedostępne w tej wersji programu: \"" + file + "\"");
 #endif
-    } catch (const std::runtime_error& problem) {
-        platform_.showError(problem.what());
-    }
+    });
 }
 
 void NetworkWindow::printProfiles() {
@@ -553,31 +557,22 @@ void NetworkWindow::printProfiles() {
 }
 
 void NetworkWindow::profilesToPdf() {
-    if (!designedOrSaid()) return;
-    const auto fileName = platform_.askSaveFileName({"Profile do zbioru PDF", "Zbiory PDF (*.pdf)", "pdf"});
-    if (!fileName) return;
-    try {
-        if (!pdfPrinter_) throw std::runtime_error("Wydruki do zbiorów PDF są niedostępne w tej wersji programu");
-        const std::unique_ptr<Printer> printer = pdfPrinter_(*fileName);
+    exportTo({"Profile do zbioru PDF", "Zbiory PDF (*.pdf)", "pdf"}, [this](const std::string& file) {
+        if (!pdfPrinter_)
+            throw std::runtime_error("Wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");
+        const std::unique_ptr<Printer> printer = pdfPrinter_(file);
         printDrawings(profiles(), *printer);
-    } catch (const std::runtime_error& problem) {  // FileError
-        platform_.showError(problem.what());
-    }
+    });
 }
 
 void NetworkWindow::profilesToDxf() {
-    if (!designedOrSaid()) return;
-    const auto fileName = platform_.askSaveFileName({"Profile do rysunku DXF", "Rysunki DXF (*.dxf)", "dxf"});
-    if (!fileName) return;
-    try {
+    exportTo({"Profile do rysunku DXF", "Rysunki DXF (*.dxf)", "dxf"}, [this](const std::string& file) {
 #ifdef VEXA_DXF
-        writeDxf(*fileName, profiles(), 1.0);
+        writeDxf(file, profiles(), 1.0);
 #else
-        throw std::runtime_error("Rysunki DXF są niedostępne w tej wersji programu");
+        throw std::runtime_error("Rysunki DXF są niedostępne w tej wersji programu: \"" + file + "\"");
 #endif
-    } catch (const std::runtime_error& problem) {
-        platform_.showError(problem.what());
-    }
+    });
 }
 
 }  // namespace vexa

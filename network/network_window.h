@@ -138,6 +138,9 @@ private:
     bool askToKeepChanges();
     std::vector<Drawing> profiles() const;
     bool designedOrSaid();
+    // Asks where, then writes there; a failure is shown.
+    void exportTo(const SaveFileRequest& request, const std::function<void(const std::string&)>& write);
+    std::vector<std::vector<std::string>> resultRows() const;
 
     PlatformServices& platform_;
     std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter_;

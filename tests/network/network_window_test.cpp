@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "catalogue/catalogue_reader.h"
+#include "network/network_table.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
 #include "toolkit/cp1250.h"
@@ -58,6 +59,13 @@ TEST_F(NetworkWindowTest, AnEditIsDesignedAtOnceDownstreamAndUndoTakesItBack) {
     EXPECT_EQ(column(0)[5], "42,4");
     EXPECT_EQ(column(11)[0], "108,643");
     EXPECT_FALSE(window->canUndo());
+
+    // The results table as vexa-calc --cp1250 writes it.
+    platform.queueSaveFileName((scratch / "wyniki.csv").string());
+    window->exportTable();
+    const std::string table = fileContents(scratch / "wyniki.csv");
+    EXPECT_EQ(table.substr(0, table.find("\r\n")), networkResultsHead());
+    EXPECT_NE(table.find("\r\nK4;A4;A5;50,000;42,4;200 / 192,2;"), std::string::npos);
 }
 
 TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped) {
