@@ -82,6 +82,8 @@ void drawText(Printer& printer, const PageMapping& page, const DrawingText& text
 }  // namespace
 
 void printDrawings(const std::vector<Drawing>& drawings, Printer& printer) {
+    // One drawing goes by its title; more than one are the network's profiles.
+    printer.setDocumentName(drawings.size() == 1 ? "Vexa - " + drawings.front().title : "Vexa - profile podłużne");
     printer.setOrientation(Orientation::Landscape);
     printer.beginDocument();
     try {

@@ -28,6 +28,7 @@ void PaintDevicePrinter::setOrientation(Orientation orientation) {
 }
 
 void PaintDevicePrinter::beginDocument() {
+    nameDocument(QString::fromStdString(documentName()));
     if (!painter_.begin(&device_)) fail();
     page_ = 1;
 }

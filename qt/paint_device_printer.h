@@ -50,6 +50,8 @@ public:
 
 protected:
     [[noreturn]] void fail() const;
+    // Gives the device the job's name as the job begins.
+    virtual void nameDocument(const QString& name) { (void)name; }
     // Called before the painter of an aborted job ends, so that the device
     // can drop what was drawn.
     virtual void withdrawPages() {}

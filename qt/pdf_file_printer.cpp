@@ -14,7 +14,7 @@ PdfFilePrinter::PdfFilePrinter(const std::string& fileName, PdfPaper paper)
     const QPageSize::PageSizeId size = paper == PdfPaper::A3 ? QPageSize::A3 : QPageSize::A4;
     writer.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait,
                                      QMarginsF(1.0 / 6, 1.0 / 6, 1.0 / 6, 1.0 / 6), QPageLayout::Inch));
-    writer.setCreator("Vexa");
+    writer.setCreator("Vexa " VEXA_VERSION);
 }
 
 void PdfFilePrinter::beginDocument() {

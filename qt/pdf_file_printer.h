@@ -29,6 +29,7 @@ public:
     void beginDocument() override;
 
 private:
+    void nameDocument(const QString& name) override { writer.setTitle(name); }
     void documentEnded(bool finished) override;
 
     std::string fileName_;

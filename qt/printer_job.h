@@ -16,6 +16,7 @@ public:
     explicit PrinterJob(QPrinter& printer);
 
 private:
+    void nameDocument(const QString& name) override { printer_.setDocName(name); }
     void withdrawPages() override;
     void documentEnded(bool finished) override;
 

@@ -41,7 +41,9 @@ class Printer {
 public:
     virtual ~Printer() = default;
 
-    // The job. Page numbers start at 1.
+    // The job. Page numbers start at 1. Its name, set before it begins, is
+    // what print queues list and what a PDF file gives as its title.
+    virtual void setDocumentName(const std::string& name) = 0;
     virtual void setOrientation(Orientation orientation) = 0;
     virtual void beginDocument() = 0;
     virtual void endDocument() = 0;
@@ -92,6 +94,8 @@ struct DrawingTools {
 // A back end: it keeps the drawing tools for its drawing calls to read.
 class PrinterBackEnd : public Printer {
 public:
+    void setDocumentName(const std::string& name) final { documentName_ = name; }
+    const std::string& documentName() const { return documentName_; }
     void setFontName(const std::string& name) final { tools_.fontName = name; }
     void setFontSize(int points) final { tools_.fontSize = points; }
     void setFontStyle(FontStyle style) final { tools_.fontStyle = style; }
@@ -107,6 +111,7 @@ protected:
 
 private:
     DrawingTools tools_;
+    std::string documentName_;
 };
 
 }  // namespace vexa

@@ -25,6 +25,7 @@ void writeStyled(PrinterTextStream& stream, const std::string& line, FontStyle s
 }  // namespace
 
 void printNotebook(Printer& printer, const std::vector<std::string>& notebook) {
+    printer.setDocumentName("Vexa - notatnik");
     PrinterTextStream stream(printer);
     stream.setFont("ARIAL CE", 12);
     stream.setStyle(kPlain);

@@ -141,6 +141,7 @@ void Do_Table(TPrintObject& Prn, const NotebookRecords& records, int count) {
 }
 
 void printResultsTable(Printer& printer, const NotebookRecords& records, int count) {
+    printer.setDocumentName("Vexa - tabela wyników");
     TPrintObject Prn(printer);
     Prn.Start(false);
     Prn.SetMargins(0.8f, 0.8f, 0.8f, 0.8f);

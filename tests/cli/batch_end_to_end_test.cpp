@@ -155,6 +155,8 @@ TEST_F(BatchEndToEnd, NetworkProfilesPrintToAnA3LandscapePdf) {
     ASSERT_EQ(std::system(("pdfinfo \"" + pdf.string() + "\" > \"" + info.string() + "\"").c_str()), 0);
     EXPECT_NE(fileContents(info).find("Pages:           4\n"), std::string::npos);
     EXPECT_NE(fileContents(info).find("Page size:       1191 x 842 pts (A3)"), std::string::npos);
+    EXPECT_NE(fileContents(info).find("Title:           Vexa - profile podłużne\n"), std::string::npos);
+    EXPECT_NE(fileContents(info).find("Creator:         Vexa 2.06\n"), std::string::npos);
     const std::string text = testing_support::pdfText(pdf);
     for (const char* expected : {"Profil podłużny B1 - A5", "Profil podłużny C1 - C3", "Profil podłużny A1 - A3",
                                  "Arkusz 2 z 2", "bez wyniku", "Poziom porównawczy 96,00 m n.p.m."})

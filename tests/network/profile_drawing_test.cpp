@@ -163,6 +163,7 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
     RecordingPrinter printer({600, {100, 100}, {7016, 9921}, {6816, 9721}, 100});
     printDrawings({profiles[0]}, printer);
     EXPECT_EQ(printer.pageNumber(), 2);
+    EXPECT_EQ(printer.documentName(), "Vexa - Profil podłużny B1 - A5");
     const auto found = [&](RecordingPrinter::Kind kind, const std::string& text, int fontSize) {
         for (const auto& call : printer.calls())
             if (call.kind == kind && call.text == text && call.page == 1 && call.fontSize == fontSize) return call;

@@ -63,6 +63,7 @@ TEST(ResultsTablePage, GridRowsAndLegendStandWhereTheLineHeightPutsThem) {
     printResultsTable(printer, twentyRecords(), 20);
 
     EXPECT_EQ(printer.physicalPageSize().width, 6600);  // landscape
+    EXPECT_EQ(printer.documentName(), "Vexa - tabela wyników");
     EXPECT_EQ(printer.calls().front().kind, Kind::Begin);
     EXPECT_EQ(printer.calls().back().kind, Kind::End);
     EXPECT_TRUE(callsOf(printer, Kind::NewPage).empty());
@@ -199,6 +200,7 @@ std::vector<int> titlePages(const RecordingPrinter& printer) {
 TEST(NotebookPrintout, OneEntryIsStyledLineByLineWithoutItsRules) {
     RecordingPrinter printer;
     printNotebook(printer, notebookOf(1));
+    EXPECT_EQ(printer.documentName(), "Vexa - notatnik");
     const auto texts = printer.texts();
     const std::string indent(27, ' ');
     // Three empty 12-point lines (100 px at 600 dpi), then the header; the
