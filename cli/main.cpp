@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "cli/batch_run.h"
+#include "cli/catalogue_check_run.h"
 #include "cli/network_run.h"
 #include "network/network_parameters.h"
 #ifdef VEXA_PDF_PRINTOUTS
@@ -36,6 +37,7 @@ constexpr const char* kUsage =
     "                 [--glebokosc-max M] [--kaskada M] [--wyniki-xlsx ZBIÓR.xlsx]\n"
     "                 [--profile ZBIÓR.pdf] [--profile-dxf ZBIÓR.dxf] [--skala-pozioma N]\n"
     "                 [--skala-pionowa N]\n"
+    "       vexa-calc --sprawdz-katalog [ZBIÓR] [--cp1250]\n"
     "\n"
     "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
     "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
@@ -63,6 +65,11 @@ constexpr const char* kUsage =
     "  --limit-czasu SEKUNDY\n"
     "                   przerywa obliczenia odcinka po tylu sekundach: jego wiersz dostaje \"!\"\n"
     "                   i opis przerwania, a obliczenia idą dalej od następnego odcinka\n"
+    "  --sprawdz-katalog [ZBIÓR]\n"
+    "                   czyta katalog rur (domyślnie \"pipe_vexa.dat\" w bieżącym katalogu) tak jak\n"
+    "                   program i wypisuje pierwszy błąd albo jego zawartość (typy z klasą i\n"
+    "                   chropowatością, średnice Dz i Dw z numerami katalogowymi, tabelę\n"
+    "                   optymalizacji, listy SDR) z uwagami o tym, co jest zapewne pomyłką\n"
     "  --help           wyświetla ten opis\n"
     "\n"
     "Projekt sieci (--siec ZBIÓR): każdy wiersz ZBIORU to odcinek między dwiema studniami:\n"
@@ -142,6 +149,7 @@ int calculate(int argc, char** argv) {
     std::optional<std::string> profileDxfFile;
     vexa::ProfileScales scales;
     bool networkOptionGiven = false;
+    bool checkCatalogueOnly = false;
     std::string inputFile;
     for (int n = 1; n < argc; ++n) {
         const std::string_view argument = argv[n];
@@ -154,6 +162,9 @@ int calculate(int argc, char** argv) {
             options.withState = true;
         } else if (argument == "--katalog" && n + 1 < argc) {
             options.catalogue = argv[++n];
+        } else if (argument == "--sprawdz-katalog") {
+            checkCatalogueOnly = true;
+            if (n + 1 < argc && !std::string_view(argv[n + 1]).starts_with("--")) options.catalogue = argv[++n];
         } else if (argument == "--notatnik" && n + 1 < argc) {
             options.notebookFile = argv[++n];
         } else if (argument == "--limit-czasu" && n + 1 < argc) {
@@ -207,6 +218,7 @@ int calculate(int argc, char** argv) {
             return vexa::kBatchFileProblem;
         }
     }
+    if (checkCatalogueOnly) return vexa::checkCatalogue(options, std::cout, std::cerr);
     if (networkFile) {
         if (!inputFile.empty() || options.keepsNotebook()) {
             std::cerr << "vexa-calc: --siec nie łączy się ze zbiorem odcinków ani z opcjami notatnika i tabeli\n";

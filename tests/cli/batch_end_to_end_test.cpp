@@ -174,6 +174,18 @@ TEST_F(BatchEndToEnd, NetworkProfilesPrintToAnA3LandscapePdf) {
 }
 #endif
 
+TEST_F(BatchEndToEnd, ACatalogueIsCheckedAsTheProgramReadsIt) {
+    const CalcRun bundled = run("--sprawdz-katalog \"" VEXA_SOURCE_DIR "/pipe_vexa.dat\"");
+    EXPECT_EQ(bundled.status, 0);
+    EXPECT_NE(bundled.output.find(" wczytuje się poprawnie.\nTypy rur: 9\n1. PVC-U SN2 klasa L (klasa L)"),
+              std::string::npos);
+    EXPECT_TRUE(bundled.output.ends_with("\nBrak uwag.\n"));
+    const CalcRun missing = run("--sprawdz-katalog");  // pipe_vexa.dat in the working directory: none
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.output, "");
+    EXPECT_EQ(missing.errors, "Brak zbioru \"pipe_vexa.dat\"\n");
+}
+
 TEST_F(BatchEndToEnd, HelpIsPolish) {
     const CalcRun result = run("--help");
     EXPECT_EQ(result.status, 0);
