@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Every option that `vexa-calc --help` names is described in its manual page.
+#   check_man_pages.sh VEXA_CALC MAN_PAGE
+set -euo pipefail
+page=$(sed 's/\\-/-/g' "$2")
+missing=0
+for option in $("$1" --help | grep -o -- '--[a-z0-9]*\(-[a-z0-9]\+\)*' | sort -u); do
+  if ! grep -q -- "$option" <<<"$page"; then
+    echo "check_man_pages: $option is not in $2"
+    missing=1
+  fi
+done
+exit $missing
