@@ -1,7 +1,9 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -16,6 +18,13 @@ namespace vexa {
 namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// Started from the menu, the program works in the folder of the installed
+// catalogue, where the user may not write: the file dialogs open at home then.
+QString dialogFolder() {
+    const QFileInfo current(QDir::currentPath());
+    return current.isWritable() ? current.absoluteFilePath() : QDir::homePath();
+}
 
 }  // namespace
 
@@ -63,6 +72,7 @@ std::optional<std::string> QtPlatform::askSaveFileName(const SaveFileRequest& re
     QFileDialog dialog(dialogParent(), text(request.title));
     dialog.setObjectName("saveDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDirectory(dialogFolder());
     // A bare extension, as the notebook asks for "txt", becomes a filter Qt reads.
     QString filter = text(request.filter);
     if (!filter.contains('(')) filter += " (*." + filter + ")";
@@ -89,6 +99,7 @@ std::optional<std::string> QtPlatform::askOpenFileName(const SaveFileRequest& re
     QFileDialog dialog(dialogParent(), text(request.title));
     dialog.setObjectName("openDialog");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDirectory(dialogFolder());
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(text(request.filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
