@@ -40,6 +40,12 @@ struct Rura_1 {
 
     Podrura& diameter(int number) { return sred.at(number - 1); }
     const Podrura& diameter(int number) const { return sred.at(number - 1); }
+
+    // Pipes sold by their nominal inside size, which DOUT holds: the window
+    // shows that one size as their "Dw" instead of outer / inner.
+    bool listedByInsideSize() const {
+        return nazwa.find("PE-HD") != std::string::npos || nazwa.find("ZORKA") != std::string::npos;
+    }
 };
 
 // The candidates of the optimal-pipe search and the best pipe of the last one.

@@ -18,6 +18,9 @@ std::string sdrList(const SdrList& list) {
     return text.empty() ? "brak" : text;
 }
 
+// What a type's DOUT is: the outer diameter, or the nominal inside size.
+const char* sizeName(const Rura_1& type) { return type.listedByInsideSize() ? "DN" : "Dz"; }
+
 }  // namespace
 
 std::vector<std::string> catalogueSummary(const Catalogue& catalogue) {
@@ -29,7 +32,7 @@ std::vector<std::string> catalogueSummary(const Catalogue& catalogue) {
                         " / " + formatGeneral(type.k4) + " mm, średnic: " + std::to_string(type.ilosc_sred));
         for (int d = 1; d <= type.ilosc_sred; ++d) {
             const Podrura& pipe = type.diameter(d);
-            lines.push_back("   Dz " + formatGeneral(pipe.dout) + " mm, Dw " +
+            lines.push_back(std::string("   ") + sizeName(type) + " " + formatGeneral(pipe.dout) + " mm, Dw " +
                             (type.klasa == "SDR" ? std::string("z SDR") : formatGeneral(pipe.din) + " mm") +
                             ", nr kat. " + pipe.kod);
         }
@@ -56,12 +59,14 @@ std::vector<std::string> catalogueWarnings(const Catalogue& catalogue) {
         for (int d = 1; d <= type.ilosc_sred; ++d) {
             const Podrura& pipe = type.diameter(d);
             const std::string where = typeText(number, type) + ", średnica " + std::to_string(d);
-            // An SDR pipe's inner diameter comes from its SDR, not from the file.
-            if (type.klasa != "SDR" && pipe.din >= pipe.dout)
+            // An SDR pipe's inner diameter comes from its SDR, not from the file;
+            // one listed by its inside size may well give that size twice.
+            if (type.klasa != "SDR" && !type.listedByInsideSize() && pipe.din >= pipe.dout)
                 warnings.push_back(where + ": Dw " + formatGeneral(pipe.din) + " mm nie jest mniejsza od Dz " +
                                    formatGeneral(pipe.dout) + " mm");
             if (d > 1 && pipe.dout <= type.diameter(d - 1).dout)
-                warnings.push_back(where + ": Dz " + formatGeneral(pipe.dout) + " mm nie jest większa od Dz " +
+                warnings.push_back(where + ": " + sizeName(type) + " " + formatGeneral(pipe.dout) +
+                                   " mm nie jest większa od " + sizeName(type) + " " +
                                    formatGeneral(type.diameter(d - 1).dout) + " mm średnicy poprzedniej");
             if (pipe.kod.empty()) continue;
             if (const auto [first, added] = numbers.emplace(pipe.kod, where); !added)

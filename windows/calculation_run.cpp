@@ -122,7 +122,7 @@ void TForm1::showResults(int found, bool optimal) {
     }
     Bk.Text = formatFixedText(state.k * 1000, 2, 2);
 
-    if (type.nazwa.find("PE-HD") != std::string::npos || type.nazwa.find("ZORKA") != std::string::npos) {
+    if (type.listedByInsideSize()) {
         Label2.Caption = design_texts::kInnerDiameterOnly;
         Bd.Text = outer;
     } else {

@@ -14,7 +14,7 @@ namespace {
 
 TEST(CatalogueCheck, EachProbableMistakeIsWarnedOfWithItsPlace) {
     Catalogue catalogue;
-    catalogue.ilosc_typow = 2;
+    catalogue.ilosc_typow = 3;
     Rura_1& pvc = catalogue.type(1);
     pvc.nazwa = "PVC";
     pvc.klasa = "N";
@@ -27,6 +27,11 @@ TEST(CatalogueCheck, EachProbableMistakeIsWarnedOfWithItsPlace) {
     pe.klasa = "SDR";
     pe.ilosc_sred = 1;
     pe.diameter(1) = {160, 0, "B-160"};  // an SDR pipe's inner diameter comes from its SDR
+    Rura_1& zorka = catalogue.type(3);
+    zorka.nazwa = "ZORKA";
+    zorka.klasa = "T";
+    zorka.ilosc_sred = 1;
+    zorka.diameter(1) = {150, 150, "C-150"};  // listed by its inside size, given twice
     catalogue.tabopti.ilosc = 2;
     catalogue.tabopti.nazwy[0] = "PVC";
     catalogue.tabopti.nr_typu[0] = 1;
