@@ -115,7 +115,8 @@ constexpr const char* kUsage =
     "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n"
     "Z --siec: 0 - sieć zaprojektowana (odcinek bez wyniku ma \"!\" i opis w kolumnie Bnrkat),\n"
     "1 - błąd programu w odcinku (jego wiersz ma \"!\", opis idzie też na standardowe wyjście błędów),\n"
-    "2 - sieć odrzucona lub problem z katalogiem, zbiorem albo opcjami; nic nie jest wypisywane.\n";
+    "2 - sieć odrzucona lub problem z katalogiem, zbiorem albo opcjami; nic nie jest wypisywane.\n"
+    "Z --sprawdz-katalog: 0 - katalog wczytuje się, 2 - katalog odrzucony lub błędne opcje.\n";
 
 // A positive number of seconds, with a decimal comma or point.
 std::optional<double> timeLimit(const char* text) {
@@ -218,7 +219,15 @@ int calculate(int argc, char** argv) {
             return vexa::kBatchFileProblem;
         }
     }
-    if (checkCatalogueOnly) return vexa::checkCatalogue(options, std::cout, std::cerr);
+    if (checkCatalogueOnly) {
+        // A file or an option meant for a calculation would be silently left out.
+        if (!inputFile.empty() || networkFile || networkOptionGiven || options.keepsNotebook() || options.withState ||
+            options.timeLimitSeconds) {
+            std::cerr << "vexa-calc: --sprawdz-katalog łączy się tylko z --katalog i --cp1250\n";
+            return vexa::kBatchFileProblem;
+        }
+        return vexa::checkCatalogue(options, std::cout, std::cerr);
+    }
     if (networkFile) {
         if (!inputFile.empty() || options.keepsNotebook()) {
             std::cerr << "vexa-calc: --siec nie łączy się ze zbiorem odcinków ani z opcjami notatnika i tabeli\n";

@@ -14,6 +14,7 @@
 
 #include "support/files.h"
 #include "toolkit/delimited_fields.h"
+#include "toolkit/version.h"
 
 namespace vexa {
 namespace {
@@ -156,7 +157,7 @@ TEST_F(BatchEndToEnd, NetworkProfilesPrintToAnA3LandscapePdf) {
     EXPECT_NE(fileContents(info).find("Pages:           4\n"), std::string::npos);
     EXPECT_NE(fileContents(info).find("Page size:       1191 x 842 pts (A3)"), std::string::npos);
     EXPECT_NE(fileContents(info).find("Title:           Vexa - profile podłużne\n"), std::string::npos);
-    EXPECT_NE(fileContents(info).find("Creator:         Vexa 2.06\n"), std::string::npos);
+    EXPECT_NE(fileContents(info).find("Creator:         Vexa " VEXA_VERSION "\n"), std::string::npos);
     const std::string text = testing_support::pdfText(pdf);
     for (const char* expected : {"Profil podłużny B1 - A5", "Profil podłużny C1 - C3", "Profil podłużny A1 - A3",
                                  "Arkusz 2 z 2", "bez wyniku", "Poziom porównawczy 96,00 m n.p.m."})
@@ -184,6 +185,10 @@ TEST_F(BatchEndToEnd, ACatalogueIsCheckedAsTheProgramReadsIt) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.output, "");
     EXPECT_EQ(missing.errors, "Brak zbioru \"pipe_vexa.dat\"\n");
+    // A second file would otherwise be taken as a batch that is never read.
+    const CalcRun stray = run("--sprawdz-katalog --cp1250 \"" VEXA_SOURCE_DIR "/pipe_vexa.dat\"");
+    EXPECT_EQ(stray.status, 2);
+    EXPECT_EQ(stray.errors, "vexa-calc: --sprawdz-katalog łączy się tylko z --katalog i --cp1250\n");
 }
 
 TEST_F(BatchEndToEnd, HelpIsPolish) {
