@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "toolkit/text_file.h"
+#include "toolkit/version.h"
 
 namespace vexa {
 

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "toolkit/version.h"
+
 namespace vexa {
 namespace {
 
@@ -12,7 +14,10 @@ PaintDevicePrinter::Target targetOf(const QPrinter& printer) {
 
 }  // namespace
 
-PrinterJob::PrinterJob(QPrinter& printer) : PaintDevicePrinter(printer, targetOf(printer)), printer_(printer) {}
+PrinterJob::PrinterJob(QPrinter& printer) : PaintDevicePrinter(printer, targetOf(printer)), printer_(printer) {
+    // What a PDF printed to a file names as its maker.
+    printer_.setCreator("Vexa " VEXA_VERSION);
+}
 
 // Runs only for a job that began. Qt's PDF engine cannot withdraw a job: the
 // pages it wrote are no printout of the whole and go.

@@ -2,6 +2,7 @@
 // job is done, and recorded pages drawn to images. Set VEXA_PAGE_IMAGES to a
 // folder to keep the drawn pages as PNG files for a person to look at.
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "qt/printer_job.h"
 #include "support/recorded_page_image.h"
 #include "toolkit/errors.h"
+#include "toolkit/version.h"
 #include "windows/results_table.h"
 
 namespace vexa {
@@ -63,6 +65,25 @@ private slots:
         job.textOut(0, 0, "Tabela");
         job.abortDocument();
         QVERIFY(!QFile::exists(folder.filePath("wydruk.pdf")));
+    }
+
+    // Print queues list a job by its name, and PDF printers keep it as the title.
+    void aPrintToFileCarriesItsNameAndMaker() {
+        const QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("wydruk.pdf"));
+        PrinterJob job(printer);
+        job.setDocumentName("Vexa - tabela wyników");
+        job.beginDocument();
+        job.textOut(0, 0, "Tabela");
+        job.endDocument();
+        QProcess pdfinfo;
+        pdfinfo.start("pdfinfo", {folder.filePath("wydruk.pdf")});
+        QVERIFY(pdfinfo.waitForFinished());
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        QVERIFY(info.contains("Title:           Vexa - tabela wyników\n"));
+        QVERIFY(info.contains("Creator:         Vexa " VEXA_VERSION "\n"));
     }
 
     void recordedTablePageIsDrawnWithItsRules() {
