@@ -29,15 +29,23 @@ std::string readersRefusal(const fs::path& file) {
 
 TEST(CatalogueCheckRun, EachRefusalOfTheReaderIsReportedInItsWords) {
     const std::string sections = "\"Optymalizacja\"\n\"SDR-PE\"\n\"SDR-PP\"\n\"Limit SDR\"\n630\n330\n";
-    std::string tooManyDiameters = "Rurtyp A klasa N;\n";
+    std::string tooManyTypes, tooManyDiameters = "Rurtyp A klasa N;\n", tooManyEntries = "\"Optymalizacja\"\n",
+                              tooManySdrValues = "\"Optymalizacja\"\n\"SDR-PE\"\n";
+    for (int n = 0; n < 41; ++n) tooManyTypes += "Rurtyp T" + std::to_string(n) + " klasa N;\n";
     for (int n = 0; n < 31; ++n) tooManyDiameters += "DOUT," + std::to_string(1000 + n) + "\n";
+    for (int n = 0; n < 11; ++n) tooManyEntries += "\"E" + std::to_string(n) + "\"\n";
+    for (int n = 0; n < 9; ++n) tooManySdrValues += "410\n";
     const struct {
         const char* name;
         std::string text;
     } broken[] = {
         {"ends early", "Rurtyp A klasa N;\n\"Optymalizacja\"\n"},
         {"malformed number", "Rurtyp A klasa N;\nDOUT,160.0\n" + sections},
+        {"too many types", tooManyTypes + sections},
         {"too many diameters", tooManyDiameters + sections},
+        {"too many optimisation entries", tooManyEntries + "\"SDR-PE\"\n\"SDR-PP\"\n\"Limit SDR\"\n630\n330\n"},
+        {"too many SDR values", tooManySdrValues + "\"SDR-PP\"\n\"Limit SDR\"\n630\n330\n"},
+        {"no SDR limits", "\"Optymalizacja\"\n\"SDR-PE\"\n\"SDR-PP\"\n\"Limit SDR\"\n630\n"},
         {"diameter not positive", "Rurtyp A klasa N;\nDOUT,1600\nDIN,0\n" + sections},
         {"data before the first type", "DOUT,1600\nRurtyp A klasa N;\n" + sections},
     };
