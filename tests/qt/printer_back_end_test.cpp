@@ -17,6 +17,18 @@
 
 namespace vexa {
 
+// "Print to file" as the print dialog sets it up: a PDF in a folder of its own.
+struct PrintToFile {
+    PrintToFile() {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file());
+    }
+    QString file() const { return folder.filePath("wydruk.pdf"); }
+
+    QTemporaryDir folder;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
 class PrinterBackEndTest : public QObject {
     Q_OBJECT
 
@@ -56,30 +68,24 @@ private slots:
     }
 
     void anAbortedPrintToFileLeavesNoFile() {
-        const QTemporaryDir folder;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder.filePath("wydruk.pdf"));
-        PrinterJob job(printer);
+        PrintToFile target;
+        PrinterJob job(target.printer);
         job.beginDocument();
         job.textOut(0, 0, "Tabela");
         job.abortDocument();
-        QVERIFY(!QFile::exists(folder.filePath("wydruk.pdf")));
+        QVERIFY(!QFile::exists(target.file()));
     }
 
     // Print queues list a job by its name, and PDF printers keep it as the title.
     void aPrintToFileCarriesItsNameAndMaker() {
-        const QTemporaryDir folder;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder.filePath("wydruk.pdf"));
-        PrinterJob job(printer);
+        PrintToFile target;
+        PrinterJob job(target.printer);
         job.setDocumentName("Vexa - tabela wyników");
         job.beginDocument();
         job.textOut(0, 0, "Tabela");
         job.endDocument();
         QProcess pdfinfo;
-        pdfinfo.start("pdfinfo", {folder.filePath("wydruk.pdf")});
+        pdfinfo.start("pdfinfo", {target.file()});
         QVERIFY(pdfinfo.waitForFinished());
         const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
         QVERIFY(info.contains("Title:           Vexa - tabela wyników\n"));
