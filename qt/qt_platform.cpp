@@ -19,11 +19,14 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// Started from the menu, the program works in the folder of the installed
-// catalogue, where the user may not write: the file dialogs open at home then.
-QString dialogFolder() {
+// A file dialog named for the tests, in the working folder. Started from the
+// menu, the program works in the folder of the installed catalogue, where the
+// user may not write: the dialog opens at home then.
+void setUpFileDialog(QFileDialog& dialog, const char* name, QFileDialog::AcceptMode mode) {
+    dialog.setObjectName(name);
+    dialog.setAcceptMode(mode);
     const QFileInfo current(QDir::currentPath());
-    return current.isWritable() ? current.absoluteFilePath() : QDir::homePath();
+    dialog.setDirectory(current.isWritable() ? current.absoluteFilePath() : QDir::homePath());
 }
 
 }  // namespace
@@ -70,9 +73,7 @@ bool QtPlatform::confirm(const std::string& question) {
 std::optional<std::string> QtPlatform::askSaveFileName(const SaveFileRequest& request) {
     prepareModal();
     QFileDialog dialog(dialogParent(), text(request.title));
-    dialog.setObjectName("saveDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDirectory(dialogFolder());
+    setUpFileDialog(dialog, "saveDialog", QFileDialog::AcceptSave);
     // A bare extension, as the notebook asks for "txt", becomes a filter Qt reads.
     QString filter = text(request.filter);
     if (!filter.contains('(')) filter += " (*." + filter + ")";
@@ -97,9 +98,7 @@ Answer QtPlatform::ask(const std::string& question) {
 std::optional<std::string> QtPlatform::askOpenFileName(const SaveFileRequest& request) {
     prepareModal();
     QFileDialog dialog(dialogParent(), text(request.title));
-    dialog.setObjectName("openDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setDirectory(dialogFolder());
+    setUpFileDialog(dialog, "openDialog", QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(text(request.filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
