@@ -17,8 +17,7 @@ void run(const Reaction& reaction) {
 void EditField::userType(const std::string& text) {
     std::string accepted;
     for (const char32_t character : text::toUtf32(text)) {
-        const bool control = character < 0x20 || character == 0x7F;
-        if (!control && cp1250::byteFor(character)) text::appendUtf8(accepted, character);
+        if (!text::isControl(character) && cp1250::byteFor(character)) text::appendUtf8(accepted, character);
     }
     if (accepted == Text) return;
     Text = std::move(accepted);

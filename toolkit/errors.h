@@ -12,10 +12,25 @@ public:
         : std::runtime_error("'" + text + "' is not a valid floating point value") {}
 };
 
-// A file that cannot be created. Shown in the standard error box; the action ends.
+// A file that cannot be created or replaced. The design and notebook windows
+// show it in the standard error box as "Cannot create file <name>" and the
+// action ends; the network's outputs and vexa-calc say it in Polish with its
+// cause where it is known.
 class FileError : public std::runtime_error {
 public:
-    explicit FileError(const std::string& fileName) : std::runtime_error("Cannot create file " + fileName) {}
+    explicit FileError(const std::string& fileName, std::string cause = {})
+        : std::runtime_error("Cannot create file " + fileName), fileName_(fileName), cause_(std::move(cause)) {}
+
+    const std::string& fileName() const { return fileName_; }
+    const std::string& cause() const { return cause_; }
+    // "Nie można zapisać zbioru <name>: <cause>".
+    std::string inPolish() const {
+        return "Nie można zapisać zbioru " + fileName_ + (cause_.empty() ? "" : ": " + cause_);
+    }
+
+private:
+    std::string fileName_;
+    std::string cause_;
 };
 
 // A printer that refused the job. Shown in the standard error box; the action ends.

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vexa {
 
@@ -17,6 +18,12 @@ struct SaveFileRequest {
     std::string title;
     std::string filter;            // for example "Pliki tekstowe (*.txt)", or a bare extension "txt"
     std::string defaultExtension;  // without the dot: "txt"
+};
+
+// What a save dialog offering kinds of file gives back.
+struct SaveFileChoice {
+    std::string fileName;  // UTF-8
+    int kind = 0;          // the position of the kind chosen
 };
 
 // The answers of a question that can also be withdrawn ("Tak", "Nie", "Anuluj").
@@ -39,6 +46,11 @@ public:
     virtual Answer ask(const std::string& text) = 0;
     // Save-file dialog; the chosen path as UTF-8, nothing when cancelled.
     virtual std::optional<std::string> askSaveFileName(const SaveFileRequest& request) = 0;
+    // Save-file dialog offering `kinds` of file (filters such as "Sieć w UTF-8
+    // (*.csv)"), `preselected` chosen as it opens; the path and the kind
+    // chosen, nothing when cancelled.
+    virtual std::optional<SaveFileChoice> askSaveFileOfKind(const SaveFileRequest& request,
+                                                            const std::vector<std::string>& kinds, int preselected) = 0;
     // Open-file dialog for an existing file; the same.
     virtual std::optional<std::string> askOpenFileName(const SaveFileRequest& request) = 0;
     // The print dialog: the printer the user chose, set up as the user left

@@ -90,6 +90,15 @@ std::string cut(std::string_view utf8, std::size_t capacity) {
     return std::string(utf8);
 }
 
+std::string withoutControlCharacters(std::string_view utf8) {
+    // Control characters are single bytes in UTF-8, never part of another character.
+    std::string text;
+    text.reserve(utf8.size());
+    for (const char byte : utf8)
+        if (!isControl(static_cast<unsigned char>(byte))) text += byte;
+    return text;
+}
+
 std::u32string copy(std::u32string_view s, long first, long count) {
     if (first < 1) first = 1;
     const auto size = static_cast<long>(s.size());

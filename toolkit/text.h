@@ -15,6 +15,13 @@ void appendUtf8(std::string& out, char32_t character);
 
 std::size_t length(std::string_view utf8);
 
+// A character that is no part of a line of text: a line break, a tab, the
+// other C0 codes and DEL. A field of one line takes none of them.
+constexpr bool isControl(char32_t character) { return character < 0x20 || character == 0x7F; }
+
+// The text without its control characters.
+std::string withoutControlCharacters(std::string_view utf8);
+
 // The first `capacity` characters of the text.
 std::string cut(std::string_view utf8, std::size_t capacity);
 

@@ -1,12 +1,14 @@
 #pragma once
 
-// Text files as the program writes them: code page 1250, every line ended by
-// CR LF (the last included), no byte-order mark.
+// Files as the program writes them: text in code page 1250 with every line
+// ended by CR LF (the last included), no byte-order mark; and every file,
+// text or not, replaced only once its new contents are complete.
 
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace vexa::text_file {
@@ -19,6 +21,39 @@ std::filesystem::path pathFromUtf8(const std::string& utf8);
 // FileError naming the file when it cannot be written; see replaceFile.
 void writeLines(const std::string& fileName, const std::vector<std::string>& lines);
 
+// A file on its way to replace `fileName` (UTF-8): written first as a
+// temporary file beside it, then put in its place in one step, keeping what
+// the user set up around it. Through a symbolic link the link's target is
+// replaced and the link stays; the new file gets the old one's permissions
+// and, where the process may give it, its owner. Until it is committed the
+// target is untouched; a replacement never committed leaves nothing behind.
+class FileReplacement {
+public:
+    // Checks that the file may be replaced (its folder exists and takes new
+    // files, it is no folder and not write-protected) and creates the empty
+    // temporary file. Throws FileError with the cause.
+    explicit FileReplacement(const std::string& fileName);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    const std::string& fileName() const { return fileName_; }
+    // Where the new contents go.
+    const std::filesystem::path& temporary() const { return temporary_; }
+
+    // The new contents could not be written (`error` says why, where known):
+    // throws FileError with the cause, the temporary file removed.
+    [[noreturn]] void fail(std::error_code error = {});
+    // Puts the temporary file in the target's place. Throws FileError.
+    void commit();
+
+private:
+    std::string fileName_;
+    std::filesystem::path target_;  // with its symbolic links followed
+    std::filesystem::path temporary_;
+    bool committed_ = false;
+};
+
 // Has `write` fill a new file beside `fileName`, then puts it in the file's
 // place. A write that fails, even half-way, throws FileError naming the file
 // and leaves no partial file behind: an existing file stays as it was.
@@ -28,5 +63,14 @@ void replaceFile(const std::string& fileName, const std::function<void(std::ostr
 // `build` writes the new file at the path it is given and says whether it
 // succeeded.
 void replaceFileBuiltAt(const std::string& fileName, const std::function<bool(const std::filesystem::path&)>& build);
+
+// Why a file could not be written, in Polish, from the system's error.
+std::string causeOf(std::error_code error);
+
+// The causes of a refusal that the program tells before the system does.
+inline constexpr const char* kNoSuchFolder = "nie ma takiego folderu";
+inline constexpr const char* kFolderOfThatName = "istnieje folder o tej nazwie";
+inline constexpr const char* kWriteProtected = "zbiór jest chroniony przed zapisem";
+inline constexpr const char* kDiskFull = "brak miejsca na dysku";
 
 }  // namespace vexa::text_file
