@@ -76,7 +76,10 @@ bool writeEndFiles(const BatchOptions& options, const BatchCalculator& calculato
         if (!file) return;
         try {
             write(*file);
-        } catch (const std::runtime_error& problem) {  // FileError, PrintError, EncodingError
+        } catch (const FileError& problem) {
+            errors << outputText(options, "vexa-calc: " + problem.inPolish()) << '\n';
+            allWritten = false;
+        } catch (const std::runtime_error& problem) {  // PrintError, EncodingError
             errors << outputText(options, std::string("vexa-calc: ") + problem.what()) << '\n';
             allWritten = false;
         }

@@ -1,5 +1,6 @@
 #include "network/batch_section.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -8,37 +9,44 @@
 namespace vexa {
 namespace {
 
-int itemNumber(const std::string& field, const char* column) {
+int itemNumber(const std::vector<std::string>& fields, int column) {
+    const std::string& field = fields[static_cast<std::size_t>(column)];
     const std::string text = delimited::trimmed(field);
     if (text.empty()) return 0;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size())
-        throw MalformedLine(std::string("pole ") + column + " \"" + field + "\" nie jest liczbą całkowitą");
+        throw MalformedLine(column, "\"" + field + "\" nie jest liczbą całkowitą");
     return value;
 }
 
 }  // namespace
 
 BatchSection parseSection(const std::string& line) {
-    std::vector<std::string> fields = delimited::split(line);
+    std::vector<std::string> fields;
+    try {
+        fields = delimited::split(line);
+    } catch (const delimited::UnclosedQuote& problem) {
+        // What follows the quote cannot be told from the field: no section can be read.
+        throw MalformedLine(std::min(problem.field(), kBatchFields - 1), kUnclosedQuote);
+    }
     if (static_cast<int>(fields.size()) > kBatchFields)
         throw MalformedLine("wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " +
                             std::to_string(kBatchFields));
     fields.resize(kBatchFields);
     BatchSection section;
     section.name = fields[0];
-    section.type = itemNumber(fields[1], "Typ");
+    section.type = itemNumber(fields, 1);
     section.diameter = fields[2];
     section.sdr = fields[3];
-    section.sewage = itemNumber(fields[4], "Scieki");
-    section.losses = itemNumber(fields[5], "Opory");
+    section.sewage = itemNumber(fields, 4);
+    section.losses = itemNumber(fields, 5);
     section.flow = fields[6];
     section.slope = fields[7];
-    section.slopeCriterion = itemNumber(fields[8], "KryteriumSpadku");
+    section.slopeCriterion = itemNumber(fields, 8);
     section.slopeFrom = fields[9];
     section.slopeTo = fields[10];
-    section.pipeCriterion = itemNumber(fields[11], "KryteriumDoboru");
+    section.pipeCriterion = itemNumber(fields, 11);
     section.fillingLimit = fields[12];
     return section;
 }

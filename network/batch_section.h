@@ -2,6 +2,7 @@
 
 // One line of a batch: a design section as the fields the user would fill.
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -23,14 +24,35 @@ struct BatchSection {
     std::string fillingLimit;  // HdMax
 };
 
-// A line that is not a section: too many fields, or an item field that is
-// not a whole number.
+inline constexpr int kBatchFields = 13;
+
+// The fields' names in a batch's head line.
+inline constexpr std::array<const char*, kBatchFields> kBatchFieldNames{
+    "Odcinek", "Typ", "Srednica",        "SDR",  "Scieki", "Opory", "Q", "Spadek", "KryteriumSpadku",
+    "Od",      "Do",  "KryteriumDoboru", "HdMax"};
+
+// A line that is not a section: too many fields, a quote that is not
+// closed, or an item field that is not a whole number.
 class MalformedLine : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit MalformedLine(const std::string& problem) : std::runtime_error(problem) {}
+    // "pole <name> <detail>".
+    MalformedLine(int field, const std::string& detail)
+        : std::runtime_error(std::string("pole ") + kBatchFieldNames[static_cast<std::size_t>(field)] + " " + detail),
+          field_(field),
+          detail_(detail) {}
+
+    // The field at fault (from 0), or -1 for the line as a whole, and the
+    // problem without the field's name.
+    int field() const { return field_; }
+    const std::string& detail() const { return detail_; }
+
+private:
+    int field_ = -1;
+    std::string detail_;
 };
 
-inline constexpr int kBatchFields = 13;
+inline constexpr const char* kUnclosedQuote = "zaczyna się cudzysłowem, który nie jest zamknięty";
 
 // Reads one line (UTF-8, without its line end). Missing trailing fields are
 // empty, and 0 for the item fields.
