@@ -5,6 +5,7 @@
 // from the sheet's bottom-left corner. The page and the DXF renderers turn it
 // into their own units.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,7 @@ struct DrawingText {
     AlongText along = AlongText::Start;
     AcrossText across = AcrossText::Foot;
     std::string text;  // UTF-8
-    // The room along the text, mm: a longer text is drawn smaller to fit.
+    // The room along the text, mm: a longer text is fitted to it (fitText).
     // 0: as long as it is.
     double room = 0;
 };
@@ -56,6 +57,20 @@ inline double alongShare(AlongText along) {
 inline double acrossShare(AcrossText across) {
     return across == AcrossText::Top ? 0.19 : across == AcrossText::Middle ? 0.5 : 0.81;
 }
+
+// A text as it fits its room: drawn at `share` of its size, and cut.
+struct FittedText {
+    double share = 1;
+    std::string text;
+};
+
+// A text longer than its room is drawn smaller, down to 70 % of its size,
+// and beyond that cut with "…" at 70 %, so that it stays readable: the one
+// rule of every renderer. `widthAt(text, share)` measures a text drawn at
+// that share of its size, in the room's unit.
+inline constexpr double kSmallestTextShare = 0.7;
+FittedText fitText(const std::string& text, double room,
+                   const std::function<double(const std::string&, double)>& widthAt);
 
 struct DrawingSheet {
     std::vector<DrawingLine> lines;

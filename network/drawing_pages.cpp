@@ -17,17 +17,20 @@ public:
         const PixelSize page = printer.physicalPageSize();
         const double pageWidth = page.width * kMillimetresPerInch / printer.pixelsPerInchHorizontal();
         const double pageHeight = page.height * kMillimetresPerInch / printer.pixelsPerInchVertical();
-        // A page the sheet's size but for the rounding of its pixels takes
-        // it as it is; a smaller one, scaled down and centred.
-        const double fit = std::min(pageWidth / drawing.sheetWidth, pageHeight / drawing.sheetHeight);
-        if (fit < kSameSize) {
-            scale_ = fit;
-            left_ = (pageWidth - drawing.sheetWidth * scale_) / 2;
-            top_ = (pageHeight - drawing.sheetHeight * scale_) / 2;
-        }
         dotsPerMillimetreX_ = printer.pixelsPerInchHorizontal() / kMillimetresPerInch;
         dotsPerMillimetreY_ = printer.pixelsPerInchVertical() / kMillimetresPerInch;
         offset_ = printer.printingOffset();
+        // A page the sheet's size but for the rounding of its pixels takes
+        // it as it is; a smaller one, scaled down to its printable area and
+        // centred there, so that the printer's margins cut nothing off.
+        if (std::min(pageWidth / drawing.sheetWidth, pageHeight / drawing.sheetHeight) < kSameSize) {
+            const PixelSize printable = printer.printableSize();
+            const double printableWidth = printable.width / dotsPerMillimetreX_;
+            const double printableHeight = printable.height / dotsPerMillimetreY_;
+            scale_ = std::min(printableWidth / drawing.sheetWidth, printableHeight / drawing.sheetHeight);
+            left_ = offset_.x / dotsPerMillimetreX_ + (printableWidth - drawing.sheetWidth * scale_) / 2;
+            top_ = offset_.y / dotsPerMillimetreY_ + (printableHeight - drawing.sheetHeight * scale_) / 2;
+        }
     }
 
     double x(double millimetres) const { return (left_ + millimetres * scale_) * dotsPerMillimetreX_ - offset_.x; }
@@ -61,22 +64,22 @@ void drawLine(Printer& printer, const PageMapping& page, const DrawingLine& line
 }
 
 void drawText(Printer& printer, const PageMapping& page, const DrawingText& text) {
-    int points = page.points(text.height);
-    printer.setFontSize(points);
-    double width = printer.textWidth(text.text);
-    // Smaller, point by point, until it fits its room.
-    const double room = page.length(text.room);
-    while (text.room > 0 && width > room && points > 1) {
-        printer.setFontSize(--points);
-        width = printer.textWidth(text.text);
-    }
+    const int points = page.points(text.height);
+    const auto pointsAt = [points](double share) { return std::max(1, static_cast<int>(std::lround(points * share))); };
+    const FittedText fitted =
+        fitText(text.text, page.length(text.room), [&](const std::string& candidate, double share) {
+            printer.setFontSize(pointsAt(share));
+            return static_cast<double>(printer.textWidth(candidate));
+        });
+    printer.setFontSize(pointsAt(fitted.share));
+    const double width = printer.textWidth(fitted.text);
     const double height = printer.textMetrics().height;
     const double x = page.x(text.at.x), y = page.y(text.at.y);
     const double along = alongShare(text.along) * width, across = acrossShare(text.across) * height;
     if (text.upwards)
-        printer.textOutUpwards(rounded(x - across), rounded(y + along), text.text);
+        printer.textOutUpwards(rounded(x - across), rounded(y + along), fitted.text);
     else
-        printer.textOut(rounded(x - along), rounded(y - across), text.text);
+        printer.textOut(rounded(x - along), rounded(y - across), fitted.text);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 // Drawings on paper: every sheet of every drawing a page, landscape, through
 // the printer interface. A page the size of the sheet (A3 for a profile)
-// takes it at its own scale; a smaller page takes it scaled down to fit,
-// centred.
+// takes it at its own scale; a smaller page takes it scaled down to fit its
+// printable area, centred.
 
 #include <vector>
 

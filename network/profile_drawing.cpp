@@ -100,16 +100,16 @@ public:
 
 private:
     // The reference level of the stations first .. last: a whole metre at
-    // least one metre below their lowest invert (their lowest ground where
-    // no pipe has levels).
+    // least one metre below everything drawn. That is their lowest invert,
+    // but for the ground of a manhole whose pipes have no levels (their
+    // section failed), which may lie lower.
     long long referenceLevel(std::size_t first, std::size_t last) const {
-        std::optional<long long> lowest;
-        long long lowestGround = stations_[first].ground;
+        long long lowest = stations_[first].ground;
         for (std::size_t s = first; s <= last; ++s) {
-            if (const auto invert = stations_[s].lowestInvert()) lowest = std::min(lowest.value_or(*invert), *invert);
-            lowestGround = std::min(lowestGround, stations_[s].ground);
+            lowest = std::min(lowest, stations_[s].ground);
+            if (const auto invert = stations_[s].lowestInvert()) lowest = std::min(lowest, *invert);
         }
-        const long long below = lowest.value_or(lowestGround) - 1000;
+        const long long below = lowest - 1000;
         return (below >= 0 ? below / 1000 : -((-below + 999) / 1000)) * 1000;
     }
 

@@ -87,21 +87,24 @@ void DrawingView::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::black);
         for (const DrawingText& text : sheet.texts) {
             QFont font(printerFontFamily("Arial"));
-            font.setPixelSize(std::max(1, static_cast<int>(text.height * scale / kCapitalShare)));
-            QFontMetricsF metrics(font);
-            double length = metrics.horizontalAdvance(QString::fromStdString(text.text));
-            if (text.room > 0 && length > text.room * scale) {
-                font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * text.room * scale / length)));
-                metrics = QFontMetricsF(font);
-                length = metrics.horizontalAdvance(QString::fromStdString(text.text));
-            }
+            const double pixels = text.height * scale / kCapitalShare;
+            const auto fontAt = [&](double share) {
+                font.setPixelSize(std::max(1, static_cast<int>(pixels * share)));
+                return QFontMetricsF(font);
+            };
+            const FittedText fitted =
+                fitText(text.text, text.room * scale, [&](const std::string& candidate, double share) {
+                    return fontAt(share).horizontalAdvance(QString::fromStdString(candidate));
+                });
+            const QFontMetricsF metrics = fontAt(fitted.share);
+            const double length = metrics.horizontalAdvance(QString::fromStdString(fitted.text));
             painter.setFont(font);
             painter.save();
             painter.translate(at(text.at));
             if (text.upwards) painter.rotate(-90);
             const double top = -acrossShare(text.across) * metrics.height();
             painter.drawText(QPointF(-alongShare(text.along) * length, top + metrics.ascent()),
-                             QString::fromStdString(text.text));
+                             QString::fromStdString(fitted.text));
             painter.restore();
         }
         left += drawing_->sheetWidth + kSheetGap;

@@ -19,6 +19,7 @@
 #include "network/drawing_pages.h"
 #include "support/files.h"
 #include "support/recording_printer.h"
+#include "toolkit/text.h"
 
 namespace vexa {
 namespace {
@@ -213,9 +214,70 @@ TEST_F(HandWorkedProfile, ASectionTooTallForASheetIsDrawnAtAScaleThatHoldsIt) {
                                                 "Skala pozioma 1:1000, pionowa 1:100   Arkusz 2 z 2"}));
 }
 
+// On US letter with half an inch unprintable all round, the A3 sheet is
+// scaled down to the printable area, and nothing is drawn beyond it.
+TEST_F(HandWorkedProfile, OnLetterPaperEverythingStaysOnThePage) {
+    RecordingPrinter printer({600, {300, 300}, {5100, 6600}, {4500, 6000}, 100});
+    printDrawings(profiles, printer);
+    const PixelSize printable = printer.printableSize();
+    int lines = 0;
+    for (const auto& call : printer.calls()) {
+        if (call.kind != RecordingPrinter::Kind::Line) continue;
+        ++lines;
+        for (const auto& [x, y] : {std::pair{call.x1, call.y1}, std::pair{call.x2, call.y2}}) {
+            EXPECT_TRUE(x >= 0 && x <= printable.width) << x;
+            EXPECT_TRUE(y >= 0 && y <= printable.height) << y;
+        }
+    }
+    EXPECT_GT(lines, 100);
+}
+
+// A section that failed has no levels; the ground of its lower manhole lies
+// far below the pipes that have them, and the reference level below that
+// ground, so that the ground line stays above the table. Levels below 0 m
+// go down to the next whole metre too.
+TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
+    auto catalogue = std::make_unique<Catalogue>();
+    readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
+    linkOptimisation(*catalogue);
+    BatchCalculator calculator(*catalogue);
+    const auto reference = [&](const std::vector<std::string>& lines) {
+        const Network network = readNetwork(lines);
+        const std::vector<SectionDesign> designs = designNetwork(network, {}, calculator);
+        const Drawing profile = networkProfiles(network, designs)[0];
+        std::string label;
+        for (const DrawingText& text : profile.sheets[0].texts)
+            if (text.text.rfind("Poziom porównawczy", 0) == 0) label = text.text;
+        for (const DrawingLine& line : profile.sheets[0].lines) {
+            if (line.layer != DrawingLayer::Ground) continue;
+            for (const DrawingPoint& point : line.points) EXPECT_GE(point.y, 120) << label;
+        }
+        return label;
+    };
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;", "S2;B;C;50;109,5;104,2;5;99;;;2;0;1;"}),
+              "Poziom porównawczy 103,00 m n.p.m.");
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}), "Poziom porównawczy -4,00 m n.p.m.");
+}
+
+// The one rule of every renderer, on a measure of one unit a character.
+TEST(DrawingText, ALongTextShrinksToSeventyPercentAndIsThenCut) {
+    const auto measure = [](const std::string& text, double share) {
+        return static_cast<double>(text::length(text)) * share;
+    };
+    EXPECT_EQ(fitText("K1", 0, measure).share, 1);  // no room given: as it is
+    EXPECT_EQ(fitText("Kółko", 5, measure).share, 1);
+    const FittedText smaller = fitText("Kółko", 4, measure);
+    EXPECT_DOUBLE_EQ(smaller.share, 0.8);
+    EXPECT_EQ(smaller.text, "Kółko");
+    const FittedText cut = fitText("Studnia kaskadowa", 6.5, measure);
+    EXPECT_DOUBLE_EQ(cut.share, 0.7);
+    EXPECT_EQ(cut.text, "Studnia…");  // no blank before the ellipsis
+}
+
 // A catalogue number in the 10 mm (236 pixels) of a short section: at 8 pt
-// its 19 letters take 19 x 33 pixels; at 3 pt, 19 x 12 = 228.
-TEST(DrawingPages, ATextLongerThanItsRoomIsDrawnSmaller) {
+// its 19 letters take 19 x 33 pixels, at 6 pt (70 % and no less) 19 x 25:
+// cut to 8 letters and "…", 225 pixels.
+TEST(DrawingPages, ATextLongerThanItsRoomIsDrawnSmallerAndCut) {
     Drawing drawing;
     drawing.sheets.emplace_back();
     drawing.sheets[0].texts.push_back({DrawingLayer::Table,
@@ -229,7 +291,8 @@ TEST(DrawingPages, ATextLongerThanItsRoomIsDrawnSmaller) {
     RecordingPrinter printer({600, {100, 100}, {7016, 9921}, {6816, 9721}, 100});
     printDrawings({drawing}, printer);
     ASSERT_EQ(printer.texts().size(), 1U);
-    EXPECT_EQ(printer.texts()[0].fontSize, 3);
+    EXPECT_EQ(printer.texts()[0].fontSize, 6);
+    EXPECT_EQ(printer.texts()[0].text, "DP-401-0…");
 }
 
 }  // namespace
