@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <numbers>
 
 #include "toolkit/cp1250.h"
+#include "toolkit/delimited_fields.h"
 #include "toolkit/text.h"
 #include "toolkit/text_file.h"
 
@@ -33,10 +35,20 @@ constexpr std::array<LayerStyle, 5> kLayers{{{DrawingLayer::Ground, 3, 35},
 constexpr double kSheetGap = 20;  // drawing mm between two sheets
 
 // A text as an AutoCAD 2000 file holds it: code page 1250, declared in the
-// header, and every character the code page lacks as \U+XXXX.
+// header, and every character the code page lacks as \U+XXXX. The per mille
+// sign and the ellipsis are in the code page, but not in the fonts of every
+// CAD program (LibreCAD draws neither): they are written out.
 std::string dxfText(const std::string& utf8) {
     std::string text;
     for (const char32_t character : text::toUtf32(utf8)) {
+        if (character == U'‰') {
+            text += "promil";
+            continue;
+        }
+        if (character == U'…') {
+            text += "...";
+            continue;
+        }
         if (const auto byte = cp1250::byteFor(character)) {
             text += static_cast<char>(*byte);
         } else {
@@ -160,12 +172,13 @@ private:
         const double angle = text.upwards ? std::numbers::pi / 2 : 0.0;
         // A text longer than its room is narrowed to fit, on an estimate of
         // its length: an Arial letter is some 0,8 capitals wide.
-        const double estimated = 0.8 * text.height * static_cast<double>(text::length(text.text));
-        const double widthFactor = text.room > 0 && estimated > text.room ? text.room / estimated : 1.0;
+        const FittedText fitted = fitText(text.text, text.room, [&](const std::string& candidate, double share) {
+            return 0.8 * text.height * share * static_cast<double>(text::length(dxfText(candidate)));
+        });
         dxf_.writeText(
             *writer_,
-            DL_TextData(x, y, 0, x, y, 0, text.height * scale_, widthFactor, 0, horizontalJustification(text.along),
-                        verticalJustification(text.across), dxfText(text.text), "Standard", angle),
+            DL_TextData(x, y, 0, x, y, 0, text.height * scale_, fitted.share, 0, horizontalJustification(text.along),
+                        verticalJustification(text.across), dxfText(fitted.text), "Standard", angle),
             attributes(text.layer, 0.25));
     }
 
@@ -174,11 +187,84 @@ private:
     double scale_;
 };
 
-// Whether the library wrote the file to its end.
-bool complete(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return bytes.size() >= 4 && bytes.compare(bytes.size() - 4, 4, "EOF\n") == 0;
+// A DXF file as its pairs of lines: a group code, then its value.
+struct GroupPair {
+    std::string code;  // as written, with its leading blanks
+    std::string value;
+    bool is(const char* groupCode, const char* text = nullptr) const {
+        return delimited::trimmed(code) == groupCode && (!text || value == text);
+    }
+};
+
+std::vector<GroupPair> groupPairs(const std::string& bytes) {
+    std::vector<GroupPair> pairs;
+    std::size_t at = 0;
+    const auto line = [&] {
+        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
+        std::string text = bytes.substr(at, end - at);
+        at = end + 1;
+        return text;
+    };
+    while (at < bytes.size()) {
+        std::string code = line();
+        pairs.push_back({std::move(code), line()});
+    }
+    return pairs;
+}
+
+// The library writes the objects of an AutoCAD 2000 file without the handle
+// of their owner and the text style without its font file, and CAD programs
+// repair both on opening. Every object gets the dictionary that lists it as
+// its owner (the root dictionary none: "0"), and the style Arial's file.
+void mend(std::vector<GroupPair>& pairs) {
+    std::size_t objects = 0;
+    for (std::size_t n = 1; n < pairs.size() && objects == 0; ++n)
+        if (pairs[n].is("2", "OBJECTS") && pairs[n - 1].is("0", "SECTION")) objects = n + 1;
+    std::map<std::string, std::string> ownerOf;  // handle -> the dictionary's handle
+    std::string dictionary;
+    for (std::size_t n = objects; objects > 0 && n < pairs.size() && !pairs[n].is("0", "ENDSEC"); ++n) {
+        if (pairs[n].is("0"))
+            dictionary = pairs[n].value == "DICTIONARY" || pairs[n].value == "ACDBDICTIONARYWDFLT" ? std::string("?")
+                                                                                                   : std::string();
+        if (pairs[n].is("5") && dictionary == "?") dictionary = pairs[n].value;
+        if ((pairs[n].is("350") || pairs[n].is("360")) && !dictionary.empty())
+            ownerOf.emplace(pairs[n].value, dictionary);
+    }
+    bool handleSeen = true;
+    for (std::size_t n = objects; objects > 0 && n < pairs.size() && !pairs[n].is("0", "ENDSEC"); ++n) {
+        if (pairs[n].is("0")) handleSeen = false;
+        if (!pairs[n].is("5") || handleSeen) continue;
+        handleSeen = true;
+        const auto owner = ownerOf.find(pairs[n].value);
+        pairs.insert(pairs.begin() + static_cast<std::ptrdiff_t>(n) + 1,
+                     GroupPair{"330", owner == ownerOf.end() ? "0" : owner->second});
+        ++n;
+    }
+    for (std::size_t n = 0; n < pairs.size(); ++n) {
+        if (!pairs[n].is("0", "STYLE")) continue;
+        std::size_t end = n + 1;
+        bool standard = false;
+        for (; end < pairs.size() && !pairs[end].is("0"); ++end) standard = standard || pairs[end].is("2", "Standard");
+        for (std::size_t m = n + 1; standard && m < end; ++m)
+            if (pairs[m].is("3", "")) pairs[m].value = "arial.ttf";
+    }
+}
+
+// Mends the file the library wrote; false when the library did not write it
+// to its end.
+bool mended(const fs::path& file) {
+    std::string bytes;
+    {
+        std::ifstream in(file, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    if (bytes.size() < 4 || bytes.compare(bytes.size() - 4, 4, "EOF\n") != 0) return false;
+    std::vector<GroupPair> pairs = groupPairs(bytes);
+    mend(pairs);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    for (const GroupPair& pair : pairs) out << pair.code << '\n' << pair.value << '\n';
+    out.close();
+    return !out.fail();
 }
 
 }  // namespace
@@ -199,15 +285,18 @@ const char* dxfLayerName(DrawingLayer layer) {
     return "OPISY";
 }
 
+bool buildDxf(const fs::path& file, const std::vector<Drawing>& drawings, double metresPerMillimetre) {
+    {
+        DxfFile dxf(file, metresPerMillimetre);
+        if (!dxf.opened()) return false;
+        dxf.write(drawings);
+    }
+    return mended(file);
+}
+
 void writeDxf(const std::string& fileName, const std::vector<Drawing>& drawings, double metresPerMillimetre) {
-    text_file::replaceFileBuiltAt(fileName, [&](const fs::path& file) {
-        {
-            DxfFile dxf(file, metresPerMillimetre);
-            if (!dxf.opened()) return false;
-            dxf.write(drawings);
-        }
-        return complete(file);
-    });
+    text_file::replaceFileBuiltAt(fileName,
+                                  [&](const fs::path& file) { return buildDxf(file, drawings, metresPerMillimetre); });
 }
 
 }  // namespace vexa

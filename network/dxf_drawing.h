@@ -7,6 +7,7 @@
 // "KANAL", "STUDNIE", "TABELA", "OPISY". The only place that knows the DXF
 // library.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,9 @@ const char* dxfLayerName(DrawingLayer layer);
 // it is complete; a failure throws FileError naming it and leaves an
 // existing file as it was.
 void writeDxf(const std::string& fileName, const std::vector<Drawing>& drawings, double metresPerMillimetre);
+
+// The same written at `file`, for a caller that replaces the target itself;
+// false when it could not be written whole.
+bool buildDxf(const std::filesystem::path& file, const std::vector<Drawing>& drawings, double metresPerMillimetre);
 
 }  // namespace vexa
