@@ -1,7 +1,5 @@
 #include "qt/printer_job.h"
 
-#include <QFile>
-
 #include "toolkit/version.h"
 
 namespace vexa {
@@ -19,13 +17,29 @@ PrinterJob::PrinterJob(QPrinter& printer) : PaintDevicePrinter(printer, targetOf
     printer_.setCreator("Vexa " VEXA_VERSION);
 }
 
-// Runs only for a job that began. Qt's PDF engine cannot withdraw a job: the
-// pages it wrote are no printout of the whole and go.
-void PrinterJob::withdrawPages() { discardFile_ = !printer_.abort() && target().isFile; }
+void PrinterJob::beginDocument() {
+    if (target().isFile) {
+        file_ = std::make_unique<text_file::FileReplacement>(target().name);
+        printer_.setOutputFileName(QString::fromStdString(file_->temporary().string()));
+    }
+    try {
+        PaintDevicePrinter::beginDocument();
+    } catch (...) {
+        documentEnded(false);
+        throw;
+    }
+}
+
+// Runs only for a job that began. Qt's PDF engine cannot withdraw a job:
+// the pages it wrote to the temporary file go with it.
+void PrinterJob::withdrawPages() { printer_.abort(); }
 
 void PrinterJob::documentEnded(bool finished) {
-    if (!finished && discardFile_) QFile::remove(QString::fromStdString(target().name));
-    discardFile_ = false;
+    if (!file_) return;
+    // The dialog offers the user's own file again next time.
+    printer_.setOutputFileName(QString::fromStdString(target().name));
+    const std::unique_ptr<text_file::FileReplacement> file = std::move(file_);
+    if (finished) file->commit();
 }
 
 }  // namespace vexa
