@@ -19,6 +19,11 @@ Answer HeadlessPlatform::ask(const std::string&) { return Answer::No; }
 
 std::optional<std::string> HeadlessPlatform::askSaveFileName(const SaveFileRequest&) { return std::nullopt; }
 
+std::optional<SaveFileChoice> HeadlessPlatform::askSaveFileOfKind(const SaveFileRequest&,
+                                                                  const std::vector<std::string>&, int) {
+    return std::nullopt;
+}
+
 std::optional<std::string> HeadlessPlatform::askOpenFileName(const SaveFileRequest&) { return std::nullopt; }
 
 Printer* HeadlessPlatform::choosePrinter() { return nullptr; }

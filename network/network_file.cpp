@@ -4,14 +4,16 @@
 #include <optional>
 #include <unordered_map>
 
+#include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
 #include "toolkit/numbers.h"
+#include "toolkit/text.h"
 
 namespace vexa {
 namespace {
 
-constexpr int kNetworkFields = 14;
+constexpr int kNetworkFields = kNetworkInputColumnCount;
 
 std::string linesText(std::vector<int>& lines) {
     std::sort(lines.begin(), lines.end());
@@ -28,13 +30,21 @@ std::string linesText(std::vector<int>& lines) {
     throw NetworkError(std::move(lines), problem, field);
 }
 
+// Refuses the file for a problem of one field: "pole <key> <detail>".
+[[noreturn]] void refuseField(int line, int field, const std::string& detail) {
+    throw NetworkError({line},
+                       std::string("pole ") + kNetworkInputColumns[static_cast<std::size_t>(field)].key + " " + detail,
+                       field, detail);
+}
+
 }  // namespace
 
-NetworkError::NetworkError(std::vector<int> lines, const std::string& problem, int field)
+NetworkError::NetworkError(std::vector<int> lines, const std::string& problem, int field, std::string detail)
     : std::runtime_error(linesText(lines) + ": " + problem),
       lines_(std::move(lines)),
       field_(field),
-      problem_(problem) {}
+      problem_(problem),
+      detail_(std::move(detail)) {}
 
 namespace {
 
@@ -44,28 +54,28 @@ public:
 
     // A name that must not be empty, without the blanks around it: "S2 "
     // names the manhole S2.
-    std::string name(int column, const char* field) const {
+    std::string name(int column) const {
         std::string text = delimited::trimmed(fields_[static_cast<std::size_t>(column)]);
-        if (text.empty()) fail(std::string("pole ") + field + " jest puste", column);
+        if (text.empty()) refuseField(line_, column, "jest puste");
         return text;
     }
 
     // A number in units of 10^-decimals, read as a typed number is read; an
     // empty field is `empty`, or refused without it.
-    long long number(int column, const char* name, int decimals, std::optional<long long> empty = std::nullopt) const {
+    long long number(int column, int decimals, std::optional<long long> empty = std::nullopt) const {
         const std::string& field = fields_[static_cast<std::size_t>(column)];
         if (delimited::trimmed(field).empty()) {
             if (empty) return *empty;
-            fail(std::string("pole ") + name + " jest puste", column);
+            refuseField(line_, column, "jest puste");
         }
         std::optional<long long> value;
         try {
             value = parseScaled(withDecimalComma(field), decimals);
         } catch (const ConversionError&) {
-            fail(std::string("pole ") + name + " \"" + field + "\" nie jest liczbą", column);
+            refuseField(line_, column, "\"" + field + "\" nie jest liczbą");
         }
         if (!value || *value >= kLargestNetworkValue || *value <= -kLargestNetworkValue)
-            fail(std::string("pole ") + name + " \"" + field + "\" leży poza zakresem", column);
+            refuseField(line_, column, "\"" + field + "\" leży poza zakresem");
         return *value;
     }
 
@@ -76,8 +86,12 @@ private:
     std::vector<std::string> fields_;
 };
 
-NetworkSection readSection(int line, const std::string& text) {
-    std::vector<std::string> fields = delimited::split(text);
+// The network column of each field of a batch line, where it has one.
+constexpr std::array<int, kBatchFields> kNetworkColumnOfBatchField{0, 7, 8, 9, 10, 11, -1, -1, -1, -1, -1, 12, 13};
+
+NetworkSection readSection(const delimited::Record& record) {
+    const int line = record.line;
+    std::vector<std::string> fields = record.fields;
     if (static_cast<int>(fields.size()) > kNetworkFields)
         refuse({line},
                "wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " + std::to_string(kNetworkFields));
@@ -86,13 +100,13 @@ NetworkSection readSection(int line, const std::string& text) {
 
     NetworkSection section;
     section.line = line;
-    section.name = reader.name(0, "Odcinek");
-    section.from = reader.name(1, "Od");
-    section.to = reader.name(2, "Do");
-    section.length = reader.number(3, "Dlugosc", 3);
-    section.groundFrom = reader.number(4, "TerenOd", 3);
-    section.groundTo = reader.number(5, "TerenDo", 3);
-    section.inflow = reader.number(6, "Doplyw", 3, 0);
+    section.name = reader.name(0);
+    section.from = reader.name(1);
+    section.to = reader.name(2);
+    section.length = reader.number(3, 3);
+    section.groundFrom = reader.number(4, 3);
+    section.groundTo = reader.number(5, 3);
+    section.inflow = reader.number(6, 3, 0);
     if (section.length <= 0) reader.fail("długość odcinka musi być większa od zera", 3);
     if (section.inflow < 0) reader.fail("dopływ nie może być ujemny", 6);
     if (section.from == section.to)
@@ -105,7 +119,9 @@ NetworkSection readSection(int line, const std::string& text) {
     try {
         section.pipe = parseSection(delimited::joined(pipeFields));
     } catch (const MalformedLine& problem) {
-        reader.fail(problem.what());
+        const int column =
+            problem.field() >= 0 ? kNetworkColumnOfBatchField[static_cast<std::size_t>(problem.field())] : -1;
+        throw NetworkError({line}, problem.what(), column, column >= 0 ? problem.detail() : std::string());
     }
     return section;
 }
@@ -178,23 +194,51 @@ void checkNoCircle(const Network& network) {
 
 }  // namespace
 
-Network readNetwork(const std::vector<std::string>& lines) {
-    std::size_t first = 0;
-    while (first < lines.size() && lines[first].empty()) ++first;
+NetworkText readNetworkText(std::string_view bytes) {
+    NetworkText text;
     // Spreadsheets save UTF-8 text with a byte-order mark before it.
-    static const std::string kMarkedHead = std::string("\xEF\xBB\xBF") + kNetworkHeadLine;
-    if (first == lines.size() || (lines[first] != kNetworkHeadLine && lines[first] != kMarkedHead))
-        refuse({first == lines.size() ? 1 : static_cast<int>(first) + 1},
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.byteOrderMark = true;
+        bytes.remove_prefix(3);
+    }
+    std::string decoded(bytes);
+    try {
+        text::toUtf32(decoded);
+    } catch (const EncodingError&) {
+        // Not UTF-8: a file of the code page, every byte of which is a character.
+        decoded = cp1250::decode(bytes);
+        text.codePage1250 = true;
+    }
+    text.crLf = decoded.find("\r\n") != std::string::npos;
+    try {
+        text.records = delimited::records(decoded);
+    } catch (const delimited::UnclosedQuote& problem) {
+        const int field = std::min(problem.field(), kNetworkFields - 1);
+        refuseField(problem.line(), field, kUnclosedQuote);
+    }
+    static const std::vector<std::string> kHead = delimited::split(kNetworkHeadLine);
+    if (text.records.empty() || text.records.front().fields != kHead)
+        refuse({text.records.empty() ? 1 : text.records.front().line},
                std::string("pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\"");
+    text.records.erase(text.records.begin());
+    return text;
+}
+
+Network readNetwork(const std::vector<delimited::Record>& records) {
     Network network;
-    network.sections.reserve(lines.size() - first - 1);
-    for (std::size_t n = first + 1; n < lines.size(); ++n)
-        if (!lines[n].empty()) network.sections.push_back(readSection(static_cast<int>(n) + 1, lines[n]));
+    network.sections.reserve(records.size());
+    for (const delimited::Record& record : records) network.sections.push_back(readSection(record));
     checkTotalInflow(network);
     checkNamesAndManholes(network);
     checkGroundLevels(network);
     checkNoCircle(network);
     return network;
+}
+
+Network readNetwork(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + '\n';
+    return readNetwork(readNetworkText(text).records);
 }
 
 }  // namespace vexa

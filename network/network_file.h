@@ -6,11 +6,14 @@
 // millimetres and inflows whole millilitres per second, so that everything
 // computed from them is exact and the same on every machine.
 
+#include <array>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "network/batch_section.h"
+#include "toolkit/delimited_fields.h"
 
 namespace vexa {
 
@@ -21,6 +24,30 @@ inline constexpr long long kLargestNetworkValue = 1'000'000'000'000LL;
 
 inline constexpr const char* kNetworkHeadLine =
     "Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax";
+
+// The columns of a network file: the key of the head line, which messages
+// about the file name, and the heading a table of them shows.
+struct NetworkInputColumn {
+    const char* key;
+    const char* heading;
+};
+inline constexpr int kNetworkInputColumnCount = 14;
+inline constexpr std::array<NetworkInputColumn, kNetworkInputColumnCount> kNetworkInputColumns{{
+    {"Odcinek", "Odcinek"},
+    {"Od", "Studnia początkowa"},
+    {"Do", "Studnia końcowa"},
+    {"Dlugosc", "Długość [m]"},
+    {"TerenOd", "Teren na początku [m]"},
+    {"TerenDo", "Teren na końcu [m]"},
+    {"Doplyw", "Dopływ [l/s]"},
+    {"Typ", "Typ rury"},
+    {"Srednica", "Średnica"},
+    {"SDR", "SDR"},
+    {"Scieki", "Ścieki"},
+    {"Opory", "Opory miejscowe"},
+    {"KryteriumDoboru", "Kryterium doboru rury"},
+    {"HdMax", "h/d max [%]"},
+}};
 
 struct NetworkSection {
     int line = 0;  // in the file, the head line being 1
@@ -43,8 +70,10 @@ struct Network {
 // Why a network file cannot be designed, naming its line or lines.
 class NetworkError : public std::runtime_error {
 public:
-    // "Wiersz 3: <problem>", "Wiersze 2 i 5: <problem>".
-    NetworkError(std::vector<int> lines, const std::string& problem, int field = -1);
+    // "Wiersz 3: <problem>", "Wiersze 2 i 5: <problem>". A problem of one
+    // field that names it ("pole Dlugosc \"7O\" nie jest liczbą") gives the
+    // field and, as `detail`, the problem without its name.
+    NetworkError(std::vector<int> lines, const std::string& problem, int field = -1, std::string detail = {});
 
     // The lines of the file the message names, in order, and the field at
     // fault in them (0 for Odcinek, ...), or -1 where the lines as a whole
@@ -52,17 +81,38 @@ public:
     const std::vector<int>& lines() const { return lines_; }
     int field() const { return field_; }
     const std::string& problem() const { return problem_; }
+    // The problem without the field's name, or empty where it names none.
+    const std::string& detail() const { return detail_; }
 
 private:
     std::vector<int> lines_;
     int field_;
     std::string problem_;
+    std::string detail_;
 };
 
-// Reads and checks the lines of a network file (UTF-8, without line ends;
-// line n of the file at position n - 1, empty lines skipped). A network is a
+// A network file as written: its records after the head line and its form.
+struct NetworkText {
+    std::vector<delimited::Record> records;
+    bool codePage1250 = false;
+    bool crLf = false;
+    bool byteOrderMark = false;
+};
+
+// Reads the bytes of a network file, as every program of Vexa reads them:
+// UTF-8 (after a byte-order mark or without one) where the bytes are valid
+// UTF-8, else code page 1250; lines ended by LF or CR LF; a quoted field read
+// whole, over line ends too. Throws NetworkError where the head line is not
+// the network's or a quote is never closed.
+NetworkText readNetworkText(std::string_view bytes);
+
+// Checks the records of a network file (fields in UTF-8). A network is a
 // forest: every manhole is the upstream end of at most one section, and no
 // water runs in a circle. Throws NetworkError for the first fault.
+Network readNetwork(const std::vector<delimited::Record>& records);
+
+// The same for the lines of a file, the head line among them (line n of the
+// file at position n - 1).
 Network readNetwork(const std::vector<std::string>& lines);
 
 }  // namespace vexa

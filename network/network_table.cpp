@@ -1,5 +1,6 @@
 #include "network/network_table.h"
 
+#include "toolkit/delimited_fields.h"
 #include "toolkit/numbers.h"
 
 namespace vexa {
@@ -62,6 +63,17 @@ std::vector<std::string> networkResultFields(const NetworkSection& section, cons
     }
     fields.push_back(design.notes);
     return fields;
+}
+
+std::vector<std::vector<std::string>> networkWorkbookRows(const Network& network,
+                                                          const std::vector<SectionDesign>& designs) {
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(designs.size());
+    for (std::size_t n = 0; n < designs.size(); ++n) {
+        std::vector<std::string>& row = rows.emplace_back(networkResultFields(network.sections[n], designs[n]));
+        for (std::string& field : row) field = delimited::trimmed(field);
+    }
+    return rows;
 }
 
 }  // namespace vexa

@@ -33,4 +33,10 @@ std::vector<WorkbookColumn> networkWorkbookColumns();
 // other result and level column empty.
 std::vector<std::string> networkResultFields(const NetworkSection& section, const SectionDesign& design);
 
+// The rows of a workbook of the results: values, not the window's texts, so
+// a text keeps no blanks that laid it out in the window (the catalogue
+// number, say).
+std::vector<std::vector<std::string>> networkWorkbookRows(const Network& network,
+                                                          const std::vector<SectionDesign>& designs);
+
 }  // namespace vexa

@@ -25,7 +25,6 @@
 namespace vexa {
 namespace {
 
-constexpr std::size_t kUndoSteps = 100;
 constexpr int kProgressEvery = 500;  // sections
 constexpr const char* kNetworkFiles = "Sieci (*.csv *.txt)";
 
@@ -45,42 +44,20 @@ bool emptyRow(const NetworkWindow::Row& row) {
     return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
 }
 
-// The lines of a text file in UTF-8 and how it was written.
-struct ReadFile {
-    std::vector<std::string> lines;
-    bool codePage1250 = false;
-    bool crLf = false;
-    bool byteOrderMark = false;
-};
-
-ReadFile readTextFile(const std::string& fileName) {
+// The bytes of a file; a file that cannot be read says so.
+std::string fileBytes(const std::string& fileName) {
     std::ifstream file(text_file::pathFromUtf8(fileName), std::ios::binary);
     if (!file) throw std::runtime_error("Nie można odczytać zbioru \"" + fileName + "\"");
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    ReadFile read;
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
-        read.byteOrderMark = true;
-        bytes.erase(0, 3);
-    }
-    // Spreadsheets save their text in code page 1250 or in UTF-8; text that
-    // is not UTF-8 is taken for the code page.
-    try {
-        text::toUtf32(bytes);
-    } catch (const EncodingError&) {
-        bytes = cp1250::decode(bytes);
-        read.codePage1250 = true;
-    }
-    read.crLf = bytes.find("\r\n") != std::string::npos;
-    std::size_t start = 0;
-    while (start <= bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        read.lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return read;
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A cell as spreadsheets copy it: quoted where it holds a tab, a line break
+// or a quote.
+std::string copiedCell(const std::string& text) {
+    if (text.find_first_of("\t\r\n\"") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + '"';
 }
 
 // The cells of text copied from a spreadsheet: rows ended by line breaks,
@@ -129,21 +106,6 @@ std::vector<std::vector<std::string>> tabSeparatedCells(const std::string& text)
 }
 
 }  // namespace
-
-const std::array<const char*, NetworkWindow::kInputColumns> NetworkWindow::kInputHeadings{"Odcinek",
-                                                                                          "Studnia początkowa",
-                                                                                          "Studnia końcowa",
-                                                                                          "Długość [m]",
-                                                                                          "Teren na początku [m]",
-                                                                                          "Teren na końcu [m]",
-                                                                                          "Dopływ [l/s]",
-                                                                                          "Typ rury",
-                                                                                          "Średnica",
-                                                                                          "SDR",
-                                                                                          "Ścieki",
-                                                                                          "Opory miejscowe",
-                                                                                          "Kryterium doboru rury",
-                                                                                          "h/d max [%]"};
 
 const std::array<const char*, NetworkWindow::kResultColumns> NetworkWindow::kResultHeadings = [] {
     std::array<const char*, kResultColumns> headings{};
@@ -204,22 +166,26 @@ const std::vector<std::string>& NetworkWindow::choices(int column) const {
 
 // ---- edits ----
 
-// Rows [at, at + count) become `rows`; the step records what they were.
+// Rows [at, at + count) become `rows`; the step records the change.
 void NetworkWindow::replaceRows(Step& step, int at, int count, std::vector<Row> rows) {
     const auto first = rows_.begin() + at;
-    step.push_back({at, static_cast<int>(rows.size()), std::vector<Row>(first, first + count)});
+    Change& change = step.emplace_back(Change{at, std::vector<Row>(first, first + count), std::move(rows)});
     rows_.erase(first, first + count);
-    rows_.insert(rows_.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    rows_.insert(rows_.begin() + at, change.after.begin(), change.after.end());
+}
+
+// Makes a change again (forward) or takes it back.
+void NetworkWindow::apply(const Change& change, bool forward) {
+    const std::vector<Row>& from = forward ? change.before : change.after;
+    const std::vector<Row>& to = forward ? change.after : change.before;
+    const auto at = rows_.begin() + change.at;
+    rows_.erase(at, at + static_cast<std::ptrdiff_t>(from.size()));
+    rows_.insert(rows_.begin() + change.at, to.begin(), to.end());
 }
 
 void NetworkWindow::record(Step step) {
     if (step.empty()) return;
-    undo_.push_back(std::move(step));
-    if (undo_.size() > kUndoSteps) {
-        undo_.pop_front();
-        // The saved rows can no longer be reached by undoing.
-        if (savedDepth_ && (*savedDepth_)-- == 0) savedDepth_.reset();
-    }
+    history_.record(std::move(step));
     afterEdit();
 }
 
@@ -228,31 +194,94 @@ void NetworkWindow::afterEdit() {
     redesign();
 }
 
-bool NetworkWindow::modified() const { return !savedDepth_ || *savedDepth_ != undo_.size(); }
-
 void NetworkWindow::editCell(int row, int column, const std::string& text) {
     if (row < 0 || row > rowCount() || column < 0 || column >= kInputColumns) return;
     Row changed = row < rowCount() ? rows_[static_cast<std::size_t>(row)] : Row{};
-    if (changed[static_cast<std::size_t>(column)] == text) return;
-    changed[static_cast<std::size_t>(column)] = text;
+    std::string typed = text::withoutControlCharacters(text);
+    if (changed[static_cast<std::size_t>(column)] == typed) return;
+    changed[static_cast<std::size_t>(column)] = std::move(typed);
     Step step;
     replaceRows(step, row, row < rowCount() ? 1 : 0, {changed});
     record(std::move(step));
+}
+
+void NetworkWindow::clearCells(const std::vector<Cell>& cells) {
+    std::vector<Cell> sorted = cells;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Cell& a, const Cell& b) { return std::pair(a.row, a.column) < std::pair(b.row, b.column); });
+    Step step;
+    for (std::size_t n = 0; n < sorted.size();) {
+        const int row = sorted[n].row;
+        Row cleared = row >= 0 && row < rowCount() ? rows_[static_cast<std::size_t>(row)] : Row{};
+        bool changed = false;
+        for (; n < sorted.size() && sorted[n].row == row; ++n) {
+            const int column = sorted[n].column;
+            if (row < 0 || row >= rowCount() || column < 0 || column >= kInputColumns) continue;
+            changed = changed || !cleared[static_cast<std::size_t>(column)].empty();
+            cleared[static_cast<std::size_t>(column)].clear();
+        }
+        if (changed) replaceRows(step, row, 1, {cleared});
+    }
+    record(std::move(step));
+}
+
+std::string NetworkWindow::copy(const std::vector<Cell>& cells) const {
+    if (cells.empty()) return {};
+    int top = cells.front().row, bottom = top, left = cells.front().column, right = left;
+    for (const Cell& cell : cells) {
+        top = std::min(top, cell.row);
+        bottom = std::max(bottom, cell.row);
+        left = std::min(left, cell.column);
+        right = std::max(right, cell.column);
+    }
+    const auto width = static_cast<std::size_t>(right - left + 1);
+    std::vector<std::vector<std::string>> block(static_cast<std::size_t>(bottom - top + 1),
+                                                std::vector<std::string>(width));
+    for (const Cell& cell : cells) {
+        if (cell.row < 0 || cell.row >= rowCount() || cell.column < 0) continue;
+        std::string& text =
+            block[static_cast<std::size_t>(cell.row - top)][static_cast<std::size_t>(cell.column - left)];
+        text = cell.column < kInputColumns
+                   ? rows_[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.column)]
+                   : result(cell.row, cell.column - kInputColumns);
+    }
+    std::string text;
+    for (const auto& row : block) {
+        for (std::size_t c = 0; c < row.size(); ++c) text += (c > 0 ? "\t" : "") + copiedCell(row[c]);
+        text += '\n';
+    }
+    return text;
+}
+
+std::string NetworkWindow::cut(const std::vector<Cell>& cells) {
+    std::string text = copy(cells);
+    clearCells(cells);
+    return text;
 }
 
 void NetworkWindow::paste(int row, int column, const std::string& text) {
     if (row < 0 || row > rowCount() || column < 0 || column >= kInputColumns) return;
     const std::vector<std::vector<std::string>> cells = tabSeparatedCells(text);
     if (cells.empty()) return;
+    std::size_t widest = 0;
+    for (const auto& cellsOfRow : cells) widest = std::max(widest, cellsOfRow.size());
+    const auto room = static_cast<std::size_t>(kInputColumns - column);
     const int existing = std::min(static_cast<int>(cells.size()), rowCount() - row);
     std::vector<Row> rows(rows_.begin() + row, rows_.begin() + row + existing);
     rows.resize(cells.size());
     for (std::size_t r = 0; r < cells.size(); ++r)
-        for (std::size_t c = 0; c < cells[r].size() && static_cast<int>(c) + column < kInputColumns; ++c)
-            rows[r][static_cast<std::size_t>(column) + c] = cells[r][c];
+        for (std::size_t c = 0; c < cells[r].size() && c < room; ++c)
+            rows[r][static_cast<std::size_t>(column) + c] = text::withoutControlCharacters(cells[r][c]);
     Step step;
     replaceRows(step, row, existing, std::move(rows));
     record(std::move(step));
+    if (widest > room) {
+        const bool one = widest == room + 1;
+        const std::string leftOut = one ? "kolumnę " + std::to_string(room + 1)
+                                        : "kolumny " + std::to_string(room + 1) + "–" + std::to_string(widest);
+        platform_.showMessage("Pominięto " + leftOut + " wklejonego tekstu: " + (one ? "wykracza" : "wykraczają") +
+                              " poza ostatnią kolumnę danych sieci \"" + kNetworkInputColumns.back().heading + "\".");
+    }
 }
 
 void NetworkWindow::insertRows(int at, int count) {
@@ -272,14 +301,15 @@ void NetworkWindow::deleteRows(std::vector<int> rows) {
 }
 
 void NetworkWindow::undo() {
-    if (undo_.empty()) return;
-    const Step step = std::move(undo_.back());
-    undo_.pop_back();
-    for (auto change = step.rbegin(); change != step.rend(); ++change) {
-        const auto at = rows_.begin() + change->at;
-        rows_.erase(at, at + change->count);
-        rows_.insert(rows_.begin() + change->at, change->before.begin(), change->before.end());
-    }
+    if (!history_.canUndo()) return;
+    const Step& step = history_.undo();
+    for (auto change = step.rbegin(); change != step.rend(); ++change) apply(*change, false);
+    afterEdit();
+}
+
+void NetworkWindow::redo() {
+    if (!history_.canRedo()) return;
+    for (const Change& change : history_.redo()) apply(change, true);
     afterEdit();
 }
 
@@ -312,42 +342,50 @@ void NetworkWindow::selectRow(int row) {
 
 // ---- design ----
 
+namespace {
+
+// "Wiersz 3", "Wiersze 2 i 5" of the table (rows from 0).
+std::string rowsText(const std::vector<int>& rows) {
+    std::string text = rows.size() == 1 ? "Wiersz " : "Wiersze ";
+    for (std::size_t n = 0; n < rows.size(); ++n)
+        text += (n == 0 ? "" : n + 1 == rows.size() ? " i " : ", ") + std::to_string(rows[n] + 1);
+    return text;
+}
+
+}  // namespace
+
 void NetworkWindow::redesign() {
     problem_.reset();
     designs_.clear();
     network_ = {};
     sectionOfRow_.assign(rows_.size(), -1);
-    // The rows as the lines of a network file, empty rows left out.
-    std::vector<std::string> lines{kNetworkHeadLine};
-    std::vector<int> rowOfLine{-1, -1};  // file line -> row; line 1 is the head
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        if (emptyRow(rows_[r])) continue;
-        lines.push_back(delimited::joined(std::vector<std::string>(rows_[r].begin(), rows_[r].end())));
-        rowOfLine.push_back(static_cast<int>(r));
-    }
+    // The rows as the records of a network file, empty rows left out; a
+    // record's line is its row from 1.
+    std::vector<delimited::Record> records;
+    for (std::size_t r = 0; r < rows_.size(); ++r)
+        if (!emptyRow(rows_[r]))
+            records.push_back({static_cast<int>(r) + 1, std::vector<std::string>(rows_[r].begin(), rows_[r].end())});
     if (parameterProblem_) {
         problem_ = Problem{*parameterProblem_, {}, -1};
     } else {
         try {
-            network_ = readNetwork(lines);
+            network_ = readNetwork(records);
         } catch (const NetworkError& fault) {
             Problem problem{{}, {}, fault.field()};
-            std::string rows;
-            for (const int line : fault.lines()) {
-                const int row =
-                    line < static_cast<int>(rowOfLine.size()) ? rowOfLine[static_cast<std::size_t>(line)] : -1;
-                if (row < 0) continue;
-                problem.rows.push_back(row);
-                rows += (rows.empty() ? "" : ", ") + std::to_string(row + 1);
-            }
-            problem.message = (problem.rows.size() == 1 ? "Wiersz " : "Wiersze ") + rows + ": " + fault.problem();
+            for (const int line : fault.lines()) problem.rows.push_back(line - 1);
+            // Named by the heading the user sees, not by the file's key.
+            problem.message =
+                rowsText(problem.rows) +
+                (fault.detail().empty()
+                     ? ": " + fault.problem()
+                     : std::string(", ") + kNetworkInputColumns[static_cast<std::size_t>(fault.field())].heading +
+                           ": " + fault.detail());
             problem_ = std::move(problem);
         }
     }
     if (!problem_) {
         for (std::size_t n = 0; n < network_.sections.size(); ++n)
-            sectionOfRow_[static_cast<std::size_t>(rowOfLine[static_cast<std::size_t>(network_.sections[n].line)])] =
-                static_cast<int>(n);
+            sectionOfRow_[static_cast<std::size_t>(network_.sections[n].line - 1)] = static_cast<int>(n);
         std::size_t done = 0;
         try {
             designs_ = designNetwork(network_, parameters_, cache_, [&](std::size_t) {
@@ -380,6 +418,25 @@ std::vector<Drawing> NetworkWindow::profiles() const { return networkProfiles(ne
 
 // ---- files ----
 
+namespace {
+
+// The kinds of network file the save dialog offers: UTF-8, or code page 1250.
+const std::vector<std::string> kNetworkFileKinds{"Sieć w UTF-8 (*.csv *.txt)",
+                                                 "Sieć w stronie kodowej 1250 (*.csv *.txt)"};
+
+// A failure as the user is told of it: a file that cannot be written with its cause.
+std::string failureText(const std::runtime_error& problem) {
+    if (const auto* file = dynamic_cast<const FileError*>(&problem)) return file->inPolish();
+    return problem.what();
+}
+
+}  // namespace
+
+std::string NetworkWindow::fileEncoding() const {
+    return std::string("Kodowanie zbioru: ") + (fileForm_.codePage1250 ? "strona kodowa 1250" : "UTF-8") +
+           (fileForm_.byteOrderMark ? " ze znacznikiem BOM" : "") + (fileForm_.crLf ? ", CR LF" : ", LF");
+}
+
 std::vector<std::string> NetworkWindow::fileLines() const {
     std::vector<std::string> lines{kNetworkHeadLine};
     for (const Row& row : rows_)
@@ -387,15 +444,15 @@ std::vector<std::string> NetworkWindow::fileLines() const {
     return lines;
 }
 
-bool NetworkWindow::writeTo(const std::string& fileName) {
-    if (fileForm_.codePage1250) {
+bool NetworkWindow::writeTo(const std::string& fileName, const FileForm& form) {
+    if (form.codePage1250) {
         // A file in the code page holds only its characters: say which cell has another.
         for (std::size_t r = 0; r < rows_.size(); ++r) {
             for (std::size_t c = 0; c < rows_[r].size(); ++c) {
                 for (const char32_t character : text::toUtf32(rows_[r][c])) {
                     if (cp1250::byteFor(character)) continue;
-                    platform_.showError("Wiersz " + std::to_string(r + 1) + ", " + kInputHeadings[c] + ": znak \"" +
-                                        text::toUtf8(std::u32string(1, character)) +
+                    platform_.showError("Wiersz " + std::to_string(r + 1) + ", " + kNetworkInputColumns[c].heading +
+                                        ": znak \"" + text::toUtf8(std::u32string(1, character)) +
                                         "\" nie występuje w stronie kodowej 1250 zbioru sieci i nie może być zapisany");
                     return false;
                 }
@@ -403,26 +460,33 @@ bool NetworkWindow::writeTo(const std::string& fileName) {
         }
     }
     try {
-        std::string bytes = fileForm_.byteOrderMark ? "\xEF\xBB\xBF" : "";
-        const char* lineEnd = fileForm_.crLf ? "\r\n" : "\n";
+        std::string bytes = form.byteOrderMark ? "\xEF\xBB\xBF" : "";
+        const char* lineEnd = form.crLf ? "\r\n" : "\n";
         for (const std::string& line : fileLines())
-            bytes += (fileForm_.codePage1250 ? cp1250::encode(line) : line) + lineEnd;
+            bytes += (form.codePage1250 ? cp1250::encode(line) : line) + lineEnd;
         text_file::replaceFile(
             fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
     } catch (const std::runtime_error& problem) {  // EncodingError, FileError
-        platform_.showError(problem.what());
+        platform_.showError(failureText(problem));
         return false;
     }
     fileName_ = fileName;
-    savedDepth_ = undo_.size();
+    fileForm_ = form;
+    history_.markSaved();
     return true;
 }
 
-bool NetworkWindow::save() { return fileName_ ? writeTo(*fileName_) : saveAs(); }
+bool NetworkWindow::save() { return fileName_ ? writeTo(*fileName_, fileForm_) : saveAs(); }
 
 bool NetworkWindow::saveAs() {
-    const auto fileName = platform_.askSaveFileName({"Zapis sieci", kNetworkFiles, "csv"});
-    return fileName && writeTo(*fileName);
+    const int own = fileForm_.codePage1250 ? 1 : 0;
+    const auto choice = platform_.askSaveFileOfKind({"Zapis sieci", kNetworkFiles, "csv"}, kNetworkFileKinds, own);
+    if (!choice) return false;
+    // The file's own encoding keeps its form; the other is written as
+    // programs write it: the code page with CR LF, UTF-8 with LF.
+    FileForm form = fileForm_;
+    if (choice->kind != own) form = choice->kind == 1 ? FileForm{true, true, false} : FileForm{false, false, false};
+    return writeTo(choice->fileName, form);
 }
 
 // Whether what the user changed may go: saved, or not wanted.
@@ -444,8 +508,7 @@ bool NetworkWindow::mayClose() { return askToKeepChanges(); }
 void NetworkWindow::newNetwork() {
     if (!askToKeepChanges()) return;
     rows_.clear();
-    undo_.clear();
-    savedDepth_ = 0;
+    history_.restart();
     fileName_.reset();
     fileForm_ = {};
     selectedRow_ = -1;
@@ -456,45 +519,29 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     if (!askToKeepChanges()) return;
     if (!fileName) fileName = platform_.askOpenFileName({"Otwarcie sieci", kNetworkFiles, "csv"});
     if (!fileName) return;
-    ReadFile read;
+    NetworkText read;
     try {
-        read = readTextFile(*fileName);
+        read = readNetworkText(fileBytes(*fileName));
+    } catch (const NetworkError& problem) {
+        platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: " + problem.what());
+        return;
     } catch (const std::runtime_error& problem) {
         platform_.showError(problem.what());
         return;
     }
     std::vector<Row> rows;
-    bool headSeen = false;
-    for (std::size_t n = 0; n < read.lines.size(); ++n) {
-        const std::string& line = read.lines[n];
-        if (line.empty()) continue;
-        if (!headSeen) {
-            if (line != kNetworkHeadLine) {
-                platform_.showError("Zbiór \"" + *fileName +
-                                    "\" nie jest siecią: jego pierwszy wiersz musi brzmieć \"" + kNetworkHeadLine +
-                                    "\"");
-                return;
-            }
-            headSeen = true;
-            continue;
-        }
-        const std::vector<std::string> fields = delimited::split(line);
-        if (fields.size() > static_cast<std::size_t>(kInputColumns)) {
-            platform_.showError("Zbiór \"" + *fileName + "\", wiersz " + std::to_string(n + 1) + ": wiersz ma " +
-                                std::to_string(fields.size()) + " pól, a najwyżej " + std::to_string(kInputColumns));
+    for (const delimited::Record& record : read.records) {
+        if (record.fields.size() > static_cast<std::size_t>(kInputColumns)) {
+            platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: Wiersz " + std::to_string(record.line) +
+                                ": wiersz ma " + std::to_string(record.fields.size()) + " pól, a najwyżej " +
+                                std::to_string(kInputColumns));
             return;
         }
         Row& row = rows.emplace_back();
-        std::copy(fields.begin(), fields.end(), row.begin());
-    }
-    if (!headSeen) {
-        platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: jego pierwszy wiersz musi brzmieć \"" +
-                            kNetworkHeadLine + "\"");
-        return;
+        std::copy(record.fields.begin(), record.fields.end(), row.begin());
     }
     rows_ = std::move(rows);
-    undo_.clear();
-    savedDepth_ = 0;
+    history_.restart();
     fileName_ = fileName;
     fileForm_ = {read.codePage1250, read.crLf, read.byteOrderMark};
     selectedRow_ = -1;
@@ -515,22 +562,16 @@ void NetworkWindow::exportTo(const SaveFileRequest& request, const std::function
     if (!fileName) return;
     try {
         write(*fileName);
-    } catch (const std::runtime_error& problem) {  // FileError, EncodingError
-        platform_.showError(problem.what());
+    } catch (const std::runtime_error& problem) {  // FileError, EncodingError, PrintError
+        platform_.showError(failureText(problem));
     }
-}
-
-std::vector<std::vector<std::string>> NetworkWindow::resultRows() const {
-    std::vector<std::vector<std::string>> rows;
-    for (std::size_t n = 0; n < designs_.size(); ++n)
-        rows.push_back(networkResultFields(network_.sections[n], designs_[n]));
-    return rows;
 }
 
 void NetworkWindow::exportTable() {
     exportTo({"Zapis tabeli wyników", "Tabele (*.csv)", "csv"}, [this](const std::string& file) {
         std::vector<std::string> lines{networkResultsHead()};
-        for (const auto& row : resultRows()) lines.push_back(delimited::joined(row));
+        for (std::size_t n = 0; n < designs_.size(); ++n)
+            lines.push_back(delimited::joined(networkResultFields(network_.sections[n], designs_[n])));
         text_file::writeLines(file, lines);
     });
 }
@@ -538,7 +579,7 @@ void NetworkWindow::exportTable() {
 void NetworkWindow::exportWorkbook() {
     exportTo({"Zapis skoroszytu wyników", "Skoroszyty Excel (*.xlsx)", "xlsx"}, [this](const std::string& file) {
 #ifdef VEXA_WORKBOOKS
-        writeWorkbook(file, "Sieć", networkWorkbookColumns(), resultRows());
+        writeWorkbook(file, "Sieć", networkWorkbookColumns(), networkWorkbookRows(network_, designs_));
 #else
         throw std::runtime_error("Skoroszyty Excel są niedostępne w tej wersji programu: \"" + file + "\"");
 #endif
@@ -551,8 +592,8 @@ void NetworkWindow::printProfiles() {
     if (!printer) return;
     try {
         printDrawings(profiles(), *printer);
-    } catch (const std::runtime_error& problem) {  // PrintError
-        platform_.showError(problem.what());
+    } catch (const std::runtime_error& problem) {  // PrintError, FileError
+        platform_.showError(failureText(problem));
     }
 }
 

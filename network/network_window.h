@@ -2,9 +2,9 @@
 
 // The network window: a network edited as a table, designed after every edit.
 //
-//   user ──> editCell / paste / insertRows / deleteRows / undo, editParameter
-//            │        (the edits of rows are one undo step each; the typed
-//            │         texts are kept as typed)
+//   user ──> editCell / clearCells / paste / cut / insertRows / deleteRows,
+//            │   undo / redo, editParameter (the edits of rows are one undo
+//            │   step each; the typed texts are kept as typed, on one line)
 //            v
 //   check the rows as a network file ──fault──> problem(): marked, no design
 //            │ none
@@ -17,7 +17,6 @@
 // copies what it shows after every reaction, as for the other windows.
 
 #include <array>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,6 +25,7 @@
 
 #include "catalogue/catalogue.h"
 #include "network/drawing.h"
+#include "network/edit_history.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
 #include "network/section_cache.h"
@@ -39,10 +39,10 @@ inline constexpr const char* kNetworkWindowTitle = "Vexa - projekt sieci";
 class NetworkWindow {
 public:
     static constexpr int kMostRowsAtOnce = 100'000;
+    static constexpr std::size_t kUndoSteps = 100;
     // The input columns: those of a network file.
-    static constexpr int kInputColumns = 14;
+    static constexpr int kInputColumns = kNetworkInputColumnCount;
     using Row = std::array<std::string, kInputColumns>;
-    static const std::array<const char*, kInputColumns> kInputHeadings;
     // The result columns beside them: Q to Uwagi of the results table.
     static constexpr int kResultColumns = 19;
     static const std::array<const char*, kResultColumns> kResultHeadings;
@@ -83,18 +83,43 @@ public:
     int selectedRow() const { return selectedRow_; }
     // The profile of the path the selected row lies on.
     const std::optional<Drawing>& selectedProfile() const { return selectedProfile_; }
-    bool modified() const;
-    bool canUndo() const { return !undo_.empty(); }
+    bool modified() const { return history_.modified(); }
+    // How many sections the design window has computed since the window
+    // opened: an edit computes the sections it changed, not the network.
+    std::size_t sectionsCalculated() const { return cache_.calculated(); }
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // How the network's file is written, as the status bar names it:
+    // "Kodowanie zbioru: UTF-8, LF".
+    std::string fileEncoding() const;
 
-    // The user's entry points.
+    // A cell of the table: a row, and an input column or a result column
+    // after them (kInputColumns + n).
+    struct Cell {
+        int row = 0;
+        int column = 0;
+    };
+    // The block the cells span as tab-separated text, as spreadsheets paste
+    // it: a row a line, cells not given empty, a cell holding a tab, a line
+    // break or a quote between quotes.
+    std::string copy(const std::vector<Cell>& cells) const;
+
+    // The user's entry points. A cell holds one line: control characters
+    // (line breaks, tabs) typed or pasted into it are dropped.
     void editCell(int row, int column, const std::string& text);
+    // Empties the input cells given: one step.
+    void clearCells(const std::vector<Cell>& cells);
+    // copy(), then the input cells emptied.
+    std::string cut(const std::vector<Cell>& cells);
     // Rows of tab-separated cells from `row` and `column` on, as
-    // spreadsheets copy them; rows are added as needed.
+    // spreadsheets copy them; rows are added as needed. Cells right of the
+    // input columns are left out, and the user is told which.
     void paste(int row, int column, const std::string& text);
     void insertRows(int at, int count);
     // The rows given, wherever they are: one step.
     void deleteRows(std::vector<int> rows);
     void undo();
+    void redo();
     void editParameter(int parameter, const std::string& text);
     void selectRow(int row);
 
@@ -121,26 +146,26 @@ private:
         bool byteOrderMark = false;
     };
 
-    // One edit: rows [at, at + count) replaced `before`.
+    // One edit of rows: from `at` on, the rows `before` became `after`.
     struct Change {
         int at;
-        int count;
         std::vector<Row> before;
+        std::vector<Row> after;
     };
     using Step = std::vector<Change>;
     void replaceRows(Step& step, int at, int count, std::vector<Row> rows);
+    void apply(const Change& change, bool forward);
     void record(Step step);
     void afterEdit();
     void redesign();
     void selectProfile();
     std::vector<std::string> fileLines() const;
-    bool writeTo(const std::string& fileName);
+    bool writeTo(const std::string& fileName, const FileForm& form);
     bool askToKeepChanges();
     std::vector<Drawing> profiles() const;
     bool designedOrSaid();
     // Asks where, then writes there; a failure is shown.
     void exportTo(const SaveFileRequest& request, const std::function<void(const std::string&)>& write);
-    std::vector<std::vector<std::string>> resultRows() const;
 
     PlatformServices& platform_;
     std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter_;
@@ -149,10 +174,7 @@ private:
     std::array<std::vector<std::string>, kInputColumns> choices_;
 
     std::vector<Row> rows_;
-    std::deque<Step> undo_;
-    // The undo depth at which the rows are those of the file; none when no
-    // undoing reaches them.
-    std::optional<std::size_t> savedDepth_ = 0;
+    EditHistory<Step> history_{kUndoSteps};
     NetworkParameters parameters_;
     std::array<std::string, 6> parameterTexts_;
     std::optional<std::string> parameterProblem_;

@@ -17,6 +17,8 @@ public:
 
     // The result `calculator` gave for the same line, or its result now.
     BatchResult run(const BatchSection& section) override;
+    // How many sections the calculator has computed for it.
+    std::size_t calculated() const { return calculated_; }
 
 private:
     // Lines the edits have left behind are forgotten now and then, so that
@@ -25,6 +27,7 @@ private:
 
     SectionCalculator& calculator_;
     std::unordered_map<std::string, BatchResult> results_;
+    std::size_t calculated_ = 0;
 };
 
 }  // namespace vexa

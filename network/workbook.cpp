@@ -2,7 +2,25 @@
 
 #include <xlsxwriter.h>
 
+#ifdef _WIN32
+#include <io.h>
+#define VEXA_DUP _dup
+#define VEXA_DUP2 _dup2
+#define VEXA_CLOSE _close
+#define VEXA_OPEN _open
+#define VEXA_NULL_DEVICE "NUL"
+#else
+#include <unistd.h>
+#define VEXA_DUP dup
+#define VEXA_DUP2 dup2
+#define VEXA_CLOSE close
+#define VEXA_OPEN open
+#define VEXA_NULL_DEVICE "/dev/null"
+#endif
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "toolkit/errors.h"
@@ -19,6 +37,30 @@ namespace fs = std::filesystem;
 constexpr double kWidestColumn = 80;
 
 std::string numberFormat(int decimals) { return decimals == 0 ? "0" : "0." + std::string(decimals, '0'); }
+
+// The library prints its errors on standard error itself, in English and
+// before the program could say them in Polish: they go nowhere meanwhile.
+class QuietStandardError {
+public:
+    QuietStandardError() {
+        std::fflush(stderr);
+        saved_ = VEXA_DUP(2);
+        const int nowhere = VEXA_OPEN(VEXA_NULL_DEVICE, O_WRONLY);
+        if (saved_ >= 0 && nowhere >= 0) VEXA_DUP2(nowhere, 2);
+        if (nowhere >= 0) VEXA_CLOSE(nowhere);
+    }
+    ~QuietStandardError() {
+        std::fflush(stderr);
+        if (saved_ < 0) return;
+        VEXA_DUP2(saved_, 2);
+        VEXA_CLOSE(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_ = -1;
+};
 
 // Builds the workbook in `file`; false when the library fails.
 bool build(const fs::path& file, const std::string& sheetName, const std::vector<WorkbookColumn>& columns,
@@ -76,10 +118,16 @@ bool build(const fs::path& file, const std::string& sheetName, const std::vector
 
 }  // namespace
 
+bool buildWorkbook(const fs::path& file, const std::string& sheetName, const std::vector<WorkbookColumn>& columns,
+                   const std::vector<std::vector<std::string>>& rows) {
+    const QuietStandardError quiet;
+    return build(file, sheetName, columns, rows);
+}
+
 void writeWorkbook(const std::string& fileName, const std::string& sheetName,
                    const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows) {
     text_file::replaceFileBuiltAt(fileName,
-                                  [&](const fs::path& file) { return build(file, sheetName, columns, rows); });
+                                  [&](const fs::path& file) { return buildWorkbook(file, sheetName, columns, rows); });
 }
 
 }  // namespace vexa

@@ -5,6 +5,7 @@
 // decimals, text as text, every column as wide as its longest text. The only
 // place that knows the workbook library.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ inline constexpr int kWorkbookGeneral = -2;
 // complete; a failure throws FileError naming it and leaves an existing
 // file as it was.
 void writeWorkbook(const std::string& fileName, const std::string& sheetName,
+                   const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows);
+
+// The same written at `file`, for a caller that replaces the target itself;
+// false when the library failed. The library says nothing on the terminal.
+bool buildWorkbook(const std::filesystem::path& file, const std::string& sheetName,
                    const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace vexa

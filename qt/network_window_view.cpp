@@ -115,7 +115,7 @@ QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
 QVariant NetworkTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    return QString(section < kInputs ? NetworkWindow::kInputHeadings[static_cast<std::size_t>(section)]
+    return QString(section < kInputs ? kNetworkInputColumns[static_cast<std::size_t>(section)].heading
                                      : NetworkWindow::kResultHeadings[static_cast<std::size_t>(section - kInputs)]);
 }
 

@@ -83,6 +83,21 @@ std::optional<std::string> QtPlatform::askSaveFileName(const SaveFileRequest& re
     return dialog.selectedFiles().front().toStdString();
 }
 
+std::optional<SaveFileChoice> QtPlatform::askSaveFileOfKind(const SaveFileRequest& request,
+                                                            const std::vector<std::string>& kinds, int preselected) {
+    prepareModal();
+    QFileDialog dialog(dialogParent(), text(request.title));
+    setUpFileDialog(dialog, "saveDialog", QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const std::string& kind : kinds) filters << text(kind);
+    dialog.setNameFilters(filters);
+    if (preselected >= 0 && preselected < filters.size()) dialog.selectNameFilter(filters[preselected]);
+    dialog.setDefaultSuffix(text(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return SaveFileChoice{dialog.selectedFiles().front().toStdString(),
+                          static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+}
+
 Answer QtPlatform::ask(const std::string& question) {
     prepareModal();
     QMessageBox box(QMessageBox::Question, kApplicationTitle, text(question), QMessageBox::NoButton, dialogParent());

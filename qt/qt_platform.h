@@ -30,6 +30,8 @@ public:
     bool confirm(const std::string& text) override;
     Answer ask(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    std::optional<SaveFileChoice> askSaveFileOfKind(const SaveFileRequest& request,
+                                                    const std::vector<std::string>& kinds, int preselected) override;
     std::optional<std::string> askOpenFileName(const SaveFileRequest& request) override;
     Printer* choosePrinter() override;
     // After half a second a window-modal progress dialog shows the status and

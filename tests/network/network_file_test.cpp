@@ -70,7 +70,11 @@ INSTANTIATE_TEST_SUITE_P(
                             "Wiersz 3: suma dopływów sieci do tego wiersza leży poza zakresem",
                             {3},
                             6},
-                    Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą", {2}},
+                    Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą", {2}, 7},
+                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;\"A2;A3;50"},
+                            "Wiersz 3: pole Od zaczyna się cudzysłowem, który nie jest zamknięty",
+                            {3},
+                            1},
                     Refusal{{"K1;A1;A1;50;110;110;1;1"},
                             "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\"",
                             {2}},
@@ -89,6 +93,44 @@ INSTANTIATE_TEST_SUITE_P(
                              "K3;A3;A1;50;110;110;1;1"},
                             "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg",
                             {3, 4, 5}}));
+
+// The same network in UTF-8 with a byte-order mark and LF, and in code page
+// 1250 with CR LF, a name over two lines in quotes: the same records.
+TEST(NetworkFile, EveryEncodingAndAQuotedLineBreakIsReadTheSame) {
+    const std::string utf8 = std::string("\xEF\xBB\xBF") + kNetworkHeadLine +
+                             "\n\"Kółko\nGórne\";A1;A2;50;110;109;1;1\n\nK2;A2;A3;50;109;108;1;1\n";
+    std::string codePage = std::string(kNetworkHeadLine) +
+                           "\r\n\"K\xF3\xB3ko\r\nG\xF3rne\";A1;A2;50;110;109;1;1\r\n\r\n" +
+                           "K2;A2;A3;50;109;108;1;1\r\n";
+    const NetworkText fromUtf8 = readNetworkText(utf8), fromCodePage = readNetworkText(codePage);
+    EXPECT_TRUE(fromUtf8.byteOrderMark);
+    EXPECT_FALSE(fromUtf8.codePage1250 || fromUtf8.crLf);
+    EXPECT_TRUE(fromCodePage.codePage1250 && fromCodePage.crLf);
+    const Network network = readNetwork(fromUtf8.records);
+    ASSERT_EQ(network.sections.size(), 2U);
+    EXPECT_EQ(network.sections[0].name, "Kółko\nGórne");
+    EXPECT_EQ(network.sections[1].line, 5);  // the line it stands on
+    const Network same = readNetwork(fromCodePage.records);
+    EXPECT_EQ(same.sections[0].name, "Kółko\r\nGórne");
+    EXPECT_EQ(same.sections[1].line, 5);
+}
+
+// A field's problem names the field by its key; the window names it by its
+// heading from the detail without it.
+TEST(NetworkFile, AFieldsProblemComesAlsoWithoutTheFieldsName) {
+    try {
+        readNetwork(withHead({"K1;A1;A2;7O;110;109;1;1"}));
+        FAIL() << "accepted";
+    } catch (const NetworkError& error) {
+        EXPECT_EQ(error.problem(), "pole Dlugosc \"7O\" nie jest liczbą");
+        EXPECT_EQ(error.detail(), "\"7O\" nie jest liczbą");
+        EXPECT_STREQ(kNetworkInputColumns[static_cast<std::size_t>(error.field())].heading, "Długość [m]");
+    }
+    std::string keys;
+    for (const NetworkInputColumn& column : kNetworkInputColumns)
+        keys += (keys.empty() ? "" : ";") + std::string(column.key);
+    EXPECT_EQ(keys, kNetworkHeadLine);
+}
 
 TEST(NetworkFile, RefusesAWrongHeadLine) {
     try {

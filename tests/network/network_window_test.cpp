@@ -72,13 +72,13 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     window->open(kHandWorked.string());
     window->editCell(2, 3, "7O");
     ASSERT_TRUE(window->problem());
-    EXPECT_EQ(window->problem()->message, "Wiersz 3: pole Dlugosc \"7O\" nie jest liczbą");
+    EXPECT_EQ(window->problem()->message, "Wiersz 3, Długość [m]: \"7O\" nie jest liczbą");
     EXPECT_EQ(window->problem()->rows, std::vector<int>{2});
     EXPECT_EQ(window->problem()->column, 3);
     EXPECT_FALSE(window->designed());
     EXPECT_EQ(window->row(2)[3], "7O");
     window->profilesToPdf();
-    EXPECT_EQ(platform.errors().back(), "Sieć nie jest zaprojektowana: Wiersz 3: pole Dlugosc \"7O\" nie jest liczbą");
+    EXPECT_EQ(platform.errors().back(), "Sieć nie jest zaprojektowana: Wiersz 3, Długość [m]: \"7O\" nie jest liczbą");
 
     window->editCell(2, 3, "70");
     EXPECT_FALSE(window->problem());
@@ -90,6 +90,13 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     window->editParameter(3, "5");  // Przepływ najmniejszy
     EXPECT_TRUE(window->designed());
     EXPECT_EQ(column(18)[0], "obliczono dla Q = 5 l/s");
+
+    // The largest slope may equal the smallest, not fall below it.
+    window->editParameter(1, "1,0");
+    window->editParameter(2, "1,0");
+    EXPECT_TRUE(window->designed());
+    window->editParameter(2, "0,9");
+    EXPECT_EQ(window->problem()->message, "Spadek największy [‰]: nie może być mniejszy od 1,0");
 }
 
 TEST_F(NetworkWindowTest, RowsPastedFromASpreadsheetJoinTheNetwork) {
@@ -156,7 +163,7 @@ TEST_F(NetworkWindowTest, AFileThatIsNoNetworkIsRefusedAndTheTableKept) {
     const fs::path batch = fs::path(VEXA_TEST_DATA_DIR) / "network" / "hand_worked_lines.csv";
     window->open(batch.string());
     EXPECT_EQ(platform.errors().back(), "Zbiór \"" + batch.string() +
-                                            "\" nie jest siecią: jego pierwszy wiersz musi brzmieć \"" +
+                                            "\" nie jest siecią: Wiersz 1: pierwszy wiersz sieci musi brzmieć \"" +
                                             kNetworkHeadLine + "\"");
     EXPECT_EQ(window->rowCount(), 8);
     EXPECT_EQ(window->caption(), "Vexa - projekt sieci - hand_worked.csv");
@@ -173,6 +180,121 @@ TEST_F(NetworkWindowTest, AChangedNetworkIsNotDroppedWithoutAsking) {
     EXPECT_TRUE(window->mayClose());
     EXPECT_EQ(platform.events().front(),
               (RecordingPlatform::Event{RecordingPlatform::Kind::Question, "Zapisać zmiany w sieci?"}));
+}
+
+// Saved, undone, edited anew: a change, asked about before closing; undone
+// and redone back to what was saved: none.
+TEST_F(NetworkWindowTest, AnEditAfterSavingAndUndoingIsNotLost) {
+    const fs::path file = scratch / "siec.csv";
+    fs::copy_file(kHandWorked, file);
+    window->open(file.string());
+    window->editCell(0, 6, "2,6");
+    ASSERT_TRUE(window->save());
+    window->undo();
+    window->editCell(1, 6, "3");
+    EXPECT_TRUE(window->modified());
+    EXPECT_EQ(window->caption(), "Vexa - projekt sieci - siec.csv *");
+    platform.queueAnswer(Answer::Cancel);
+    EXPECT_FALSE(window->mayClose());
+
+    window->undo();
+    EXPECT_TRUE(window->modified());  // the saved edit was undone
+    EXPECT_FALSE(window->canUndo());
+    window->redo();
+    EXPECT_EQ(window->row(1)[6], "3");
+
+    ASSERT_TRUE(window->save());
+    window->editCell(2, 6, "31");
+    window->undo();  // back to what the file holds
+    EXPECT_FALSE(window->modified());
+    window->redo();
+    EXPECT_TRUE(window->modified());
+}
+
+// Only the newest edits can be undone; the first one stays.
+TEST_F(NetworkWindowTest, UndoReachesBackAHundredEdits) {
+    for (std::size_t n = 0; n <= NetworkWindow::kUndoSteps; ++n) window->editCell(0, 0, "K" + std::to_string(n));
+    std::size_t undone = 0;
+    for (; window->canUndo(); ++undone) window->undo();
+    EXPECT_EQ(undone, NetworkWindow::kUndoSteps);
+    EXPECT_EQ(window->row(0)[0], "K0");
+    EXPECT_TRUE(window->modified());
+}
+
+// An edit computes the sections whose lines it changed: here X1's ground,
+// which changes X1's slope range and no other section's line.
+TEST_F(NetworkWindowTest, AnEditComputesOnlyTheSectionsItChanged) {
+    window->open(kHandWorked.string());
+    const std::size_t opened = window->sectionsCalculated();
+    EXPECT_EQ(opened, 8U);
+    window->editCell(7, 4, "109,5");
+    EXPECT_EQ(window->sectionsCalculated(), opened + 1);
+    window->undo();
+    EXPECT_EQ(window->sectionsCalculated(), opened + 1);
+}
+
+// A cell holds one line: line breaks and tabs typed or pasted are dropped,
+// so the file written reads back row for row.
+TEST_F(NetworkWindowTest, ACellNeverHoldsALineBreak) {
+    window->open(kHandWorked.string());
+    window->editCell(0, 0, "K\r\n1\t");
+    EXPECT_EQ(window->row(0)[0], "K1");
+    window->paste(1, 0, "\"K\n2\"\tA\x01\x32\n");
+    EXPECT_EQ(window->row(1)[0], "K2");
+    EXPECT_EQ(window->row(1)[1], "A2");
+    EXPECT_EQ(window->rowCount(), 8);
+}
+
+TEST_F(NetworkWindowTest, CellsAreCopiedAsASpreadsheetPastesThemAndCutOrClearedInOneStep) {
+    window->open(kHandWorked.string());
+    window->editCell(0, 0, "K \"1\"");
+    const std::vector<NetworkWindow::Cell> block{{0, 0}, {0, 1}, {1, 1}, {1, NetworkWindow::kInputColumns}};
+    EXPECT_EQ(window->copy(block),
+              "\"K \"\"1\"\"\"\tA1\t\t\t\t\t\t\t\t\t\t\t\t\t\n\tA2\t\t\t\t\t\t\t\t\t\t\t\t\t2,4\n");
+    // The block the cells span, the cells not given empty.
+    EXPECT_EQ(window->cut({{0, 0}, {0, 1}, {5, 3}}),
+              "\"K \"\"1\"\"\"\tA1\t\t\n\t\t\t\n\t\t\t\n\t\t\t\n\t\t\t\n\t\t\t50\n");
+    EXPECT_EQ(window->row(0)[0], "");
+    EXPECT_EQ(window->row(5)[3], "");
+    EXPECT_EQ(window->row(5)[0], "K4");
+    window->undo();
+    EXPECT_EQ(window->row(0)[1], "A1");
+    EXPECT_EQ(window->row(5)[3], "50");
+    window->clearCells({{2, 6}, {2, NetworkWindow::kInputColumns + 1}});  // a result cell is no input
+    EXPECT_EQ(window->row(2)[6], "");
+    EXPECT_EQ(column(0)[2], "11,4");  // K3's Q without its own inflow
+}
+
+TEST_F(NetworkWindowTest, APasteWiderThanTheInputColumnsSaysWhatItLeftOut) {
+    window->paste(0, 12, "1\t75\t42,4\t200 / 192,2\n");
+    EXPECT_EQ(window->row(0)[12], "1");
+    EXPECT_EQ(window->row(0)[13], "75");
+    EXPECT_EQ(platform.messages().back(),
+              "Pominięto kolumny 3–4 wklejonego tekstu: wykraczają poza ostatnią kolumnę danych sieci "
+              "\"h/d max [%]\".");
+    window->paste(1, 13, "80\tx\n");
+    EXPECT_EQ(platform.messages().back(),
+              "Pominięto kolumnę 2 wklejonego tekstu: wykracza poza ostatnią kolumnę danych sieci \"h/d max [%]\".");
+}
+
+// The save dialog offers both encodings, the file's own first chosen; the
+// other is written as programs write it.
+TEST_F(NetworkWindowTest, ANetworkIsSavedInTheEncodingChosen) {
+    window->editCell(0, 0, "Kółko");
+    EXPECT_EQ(window->fileEncoding(), "Kodowanie zbioru: strona kodowa 1250, CR LF");
+    platform.queueSaveFileName((scratch / "nowa.csv").string());
+    ASSERT_TRUE(window->saveAs());
+    EXPECT_EQ(platform.lastSaveKinds().size(), 2U);
+    EXPECT_EQ(platform.lastPreselectedKind(), 1);
+    EXPECT_EQ(fileContents(scratch / "nowa.csv"), std::string(kNetworkHeadLine) + "\r\nK\xF3\xB3ko;;;;;;;;;;;;;\r\n");
+
+    platform.queueSaveFileKind(0);
+    platform.queueSaveFileName((scratch / "utf8.csv").string());
+    ASSERT_TRUE(window->saveAs());
+    EXPECT_EQ(fileContents(scratch / "utf8.csv"), std::string(kNetworkHeadLine) + "\nKółko;;;;;;;;;;;;;\n");
+    EXPECT_EQ(window->fileEncoding(), "Kodowanie zbioru: UTF-8, LF");
+    window->editCell(0, 0, "Kółko→");  // UTF-8 holds it
+    EXPECT_TRUE(window->save());
 }
 
 // A long design reports its progress every 500 sections and can be cancelled.

@@ -70,7 +70,7 @@ private slots:
     void aBadCellIsMarkedWithItsMessage() {
         typeInto(2, 3, "7O");
         QTRY_COMPARE(view->findChild<QLabel*>("problem")->text(),
-                     QString("Wiersz 3: pole Dlugosc \"7O\" nie jest liczbą"));
+                     QString("Wiersz 3, Długość [m]: \"7O\" nie jest liczbą"));
         QCOMPARE(table->model()->index(2, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 190, 190));
         QCOMPARE(shown(2, "Q [l/s]"), QString());
         QCOMPARE(table->model()->index(2, 3).data().toString(), QString("7O"));

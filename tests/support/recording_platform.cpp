@@ -33,6 +33,21 @@ Answer RecordingPlatform::ask(const std::string& text) {
     return answer;
 }
 
+std::optional<SaveFileChoice> RecordingPlatform::askSaveFileOfKind(const SaveFileRequest& request,
+                                                                   const std::vector<std::string>& kinds,
+                                                                   int preselected) {
+    lastSaveKinds_ = kinds;
+    lastPreselectedKind_ = preselected;
+    int kind = preselected;
+    if (!saveKinds_.empty()) {
+        kind = saveKinds_.front();
+        saveKinds_.pop_front();
+    }
+    const std::optional<std::string> fileName = askSaveFileName(request);
+    if (!fileName) return std::nullopt;
+    return SaveFileChoice{*fileName, kind};
+}
+
 std::optional<std::string> RecordingPlatform::askOpenFileName(const SaveFileRequest& request) {
     events_.push_back({Kind::OpenDialog, request.title});
     if (openNames_.empty()) return std::nullopt;

@@ -29,6 +29,8 @@ public:
     bool confirm(const std::string& text) override;
     Answer ask(const std::string& text) override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    std::optional<SaveFileChoice> askSaveFileOfKind(const SaveFileRequest& request,
+                                                    const std::vector<std::string>& kinds, int preselected) override;
     std::optional<std::string> askOpenFileName(const SaveFileRequest& request) override;
     Printer* choosePrinter() override;
     std::optional<std::string> calculationProgress(const std::string& status) override;
@@ -41,6 +43,9 @@ public:
     void queueConfirmation(bool answer) { confirmations_.push_back(answer); }
     void queueSaveFileName(std::optional<std::string> path) { saveNames_.push_back(std::move(path)); }
     void queueOpenFileName(std::optional<std::string> path) { openNames_.push_back(std::move(path)); }
+    // The kind the user picks in the next save dialog that offers kinds; it
+    // keeps the preselected one without.
+    void queueSaveFileKind(int kind) { saveKinds_.push_back(kind); }
     void queueAnswer(Answer answer) { answers_.push_back(answer); }
     // The user cancels the calculation at its `reports`-th progress report
     // (1 for the first).
@@ -58,8 +63,11 @@ public:
     const std::vector<Event>& events() const { return events_; }
     std::vector<std::string> errors() const;
     std::vector<std::string> messages() const;
-    // The last request of a save dialog.
+    // The last request of a save dialog, and the kinds the last one offering
+    // kinds offered, with the one preselected.
     const SaveFileRequest& lastSaveRequest() const { return lastSaveRequest_; }
+    const std::vector<std::string>& lastSaveKinds() const { return lastSaveKinds_; }
+    int lastPreselectedKind() const { return lastPreselectedKind_; }
     // Where everything printed went.
     const RecordingPrinter& printer() const { return printer_; }
     bool terminated() const { return terminated_; }
@@ -70,6 +78,9 @@ private:
     std::deque<bool> confirmations_;
     std::deque<std::optional<std::string>> saveNames_;
     std::deque<std::optional<std::string>> openNames_;
+    std::deque<int> saveKinds_;
+    std::vector<std::string> lastSaveKinds_;
+    int lastPreselectedKind_ = -1;
     std::deque<Answer> answers_;
     std::deque<bool> printDialogs_;
     std::deque<std::function<void(Form&)>> modalActions_;
