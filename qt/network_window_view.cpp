@@ -9,18 +9,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyledItemDelegate>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include "network/network_parameters.h"
 #include "qt/drawing_view.h"
+#include "qt/network_table_model.h"
+#include "qt/network_table_view.h"
 
 namespace vexa {
 namespace {
 
 constexpr int kInputs = NetworkWindow::kInputColumns;
+constexpr QSize kPreferredSize{1280, 860};
+constexpr QSize kFrameAllowance{16, 48};
+
+// Where the window's size is kept between runs.
+QSettings settings() { return QSettings("vexa", "vexa"); }
+constexpr const char* kSizeKey = "okno-sieci/rozmiar";
 
 // The first item of a list: 1 for the type list, 0 for the groups.
 int firstItem(int column) { return column == NetworkWindow::kType ? 1 : 0; }
@@ -60,89 +70,12 @@ private:
 
 }  // namespace
 
-// ---- the table ----
-
-NetworkTableModel::NetworkTableModel(NetworkWindow& window, QObject* parent)
-    : QAbstractTableModel(parent), window_(window) {}
-
-int NetworkTableModel::rowCount(const QModelIndex& parent) const {
-    // One empty row more at the end, to type a new section into.
-    return parent.isValid() ? 0 : window_.rowCount() + 1;
-}
-
-int NetworkTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kInputs + NetworkWindow::kResultColumns;
-}
-
-QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
-    const int row = index.row(), column = index.column();
-    const bool existing = row < window_.rowCount();
-    const auto& problem = window_.problem();
-    const bool faulty = problem && std::find(problem->rows.begin(), problem->rows.end(), row) != problem->rows.end();
-    switch (role) {
-        case Qt::DisplayRole:
-        case Qt::EditRole: {
-            if (!existing) return QString();
-            if (column >= kInputs) return QString::fromStdString(window_.result(row, column - kInputs));
-            const std::string& text = window_.row(row)[static_cast<std::size_t>(column)];
-            const std::vector<std::string>& items = window_.choices(column);
-            bool number = false;
-            const int item = QString::fromStdString(text).toInt(&number) - firstItem(column);
-            if (role == Qt::DisplayRole && number && item >= 0 && item < static_cast<int>(items.size()))
-                return QString::fromStdString(text + ": " + items[static_cast<std::size_t>(item)]);
-            return QString::fromStdString(text);
-        }
-        case Qt::BackgroundRole:
-            if (!existing) return {};
-            if (faulty && (problem->column < 0 || problem->column == column)) return QColor(255, 190, 190);
-            if (faulty) return QColor(255, 225, 225);
-            if (window_.rowMarked(row)) return QColor(255, 245, 200);
-            if (column >= kInputs) return QColor(240, 240, 240);
-            return {};
-        case Qt::ToolTipRole:
-            if (faulty) return QString::fromStdString(problem->message);
-            if (existing && window_.rowMarked(row)) {
-                const std::string message =
-                    window_.result(row, 1) == "!" ? window_.result(row, 2) : window_.result(row, 18);
-                return QString::fromStdString(message);
-            }
-            return {};
-        default:
-            return {};
-    }
-}
-
-QVariant NetworkTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;
-    return QString(section < kInputs ? kNetworkInputColumns[static_cast<std::size_t>(section)].heading
-                                     : NetworkWindow::kResultHeadings[static_cast<std::size_t>(section - kInputs)]);
-}
-
-Qt::ItemFlags NetworkTableModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() < kInputs) flags |= Qt::ItemIsEditable;
-    return flags;
-}
-
-bool NetworkTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || index.column() >= kInputs) return false;
-    window_.editCell(index.row(), index.column(), value.toString().toStdString());
-    emit edited();
-    return true;
-}
-
-void NetworkTableModel::reload() {
-    beginResetModel();
-    endResetModel();
-}
-
 // ---- the window ----
 
 NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : QMainWindow(parent), window_(window) {
     setObjectName("networkWindow");
     table_ = new NetworkTableModel(window_, this);
-    tableView_ = new QTableView;
+    tableView_ = new NetworkTableView;
     tableView_->setObjectName("networkTable");
     tableView_->setModel(table_);
     tableView_->setItemDelegate(new ItemDelegate(window_, tableView_));
@@ -156,8 +89,10 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     tableView_->verticalHeader()->setDefaultSectionSize(22);
     tableView_->setWordWrap(false);
     tableView_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    // After the edit has left the table's editor: a refresh resets the table.
-    connect(table_, &NetworkTableModel::edited, this, &NetworkWindowView::refresh, Qt::QueuedConnection);
+    tableView_->frozenColumn()->setWordWrap(false);
+    connect(table_, &NetworkTableModel::edited, this, &NetworkWindowView::refreshAroundTable);
+    connect(tableView_, &NetworkTableView::clearRequested, this,
+            [this] { act([this] { window_.clearCells(selectedCells()); }); });
     connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 window_.selectRow(current.row());
@@ -199,9 +134,38 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     whole->setStretchFactor(0, 3);
     whole->setStretchFactor(1, 2);
     setCentralWidget(whole);
+    encoding_ = new QLabel;
+    encoding_->setObjectName("encoding");
+    statusBar()->addPermanentWidget(encoding_);
     buildMenus();
-    resize(1280, 860);
+    restoreSize();
     refresh();
+}
+
+void NetworkWindowView::restoreSize() {
+    QSize size = settings().value(kSizeKey, kPreferredSize).toSize();
+    if (!size.isValid()) size = kPreferredSize;
+    resize(size);
+    fitScreen();
+}
+
+// No larger than the screen's room for windows (laptops have 1366 x 768),
+// the window's frame included: before the window is shown its frame is not
+// known, and a title bar's room is left for it.
+void NetworkWindowView::fitScreen() {
+    if (!screen()) return;
+    const QRect room = screen()->availableGeometry();
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (!isVisible()) frame = frame.expandedTo(kFrameAllowance);
+    const QSize most = room.size() - frame;
+    if (width() <= most.width() && height() <= most.height()) return;
+    resize(size().boundedTo(most));
+    move(room.topLeft());
+}
+
+void NetworkWindowView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    fitScreen();
 }
 
 NetworkWindowView::~NetworkWindowView() {
@@ -232,6 +196,11 @@ void NetworkWindowView::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu("&Edycja");
     undo_ = edit->addAction("&Cofnij", QKeySequence::Undo, this, [this] { act([this] { window_.undo(); }); });
+    redo_ = edit->addAction("&Ponów", this, [this] { act([this] { window_.redo(); }); });
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
+    edit->addAction("Wy&tnij", QKeySequence::Cut, this, [this] { copySelection(true); })->setObjectName("cut");
+    edit->addAction("&Kopiuj", QKeySequence::Copy, this, [this] { copySelection(false); })->setObjectName("copy");
     edit->addAction("&Wklej", QKeySequence::Paste, this, [this] { pasteClipboard(); });
     edit->addSeparator();
     edit->addAction("&Dodaj wiersz", this, [this] {
@@ -250,6 +219,23 @@ void NetworkWindowView::buildMenus() {
     view->addAction("Cały &profil", this, [this] { profile_->fit(); });
 }
 
+std::vector<NetworkWindow::Cell> NetworkWindowView::selectedCells() const {
+    std::vector<NetworkWindow::Cell> cells;
+    for (const QModelIndex& index : tableView_->selectionModel()->selectedIndexes())
+        cells.push_back({index.row(), index.column()});
+    if (cells.empty() && tableView_->currentIndex().isValid())
+        cells.push_back({tableView_->currentIndex().row(), tableView_->currentIndex().column()});
+    return cells;
+}
+
+void NetworkWindowView::copySelection(bool cut) {
+    const std::vector<NetworkWindow::Cell> cells = selectedCells();
+    if (cells.empty()) return;
+    QString text;
+    act([&] { text = QString::fromStdString(cut ? window_.cut(cells) : window_.copy(cells)); });
+    QApplication::clipboard()->setText(text);
+}
+
 void NetworkWindowView::pasteClipboard() {
     const QModelIndex at = tableView_->currentIndex();
     const std::string text = QApplication::clipboard()->text().toStdString();
@@ -264,15 +250,19 @@ void NetworkWindowView::act(const std::function<void()>& action) {
 }
 
 void NetworkWindowView::refresh() {
-    const QModelIndex current = tableView_->currentIndex();
     table_->reload();
-    if (current.isValid()) tableView_->setCurrentIndex(table_->index(current.row(), current.column()));
+    refreshAroundTable();
+}
+
+void NetworkWindowView::refreshAroundTable() {
     for (std::size_t n = 0; n < parameters_.size(); ++n)
         if (!parameters_[n]->hasFocus())
             parameters_[n]->setText(QString::fromStdString(window_.parameterText(static_cast<int>(n))));
     problem_->setText(window_.problem() ? QString::fromStdString(window_.problem()->message) : QString());
     showProfile();
     undo_->setEnabled(window_.canUndo());
+    redo_->setEnabled(window_.canRedo());
+    encoding_->setText(QString::fromStdString(window_.fileEncoding()));
     for (QAction* action : needDesign_) action->setEnabled(window_.designed());
     setWindowTitle(QString::fromStdString(window_.caption()));
 }
@@ -285,11 +275,13 @@ void NetworkWindowView::showProfile() {
 }
 
 void NetworkWindowView::closeEvent(QCloseEvent* event) {
-    if (window_.mayClose())
-        event->accept();
-    else
+    if (!window_.mayClose()) {
         event->ignore();
-    refresh();
+        refresh();
+        return;
+    }
+    if (!isMaximized() && !isFullScreen()) settings().setValue(kSizeKey, size());
+    event->accept();
 }
 
 }  // namespace vexa

@@ -4,11 +4,17 @@
 
 #include "qt/network_window_view.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 
 #include "catalogue/catalogue_reader.h"
@@ -58,6 +64,19 @@ private slots:
         QCoreApplication::processEvents();
     }
 
+    // Keys as a keyboard gives them: each to the widget with the focus, the
+    // events it leads to handled before the next.
+    static void press(const QString& keys) {
+        for (const QChar key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+            QCoreApplication::processEvents();
+        }
+    }
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QCoreApplication::processEvents();
+    }
+
     void theTableShowsTheDesignAndFollowsAnEdit() {
         QCOMPARE(view->windowTitle(), QString("Vexa - projekt sieci - hand_worked.csv"));
         QCOMPARE(shown(5, "Q [l/s]"), QString("42,4"));
@@ -97,6 +116,92 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(window->row(0)[NetworkWindow::kPipeCriterion], std::string("1"));
         QCOMPARE(criterion.data().toString(), QString("1: Dobór dla samooczyszczania i przewietrzania"));
+    }
+
+    // On the empty row at the end a row is typed as in a spreadsheet: every
+    // value lands in its column, Enter commits and goes down.
+    void aRowIsTypedWithTabAndEnter() {
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(8, 0));
+        const QStringList values{"N1", "S7", "S9", "30", "98,70", "98,60", "1,5"};
+        for (int n = 0; n < values.size(); ++n) {
+            press(values[n]);
+            press(n + 1 < values.size() ? Qt::Key_Tab : Qt::Key_Return);
+        }
+        QCOMPARE(window->rowCount(), 9);
+        for (int n = 0; n < values.size(); ++n) QCOMPARE(QString::fromStdString(window->row(8)[n]), values[n]);
+        QCOMPARE(table->currentIndex(), table->model()->index(9, 6));
+        QCOMPARE(shown(8, "Q [l/s]"), QString("1,5"));
+
+        // Shift+Tab goes back a cell; the first column is typed into too.
+        table->setCurrentIndex(table->model()->index(8, 1));
+        press(Qt::Key_Backtab);
+        QCOMPARE(table->currentIndex(), table->model()->index(8, 0));
+        press("N2");
+        press(Qt::Key_Return);
+        QCOMPARE(window->row(8)[0], std::string("N2"));
+    }
+
+    // Edit, Ctrl+S, Ctrl+Z, edit again: the caption says it is changed and
+    // closing asks; Ctrl+Y redoes.
+    void anEditAfterSavingAndUndoingIsMarkedAndAsked() {
+        const QTemporaryDir folder;
+        const std::string file = folder.filePath("siec.csv").toStdString();
+        std::filesystem::copy_file(QFINDTESTDATA("../data/network/hand_worked.csv").toStdString(), file);
+        window->open(file);
+        view->refresh();
+        typeInto(0, 6, "2,6");
+        press(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(view->windowTitle(), QString("Vexa - projekt sieci - siec.csv"));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window->row(0)[6], std::string("0,4"));
+        typeInto(1, 6, "3");
+        QCOMPARE(view->windowTitle(), QString("Vexa - projekt sieci - siec.csv *"));
+        platform.queueAnswer(Answer::Cancel);
+        QVERIFY(!view->close());
+        press(Qt::Key_Z, Qt::ControlModifier);
+        press(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(window->row(1)[6], std::string("3"));
+        press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing more to redo
+        QCOMPARE(window->row(1)[6], std::string("3"));
+    }
+
+    // Delete empties the selected cells; Ctrl+C copies them for a spreadsheet.
+    void deleteClearsAndCtrlCCopiesTheSelectedCells() {
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(0, 3));
+        table->selectionModel()->select(table->model()->index(0, 4), QItemSelectionModel::Select);
+        press(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("50\t110,00\n"));
+        press(Qt::Key_Delete);
+        QCOMPARE(window->row(0)[3], std::string());
+        QCOMPARE(window->row(0)[4], std::string());
+        QCOMPARE(window->row(0)[5], std::string("109,80"));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window->row(0)[3], std::string("50"));
+    }
+
+    // The name column stays in view when the table scrolls right.
+    void theNameStaysInViewWhenTheTableScrollsRight() {
+        table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+        QVERIFY(table->horizontalScrollBar()->value() > 0);
+        auto* names = view->findChild<QTableView*>("frozenColumn");
+        QVERIFY(names && names->isVisible());
+        QCOMPARE(names->model()->index(5, 0).data().toString(), QString("K4"));
+        QVERIFY(names->geometry().left() <= table->verticalHeader()->width() + table->frameWidth());
+        QVERIFY(names->visualRect(names->model()->index(5, 0)).isValid());
+    }
+
+    // The window fits the screen's room for windows and keeps its size.
+    void theWindowFitsTheScreenAndKeepsItsSize() {
+        const QRect room = view->screen()->availableGeometry();
+        QVERIFY(view->frameGeometry().width() <= room.width());
+        QVERIFY(view->frameGeometry().height() <= room.height());
+        view->resize(700, 500);
+        QVERIFY(view->close());
+        NetworkWindowView again(*window);
+        QCOMPARE(again.size(), QSize(700, 500));
+        QCOMPARE(again.findChild<QLabel*>("encoding")->text(), QString("Kodowanie zbioru: UTF-8, LF"));
     }
 
     void onlyTheSelectedRowsAreDeleted() {

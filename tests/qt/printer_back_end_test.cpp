@@ -76,6 +76,29 @@ private slots:
         QVERIFY(!QFile::exists(target.file()));
     }
 
+    // A write-protected file is refused before anything is printed, even to
+    // root, whom the system would let write it; the file keeps its bytes and
+    // the dialog keeps the user's file name.
+    void aPrintToFileRefusesAWriteProtectedFile() {
+        PrintToFile target;
+        const std::filesystem::path file = target.file().toStdString();
+        std::ofstream(file, std::ios::binary) << "poprzedni";
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
+        PrinterJob job(target.printer);
+        try {
+            job.beginDocument();
+            QFAIL("the job began");
+        } catch (const FileError& error) {
+            QCOMPARE(error.inPolish(),
+                     "Nie można zapisać zbioru " + file.string() + ": zbiór jest chroniony przed zapisem");
+        }
+        QCOMPARE(std::filesystem::file_size(file), std::uintmax_t{9});
+        QCOMPARE(target.printer.outputFileName(), target.file());
+        QCOMPARE(QDir(target.folder.path()).entryList(QDir::Files).size(), 1);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    }
+
     // Print queues list a job by its name, and PDF printers keep it as the title.
     void aPrintToFileCarriesItsNameAndMaker() {
         PrintToFile target;

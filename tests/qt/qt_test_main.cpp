@@ -3,6 +3,7 @@
 // arguments after it go to Qt Test (a test function's name, -v2, ...).
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -33,6 +34,9 @@ constexpr TestObject kTestObjects[] = {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the windows remember (their sizes) goes to a folder of this run.
+    const QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication application(argc, argv);
     vexa::skin::apply(application);
     if (argc > 1 && argv[1][0] != '-') {

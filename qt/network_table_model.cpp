@@ -1,0 +1,100 @@
+#include "qt/network_table_model.h"
+
+#include <QColor>
+#include <algorithm>
+
+namespace vexa {
+namespace {
+
+constexpr int kInputs = NetworkWindow::kInputColumns;
+
+// The first item of a list: 1 for the type list, 0 for the groups.
+int firstItem(int column) { return column == NetworkWindow::kType ? 1 : 0; }
+
+}  // namespace
+
+NetworkTableModel::NetworkTableModel(NetworkWindow& window, QObject* parent)
+    : QAbstractTableModel(parent), window_(window), rows_(window.rowCount()) {}
+
+int NetworkTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_ + 1; }
+
+int NetworkTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kInputs + NetworkWindow::kResultColumns;
+}
+
+QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
+    const int row = index.row(), column = index.column();
+    const bool existing = row < std::min(rows_, window_.rowCount());
+    const auto& problem = window_.problem();
+    const bool faulty = problem && std::find(problem->rows.begin(), problem->rows.end(), row) != problem->rows.end();
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: {
+            if (!existing) return QString();
+            if (column >= kInputs) return QString::fromStdString(window_.result(row, column - kInputs));
+            const std::string& text = window_.row(row)[static_cast<std::size_t>(column)];
+            const std::vector<std::string>& items = window_.choices(column);
+            bool number = false;
+            const int item = QString::fromStdString(text).toInt(&number) - firstItem(column);
+            if (role == Qt::DisplayRole && number && item >= 0 && item < static_cast<int>(items.size()))
+                return QString::fromStdString(text + ": " + items[static_cast<std::size_t>(item)]);
+            return QString::fromStdString(text);
+        }
+        case Qt::BackgroundRole:
+            if (!existing) return {};
+            if (faulty && (problem->column < 0 || problem->column == column)) return QColor(255, 190, 190);
+            if (faulty) return QColor(255, 225, 225);
+            if (window_.rowMarked(row)) return QColor(255, 245, 200);
+            if (column >= kInputs) return QColor(240, 240, 240);
+            return {};
+        case Qt::ToolTipRole:
+            if (faulty) return QString::fromStdString(problem->message);
+            if (existing && window_.rowMarked(row)) {
+                const std::string message =
+                    window_.result(row, 1) == "!" ? window_.result(row, 2) : window_.result(row, 18);
+                return QString::fromStdString(message);
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+QVariant NetworkTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return section + 1;
+    if (section < 0 || section >= columnCount()) return {};
+    return QString(section < kInputs ? kNetworkInputColumns[static_cast<std::size_t>(section)].heading
+                                     : NetworkWindow::kResultHeadings[static_cast<std::size_t>(section - kInputs)]);
+}
+
+Qt::ItemFlags NetworkTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() < kInputs) flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool NetworkTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.column() >= kInputs) return false;
+    window_.editCell(index.row(), index.column(), value.toString().toStdString());
+    reload();
+    emit edited();
+    return true;
+}
+
+void NetworkTableModel::reload() {
+    const int rows = window_.rowCount();
+    if (rows > rows_) {
+        beginInsertRows({}, rows_ + 1, rows);
+        rows_ = rows;
+        endInsertRows();
+    } else if (rows < rows_) {
+        beginRemoveRows({}, rows + 1, rows_);
+        rows_ = rows;
+        endRemoveRows();
+    }
+    emit dataChanged(index(0, 0), index(rows_, columnCount() - 1));
+}
+
+}  // namespace vexa
