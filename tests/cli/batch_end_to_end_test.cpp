@@ -201,5 +201,54 @@ TEST_F(BatchEndToEnd, HelpIsPolish) {
     EXPECT_EQ(run("--nieznana").status, 2);
 }
 
+#if defined(VEXA_PDF_PRINTOUTS) && defined(VEXA_WORKBOOKS) && defined(VEXA_DXF)
+// One target that cannot be written, and no file is replaced: the others
+// keep their old contents, nothing is left beside them, and the table is not
+// written. A network without sections draws no profiles, and writes nothing.
+TEST_F(BatchEndToEnd, ANetworkWritesAllItsFilesOrNone) {
+    fs::copy_file(data("network/hand_worked.csv"), scratch / "siec.csv");
+    std::ofstream(scratch / "w.xlsx") << "stary";
+    std::ofstream(scratch / "p.pdf") << "stary";
+    const std::string network = "--katalog \"" + (fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat").string() +
+                                "\" --siec siec.csv --wyniki-xlsx w.xlsx --profile p.pdf ";
+    const auto files = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(scratch.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    CalcRun result = run(network + "--profile-dxf brak/p.dxf");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.output, "");
+    EXPECT_EQ(result.errors, "vexa-calc: Nie można zapisać zbioru brak/p.dxf: nie ma takiego folderu\n");
+    EXPECT_EQ(fileContents(scratch / "w.xlsx"), "stary");
+    EXPECT_EQ(fileContents(scratch / "p.pdf"), "stary");
+    const std::vector<std::string> before{"p.pdf", "siec.csv", "stderr.txt", "stdin.txt", "stdout.txt", "w.xlsx"};
+    EXPECT_EQ(files(), before);
+
+    fs::create_directory(scratch / "p.dxf");
+    result = run(network + "--profile-dxf p.dxf");
+    EXPECT_EQ(result.errors, "vexa-calc: Nie można zapisać zbioru p.dxf: istnieje folder o tej nazwie\n");
+    EXPECT_EQ(fileContents(scratch / "w.xlsx"), "stary");
+    fs::remove(scratch / "p.dxf");
+
+    result = run(network + "--profile-dxf p.dxf");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(fileContents(scratch / "w.xlsx").substr(0, 2), "PK");
+    EXPECT_EQ(fileContents(scratch / "p.pdf").substr(0, 5), "%PDF-");
+    EXPECT_NE(fileContents(scratch / "p.dxf").find("EOF"), std::string::npos);
+
+    std::ofstream(scratch / "pusta.csv")
+        << "Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;"
+           "KryteriumDoboru;HdMax\n";
+    result = run("--siec pusta.csv --wyniki-xlsx e.xlsx --profile e.pdf --katalog \"" +
+                 (fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat").string() + "\"");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.errors, "vexa-calc: sieć nie ma odcinków, więc nie ma profili do narysowania\n");
+    EXPECT_FALSE(fs::exists(scratch / "e.xlsx"));
+}
+#endif
+
 }  // namespace
 }  // namespace vexa

@@ -128,6 +128,37 @@ TEST(NetworkRun, TheWindowsFilesAreReadInEveryEncodingWithAndWithoutCp1250) {
     }
 }
 
+// Each note starts one unit past its limit: a ground as steep as the largest
+// slope, a depth or a drop equal to its limit gives none.
+TEST(NetworkRun, EachNoteBeginsJustPastItsLimit) {
+    const auto notes = [](const std::string& lines, NetworkParameters parameters = {}) {
+        std::vector<std::string> all;
+        for (const auto& row : rows(designNetworkText(std::string(kNetworkHeadLine) + "\n" + lines, parameters).output))
+            all.push_back(row.back());
+        return std::vector<std::string>(all.begin() + 1, all.end());
+    };
+    EXPECT_EQ(notes("A;S1;S2;100;120;110;5;1;;;2;0;1;\n"), std::vector<std::string>{""});  // 100,0 per mille
+    EXPECT_EQ(notes("A;S1;S2;100;120;109,999;5;1;;;2;0;1;\n"),
+              std::vector<std::string>{"spadek terenu 100,1 ‰ > 100,0 ‰"});
+
+    // K4 lies 6,896 m deep at A4, K3 drops 0,857 m into A3 (hand_worked.md).
+    const std::string handWorked = fileContents(networkData("hand_worked.csv"));
+    const std::string lines = handWorked.substr(handWorked.find('\n') + 1);
+    NetworkParameters limits;
+    limits.depthMax = 6896;
+    limits.dropMax = 857;
+    const std::vector<std::string> atTheLimits = notes(lines, limits);
+    for (const std::string& note : atTheLimits) {
+        EXPECT_EQ(note.find("zagłębienie 6,896"), std::string::npos) << note;
+        EXPECT_EQ(note.find("studnia kaskadowa 0,857"), std::string::npos) << note;
+    }
+    limits.depthMax = 6895;
+    limits.dropMax = 856;
+    const std::vector<std::string> past = notes(lines, limits);
+    EXPECT_NE(past[5].find("zagłębienie 6,896 m > 6,895 m"), std::string::npos) << past[5];
+    EXPECT_NE(past[2].find("studnia kaskadowa 0,857 m"), std::string::npos) << past[2];
+}
+
 // The optimal pipe of class N chooses a PVC pipe of type 2 here; its levels
 // are that pipe's, not those of the last candidate the search examined.
 TEST(NetworkRun, AnOptimalPipeIsLaidAsThePlainTypeItChose) {

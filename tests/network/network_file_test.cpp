@@ -132,6 +132,16 @@ TEST(NetworkFile, AFieldsProblemComesAlsoWithoutTheFieldsName) {
     EXPECT_EQ(keys, kNetworkHeadLine);
 }
 
+// Levels and lengths up to a millimetre below 10^9 m are read; 10^9 m is not.
+TEST(NetworkFile, TheLargestValueIsReadAndTheNextRefused) {
+    const Network network = readNetwork(withHead({"K1;A1;A2;999999999,999;-999999999,999;0;999999999,999;1"}));
+    EXPECT_EQ(network.sections[0].length, 999'999'999'999LL);
+    EXPECT_EQ(network.sections[0].groundFrom, -999'999'999'999LL);
+    EXPECT_EQ(network.sections[0].inflow, 999'999'999'999LL);
+    EXPECT_THROW(readNetwork(withHead({"K1;A1;A2;1000000000;0;0;1;1"})), NetworkError);
+    EXPECT_THROW(readNetwork(withHead({"K1;A1;A2;50;-1000000000;0;1;1"})), NetworkError);
+}
+
 TEST(NetworkFile, RefusesAWrongHeadLine) {
     try {
         readNetwork({"", "Odcinek;Od;Do;Dlugosc", "K1;A1;A2;50;110;109;1;1"});

@@ -2,11 +2,15 @@
 """Reads back the DXF profiles of the hand-worked network with ezdxf, a
 reader written apart from the library that writes them.
 
-    profile_dxf_check.py VEXA_CALC CATALOGUE NETWORK SCRATCH_FOLDER
+    profile_dxf_check.py VEXA_CALC CATALOGUE NETWORK EXAMPLE SCRATCH_FOLDER
 
 Every manhole name and every level of the results table must stand on its
 layer, and the main collector's ground and first pipe at their coordinates:
-metres at 1:1000, a drawing millimetre being a metre.
+metres at 1:1000, a drawing millimetre being a metre, and a metre of
+chainage a unit at 1:500 too. The drawings of the hand-worked network and of
+the README's example need no repair by ezdxf's audit; lines have the weights
+of their kinds, and texts too long for their room are narrowed to 70 % and
+no less, then cut.
 """
 import os
 import subprocess
@@ -14,13 +18,8 @@ import sys
 
 import ezdxf
 
-vexa_calc, catalogue, network, scratch = sys.argv[1:5]
+vexa_calc, catalogue, network, example, scratch = sys.argv[1:6]
 os.makedirs(scratch, exist_ok=True)
-dxf_file = os.path.join(scratch, "profile.dxf")
-table = subprocess.run([vexa_calc, "--katalog", catalogue, "--siec", network, "--profile-dxf", dxf_file],
-                       check=True, capture_output=True, text=True).stdout
-
-doc = ezdxf.readfile(dxf_file)
 faults = []
 
 
@@ -28,6 +27,21 @@ def expect(condition, what):
     if not condition:
         faults.append(what)
 
+
+def profiles(network_file, name, *options):
+    """The DXF drawing of a network's profiles, audited, and its results table."""
+    dxf_file = os.path.join(scratch, name)
+    table = subprocess.run([vexa_calc, "--katalog", catalogue, "--siec", network_file, "--profile-dxf", dxf_file,
+                            *options], check=True, capture_output=True, text=True).stdout
+    drawing = ezdxf.readfile(dxf_file)
+    auditor = drawing.audit()
+    expect(not auditor.fixes and not auditor.errors,
+           name + ": audit " + "; ".join(entry.message for entry in auditor.fixes + auditor.errors))
+    return drawing, table
+
+
+doc, table = profiles(network, "profile.dxf")
+profiles(example, "example.dxf")
 
 expect(doc.dxfversion == "AC1015", "AutoCAD 2000: " + doc.dxfversion)
 expect({"TEREN", "KANAL", "STUDNIE", "TABELA", "OPISY"} <= {layer.dxf.name for layer in doc.layers}, "layers")
@@ -54,6 +68,42 @@ def points(layer):
 
 expect(points("TEREN")[0] == [(70, 215), (110, 212), (155, 205), (225, 205)], "ground " + str(points("TEREN")[0]))
 expect(points("KANAL")[0] == [(70, 201.43), (110, 198.43)], "B1's invert " + str(points("KANAL")[0]))
+
+expect(doc.header.get("$INSUNITS") == 6, "metres")
+expect(doc.styles.get("Standard").dxf.font == "arial.ttf", "the text style's font file")
+all_texts = [text for layer in texts.values() for text in layer]
+expect("Spadek [promil]" in texts["TABELA"] and not any("‰" in text for text in all_texts), "per mille written out")
+
+# Each kind of line with its weight (1/100 mm): the pipes and the frame 0,5 mm,
+# the ground and the manholes 0,35 mm.
+weights = {}
+for line in doc.modelspace().query("LWPOLYLINE"):
+    weights.setdefault(line.dxf.layer, set()).add(line.dxf.lineweight)
+expect(weights.get("KANAL") == {50} and weights.get("TEREN") == {35} and weights.get("STUDNIE") == {35},
+       "line weights " + str(weights))
+expect(weights.get("TABELA") == {25, 50}, "table line weights " + str(weights.get("TABELA")))
+
+# A 15 m section leaves 13,5 mm for its pipe's 11 letters, 2 mm high: some
+# 17,6 mm at full width, so narrowed to 0,767. A 5 m one leaves 3,5 mm: cut
+# at 70 %.
+short_network = os.path.join(scratch, "short.csv")
+with open(short_network, "w", encoding="utf-8") as file:
+    file.write("Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax\n"
+               "S1;A;B;15;110;109,9;5;1;160;;2;0;1;\nS2;B;C;5;109,9;109,85;5;1;160;;2;0;1;\n")
+short, _ = profiles(short_network, "short.dxf")
+factors = {}
+for text in short.modelspace().query('TEXT[layer=="TABELA"]'):
+    factors.setdefault(text.dxf.text, []).append(round(text.dxf.width, 3))
+expect(factors.get("DP-101-0160") == [round(13.5 / 17.6, 3)], "narrowed " + str(factors.get("DP-101-0160")))
+cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("...")]
+expect(cut and all(width == 0.7 for _, width in cut), "cut at 70 % " + str(cut))
+expect(all(0.7 <= width <= 1 for widths in factors.values() for width in widths), "no text below 70 %")
+
+# At 1:500 a unit is still a metre of chainage: A to B is 15 units apart.
+half, _ = profiles(short_network, "half.dxf", "--skala-pozioma", "500")
+manhole_lines = [line for line in half.modelspace().query('LWPOLYLINE[layer=="STUDNIE"]')]
+xs = sorted({round(point[0], 3) for line in manhole_lines for point in line.get_points()})
+expect(len(xs) >= 2 and abs(xs[1] - xs[0] - 15) < 0.001, "metres at 1:500 " + str(xs))
 
 for fault in faults:
     print("profile_dxf_check: " + fault)

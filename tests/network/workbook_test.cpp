@@ -32,6 +32,10 @@ TEST(Workbook, AFailedWriteThrowsTheFileErrorAndLeavesNothing) {
     const fs::path file = folder.path() / "brak" / "wyniki.xlsx";
     EXPECT_THROW(writeWorkbook(file.string(), "Sieć", kColumns, {{"K1", "50,000"}}), FileError);
     EXPECT_FALSE(fs::exists(file));
+    // The library's own complaint does not reach the terminal: the program says it.
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(buildWorkbook(file, "Sieć", kColumns, {{"K1", "50,000"}}));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 }  // namespace
