@@ -295,6 +295,15 @@ TEST_F(NetworkWindowTest, ANetworkIsSavedInTheEncodingChosen) {
     EXPECT_EQ(window->fileEncoding(), "Kodowanie zbioru: UTF-8, LF");
     window->editCell(0, 0, "Kółko→");  // UTF-8 holds it
     EXPECT_TRUE(window->save());
+
+    // A UTF-8 file saved in the code page gets its CR LF.
+    window->open(kHandWorked.string());
+    platform.queueSaveFileKind(1);
+    platform.queueSaveFileName((scratch / "cp1250.csv").string());
+    ASSERT_TRUE(window->saveAs());
+    EXPECT_EQ(fileContents(scratch / "cp1250.csv").substr(0, std::string(kNetworkHeadLine).size() + 2),
+              std::string(kNetworkHeadLine) + "\r\n");
+    EXPECT_EQ(window->fileEncoding(), "Kodowanie zbioru: strona kodowa 1250, CR LF");
 }
 
 // A long design reports its progress every 500 sections and can be cancelled.

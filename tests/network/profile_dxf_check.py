@@ -44,7 +44,9 @@ doc, table = profiles(network, "profile.dxf")
 profiles(example, "example.dxf")
 
 expect(doc.dxfversion == "AC1015", "AutoCAD 2000: " + doc.dxfversion)
-expect({"TEREN", "KANAL", "STUDNIE", "TABELA", "OPISY"} <= {layer.dxf.name for layer in doc.layers}, "layers")
+colours = {layer.dxf.name: layer.dxf.color for layer in doc.layers}
+expect(colours.get("TEREN") == 3 and colours.get("KANAL") == 5 and colours.get("STUDNIE") == 7 and
+       colours.get("TABELA") == 8 and colours.get("OPISY") == 7, "layers and their colours " + str(colours))
 texts = {}
 for entity in doc.modelspace().query("TEXT"):
     texts.setdefault(entity.dxf.layer, []).append(entity.dxf.text)
@@ -68,6 +70,17 @@ def points(layer):
 
 expect(points("TEREN")[0] == [(70, 215), (110, 212), (155, 205), (225, 205)], "ground " + str(points("TEREN")[0]))
 expect(points("KANAL")[0] == [(70, 201.43), (110, 198.43)], "B1's invert " + str(points("KANAL")[0]))
+
+# Sheet after sheet along x, 20 mm apart: the frames of the hand-worked
+# network's four sheets start at 10, 450, 890 and 1330.
+frames = sorted(round(min(x for x, *_ in line.get_points()), 3)
+                for line in doc.modelspace().query('LWPOLYLINE[layer=="OPISY"]') if len(line.get_points()) == 5)
+expect(frames == [10 + 440 * sheet for sheet in range(len(frames))] and len(frames) == 4, "sheets " + str(frames))
+# Manhole names read upwards, the title along the sheet.
+rotations = {round(text.dxf.rotation) for text in doc.modelspace().query('TEXT[layer=="STUDNIE"]')}
+expect(rotations == {90}, "manhole names turned " + str(rotations))
+title = [text for text in doc.modelspace().query('TEXT[layer=="OPISY"]') if text.dxf.text.startswith("Profil")]
+expect(title and all(round(text.dxf.rotation) == 0 for text in title), "title turned")
 
 expect(doc.header.get("$INSUNITS") == 6, "metres")
 expect(doc.styles.get("Standard").dxf.font == "arial.ttf", "the text style's font file")

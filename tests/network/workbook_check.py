@@ -32,9 +32,12 @@ def expect(condition, what):
 
 headings = [cell.value for cell in sheet[1]]
 expect(len(headings) == len(rows[0]), "columns " + str(len(headings)))
-expect(headings[:5] == ["Odcinek", "Studnia początkowa", "Studnia końcowa", "Długość [m]", "Q [l/s]"],
-       "head " + str(headings[:5]))
-expect(headings[15] == "Dno na początku [m n.p.m.]" and headings[-1] == "Uwagi", "head " + str(headings[15:]))
+expect(headings == ["Odcinek", "Studnia początkowa", "Studnia końcowa", "Długość [m]", "Q [l/s]",
+                    "Średnice Dz / Dw [mm]", "Nr katalogowy", "Klasa", "k [mm]", "Spadek [‰]", "h/d [%]", "τ [Pa]",
+                    "v [m/s]", "Samooczyszczanie", "Przewietrzanie", "Dno na początku [m n.p.m.]",
+                    "Dno na końcu [m n.p.m.]", "Przykrycie na początku [m]", "Przykrycie na końcu [m]",
+                    "Zagłębienie na początku [m]", "Zagłębienie na końcu [m]", "Kaskada [m]", "Uwagi"],
+       "head " + str(headings))
 expect(all(cell.font.bold for cell in sheet[1]), "bold head")
 expect(sheet.freeze_panes == "A2", "frozen head " + str(sheet.freeze_panes))
 expect(sheet.max_row == len(rows), "rows " + str(sheet.max_row))
