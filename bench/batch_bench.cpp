@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "batch/batch_calculator.h"
 #include "catalogue/catalogue_reader.h"
 #include "floor_benchmark.h"
-#include "network/batch_calculator.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 
 #include <vector>
 
+#include "batch/headless_platform.h"
 #include "city_network.h"
 #include "floor_benchmark.h"
-#include "network/headless_platform.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
-#include "network/network_window.h"
+#include "network_window/network_window.h"
 
 namespace {
 

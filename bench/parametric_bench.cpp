@@ -9,8 +9,8 @@
 
 #include <filesystem>
 
+#include "batch/headless_platform.h"
 #include "floor_benchmark.h"
-#include "network/headless_platform.h"
 #include "windows/design_window.h"
 #include "windows/parametric_window.h"
 #include "windows/program.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "batch/batch_calculator.h"
+#include "batch/headless_platform.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/data_load.h"
-#include "network/batch_calculator.h"
-#include "network/headless_platform.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"

@@ -6,8 +6,8 @@
 #include <memory>
 #include <ostream>
 
-#include "network/drawing_pages.h"
-#include "network/dxf_drawing.h"
+#include "drawing/drawing_pages.h"
+#include "drawing/dxf_drawing.h"
 #include "network/network_table.h"
 #include "network/workbook.h"
 #include "toolkit/delimited_fields.h"

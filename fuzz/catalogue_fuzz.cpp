@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "batch/batch_calculator.h"
 #include "catalogue/catalogue_reader.h"
-#include "network/batch_calculator.h"
 #include "toolkit/errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "network/batch_calculator.h"
+#include "batch/batch_calculator.h"
 #include "network/network_file.h"
 
 namespace vexa {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "network/batch_section.h"
+#include "batch/batch_section.h"
 #include "toolkit/delimited_fields.h"
 
 namespace vexa {

@@ -8,7 +8,7 @@
 // long or too tall for one sheet goes on to the next, with its table and
 // its own reference level.
 
-#include "network/drawing.h"
+#include "drawing/drawing.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
 #include "network/profile_paths.h"

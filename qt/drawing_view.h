@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "network/drawing.h"
+#include "drawing/drawing.h"
 
 namespace vexa {
 

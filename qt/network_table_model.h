@@ -8,7 +8,7 @@
 
 #include <QAbstractTableModel>
 
-#include "network/network_window.h"
+#include "network_window/network_window.h"
 
 namespace vexa {
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "network/network_window.h"
+#include "network_window/network_window.h"
 
 class QLabel;
 class QLineEdit;

@@ -19,9 +19,12 @@ declare -A may_include=(
   [print]="toolkit"
   [engine]="toolkit catalogue"
   [windows]="toolkit catalogue engine print"
-  [network]="toolkit catalogue engine print windows"
-  [qt]="toolkit catalogue engine print windows network"
-  [cli]="toolkit catalogue engine print windows network qt/pdf_printouts.h"
+  [batch]="toolkit catalogue engine print windows"
+  [drawing]="toolkit print"
+  [network]="toolkit catalogue engine print windows batch drawing"
+  [network_window]="toolkit catalogue engine print windows batch drawing network"
+  [qt]="toolkit catalogue engine print windows batch drawing network network_window"
+  [cli]="toolkit catalogue engine print windows batch drawing network qt/pdf_printouts.h"
 )
 qt_free_headers=(qt/pdf_printouts.h)
 project_folders=" ${!may_include[*]} support tests "

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "network/batch_section.h"
+#include "batch/batch_section.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
 #include "toolkit/cp1250.h"

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "catalogue/catalogue_reader.h"
-#include "network/network_window.h"
+#include "network_window/network_window.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
 #include "toolkit/cp1250.h"

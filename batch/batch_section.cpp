@@ -1,4 +1,4 @@
-#include "network/batch_section.h"
+#include "batch/batch_section.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "network/dxf_drawing.h"
+#include "drawing/dxf_drawing.h"
 
 #include <dxflib/dl_dxf.h>
 

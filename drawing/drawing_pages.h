@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "network/drawing.h"
+#include "drawing/drawing.h"
 #include "toolkit/printer.h"
 
 namespace vexa {

@@ -1,9 +1,9 @@
-#include "network/batch_calculator.h"
+#include "batch/batch_calculator.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "network/headless_platform.h"
+#include "batch/headless_platform.h"
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
 #include "windows/notebook_window.h"

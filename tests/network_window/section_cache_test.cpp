@@ -1,6 +1,6 @@
 // Sections already designed are not designed again.
 
-#include "network/section_cache.h"
+#include "network_window/section_cache.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,6 @@ public:
 
 TEST(SectionCache, ALineRunsOnceAndAnyChangedFieldRunsAgain) {
     BatchSection section = parseSection("\"Odcinek; \"\"1\"\"\";2;;;1;0;12,5;5;1;5;100;1;");
-    EXPECT_EQ(section.name, "Odcinek; \"1\"");
-    EXPECT_EQ(parseSection(sectionLine(section)).name, section.name);  // the line reads back
     CountingCalculator calculator;
     SectionCache cache(calculator);
     EXPECT_EQ(cache.run(section).message, "12,5");

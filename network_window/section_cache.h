@@ -7,7 +7,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "network/batch_calculator.h"
+#include "batch/batch_calculator.h"
 
 namespace vexa {
 

@@ -1,13 +1,13 @@
-#include "network/network_window.h"
+#include "network_window/network_window.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "batch/headless_platform.h"
+#include "drawing/drawing_pages.h"
+#include "drawing/dxf_drawing.h"
 #include "engine/engine_context.h"
-#include "network/drawing_pages.h"
-#include "network/dxf_drawing.h"
-#include "network/headless_platform.h"
 #include "network/network_parameters.h"
 #include "network/network_table.h"
 #include "network/profile_drawing.h"

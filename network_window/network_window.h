@@ -24,11 +24,11 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "network/drawing.h"
-#include "network/edit_history.h"
+#include "drawing/drawing.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
-#include "network/section_cache.h"
+#include "network_window/edit_history.h"
+#include "network_window/section_cache.h"
 #include "toolkit/platform_services.h"
 #include "toolkit/printer.h"
 

@@ -2,7 +2,7 @@
 // paste, undo, a bad cell, the parameters, the profile of the selected row,
 // files saved as they were read, and a changed network not lost on closing.
 
-#include "network/network_window.h"
+#include "network_window/network_window.h"
 
 #include <gtest/gtest.h>
 

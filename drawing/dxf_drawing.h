@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "network/drawing.h"
+#include "drawing/drawing.h"
 
 namespace vexa {
 

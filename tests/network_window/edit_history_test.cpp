@@ -1,7 +1,7 @@
 // Undo, redo and the saved point: "changed" follows the states the document
 // passes through, not the depth of the undo stack.
 
-#include "network/edit_history.h"
+#include "network_window/edit_history.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "network/drawing_pages.h"
+#include "drawing/drawing_pages.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "network/drawing.h"
+#include "drawing/drawing.h"
 
 #include <algorithm>
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "batch/batch_section.h"
 #include "catalogue/catalogue.h"
 #include "engine/design_state.h"
-#include "network/batch_section.h"
 #include "windows/notebook_record.h"
 
 namespace vexa {

@@ -1,4 +1,4 @@
-#include "network/section_cache.h"
+#include "network_window/section_cache.h"
 
 namespace vexa {
 

@@ -1,4 +1,4 @@
-#include "network/headless_platform.h"
+#include "batch/headless_platform.h"
 
 #include "toolkit/controls.h"
 #include "toolkit/numbers.h"
