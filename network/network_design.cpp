@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 #include "catalogue/design_choices.h"
 #include "toolkit/numbers.h"
@@ -13,47 +12,17 @@ namespace {
 // a / b rounded up, for a >= 0 and b > 0.
 long long ceilDiv(long long a, long long b) { return (a + b - 1) / b; }
 
-// The sections whose lower manhole is each section's upper one, in the file's order.
-std::vector<std::vector<std::size_t>> incomingSections(const Network& network) {
-    std::unordered_map<std::string, std::vector<std::size_t>> arriving;
-    for (std::size_t n = 0; n < network.sections.size(); ++n) arriving[network.sections[n].to].push_back(n);
-    std::vector<std::vector<std::size_t>> incoming(network.sections.size());
-    for (std::size_t n = 0; n < network.sections.size(); ++n) {
-        const auto found = arriving.find(network.sections[n].from);
-        if (found != arriving.end()) incoming[n] = found->second;
-    }
-    return incoming;
-}
-
-// Every section after all that run into it; the file's order where the water
-// leaves a choice.
-std::vector<std::size_t> designOrder(const Network& network, const std::vector<std::vector<std::size_t>>& incoming) {
-    std::unordered_map<std::string, std::size_t> leaving;
-    for (std::size_t n = 0; n < network.sections.size(); ++n) leaving[network.sections[n].from] = n;
-    std::vector<std::size_t> waiting(network.sections.size());
-    std::vector<std::size_t> order;
-    for (std::size_t n = 0; n < network.sections.size(); ++n) {
-        waiting[n] = incoming[n].size();
-        if (waiting[n] == 0) order.push_back(n);
-    }
-    for (std::size_t next = 0; next < order.size(); ++next) {
-        const auto below = leaving.find(network.sections[order[next]].to);
-        if (below != leaving.end() && --waiting[below->second] == 0) order.push_back(below->second);
-    }
-    return order;
-}
-
 class SectionDesigner {
 public:
     SectionDesigner(const Network& network, const NetworkParameters& parameters, SectionCalculator& calculator,
-                    std::vector<SectionDesign>& designs, const std::vector<std::vector<std::size_t>>& incoming)
-        : network_(network), parameters_(parameters), calculator_(calculator), designs_(designs), incoming_(incoming) {}
+                    std::vector<SectionDesign>& designs)
+        : network_(network), parameters_(parameters), calculator_(calculator), designs_(designs) {}
 
     void design(std::size_t index) {
         const NetworkSection& section = network_.sections[index];
         SectionDesign& design = designs_[index];
         design.flow = section.inflow;
-        for (const std::size_t above : incoming_[index]) design.flow += designs_[above].flow;
+        for (const std::size_t above : network_.topology.incoming(index)) design.flow += designs_[above].flow;
         const long long designFlow = std::max(design.flow, parameters_.flowMin);
 
         const long long fall = section.groundFrom - section.groundTo;
@@ -86,7 +55,7 @@ public:
             notes.push_back("spadek terenu " + slopeText(groundSlope) + " ‰ > " + slopeText(parameters_.slopeMax) +
                             " ‰");
         if (design.levels) levelNotes(index, design, notes);
-        for (const std::size_t above : incoming_[index])
+        for (const std::size_t above : network_.topology.incoming(index))
             if (!designs_[above].result.computed)
                 notes.push_back("dopływ z odcinka " + network_.sections[above].name + " bez wyniku");
         for (std::size_t n = 0; n < notes.size(); ++n) design.notes += (n > 0 ? ", " : "") + notes[n];
@@ -107,7 +76,7 @@ private:
         long long invert = std::min(section.groundFrom - parameters_.cover - crown,
                                     section.groundTo - parameters_.cover - crown + fall);
         std::optional<long long> highestIncoming;
-        for (const std::size_t above : incoming_[index]) {
+        for (const std::size_t above : network_.topology.incoming(index)) {
             const SectionDesign& upper = designs_[above];
             if (!upper.levels) continue;
             invert =
@@ -133,7 +102,7 @@ private:
         if (depth > parameters_.depthMax)
             notes.push_back("zagłębienie " + formatScaled(depth, 3) + " m > " + formatScaled(parameters_.depthMax, 3) +
                             " m");
-        for (const std::size_t above : incoming_[index]) {
+        for (const std::size_t above : network_.topology.incoming(index)) {
             if (designs_[above].result.computed && design.innerDiameter < designs_[above].innerDiameter) {
                 notes.push_back("średnica mniejsza niż w odcinku " + network_.sections[above].name);
                 break;
@@ -145,7 +114,6 @@ private:
     const NetworkParameters& parameters_;
     SectionCalculator& calculator_;
     std::vector<SectionDesign>& designs_;
-    const std::vector<std::vector<std::size_t>>& incoming_;
 };
 
 }  // namespace
@@ -155,10 +123,9 @@ std::string slopeText(long long tenths) { return formatScaled(tenths, 1); }
 std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
                                          SectionCalculator& calculator,
                                          const std::function<void(std::size_t)>& designed) {
-    const auto incoming = incomingSections(network);
     std::vector<SectionDesign> designs(network.sections.size());
-    SectionDesigner designer(network, parameters, calculator, designs, incoming);
-    for (const std::size_t index : designOrder(network, incoming)) {
+    SectionDesigner designer(network, parameters, calculator, designs);
+    for (const std::size_t index : network.topology.designOrder()) {
         designer.design(index);
         if (designed) designed(index);
     }

@@ -136,15 +136,21 @@ void checkTotalInflow(const Network& network) {
     }
 }
 
+// Names and outflows, in the order of the lines: the first section that
+// repeats either is refused.
 void checkNamesAndManholes(const Network& network) {
-    std::unordered_map<std::string, int> names;     // section name -> line
-    std::unordered_map<std::string, int> outflows;  // manhole -> line of the section leaving it
-    for (const NetworkSection& section : network.sections) {
-        if (auto [seen, added] = names.emplace(section.name, section.line); !added)
-            refuse({seen->second, section.line}, "dwa odcinki noszą nazwę \"" + section.name + "\"", 0);
-        if (auto [seen, added] = outflows.emplace(section.from, section.line); !added)
-            refuse({seen->second, section.line}, "ze studni \"" + section.from + "\" wychodzą dwa odcinki", 1);
-    }
+    std::unordered_map<std::string, std::size_t> names;  // section name -> its first section
+    std::optional<std::pair<std::size_t, std::size_t>> sameName;
+    for (std::size_t n = 0; n < network.sections.size() && !sameName; ++n)
+        if (auto [seen, added] = names.emplace(network.sections[n].name, n); !added) sameName = {seen->second, n};
+    const auto& secondOutflow = network.topology.secondOutflow();
+    const auto line = [&](std::size_t section) { return network.sections[section].line; };
+    if (sameName && (!secondOutflow || sameName->second <= secondOutflow->second))
+        refuse({line(sameName->first), line(sameName->second)},
+               "dwa odcinki noszą nazwę \"" + network.sections[sameName->second].name + "\"", 0);
+    if (secondOutflow)
+        refuse({line(secondOutflow->first), line(secondOutflow->second)},
+               "ze studni \"" + network.sections[secondOutflow->second].from + "\" wychodzą dwa odcinki", 1);
 }
 
 void checkGroundLevels(const Network& network) {
@@ -165,30 +171,11 @@ void checkGroundLevels(const Network& network) {
     }
 }
 
-// With at most one section leaving each manhole, water runs from a section
-// to at most one next; a circle is a walk that comes back to itself.
 void checkNoCircle(const Network& network) {
-    const auto& sections = network.sections;
-    std::unordered_map<std::string, std::size_t> leaving;
-    for (std::size_t n = 0; n < sections.size(); ++n) leaving[sections[n].from] = n;
-    enum class Seen { Not, OnThisWalk, LeadsOut };
-    std::vector<Seen> seen(sections.size(), Seen::Not);
-    for (std::size_t start = 0; start < sections.size(); ++start) {
-        std::vector<std::size_t> walk;
-        std::optional<std::size_t> at = start;
-        while (at && seen[*at] == Seen::Not) {
-            seen[*at] = Seen::OnThisWalk;
-            walk.push_back(*at);
-            const auto next = leaving.find(sections[*at].to);
-            at = next == leaving.end() ? std::nullopt : std::optional(next->second);
-        }
-        if (at && seen[*at] == Seen::OnThisWalk) {
-            std::vector<int> lines;
-            for (auto n = std::find(walk.begin(), walk.end(), *at); n != walk.end(); ++n)
-                lines.push_back(sections[*n].line);
-            refuse(lines, "odcinki tworzą zamknięty obieg");
-        }
-        for (const std::size_t n : walk) seen[n] = Seen::LeadsOut;
+    if (const auto circle = network.topology.circle()) {
+        std::vector<int> lines;
+        for (const std::size_t n : *circle) lines.push_back(network.sections[n].line);
+        refuse(lines, "odcinki tworzą zamknięty obieg");
     }
 }
 
@@ -228,6 +215,7 @@ Network readNetwork(const std::vector<delimited::Record>& records) {
     Network network;
     network.sections.reserve(records.size());
     for (const delimited::Record& record : records) network.sections.push_back(readSection(record));
+    network.topology = NetworkTopology(network.sections);
     checkTotalInflow(network);
     checkNamesAndManholes(network);
     checkGroundLevels(network);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "batch/batch_section.h"
+#include "network/topology.h"
 #include "toolkit/delimited_fields.h"
 
 namespace vexa {
@@ -65,6 +66,7 @@ struct NetworkSection {
 
 struct Network {
     std::vector<NetworkSection> sections;  // in the file's order
+    NetworkTopology topology;              // of the sections, as readNetwork checked it
 };
 
 // Why a network file cannot be designed, naming its line or lines.

@@ -81,9 +81,8 @@ public:
                                  levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt});
         }
         // Where a branch joins, the manhole goes down to the pipe leaving it.
-        for (std::size_t n = 0; n < network.sections.size(); ++n)
-            if (network.sections[n].from == stations_.back().name && designs[n].levels)
-                stations_.back().invertOut = designs[n].levels->invertFrom;
+        if (const auto leaving = network.topology.leaving(stations_.back().name); leaving && designs[*leaving].levels)
+            stations_.back().invertOut = designs[*leaving].levels->invertFrom;
     }
 
     Drawing build() {

@@ -4,8 +4,6 @@
 #include <functional>
 #include <queue>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace vexa {
 namespace {
@@ -13,17 +11,15 @@ namespace {
 class PathFinder {
 public:
     PathFinder(const Network& network, const std::vector<SectionDesign>& designs)
-        : sections_(network.sections), designs_(designs), drawn_(sections_.size(), false) {
-        for (std::size_t n = 0; n < sections_.size(); ++n) {
-            arriving_[sections_[n].to].push_back(n);
-            leaving_.insert(sections_[n].from);
-        }
-    }
+        : sections_(network.sections),
+          topology_(network.topology),
+          designs_(designs),
+          drawn_(sections_.size(), false) {}
 
     std::vector<ProfilePath> paths() {
         std::vector<std::size_t> outletSections;  // the last section of each main collector
-        for (const auto& [manhole, arriving] : arriving_)
-            if (!leaving_.contains(manhole)) outletSections.push_back(largestFlow(arriving));
+        for (const std::string& outlet : topology_.outlets())
+            outletSections.push_back(largestFlow(topology_.arriving(outlet)));
         std::sort(outletSections.begin(), outletSections.end());
 
         std::vector<ProfilePath> paths;
@@ -53,10 +49,10 @@ private:
         draw(last);
         drawManhole(sections_[last].to);
         for (;;) {
-            const auto incoming = arriving_.find(sections_[path.back()].from);
+            const std::vector<std::size_t>& incoming = topology_.incoming(path.back());
             drawManhole(sections_[path.back()].from);
-            if (incoming == arriving_.end()) break;
-            const std::size_t next = largestFlow(incoming->second);
+            if (incoming.empty()) break;
+            const std::size_t next = largestFlow(incoming);
             draw(next);
             path.push_back(next);
         }
@@ -67,14 +63,12 @@ private:
     void draw(std::size_t section) { drawn_[section] = true; }
 
     void drawManhole(const std::string& manhole) {
-        if (const auto arriving = arriving_.find(manhole); arriving != arriving_.end())
-            for (const std::size_t n : arriving->second) waiting_.push(n);
+        for (const std::size_t n : topology_.arriving(manhole)) waiting_.push(n);
     }
 
     const std::vector<NetworkSection>& sections_;
+    const NetworkTopology& topology_;
     const std::vector<SectionDesign>& designs_;
-    std::unordered_map<std::string, std::vector<std::size_t>> arriving_;  // manhole -> sections ending in it
-    std::unordered_set<std::string> leaving_;                             // manholes a section leaves
     std::vector<bool> drawn_;
     // Sections ending in a drawn manhole, the first in the file on top.
     std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>> waiting_;
