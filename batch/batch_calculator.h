@@ -21,6 +21,16 @@ struct BatchResult {
     bool computed = false;
     // Bd, Bnrkat, Bkl, Bk, Bi, Bh, Br, Bv, Bws, Bwp as the window shows them.
     std::array<std::string, 10> fields;
+    const std::string& Bd() const { return fields[0]; }      // diameters Dz / Dw
+    const std::string& Bnrkat() const { return fields[1]; }  // catalogue number
+    const std::string& Bkl() const { return fields[2]; }     // class
+    const std::string& Bk() const { return fields[3]; }      // roughness
+    const std::string& Bi() const { return fields[4]; }      // slope, per mille with one decimal
+    const std::string& Bh() const { return fields[5]; }      // filling
+    const std::string& Br() const { return fields[6]; }      // shear stress
+    const std::string& Bv() const { return fields[7]; }      // velocity
+    const std::string& Bws() const { return fields[8]; }     // self-cleaning verdict
+    const std::string& Bwp() const { return fields[9]; }     // ventilation verdict
     // The box the window would have shown instead, on one line.
     std::string message;
     DesignState state;  // as it stands after the run

@@ -67,7 +67,7 @@ private:
         const long long outer = std::llround(design.result.outerDiameter);
         design.innerDiameter = std::llround(design.result.innerDiameter);
         const long long crown = ceilDiv(outer + design.innerDiameter, 2);
-        const long long slope = parseScaled(design.result.fields[4], 1).value();  // Bi, one decimal
+        const long long slope = parseScaled(design.result.Bi(), 1).value();  // one decimal
         const long long fall = (slope * section.length + 5000) / 10000;
 
         // The highest upper invert that keeps the cover at both ends and

@@ -13,7 +13,7 @@
 namespace vexa {
 namespace {
 
-constexpr int kNetworkFields = kNetworkInputColumnCount;
+constexpr int kNetworkFields = kInputColumnCount;
 
 std::string linesText(std::vector<int>& lines) {
     std::sort(lines.begin(), lines.end());
@@ -32,8 +32,7 @@ std::string linesText(std::vector<int>& lines) {
 
 // Refuses the file for a problem of one field: "pole <key> <detail>".
 [[noreturn]] void refuseField(int line, int field, const std::string& detail) {
-    throw NetworkError({line},
-                       std::string("pole ") + kNetworkInputColumns[static_cast<std::size_t>(field)].key + " " + detail,
+    throw NetworkError({line}, std::string("pole ") + kInputColumns[static_cast<std::size_t>(field)].key + " " + detail,
                        field, detail);
 }
 
@@ -54,15 +53,18 @@ public:
 
     // A name that must not be empty, without the blanks around it: "S2 "
     // names the manhole S2.
-    std::string name(int column) const {
+    std::string name(InputColumn input) const {
+        const int column = position(input);
         std::string text = delimited::trimmed(fields_[static_cast<std::size_t>(column)]);
         if (text.empty()) refuseField(line_, column, "jest puste");
         return text;
     }
 
-    // A number in units of 10^-decimals, read as a typed number is read; an
-    // empty field is `empty`, or refused without it.
-    long long number(int column, int decimals, std::optional<long long> empty = std::nullopt) const {
+    // A number in units of 10^-decimals of its column, read as a typed
+    // number is read; an empty field is `empty`, or refused without it.
+    long long number(InputColumn input, std::optional<long long> empty = std::nullopt) const {
+        const int column = position(input);
+        const int decimals = vexa::column(input).decimals;
         const std::string& field = fields_[static_cast<std::size_t>(column)];
         if (delimited::trimmed(field).empty()) {
             if (empty) return *empty;
@@ -87,7 +89,19 @@ private:
 };
 
 // The network column of each field of a batch line, where it has one.
-constexpr std::array<int, kBatchFields> kNetworkColumnOfBatchField{0, 7, 8, 9, 10, 11, -1, -1, -1, -1, -1, 12, 13};
+constexpr std::array<int, kBatchFields> kNetworkColumnOfBatchField{position(InputColumn::Odcinek),
+                                                                   position(InputColumn::Typ),
+                                                                   position(InputColumn::Srednica),
+                                                                   position(InputColumn::SDR),
+                                                                   position(InputColumn::Scieki),
+                                                                   position(InputColumn::Opory),
+                                                                   -1,
+                                                                   -1,
+                                                                   -1,
+                                                                   -1,
+                                                                   -1,
+                                                                   position(InputColumn::KryteriumDoboru),
+                                                                   position(InputColumn::HdMax)};
 
 NetworkSection readSection(const delimited::Record& record) {
     const int line = record.line;
@@ -100,22 +114,34 @@ NetworkSection readSection(const delimited::Record& record) {
 
     NetworkSection section;
     section.line = line;
-    section.name = reader.name(0);
-    section.from = reader.name(1);
-    section.to = reader.name(2);
-    section.length = reader.number(3, 3);
-    section.groundFrom = reader.number(4, 3);
-    section.groundTo = reader.number(5, 3);
-    section.inflow = reader.number(6, 3, 0);
-    if (section.length <= 0) reader.fail("długość odcinka musi być większa od zera", 3);
-    if (section.inflow < 0) reader.fail("dopływ nie może być ujemny", 6);
+    section.name = reader.name(InputColumn::Odcinek);
+    section.from = reader.name(InputColumn::Od);
+    section.to = reader.name(InputColumn::Do);
+    section.length = reader.number(InputColumn::Dlugosc);
+    section.groundFrom = reader.number(InputColumn::TerenOd);
+    section.groundTo = reader.number(InputColumn::TerenDo);
+    section.inflow = reader.number(InputColumn::Doplyw, 0);
+    if (section.length <= 0) reader.fail("długość odcinka musi być większa od zera", position(InputColumn::Dlugosc));
+    if (section.inflow < 0) reader.fail("dopływ nie może być ujemny", position(InputColumn::Doplyw));
     if (section.from == section.to)
         reader.fail("odcinek \"" + section.name + "\" zaczyna się i kończy w tej samej studni \"" + section.from +
                     "\"");
 
     // The pipe's fields as a vexa-calc line holds them.
-    const std::vector<std::string> pipeFields{section.name, fields[7], fields[8], fields[9], fields[10], fields[11], "",
-                                              "",           "",        "",        "",        fields[12], fields[13]};
+    const auto field = [&fields](InputColumn input) { return fields[static_cast<std::size_t>(position(input))]; };
+    const std::vector<std::string> pipeFields{section.name,
+                                              field(InputColumn::Typ),
+                                              field(InputColumn::Srednica),
+                                              field(InputColumn::SDR),
+                                              field(InputColumn::Scieki),
+                                              field(InputColumn::Opory),
+                                              "",
+                                              "",
+                                              "",
+                                              "",
+                                              "",
+                                              field(InputColumn::KryteriumDoboru),
+                                              field(InputColumn::HdMax)};
     try {
         section.pipe = parseSection(delimited::joined(pipeFields));
     } catch (const MalformedLine& problem) {
@@ -132,7 +158,8 @@ void checkTotalInflow(const Network& network) {
     for (const NetworkSection& section : network.sections) {
         total += section.inflow;
         if (total >= kLargestNetworkValue)
-            refuse({section.line}, "suma dopływów sieci do tego wiersza leży poza zakresem", 6);
+            refuse({section.line}, "suma dopływów sieci do tego wiersza leży poza zakresem",
+                   position(InputColumn::Doplyw));
     }
 }
 
@@ -147,10 +174,12 @@ void checkNamesAndManholes(const Network& network) {
     const auto line = [&](std::size_t section) { return network.sections[section].line; };
     if (sameName && (!secondOutflow || sameName->second <= secondOutflow->second))
         refuse({line(sameName->first), line(sameName->second)},
-               "dwa odcinki noszą nazwę \"" + network.sections[sameName->second].name + "\"", 0);
+               "dwa odcinki noszą nazwę \"" + network.sections[sameName->second].name + "\"",
+               position(InputColumn::Odcinek));
     if (secondOutflow)
         refuse({line(secondOutflow->first), line(secondOutflow->second)},
-               "ze studni \"" + network.sections[secondOutflow->second].from + "\" wychodzą dwa odcinki", 1);
+               "ze studni \"" + network.sections[secondOutflow->second].from + "\" wychodzą dwa odcinki",
+               position(InputColumn::Od));
 }
 
 void checkGroundLevels(const Network& network) {

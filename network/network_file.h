@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "batch/batch_section.h"
+#include "network/network_columns.h"
 #include "network/topology.h"
 #include "toolkit/delimited_fields.h"
 
@@ -22,33 +23,6 @@ namespace vexa {
 // no sewer's are larger, and every sum and product of a design stays well
 // inside 64 bits.
 inline constexpr long long kLargestNetworkValue = 1'000'000'000'000LL;
-
-inline constexpr const char* kNetworkHeadLine =
-    "Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax";
-
-// The columns of a network file: the key of the head line, which messages
-// about the file name, and the heading a table of them shows.
-struct NetworkInputColumn {
-    const char* key;
-    const char* heading;
-};
-inline constexpr int kNetworkInputColumnCount = 14;
-inline constexpr std::array<NetworkInputColumn, kNetworkInputColumnCount> kNetworkInputColumns{{
-    {"Odcinek", "Odcinek"},
-    {"Od", "Studnia początkowa"},
-    {"Do", "Studnia końcowa"},
-    {"Dlugosc", "Długość [m]"},
-    {"TerenOd", "Teren na początku [m]"},
-    {"TerenDo", "Teren na końcu [m]"},
-    {"Doplyw", "Dopływ [l/s]"},
-    {"Typ", "Typ rury"},
-    {"Srednica", "Średnica"},
-    {"SDR", "SDR"},
-    {"Scieki", "Ścieki"},
-    {"Opory", "Opory miejscowe"},
-    {"KryteriumDoboru", "Kryterium doboru rury"},
-    {"HdMax", "h/d max [%]"},
-}};
 
 struct NetworkSection {
     int line = 0;  // in the file, the head line being 1

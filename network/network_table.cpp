@@ -1,67 +1,54 @@
 #include "network/network_table.h"
 
+#include <algorithm>
+
 #include "toolkit/delimited_fields.h"
 #include "toolkit/numbers.h"
 
 namespace vexa {
 
-const std::array<NetworkColumn, 23> kNetworkColumns{{
-    {"Odcinek", "Odcinek", kTextColumn},
-    {"Od", "Studnia początkowa", kTextColumn},
-    {"Do", "Studnia końcowa", kTextColumn},
-    {"Dlugosc", "Długość [m]", 3},
-    {"Q", "Q [l/s]", kGeneralNumber},
-    {"Bd", "Średnice Dz / Dw [mm]", kTextColumn},
-    {"Bnrkat", "Nr katalogowy", kTextColumn},
-    {"Bkl", "Klasa", kTextColumn},
-    {"Bk", "k [mm]", 2},
-    {"Bi", "Spadek [‰]", 1},
-    {"Bh", "h/d [%]", 0},
-    {"Br", "τ [Pa]", 2},
-    {"Bv", "v [m/s]", 2},
-    {"Bws", "Samooczyszczanie", kTextColumn},
-    {"Bwp", "Przewietrzanie", kTextColumn},
-    {"DnoOd", "Dno na początku [m n.p.m.]", 3},
-    {"DnoDo", "Dno na końcu [m n.p.m.]", 3},
-    {"PrzykrycieOd", "Przykrycie na początku [m]", 3},
-    {"PrzykrycieDo", "Przykrycie na końcu [m]", 3},
-    {"GlebokoscOd", "Zagłębienie na początku [m]", 3},
-    {"GlebokoscDo", "Zagłębienie na końcu [m]", 3},
-    {"Kaskada", "Kaskada [m]", 3},
-    {"Uwagi", "Uwagi", kTextColumn},
-}};
-
-std::string networkResultsHead() {
-    std::string head;
-    for (const NetworkColumn& column : kNetworkColumns) head += (head.empty() ? "" : ";") + std::string(column.name);
-    return head;
-}
-
 std::vector<WorkbookColumn> networkWorkbookColumns() {
     std::vector<WorkbookColumn> columns;
-    for (const NetworkColumn& column : kNetworkColumns) columns.push_back({column.heading, column.decimals});
+    for (const NetworkColumn& column : kResultColumns) {
+        const int decimals = column.decimals == kTextColumn      ? kWorkbookText
+                             : column.decimals == kGeneralNumber ? kWorkbookGeneral
+                                                                 : column.decimals;
+        columns.push_back({column.headingWithUnit(), decimals});
+    }
     return columns;
 }
 
 std::vector<std::string> networkResultFields(const NetworkSection& section, const SectionDesign& design) {
-    std::vector<std::string> fields{section.name, section.from, section.to, formatScaled(section.length, 3),
-                                    formatScaledGeneral(design.flow, 3)};
+    std::vector<std::string> fields(kResultColumnCount);
+    const auto set = [&fields](ResultColumn result, std::string text) {
+        fields[static_cast<std::size_t>(position(result))] = std::move(text);
+    };
+    const auto number = [&set](ResultColumn result, long long units) {
+        set(result, formatScaled(units, column(result).decimals));
+    };
+    set(ResultColumn::Odcinek, section.name);
+    set(ResultColumn::Od, section.from);
+    set(ResultColumn::Do, section.to);
+    number(ResultColumn::Dlugosc, section.length);
+    set(ResultColumn::Q, formatScaledGeneral(design.flow, 3));
     const BatchResult& result = design.result;
     if (result.computed) {
-        fields.insert(fields.end(), result.fields.begin(), result.fields.end());
+        std::copy(result.fields.begin(), result.fields.end(), fields.begin() + position(ResultColumn::Bd));
     } else {
-        fields.push_back("!");
-        fields.push_back(result.message);
-        fields.resize(fields.size() + result.fields.size() - 2);
+        set(ResultColumn::Bd, "!");
+        set(ResultColumn::Bnrkat, result.message);
     }
     if (design.levels) {
-        const SectionLevels& l = *design.levels;
-        for (const long long level : {l.invertFrom, l.invertTo, l.coverFrom, l.coverTo, l.depthFrom, l.depthTo, l.drop})
-            fields.push_back(formatScaled(level, 3));
-    } else {
-        fields.resize(fields.size() + 7);
+        const SectionLevels& levels = *design.levels;
+        number(ResultColumn::DnoOd, levels.invertFrom);
+        number(ResultColumn::DnoDo, levels.invertTo);
+        number(ResultColumn::PrzykrycieOd, levels.coverFrom);
+        number(ResultColumn::PrzykrycieDo, levels.coverTo);
+        number(ResultColumn::GlebokoscOd, levels.depthFrom);
+        number(ResultColumn::GlebokoscDo, levels.depthTo);
+        number(ResultColumn::Kaskada, levels.drop);
     }
-    fields.push_back(design.notes);
+    set(ResultColumn::Uwagi, design.notes);
     return fields;
 }
 

@@ -1,31 +1,19 @@
 #pragma once
 
 // The results table of a designed network, one row per section in the file's
-// order: the texts vexa-calc writes, and for each column what a workbook needs
-// to keep its numbers as numbers.
+// order: the texts vexa-calc writes, and what a workbook needs to keep its
+// numbers as numbers. Its columns are those of network_columns.h.
 
-#include <array>
 #include <string>
 #include <vector>
 
+#include "network/network_columns.h"
 #include "network/network_design.h"
 #include "network/workbook.h"
 
 namespace vexa {
 
-struct NetworkColumn {
-    const char* name;     // in the head line of the text table
-    const char* heading;  // in Polish with its unit, for a workbook
-    int decimals;         // a number written with this many decimals, or kTextColumn / kGeneralNumber
-};
-
-inline constexpr int kTextColumn = kWorkbookText;
-inline constexpr int kGeneralNumber = kWorkbookGeneral;  // a number in the general form (no fixed decimals)
-
-extern const std::array<NetworkColumn, 23> kNetworkColumns;
-
-// The head line of the text table, and the columns of a workbook.
-std::string networkResultsHead();
+// The columns of a workbook of the results.
 std::vector<WorkbookColumn> networkWorkbookColumns();
 
 // A section's row, fields as they go into the table. A section without a

@@ -281,13 +281,13 @@ private:
                      {{fromX, y(levels->invertFrom + levels->crown)}, {toX, y(levels->invertTo + levels->crown)}});
                 if (from.invertIn && *from.invertIn != levels->invertFrom)
                     line(DrawingLayer::Sewer, 0.5, {{fromX, y(*from.invertIn)}, {fromX, y(levels->invertFrom)}});
-                cell(kSlope, middle, design.result.fields[4], room, false);  // Bi
+                cell(kSlope, middle, design.result.Bi(), room, false);
                 const double pipeMiddle = rowMiddle(kPipe);
                 text(DrawingLayer::Table, {middle, pipeMiddle + 1.6}, kSmallText, false, AlongText::Centre,
-                     AcrossText::Middle, design.result.fields[0]);  // Bd
+                     AcrossText::Middle, design.result.Bd());
                 result.texts.back().room = room;
                 text(DrawingLayer::Table, {middle, pipeMiddle - 1.6}, kSmallText, false, AlongText::Centre,
-                     AcrossText::Middle, delimited::trimmed(design.result.fields[1]));  // Bnrkat
+                     AcrossText::Middle, delimited::trimmed(design.result.Bnrkat()));
                 result.texts.back().room = room;
             } else {
                 cell(kPipe, middle, "bez wyniku", room, false, kSmallText);

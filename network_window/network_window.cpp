@@ -107,12 +107,6 @@ std::vector<std::vector<std::string>> tabSeparatedCells(const std::string& text)
 
 }  // namespace
 
-const std::array<const char*, NetworkWindow::kResultColumns> NetworkWindow::kResultHeadings = [] {
-    std::array<const char*, kResultColumns> headings{};
-    for (int n = 0; n < kResultColumns; ++n) headings[static_cast<std::size_t>(n)] = kNetworkColumns[n + 4].heading;
-    return headings;
-}();
-
 NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalogue,
                              std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter)
     : platform_(platform),
@@ -124,10 +118,12 @@ NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalo
     Program program(headless, {});
     program.startWith(catalogue);
     const TForm1& form = program.Form1();
-    for (const std::string& item : form.Combo_Typ.Items) choices_[kType].push_back(oneLine(item));
-    for (const auto& [column, group] :
-         {std::pair{kSewage, &form.RadioGroup1}, {kLosses, &form.RadioGroup4}, {kPipeCriterion, &form.RadioGroup3}})
-        for (const std::string& item : group->Items) choices_[column].push_back(oneLine(item));
+    for (const std::string& item : form.Combo_Typ.Items) choices_[position(InputColumn::Typ)].push_back(oneLine(item));
+    for (const auto& [column, group] : {std::pair{InputColumn::Scieki, &form.RadioGroup1},
+                                        {InputColumn::Opory, &form.RadioGroup4},
+                                        {InputColumn::KryteriumDoboru, &form.RadioGroup3}})
+        for (const std::string& item : group->Items)
+            choices_[static_cast<std::size_t>(position(column))].push_back(oneLine(item));
     for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
         parameterTexts_[n] = vexa::parameterText(kNetworkParameterRules[n], parameters_);
 }
@@ -141,11 +137,18 @@ std::string NetworkWindow::caption() const {
 }
 
 std::string NetworkWindow::result(int row, int column) const {
-    if (designs_.empty() || row < 0 || row >= rowCount() || column < 0 || column >= kResultColumns ||
+    if (designs_.empty() || row < 0 || row >= rowCount() || column < 0 || column >= kResultCount ||
         sectionOfRow_[static_cast<std::size_t>(row)] < 0)
         return {};
     const auto section = static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)]);
-    return networkResultFields(network_.sections[section], designs_[section])[static_cast<std::size_t>(column + 4)];
+    return networkResultFields(network_.sections[section],
+                               designs_[section])[static_cast<std::size_t>(position(kFirstResult) + column)];
+}
+
+std::string NetworkWindow::rowNote(int row) const {
+    if (!rowMarked(row)) return {};
+    const SectionDesign& design = designs_[static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)])];
+    return design.result.computed ? design.notes : design.result.message;
 }
 
 bool NetworkWindow::rowMarked(int row) const {
@@ -161,7 +164,7 @@ const std::string& NetworkWindow::parameterText(int parameter) const {
 
 const std::vector<std::string>& NetworkWindow::choices(int column) const {
     static const std::vector<std::string> none;
-    return column >= 0 && column < kInputColumns ? choices_[static_cast<std::size_t>(column)] : none;
+    return column >= 0 && column < kInputCount ? choices_[static_cast<std::size_t>(column)] : none;
 }
 
 // ---- edits ----
@@ -195,7 +198,7 @@ void NetworkWindow::afterEdit() {
 }
 
 void NetworkWindow::editCell(int row, int column, const std::string& text) {
-    if (row < 0 || row > rowCount() || column < 0 || column >= kInputColumns) return;
+    if (row < 0 || row > rowCount() || column < 0 || column >= kInputCount) return;
     Row changed = row < rowCount() ? rows_[static_cast<std::size_t>(row)] : Row{};
     std::string typed = text::withoutControlCharacters(text);
     if (changed[static_cast<std::size_t>(column)] == typed) return;
@@ -216,7 +219,7 @@ void NetworkWindow::clearCells(const std::vector<Cell>& cells) {
         bool changed = false;
         for (; n < sorted.size() && sorted[n].row == row; ++n) {
             const int column = sorted[n].column;
-            if (row < 0 || row >= rowCount() || column < 0 || column >= kInputColumns) continue;
+            if (row < 0 || row >= rowCount() || column < 0 || column >= kInputCount) continue;
             changed = changed || !cleared[static_cast<std::size_t>(column)].empty();
             cleared[static_cast<std::size_t>(column)].clear();
         }
@@ -241,9 +244,9 @@ std::string NetworkWindow::copy(const std::vector<Cell>& cells) const {
         if (cell.row < 0 || cell.row >= rowCount() || cell.column < 0) continue;
         std::string& text =
             block[static_cast<std::size_t>(cell.row - top)][static_cast<std::size_t>(cell.column - left)];
-        text = cell.column < kInputColumns
+        text = cell.column < kInputCount
                    ? rows_[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.column)]
-                   : result(cell.row, cell.column - kInputColumns);
+                   : result(cell.row, cell.column - kInputCount);
     }
     std::string text;
     for (const auto& row : block) {
@@ -260,12 +263,12 @@ std::string NetworkWindow::cut(const std::vector<Cell>& cells) {
 }
 
 void NetworkWindow::paste(int row, int column, const std::string& text) {
-    if (row < 0 || row > rowCount() || column < 0 || column >= kInputColumns) return;
+    if (row < 0 || row > rowCount() || column < 0 || column >= kInputCount) return;
     const std::vector<std::vector<std::string>> cells = tabSeparatedCells(text);
     if (cells.empty()) return;
     std::size_t widest = 0;
     for (const auto& cellsOfRow : cells) widest = std::max(widest, cellsOfRow.size());
-    const auto room = static_cast<std::size_t>(kInputColumns - column);
+    const auto room = static_cast<std::size_t>(kInputCount - column);
     const int existing = std::min(static_cast<int>(cells.size()), rowCount() - row);
     std::vector<Row> rows(rows_.begin() + row, rows_.begin() + row + existing);
     rows.resize(cells.size());
@@ -280,7 +283,8 @@ void NetworkWindow::paste(int row, int column, const std::string& text) {
         const std::string leftOut = one ? "kolumnę " + std::to_string(room + 1)
                                         : "kolumny " + std::to_string(room + 1) + "–" + std::to_string(widest);
         platform_.showMessage("Pominięto " + leftOut + " wklejonego tekstu: " + (one ? "wykracza" : "wykraczają") +
-                              " poza ostatnią kolumnę danych sieci \"" + kNetworkInputColumns.back().heading + "\".");
+                              " poza ostatnią kolumnę danych sieci \"" + kInputColumns.back().headingWithUnit() +
+                              "\".");
     }
 }
 
@@ -378,7 +382,7 @@ void NetworkWindow::redesign() {
                 rowsText(problem.rows) +
                 (fault.detail().empty()
                      ? ": " + fault.problem()
-                     : std::string(", ") + kNetworkInputColumns[static_cast<std::size_t>(fault.field())].heading +
+                     : std::string(", ") + kInputColumns[static_cast<std::size_t>(fault.field())].headingWithUnit() +
                            ": " + fault.detail());
             problem_ = std::move(problem);
         }
@@ -451,7 +455,7 @@ bool NetworkWindow::writeTo(const std::string& fileName, const FileForm& form) {
             for (std::size_t c = 0; c < rows_[r].size(); ++c) {
                 for (const char32_t character : text::toUtf32(rows_[r][c])) {
                     if (cp1250::byteFor(character)) continue;
-                    platform_.showError("Wiersz " + std::to_string(r + 1) + ", " + kNetworkInputColumns[c].heading +
+                    platform_.showError("Wiersz " + std::to_string(r + 1) + ", " + kInputColumns[c].headingWithUnit() +
                                         ": znak \"" + text::toUtf8(std::u32string(1, character)) +
                                         "\" nie występuje w stronie kodowej 1250 zbioru sieci i nie może być zapisany");
                     return false;
@@ -531,10 +535,10 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     }
     std::vector<Row> rows;
     for (const delimited::Record& record : read.records) {
-        if (record.fields.size() > static_cast<std::size_t>(kInputColumns)) {
+        if (record.fields.size() > static_cast<std::size_t>(kInputCount)) {
             platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: Wiersz " + std::to_string(record.line) +
                                 ": wiersz ma " + std::to_string(record.fields.size()) + " pól, a najwyżej " +
-                                std::to_string(kInputColumns));
+                                std::to_string(kInputCount));
             return;
         }
         Row& row = rows.emplace_back();

@@ -25,6 +25,7 @@
 
 #include "catalogue/catalogue.h"
 #include "drawing/drawing.h"
+#include "network/network_columns.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
 #include "network_window/edit_history.h"
@@ -41,12 +42,14 @@ public:
     static constexpr int kMostRowsAtOnce = 100'000;
     static constexpr std::size_t kUndoSteps = 100;
     // The input columns: those of a network file.
-    static constexpr int kInputColumns = kNetworkInputColumnCount;
-    using Row = std::array<std::string, kInputColumns>;
+    static constexpr int kInputCount = kInputColumnCount;
+    using Row = std::array<std::string, kInputCount>;
     // The result columns beside them: Q to Uwagi of the results table.
-    static constexpr int kResultColumns = 19;
-    static const std::array<const char*, kResultColumns> kResultHeadings;
-    enum InputColumn { kType = 7, kSewage = 10, kLosses = 11, kPipeCriterion = 12 };
+    static constexpr ResultColumn kFirstResult = ResultColumn::Q;
+    static constexpr int kResultCount = kResultColumnCount - position(kFirstResult);
+    static const NetworkColumn& resultColumn(int column) {
+        return kResultColumns[static_cast<std::size_t>(position(kFirstResult) + column)];
+    }
 
     // What stops the design: the message, the rows it names (from 0) and the
     // input column at fault, or -1 for the rows as a whole.
@@ -68,8 +71,10 @@ public:
     std::string caption() const;
     int rowCount() const { return static_cast<int>(rows_.size()); }
     const Row& row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
-    // A result column of a row, empty while it has none.
+    // A result column of a row (from kFirstResult), empty while it has none.
     std::string result(int row, int column) const;
+    // What a marked row says: its section's message, or its notes.
+    std::string rowNote(int row) const;
     // A row whose section has a message or a note.
     bool rowMarked(int row) const;
     const std::optional<Problem>& problem() const { return problem_; }
@@ -94,7 +99,7 @@ public:
     std::string fileEncoding() const;
 
     // A cell of the table: a row, and an input column or a result column
-    // after them (kInputColumns + n).
+    // after them (kInputCount + n).
     struct Cell {
         int row = 0;
         int column = 0;
@@ -171,7 +176,7 @@ private:
     std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter_;
     std::unique_ptr<SectionCalculator> calculator_;
     SectionCache cache_;
-    std::array<std::vector<std::string>, kInputColumns> choices_;
+    std::array<std::vector<std::string>, kInputCount> choices_;
 
     std::vector<Row> rows_;
     EditHistory<Step> history_{kUndoSteps};

@@ -6,10 +6,10 @@
 namespace vexa {
 namespace {
 
-constexpr int kInputs = NetworkWindow::kInputColumns;
+constexpr int kInputs = NetworkWindow::kInputCount;
 
 // The first item of a list: 1 for the type list, 0 for the groups.
-int firstItem(int column) { return column == NetworkWindow::kType ? 1 : 0; }
+int firstItem(int column) { return column == position(InputColumn::Typ) ? 1 : 0; }
 
 }  // namespace
 
@@ -19,7 +19,7 @@ NetworkTableModel::NetworkTableModel(NetworkWindow& window, QObject* parent)
 int NetworkTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_ + 1; }
 
 int NetworkTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kInputs + NetworkWindow::kResultColumns;
+    return parent.isValid() ? 0 : kInputs + NetworkWindow::kResultCount;
 }
 
 QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
@@ -49,11 +49,7 @@ QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ToolTipRole:
             if (faulty) return QString::fromStdString(problem->message);
-            if (existing && window_.rowMarked(row)) {
-                const std::string message =
-                    window_.result(row, 1) == "!" ? window_.result(row, 2) : window_.result(row, 18);
-                return QString::fromStdString(message);
-            }
+            if (existing && window_.rowMarked(row)) return QString::fromStdString(window_.rowNote(row));
             return {};
         default:
             return {};
@@ -64,8 +60,8 @@ QVariant NetworkTableModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= columnCount()) return {};
-    return QString(section < kInputs ? kNetworkInputColumns[static_cast<std::size_t>(section)].heading
-                                     : NetworkWindow::kResultHeadings[static_cast<std::size_t>(section - kInputs)]);
+    return QString::fromStdString(section < kInputs ? kInputColumns[static_cast<std::size_t>(section)].headingWithUnit()
+                                                    : NetworkWindow::resultColumn(section - kInputs).headingWithUnit());
 }
 
 Qt::ItemFlags NetworkTableModel::flags(const QModelIndex& index) const {

@@ -24,7 +24,7 @@
 namespace vexa {
 namespace {
 
-constexpr int kInputs = NetworkWindow::kInputColumns;
+constexpr int kInputs = NetworkWindow::kInputCount;
 constexpr QSize kPreferredSize{1280, 860};
 constexpr QSize kFrameAllowance{16, 48};
 
@@ -33,7 +33,7 @@ QSettings settings() { return QSettings("vexa", "vexa"); }
 constexpr const char* kSizeKey = "okno-sieci/rozmiar";
 
 // The first item of a list: 1 for the type list, 0 for the groups.
-int firstItem(int column) { return column == NetworkWindow::kType ? 1 : 0; }
+int firstItem(int column) { return column == position(InputColumn::Typ) ? 1 : 0; }
 
 // A cell of an item column edited as a drop-down of its items; what the
 // cell keeps is the item's number, as in the network file.
@@ -81,11 +81,11 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     tableView_->setItemDelegate(new ItemDelegate(window_, tableView_));
     tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tableView_->horizontalHeader()->setDefaultSectionSize(92);
-    tableView_->horizontalHeader()->resizeSection(NetworkWindow::kType, 230);
-    tableView_->horizontalHeader()->resizeSection(NetworkWindow::kSewage, 200);
-    tableView_->horizontalHeader()->resizeSection(NetworkWindow::kPipeCriterion, 200);
-    tableView_->horizontalHeader()->resizeSection(kInputs + 1, 110);                                  // Bd
-    tableView_->horizontalHeader()->resizeSection(kInputs + NetworkWindow::kResultColumns - 1, 420);  // Uwagi
+    tableView_->horizontalHeader()->resizeSection(position(InputColumn::Typ), 230);
+    tableView_->horizontalHeader()->resizeSection(position(InputColumn::Scieki), 200);
+    tableView_->horizontalHeader()->resizeSection(position(InputColumn::KryteriumDoboru), 200);
+    tableView_->horizontalHeader()->resizeSection(kInputs + 1, 110);                                // Bd
+    tableView_->horizontalHeader()->resizeSection(kInputs + NetworkWindow::kResultCount - 1, 420);  // Uwagi
     tableView_->verticalHeader()->setDefaultSectionSize(22);
     tableView_->setWordWrap(false);
     tableView_->setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -248,7 +248,7 @@ TEST_F(NetworkWindowTest, ACellNeverHoldsALineBreak) {
 TEST_F(NetworkWindowTest, CellsAreCopiedAsASpreadsheetPastesThemAndCutOrClearedInOneStep) {
     window->open(kHandWorked.string());
     window->editCell(0, 0, "K \"1\"");
-    const std::vector<NetworkWindow::Cell> block{{0, 0}, {0, 1}, {1, 1}, {1, NetworkWindow::kInputColumns}};
+    const std::vector<NetworkWindow::Cell> block{{0, 0}, {0, 1}, {1, 1}, {1, NetworkWindow::kInputCount}};
     EXPECT_EQ(window->copy(block),
               "\"K \"\"1\"\"\"\tA1\t\t\t\t\t\t\t\t\t\t\t\t\t\n\tA2\t\t\t\t\t\t\t\t\t\t\t\t\t2,4\n");
     // The block the cells span, the cells not given empty.
@@ -260,7 +260,7 @@ TEST_F(NetworkWindowTest, CellsAreCopiedAsASpreadsheetPastesThemAndCutOrClearedI
     window->undo();
     EXPECT_EQ(window->row(0)[1], "A1");
     EXPECT_EQ(window->row(5)[3], "50");
-    window->clearCells({{2, 6}, {2, NetworkWindow::kInputColumns + 1}});  // a result cell is no input
+    window->clearCells({{2, 6}, {2, NetworkWindow::kInputCount + 1}});  // a result cell is no input
     EXPECT_EQ(window->row(2)[6], "");
     EXPECT_EQ(column(0)[2], "11,4");  // K3's Q without its own inflow
 }

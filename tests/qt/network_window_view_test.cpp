@@ -105,7 +105,7 @@ private slots:
     }
 
     void anItemIsChosenFromItsList() {
-        const QModelIndex criterion = table->model()->index(0, NetworkWindow::kPipeCriterion);
+        const QModelIndex criterion = table->model()->index(0, position(InputColumn::KryteriumDoboru));
         table->setCurrentIndex(criterion);
         table->edit(criterion);
         auto* list = table->findChild<QComboBox*>("itemList");
@@ -114,7 +114,7 @@ private slots:
         list->setCurrentIndex(1);  // self-cleaning and ventilation
         QTest::keyClick(list, Qt::Key_Return);
         QCoreApplication::processEvents();
-        QCOMPARE(window->row(0)[NetworkWindow::kPipeCriterion], std::string("1"));
+        QCOMPARE(window->row(0)[position(InputColumn::KryteriumDoboru)], std::string("1"));
         QCOMPARE(criterion.data().toString(), QString("1: Dobór dla samooczyszczania i przewietrzania"));
     }
 
