@@ -50,7 +50,8 @@ BENCHMARK(citySectionsOneByOne)->Arg(10000)->Unit(benchmark::kMillisecond);
 void cityEditInTheWindow(benchmark::State& state) {
     const auto catalogue = bundledCatalogue();
     vexa::HeadlessPlatform platform;
-    vexa::NetworkWindow window(platform, *catalogue);
+    vexa::NoOutputBackEnds outputs;
+    vexa::NetworkWindow window(platform, *catalogue, outputs);
     std::string table;
     const auto lines = cityLines(static_cast<int>(state.range(0)));
     for (std::size_t n = 1; n < lines.size(); ++n) {

@@ -12,6 +12,7 @@
 #include "batch/headless_platform.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/data_load.h"
+#include "network/output_back_ends.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
@@ -85,9 +86,9 @@ bool writeEndFiles(const BatchOptions& options, const BatchCalculator& calculato
         }
     };
     const auto print = [&](const std::string& file, const std::function<void(Printer&)>& printout) {
-        if (!options.pdfPrinter)
-            throw std::runtime_error("wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");
-        const std::unique_ptr<Printer> printer = options.pdfPrinter(file);
+        OutputBackEnds* backEnds = options.outputBackEnds ? &options.outputBackEnds() : nullptr;
+        if (!backEnds || !backEnds->has(OutputFormat::Pdf)) throw FileError(file, unavailable(OutputFormat::Pdf));
+        const std::unique_ptr<Printer> printer = backEnds->pdf(file, PdfPaper::A4);
         printout(*printer);
     };
     attempt(options.notebookFile,

@@ -16,7 +16,7 @@
 
 namespace vexa {
 
-class Printer;
+class OutputBackEnds;
 
 struct BatchOptions {
     std::filesystem::path catalogue = "pipe_vexa.dat";
@@ -30,8 +30,9 @@ struct BatchOptions {
     std::optional<std::string> tableFile;
     std::optional<std::string> tablePrintout;
     std::optional<std::string> notebookPrintout;
-    // The printer that writes a PDF file; none in a build without one.
-    std::function<std::unique_ptr<Printer>(const std::string& pdfFile)> pdfPrinter;
+    // The writers of PDF files, workbooks and DXF drawings, opened when a
+    // file asks for one; none in a build without them.
+    std::function<OutputBackEnds&()> outputBackEnds;
 
     // Whether the results are saved in the notebook, as any of the files above needs.
     bool keepsNotebook() const { return notebookFile || tableFile || tablePrintout || notebookPrintout; }

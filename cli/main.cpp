@@ -18,10 +18,8 @@
 #include "cli/batch_run.h"
 #include "cli/catalogue_check_run.h"
 #include "cli/network_run.h"
+#include "cli/output_module.h"
 #include "network/network_parameters.h"
-#ifdef VEXA_PDF_PRINTOUTS
-#include "qt/pdf_printouts.h"
-#endif
 #include "toolkit/errors.h"
 #include "toolkit/extended.h"
 #include "toolkit/numbers.h"
@@ -145,8 +143,10 @@ std::optional<long long> networkParameter(const char* option, const char* text, 
 // 1:N for a profile's scales: from full size to a sheet holding 100 km.
 constexpr long long kLargestScale = 1'000'000;
 
-int calculate(int argc, char** argv) {
+int calculate(int& argc, char** argv) {
     vexa::BatchOptions options;
+    vexa::OutputModule outputs(argc, argv);
+    options.outputBackEnds = [&outputs]() -> vexa::OutputBackEnds& { return outputs.backEnds(); };
     vexa::NetworkParameters parameters;
     std::optional<std::string> networkFile;
     std::optional<std::string> workbookFile;
@@ -248,29 +248,13 @@ int calculate(int argc, char** argv) {
                       << '\n';
             return vexa::kBatchFileProblem;
         }
-        vexa::NetworkRunOptions run{options, parameters, workbookFile, profileFile, profileDxfFile, scales, {}};
-#ifdef VEXA_PDF_PRINTOUTS
-        std::unique_ptr<vexa::PdfPrintouts> printouts;
-        if (profileFile) {
-            printouts = std::make_unique<vexa::PdfPrintouts>(argc, argv, "vexa-calc");
-            run.profilePrinter = [&printouts](const std::string& file) {
-                return printouts->printerFor(file, vexa::PdfPaper::A3);
-            };
-        }
-#endif
+        const vexa::NetworkRunOptions run{options, parameters, workbookFile, profileFile, profileDxfFile, scales};
         return vexa::runNetwork(run, input, std::cout, std::cerr);
     }
     if (networkOptionGiven) {
         std::cerr << "vexa-calc: parametry sieci działają tylko z opcją --siec\n";
         return vexa::kBatchFileProblem;
     }
-#ifdef VEXA_PDF_PRINTOUTS
-    std::unique_ptr<vexa::PdfPrintouts> printouts;
-    if (options.tablePrintout || options.notebookPrintout) {
-        printouts = std::make_unique<vexa::PdfPrintouts>(argc, argv, "vexa-calc");
-        options.pdfPrinter = [&printouts](const std::string& file) { return printouts->printerFor(file); };
-    }
-#endif
     if (inputFile.empty()) return vexa::runBatch(options, std::cin, std::cout, std::cerr);
     std::ifstream input(inputFile, std::ios::binary);
     if (!input) {

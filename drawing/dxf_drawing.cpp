@@ -14,10 +14,26 @@
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/text.h"
-#include "toolkit/text_file.h"
 
 namespace vexa {
 namespace {
+
+// The layer of each kind in a DXF file.
+const char* dxfLayerName(DrawingLayer layer) {
+    switch (layer) {
+        case DrawingLayer::Ground:
+            return "TEREN";
+        case DrawingLayer::Sewer:
+            return "KANAL";
+        case DrawingLayer::Manholes:
+            return "STUDNIE";
+        case DrawingLayer::Table:
+            return "TABELA";
+        case DrawingLayer::Labels:
+            break;
+    }
+    return "OPISY";
+}
 
 namespace fs = std::filesystem;
 
@@ -269,22 +285,6 @@ bool mended(const fs::path& file) {
 
 }  // namespace
 
-const char* dxfLayerName(DrawingLayer layer) {
-    switch (layer) {
-        case DrawingLayer::Ground:
-            return "TEREN";
-        case DrawingLayer::Sewer:
-            return "KANAL";
-        case DrawingLayer::Manholes:
-            return "STUDNIE";
-        case DrawingLayer::Table:
-            return "TABELA";
-        case DrawingLayer::Labels:
-            break;
-    }
-    return "OPISY";
-}
-
 bool buildDxf(const fs::path& file, const std::vector<Drawing>& drawings, double metresPerMillimetre) {
     {
         DxfFile dxf(file, metresPerMillimetre);
@@ -294,9 +294,6 @@ bool buildDxf(const fs::path& file, const std::vector<Drawing>& drawings, double
     return mended(file);
 }
 
-void writeDxf(const std::string& fileName, const std::vector<Drawing>& drawings, double metresPerMillimetre) {
-    text_file::replaceFileBuiltAt(fileName,
-                                  [&](const fs::path& file) { return buildDxf(file, drawings, metresPerMillimetre); });
-}
+bool dxfAvailable() { return true; }
 
 }  // namespace vexa

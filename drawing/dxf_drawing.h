@@ -8,24 +8,20 @@
 // library.
 
 #include <filesystem>
-#include <string>
 #include <vector>
 
 #include "drawing/drawing.h"
 
 namespace vexa {
 
-// The layer of each kind in a DXF file.
-const char* dxfLayerName(DrawingLayer layer);
+// Whether this build writes DXF drawings (a build without libdxflib has a
+// stub that says no).
+bool dxfAvailable();
 
-// Writes `drawings` to `fileName` (UTF-8), a drawing millimetre being
-// `metresPerMillimetre` metres (1 at 1:1000). The file is replaced only once
-// it is complete; a failure throws FileError naming it and leaves an
-// existing file as it was.
-void writeDxf(const std::string& fileName, const std::vector<Drawing>& drawings, double metresPerMillimetre);
-
-// The same written at `file`, for a caller that replaces the target itself;
-// false when it could not be written whole.
+// Writes `drawings` at `file`, a drawing millimetre being
+// `metresPerMillimetre` metres (1 at 1:1000), for a caller that replaces
+// its target with it once complete; false when it could not be written
+// whole.
 bool buildDxf(const std::filesystem::path& file, const std::vector<Drawing>& drawings, double metresPerMillimetre);
 
 }  // namespace vexa

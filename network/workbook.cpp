@@ -26,7 +26,6 @@
 #include "toolkit/errors.h"
 #include "toolkit/numbers.h"
 #include "toolkit/text.h"
-#include "toolkit/text_file.h"
 
 namespace vexa {
 namespace {
@@ -124,10 +123,6 @@ bool buildWorkbook(const fs::path& file, const std::string& sheetName, const std
     return build(file, sheetName, columns, rows);
 }
 
-void writeWorkbook(const std::string& fileName, const std::string& sheetName,
-                   const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows) {
-    text_file::replaceFileBuiltAt(fileName,
-                                  [&](const fs::path& file) { return buildWorkbook(file, sheetName, columns, rows); });
-}
+bool workbooksAvailable() { return true; }
 
 }  // namespace vexa

@@ -22,14 +22,12 @@ struct WorkbookColumn {
 inline constexpr int kWorkbookText = -1;
 inline constexpr int kWorkbookGeneral = -2;
 
-// Writes the rows (texts in UTF-8, one per column; empty for an empty cell)
-// to `fileName` (UTF-8). The file is replaced only once the workbook is
-// complete; a failure throws FileError naming it and leaves an existing
-// file as it was.
-void writeWorkbook(const std::string& fileName, const std::string& sheetName,
-                   const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows);
+// Whether this build writes workbooks (a build without libxlsxwriter has a
+// stub that says no).
+bool workbooksAvailable();
 
-// The same written at `file`, for a caller that replaces the target itself;
+// Writes the rows (texts in UTF-8, one per column; empty for an empty cell)
+// at `file`, for a caller that replaces its target with it once complete;
 // false when the library failed. The library says nothing on the terminal.
 bool buildWorkbook(const std::filesystem::path& file, const std::string& sheetName,
                    const std::vector<WorkbookColumn>& columns, const std::vector<std::vector<std::string>>& rows);

@@ -6,13 +6,11 @@
 
 #include "batch/headless_platform.h"
 #include "drawing/drawing_pages.h"
-#include "drawing/dxf_drawing.h"
 #include "engine/engine_context.h"
 #include "network/network_parameters.h"
 #include "network/network_table.h"
 #include "network/profile_drawing.h"
 #include "network/profile_paths.h"
-#include "network/workbook.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
@@ -107,10 +105,9 @@ std::vector<std::vector<std::string>> tabSeparatedCells(const std::string& text)
 
 }  // namespace
 
-NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalogue,
-                             std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter)
+NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalogue, OutputBackEnds& outputs)
     : platform_(platform),
-      pdfPrinter_(std::move(pdfPrinter)),
+      outputs_(outputs),
       calculator_(std::make_unique<BatchCalculator>(catalogue)),
       cache_(*calculator_) {
     // The item lists as the design window offers them when it starts.
@@ -560,34 +557,39 @@ bool NetworkWindow::designedOrSaid() {
     return false;
 }
 
-void NetworkWindow::exportTo(const SaveFileRequest& request, const std::function<void(const std::string&)>& write) {
+namespace {
+
+// What the save dialog asks for each export.
+SaveFileRequest requestFor(NetworkExport kind) {
+    switch (kind) {
+        case NetworkExport::ResultsTable:
+            return {"Zapis tabeli wyników", "Tabele (*.csv)", "csv"};
+        case NetworkExport::Workbook:
+            return {"Zapis skoroszytu wyników", "Skoroszyty Excel (*.xlsx)", "xlsx"};
+        case NetworkExport::ProfilesPdf:
+            return {"Profile do zbioru PDF", "Zbiory PDF (*.pdf)", "pdf"};
+        case NetworkExport::ProfilesDxf:
+            break;
+    }
+    return {"Profile do rysunku DXF", "Rysunki DXF (*.dxf)", "dxf"};
+}
+
+}  // namespace
+
+bool NetworkWindow::canExport(NetworkExport kind) const {
+    OutputFormat format{};
+    return !needsBackEnd(kind, format) || outputs_.has(format);
+}
+
+void NetworkWindow::exportTo(NetworkExport kind) {
     if (!designedOrSaid()) return;
-    const auto fileName = platform_.askSaveFileName(request);
+    const auto fileName = platform_.askSaveFileName(requestFor(kind));
     if (!fileName) return;
     try {
-        write(*fileName);
+        NetworkExports(network_, designs_, outputs_).write({{kind, *fileName}});
     } catch (const std::runtime_error& problem) {  // FileError, EncodingError, PrintError
         platform_.showError(failureText(problem));
     }
-}
-
-void NetworkWindow::exportTable() {
-    exportTo({"Zapis tabeli wyników", "Tabele (*.csv)", "csv"}, [this](const std::string& file) {
-        std::vector<std::string> lines{networkResultsHead()};
-        for (std::size_t n = 0; n < designs_.size(); ++n)
-            lines.push_back(delimited::joined(networkResultFields(network_.sections[n], designs_[n])));
-        text_file::writeLines(file, lines);
-    });
-}
-
-void NetworkWindow::exportWorkbook() {
-    exportTo({"Zapis skoroszytu wyników", "Skoroszyty Excel (*.xlsx)", "xlsx"}, [this](const std::string& file) {
-#ifdef VEXA_WORKBOOKS
-        writeWorkbook(file, "Sieć", networkWorkbookColumns(), networkWorkbookRows(network_, designs_));
-#else
-        throw std::runtime_error("Skoroszyty Excel są niedostępne w tej wersji programu: \"" + file + "\"");
-#endif
-    });
 }
 
 void NetworkWindow::printProfiles() {
@@ -599,25 +601,6 @@ void NetworkWindow::printProfiles() {
     } catch (const std::runtime_error& problem) {  // PrintError, FileError
         platform_.showError(failureText(problem));
     }
-}
-
-void NetworkWindow::profilesToPdf() {
-    exportTo({"Profile do zbioru PDF", "Zbiory PDF (*.pdf)", "pdf"}, [this](const std::string& file) {
-        if (!pdfPrinter_)
-            throw std::runtime_error("Wydruki do zbiorów PDF są niedostępne w tej wersji programu: \"" + file + "\"");
-        const std::unique_ptr<Printer> printer = pdfPrinter_(file);
-        printDrawings(profiles(), *printer);
-    });
-}
-
-void NetworkWindow::profilesToDxf() {
-    exportTo({"Profile do rysunku DXF", "Rysunki DXF (*.dxf)", "dxf"}, [this](const std::string& file) {
-#ifdef VEXA_DXF
-        writeDxf(file, profiles(), 1.0);
-#else
-        throw std::runtime_error("Rysunki DXF są niedostępne w tej wersji programu: \"" + file + "\"");
-#endif
-    });
 }
 
 }  // namespace vexa

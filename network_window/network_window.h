@@ -25,6 +25,7 @@
 
 #include "catalogue/catalogue.h"
 #include "drawing/drawing.h"
+#include "network/exports.h"
 #include "network/network_columns.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
@@ -59,10 +60,8 @@ public:
         int column = -1;
     };
 
-    // `pdfPrinter` makes the printer of a PDF file (none where the program
-    // cannot write PDF).
-    NetworkWindow(PlatformServices& platform, const Catalogue& catalogue,
-                  std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter = {});
+    // `outputs` write the workbooks, PDF and DXF files the window exports.
+    NetworkWindow(PlatformServices& platform, const Catalogue& catalogue, OutputBackEnds& outputs);
     ~NetworkWindow();
     NetworkWindow(const NetworkWindow&) = delete;
     NetworkWindow& operator=(const NetworkWindow&) = delete;
@@ -135,12 +134,12 @@ public:
     bool save();
     bool saveAs();
     // The results as a code page 1250 table and as a workbook; the profiles
-    // printed, as PDF and as DXF. Each asks where; none without a design.
-    void exportTable();
-    void exportWorkbook();
+    // as PDF and as DXF. Each asks where; none without a design.
+    void exportTo(NetworkExport kind);
+    // Whether this program writes such files at all.
+    bool canExport(NetworkExport kind) const;
+    // The profiles printed through the print dialog.
     void printProfiles();
-    void profilesToPdf();
-    void profilesToDxf();
     // Whether the window may close: a changed network asks Tak / Nie / Anuluj.
     bool mayClose();
 
@@ -169,11 +168,9 @@ private:
     bool askToKeepChanges();
     std::vector<Drawing> profiles() const;
     bool designedOrSaid();
-    // Asks where, then writes there; a failure is shown.
-    void exportTo(const SaveFileRequest& request, const std::function<void(const std::string&)>& write);
 
     PlatformServices& platform_;
-    std::function<std::unique_ptr<Printer>(const std::string&)> pdfPrinter_;
+    OutputBackEnds& outputs_;
     std::unique_ptr<SectionCalculator> calculator_;
     SectionCache cache_;
     std::array<std::vector<std::string>, kInputCount> choices_;

@@ -15,7 +15,7 @@
 #include "qt/design_window_view.h"
 #include "qt/modal_windows.h"
 #include "qt/network_window_view.h"
-#include "qt/pdf_file_printer.h"
+#include "qt/output_back_ends.h"
 #include "qt/qt_platform.h"
 #include "qt/skin.h"
 #include "toolkit/extended.h"
@@ -32,9 +32,8 @@ int runNetworkWindow(vexa::QtPlatform& platform, const std::optional<std::string
         platform.showError(error.what());
         return 1;
     }
-    vexa::NetworkWindow window(platform, catalogue, [](const std::string& pdf) {
-        return std::make_unique<vexa::PdfFilePrinter>(pdf, vexa::PdfPaper::A3);
-    });
+    vexa::LinkedOutputBackEnds outputs;
+    vexa::NetworkWindow window(platform, catalogue, outputs);
     vexa::NetworkWindowView view(window);
     platform.setDialogParent(&view);
     view.show();

@@ -180,17 +180,21 @@ void NetworkWindowView::buildMenus() {
     file->addAction("&Zapisz", QKeySequence::Save, this, [this] { act([this] { window_.save(); }); });
     file->addAction("Zapisz &jako...", QKeySequence::SaveAs, this, [this] { act([this] { window_.saveAs(); }); });
     file->addSeparator();
-    needDesign_.push_back(
-        file->addAction("Tabela wyników do zbioru &CSV...", this, [this] { act([this] { window_.exportTable(); }); }));
-    needDesign_.push_back(file->addAction("Tabela wyników do &skoroszytu Excel...", this,
-                                          [this] { act([this] { window_.exportWorkbook(); }); }));
+    // An export can be chosen once the network is designed, and where this
+    // program writes such files.
+    const auto exportAction = [&](const char* caption, NetworkExport kind) {
+        QAction* action =
+            file->addAction(caption, this, [this, kind] { act([this, kind] { window_.exportTo(kind); }); });
+        needDesign_.push_back({action, kind});
+    };
+    exportAction("Tabela wyników do zbioru &CSV...", NetworkExport::ResultsTable);
+    exportAction("Tabela wyników do &skoroszytu Excel...", NetworkExport::Workbook);
     file->addSeparator();
-    needDesign_.push_back(file->addAction("&Drukuj profile...", QKeySequence::Print, this,
-                                          [this] { act([this] { window_.printProfiles(); }); }));
-    needDesign_.push_back(
-        file->addAction("Profile do zbioru &PDF...", this, [this] { act([this] { window_.profilesToPdf(); }); }));
-    needDesign_.push_back(
-        file->addAction("Profile do rysunku D&XF...", this, [this] { act([this] { window_.profilesToDxf(); }); }));
+    needDesign_.push_back({file->addAction("&Drukuj profile...", QKeySequence::Print, this,
+                                           [this] { act([this] { window_.printProfiles(); }); }),
+                           std::nullopt});
+    exportAction("Profile do zbioru &PDF...", NetworkExport::ProfilesPdf);
+    exportAction("Profile do rysunku D&XF...", NetworkExport::ProfilesDxf);
     file->addSeparator();
     file->addAction("Za&mknij", QKeySequence::Quit, this, [this] { close(); });
 
@@ -263,7 +267,8 @@ void NetworkWindowView::refreshAroundTable() {
     undo_->setEnabled(window_.canUndo());
     redo_->setEnabled(window_.canRedo());
     encoding_->setText(QString::fromStdString(window_.fileEncoding()));
-    for (QAction* action : needDesign_) action->setEnabled(window_.designed());
+    for (const auto& [action, kind] : needDesign_)
+        action->setEnabled(window_.designed() && (!kind || window_.canExport(*kind)));
     setWindowTitle(QString::fromStdString(window_.caption()));
 }
 

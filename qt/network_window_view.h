@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "network_window/network_window.h"
@@ -56,7 +58,8 @@ private:
     DrawingView* profile_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
-    std::vector<QAction*> needDesign_;
+    // The actions that need a design, and the export each is, if any.
+    std::vector<std::pair<QAction*, std::optional<NetworkExport>>> needDesign_;
 };
 
 }  // namespace vexa

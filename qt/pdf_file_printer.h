@@ -8,8 +8,8 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
+#include "network/output_back_ends.h"
 #include "qt/paint_device_printer.h"
-#include "qt/pdf_printouts.h"
 
 namespace vexa {
 

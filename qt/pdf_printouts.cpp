@@ -3,8 +3,6 @@
 #include <QGuiApplication>
 #include <iostream>
 
-#include "qt/pdf_file_printer.h"
-
 namespace vexa {
 
 namespace {
@@ -29,9 +27,5 @@ PdfPrintouts::PdfPrintouts(int& argc, char** argv, std::string programName) {
 }
 
 PdfPrintouts::~PdfPrintouts() = default;
-
-std::unique_ptr<Printer> PdfPrintouts::printerFor(const std::string& file, PdfPaper paper) const {
-    return std::make_unique<PdfFilePrinter>(file, paper);
-}
 
 }  // namespace vexa

@@ -1,20 +1,13 @@
 #pragma once
 
-// PDF printouts for a program without windows (vexa-calc): starts what Qt's
-// fonts and PDF writer need, on the offscreen platform so that no display is
-// needed, and makes a printer for each PDF file. The header is free of Qt, so
-// the batch calculator does not see its types.
+// PDF printouts for a program without windows (vexa-calc's output module):
+// starts what Qt's fonts and PDF writer need, on the offscreen platform so
+// that no display is needed.
 
 #include <memory>
 #include <string>
 
-#include "toolkit/printer.h"
-
 namespace vexa {
-
-// The sheet of a PDF printout: A4 for the tables and the notebook, A3 for
-// drawings.
-enum class PdfPaper { A4, A3 };
 
 class PdfPrintouts {
 public:
@@ -25,9 +18,6 @@ public:
     ~PdfPrintouts();
     PdfPrintouts(const PdfPrintouts&) = delete;
     PdfPrintouts& operator=(const PdfPrintouts&) = delete;
-
-    // A printer that writes `file` (UTF-8) once its job has ended.
-    std::unique_ptr<Printer> printerFor(const std::string& file, PdfPaper paper = PdfPaper::A4) const;
 
 private:
     struct Application;

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "catalogue/catalogue_reader.h"
+#include "network/output_back_ends.h"
 #include "network_window/network_window.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
@@ -94,7 +95,8 @@ TEST(NetworkRun, TheWindowsFilesAreReadInEveryEncodingWithAndWithoutCp1250) {
     readCatalogueFile(fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", catalogue);
     linkOptimisation(catalogue);
     RecordingPlatform platform;
-    NetworkWindow window(platform, catalogue);
+    NoOutputBackEnds none;
+    NetworkWindow window(platform, catalogue, none);
     window.paste(0, 0, "Kółko\tA1\tA2\t50\t110\t109,8\t5\t1\t\t\t2\t0\t1\n");
     platform.queueSaveFileName((scratch / "cp1250.csv").string());  // a new network's own encoding
     ASSERT_TRUE(window.saveAs());
@@ -121,7 +123,7 @@ TEST(NetworkRun, TheWindowsFilesAreReadInEveryEncodingWithAndWithoutCp1250) {
             }
             EXPECT_EQ(shown, expected) << file << (cp1250 ? " --cp1250" : "");
         }
-        NetworkWindow reader(platform, catalogue);
+        NetworkWindow reader(platform, catalogue, none);
         reader.open((scratch / file).string());
         ASSERT_EQ(reader.rowCount(), 1) << file;
         EXPECT_EQ(reader.row(0), window.row(0)) << file;
@@ -184,19 +186,30 @@ TEST(NetworkRun, TheCrownRoundsUpAndTheFallHalfUp) {
               (std::vector<std::string>{"108,678", "108,475", "1,200", "1,203"}));
 }
 
-#ifdef VEXA_WORKBOOKS
+// A workbook asked for in a folder that does not exist: the table is not
+// written; a program without workbooks says so before designing anything.
 TEST(NetworkRun, AWorkbookThatCannotBeWrittenLeavesTheTableUnwritten) {
+    struct WorkbooksOnly : NoOutputBackEnds {
+        bool has(OutputFormat format) const override { return format == OutputFormat::Workbook; }
+    } workbooks;
+    NoOutputBackEnds none;
+    OutputBackEnds* backEnds = &workbooks;
     NetworkRunOptions options;
     options.batch.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
+    options.batch.outputBackEnds = [&backEnds]() -> OutputBackEnds& { return *backEnds; };
     options.workbookFile = (fs::path(VEXA_TEST_DATA_DIR) / "no such folder" / "siec.xlsx").string();
-    std::istringstream input(fileContents(networkData("hand_worked.csv")));
-    std::ostringstream output, errors;
-    EXPECT_EQ(runNetwork(options, input, output, errors), kBatchFileProblem);
-    EXPECT_EQ(output.str(), "");
-    EXPECT_EQ(errors.str(),
-              "vexa-calc: Nie można zapisać zbioru " + *options.workbookFile + ": nie ma takiego folderu\n");
+    const auto run = [&] {
+        std::istringstream input(fileContents(networkData("hand_worked.csv")));
+        std::ostringstream output, errors;
+        EXPECT_EQ(runNetwork(options, input, output, errors), kBatchFileProblem);
+        EXPECT_EQ(output.str(), "");
+        return errors.str();
+    };
+    EXPECT_EQ(run(), "vexa-calc: Nie można zapisać zbioru " + *options.workbookFile + ": nie ma takiego folderu\n");
+    backEnds = &none;
+    EXPECT_EQ(run(), "vexa-calc: Nie można zapisać zbioru " + *options.workbookFile +
+                         ": skoroszyty Excel są niedostępne w tej wersji programu\n");
 }
-#endif
 
 }  // namespace
 }  // namespace vexa

@@ -27,7 +27,7 @@ protected:
     NetworkWindowTest() {
         readCatalogueFile(fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", catalogue);
         linkOptimisation(catalogue);
-        window = std::make_unique<NetworkWindow>(platform, catalogue);
+        window = std::make_unique<NetworkWindow>(platform, catalogue, outputs);
     }
 
     std::vector<std::string> column(int result) const {
@@ -38,6 +38,7 @@ protected:
 
     Catalogue catalogue;
     RecordingPlatform platform;
+    NoOutputBackEnds outputs;
     std::unique_ptr<NetworkWindow> window;
     testing_support::ScratchFolder scratch;
 };
@@ -62,7 +63,7 @@ TEST_F(NetworkWindowTest, AnEditIsDesignedAtOnceDownstreamAndUndoTakesItBack) {
 
     // The results table as vexa-calc --cp1250 writes it.
     platform.queueSaveFileName((scratch / "wyniki.csv").string());
-    window->exportTable();
+    window->exportTo(NetworkExport::ResultsTable);
     const std::string table = fileContents(scratch / "wyniki.csv");
     EXPECT_EQ(table.substr(0, table.find("\r\n")), networkResultsHead());
     EXPECT_NE(table.find("\r\nK4;A4;A5;50,000;42,4;200 / 192,2;"), std::string::npos);
@@ -77,7 +78,7 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     EXPECT_EQ(window->problem()->column, 3);
     EXPECT_FALSE(window->designed());
     EXPECT_EQ(window->row(2)[3], "7O");
-    window->profilesToPdf();
+    window->exportTo(NetworkExport::ProfilesPdf);
     EXPECT_EQ(platform.errors().back(), "Sieć nie jest zaprojektowana: Wiersz 3, Długość [m]: \"7O\" nie jest liczbą");
 
     window->editCell(2, 3, "70");

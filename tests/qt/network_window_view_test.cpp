@@ -19,6 +19,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "qt/drawing_view.h"
+#include "qt/output_back_ends.h"
 #include "support/recording_platform.h"
 
 namespace vexa {
@@ -30,7 +31,7 @@ private slots:
     void init() {
         readCatalogueFile(QFINDTESTDATA("../../pipe_vexa.dat").toStdString(), catalogue);
         linkOptimisation(catalogue);
-        window = std::make_unique<NetworkWindow>(platform, catalogue);
+        window = std::make_unique<NetworkWindow>(platform, catalogue, outputs);
         window->open(QFINDTESTDATA("../data/network/hand_worked.csv").toStdString());
         view = std::make_unique<NetworkWindowView>(*window);
         view->show();
@@ -217,6 +218,7 @@ private slots:
 private:
     Catalogue catalogue;
     RecordingPlatform platform;
+    LinkedOutputBackEnds outputs;
     std::unique_ptr<NetworkWindow> window;
     std::unique_ptr<NetworkWindowView> view;
     QTableView* table = nullptr;

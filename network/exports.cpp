@@ -1,0 +1,116 @@
+#include "network/exports.h"
+
+#include <fstream>
+#include <memory>
+
+#include "drawing/drawing_pages.h"
+#include "network/network_table.h"
+#include "toolkit/cp1250.h"
+#include "toolkit/delimited_fields.h"
+#include "toolkit/errors.h"
+#include "toolkit/text_file.h"
+
+namespace vexa {
+namespace {
+
+// The table of the results as "Zapis tabeli" writes a table: code page 1250,
+// CR LF after every line.
+bool writeResultsTable(const std::filesystem::path& file, const Network& network,
+                       const std::vector<SectionDesign>& designs) {
+    std::string bytes = cp1250::encode(networkResultsHead()) + "\r\n";
+    for (std::size_t n = 0; n < designs.size(); ++n)
+        bytes += cp1250::encode(delimited::joined(networkResultFields(network.sections[n], designs[n]))) + "\r\n";
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+}  // namespace
+
+std::string unavailable(OutputFormat format) {
+    switch (format) {
+        case OutputFormat::Workbook:
+            return "skoroszyty Excel są niedostępne w tej wersji programu";
+        case OutputFormat::Pdf:
+            return "wydruki do zbiorów PDF są niedostępne w tej wersji programu";
+        case OutputFormat::Dxf:
+            break;
+    }
+    return "rysunki DXF są niedostępne w tej wersji programu";
+}
+
+bool needsBackEnd(NetworkExport kind, OutputFormat& format) {
+    switch (kind) {
+        case NetworkExport::Workbook:
+            format = OutputFormat::Workbook;
+            return true;
+        case NetworkExport::ProfilesPdf:
+            format = OutputFormat::Pdf;
+            return true;
+        case NetworkExport::ProfilesDxf:
+            format = OutputFormat::Dxf;
+            return true;
+        case NetworkExport::ResultsTable:
+            break;
+    }
+    return false;
+}
+
+NetworkExports::NetworkExports(const Network& network, const std::vector<SectionDesign>& designs,
+                               OutputBackEnds& backEnds, ProfileScales scales)
+    : network_(network), designs_(designs), backEnds_(backEnds), scales_(scales) {}
+
+std::string NetworkExports::refusal(const std::vector<ExportRequest>& requests) const {
+    bool profiles = false;
+    for (const ExportRequest& request : requests) {
+        OutputFormat format{};
+        if (needsBackEnd(request.kind, format) && !backEnds_.has(format))
+            return FileError(request.fileName, unavailable(format)).inPolish();
+        profiles = profiles || request.kind == NetworkExport::ProfilesPdf || request.kind == NetworkExport::ProfilesDxf;
+    }
+    if (profiles && network_.sections.empty()) return "sieć nie ma odcinków, więc nie ma profili do narysowania";
+    return {};
+}
+
+const std::vector<Drawing>& NetworkExports::profiles() const {
+    if (!drawn_) profiles_ = networkProfiles(network_, designs_, scales_);
+    drawn_ = true;
+    return profiles_;
+}
+
+void NetworkExports::write(const std::vector<ExportRequest>& requests) const {
+    std::vector<std::unique_ptr<text_file::FileReplacement>> replacements;
+    for (const ExportRequest& request : requests) {
+        OutputFormat format{};
+        if (needsBackEnd(request.kind, format) && !backEnds_.has(format))
+            throw FileError(request.fileName, unavailable(format));
+        replacements.push_back(std::make_unique<text_file::FileReplacement>(request.fileName));
+    }
+    for (std::size_t n = 0; n < requests.size(); ++n) {
+        const std::filesystem::path& file = replacements[n]->temporary();
+        bool written = false;
+        switch (requests[n].kind) {
+            case NetworkExport::ResultsTable:
+                written = writeResultsTable(file, network_, designs_);
+                break;
+            case NetworkExport::Workbook:
+                written =
+                    backEnds_.workbook(file, "Sieć", networkWorkbookColumns(), networkWorkbookRows(network_, designs_));
+                break;
+            case NetworkExport::ProfilesPdf: {
+                const std::unique_ptr<Printer> printer = backEnds_.pdf(file.string(), PdfPaper::A3);
+                printDrawings(profiles(), *printer);
+                written = true;
+                break;
+            }
+            case NetworkExport::ProfilesDxf:
+                written = backEnds_.dxf(file, profiles(), static_cast<double>(scales_.horizontal) / 1000);
+                break;
+        }
+        if (!written) replacements[n]->fail();
+    }
+    for (const auto& replacement : replacements) replacement->commit();
+}
+
+}  // namespace vexa
