@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "batch/headless_platform.h"
+#include "toolkit/text.h"
 #include "windows/design_window.h"
 #include "windows/notebook_texts.h"
 #include "windows/notebook_window.h"
@@ -35,20 +36,11 @@ struct KeptNotebook {
 
 namespace {
 
-std::string onOneLine(const std::string& shown) {
-    std::string text;
-    for (std::size_t pos = 0; pos < shown.size(); ++pos) {
-        if (shown[pos] == '\r' && pos + 1 < shown.size() && shown[pos + 1] == '\n') continue;
-        text += shown[pos] == '\r' || shown[pos] == '\n' ? ' ' : shown[pos];
-    }
-    return text;
-}
-
 // The first box shown of the kinds that stop a section, on one line. Before
 // the calculation only error boxes count: an explanation is answered with OK.
 std::optional<std::string> boxShown(const HeadlessPlatform& platform, bool errorsOnly) {
     for (const auto& box : platform.boxes())
-        if (!errorsOnly || box.error) return onOneLine(box.text);
+        if (!errorsOnly || box.error) return text::onOneLine(box.text);
     return std::nullopt;
 }
 

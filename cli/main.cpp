@@ -237,9 +237,8 @@ int calculate(int& argc, char** argv) {
             std::cerr << "vexa-calc: --siec nie łączy się ze zbiorem odcinków ani z opcjami notatnika i tabeli\n";
             return vexa::kBatchFileProblem;
         }
-        if (parameters.slopeMax < parameters.slopeMin) {
-            std::cerr << "vexa-calc: --spadek-max nie może być mniejsze od --spadek-min ("
-                      << vexa::formatScaled(parameters.slopeMin, 1) << ")\n";
+        if (const auto problem = vexa::orderProblem(parameters)) {
+            std::cerr << "vexa-calc: " << problem->rule->option << " " << problem->problem << '\n';
             return vexa::kBatchFileProblem;
         }
         std::ifstream input(*networkFile, std::ios::binary);

@@ -17,7 +17,8 @@ constexpr long long kLargestLevel = kLargestNetworkValue - 1;
 const std::array<NetworkParameterRule, 6> kNetworkParameterRules{{
     {"--przykrycie", "Przykrycie [m]", &NetworkParameters::cover, 3, 0, kLargestLevel},
     {"--spadek-min", "Spadek najmniejszy [‰]", &NetworkParameters::slopeMin, 1, 5, 10000},
-    {"--spadek-max", "Spadek największy [‰]", &NetworkParameters::slopeMax, 1, 5, 10000},
+    {"--spadek-max", "Spadek największy [‰]", &NetworkParameters::slopeMax, 1, 5, 10000, &NetworkParameters::slopeMin,
+     "najmniejszego spadku"},
     {"--q-min", "Przepływ najmniejszy [l/s]", &NetworkParameters::flowMin, 3, 1000, kLargestLevel},
     {"--glebokosc-max", "Zagłębienie do uwagi [m]", &NetworkParameters::depthMax, 3, 0, kLargestLevel},
     {"--kaskada", "Kaskada od [m]", &NetworkParameters::dropMax, 3, 0, kLargestLevel},
@@ -37,6 +38,15 @@ ScaledReading readScaledInRange(std::string_view text, int decimals, long long l
     if (*value > highest)
         return {std::nullopt, quoted + " nie może być większe od " + formatScaledGeneral(highest, decimals)};
     return {value, {}};
+}
+
+std::optional<ParameterProblem> orderProblem(const NetworkParameters& parameters) {
+    for (const NetworkParameterRule& rule : kNetworkParameterRules)
+        if (rule.notBelow && parameters.*rule.value < parameters.*rule.notBelow)
+            return ParameterProblem{&rule, "\"" + parameterText(rule, parameters) + "\" nie może być mniejsze od " +
+                                               rule.notBelowName + " (" +
+                                               formatScaledGeneral(parameters.*rule.notBelow, rule.decimals) + ")"};
+    return std::nullopt;
 }
 
 std::string parameterText(const NetworkParameterRule& rule, const NetworkParameters& parameters) {

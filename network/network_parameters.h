@@ -21,9 +21,20 @@ struct NetworkParameterRule {
     int decimals;  // the design's unit is 10^-decimals of the text's
     long long lowest;
     long long highest;
+    // Another parameter this one may not be smaller than, and how a message names it.
+    long long NetworkParameters::*notBelow = nullptr;
+    const char* notBelowName = nullptr;
 };
 
 extern const std::array<NetworkParameterRule, 6> kNetworkParameterRules;
+
+// A parameter smaller than the one it may not be below: its rule and why
+// ("\"0,4\" nie może być mniejsze od najmniejszego spadku (0,5)").
+struct ParameterProblem {
+    const NetworkParameterRule* rule;
+    std::string problem;
+};
+std::optional<ParameterProblem> orderProblem(const NetworkParameters& parameters);
 
 // A number read into units of 10^-decimals, or why it cannot be:
 // "\"0,44\" nie może być mniejsze od 0,5".

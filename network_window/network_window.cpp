@@ -26,18 +26,6 @@ namespace {
 constexpr int kProgressEvery = 500;  // sections
 constexpr const char* kNetworkFiles = "Sieci (*.csv *.txt)";
 
-// An item's caption on one line: the runs of blanks, tabs and line breaks
-// that lay out its columns in the design window make one blank in a list.
-std::string oneLine(const std::string& caption) {
-    std::string text;
-    for (char c : caption) {
-        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
-        if (c != ' ' || (!text.empty() && text.back() != ' ')) text += c;
-    }
-    if (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
 bool emptyRow(const NetworkWindow::Row& row) {
     return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
 }
@@ -115,12 +103,13 @@ NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalo
     Program program(headless, {});
     program.startWith(catalogue);
     const TForm1& form = program.Form1();
-    for (const std::string& item : form.Combo_Typ.Items) choices_[position(InputColumn::Typ)].push_back(oneLine(item));
+    for (const std::string& item : form.Combo_Typ.Items)
+        choices_[position(InputColumn::Typ)].push_back(text::onOneLine(item, true));
     for (const auto& [column, group] : {std::pair{InputColumn::Scieki, &form.RadioGroup1},
                                         {InputColumn::Opory, &form.RadioGroup4},
                                         {InputColumn::KryteriumDoboru, &form.RadioGroup3}})
         for (const std::string& item : group->Items)
-            choices_[static_cast<std::size_t>(position(column))].push_back(oneLine(item));
+            choices_[static_cast<std::size_t>(position(column))].push_back(text::onOneLine(item, true));
     for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
         parameterTexts_[n] = vexa::parameterText(kNetworkParameterRules[n], parameters_);
 }
@@ -329,9 +318,9 @@ void NetworkWindow::editParameter(int parameter, const std::string& text) {
         }
         parameters.*each.value = *reading.value;
     }
-    if (!parameterProblem_ && parameters.slopeMax < parameters.slopeMin)
-        parameterProblem_ = std::string(kNetworkParameterRules[2].label) + ": nie może być mniejszy od " +
-                            formatScaled(parameters.slopeMin, 1);
+    if (!parameterProblem_)
+        if (const auto problem = orderProblem(parameters))
+            parameterProblem_ = std::string(problem->rule->label) + ": " + problem->problem;
     if (!parameterProblem_) parameters_ = parameters;
     redesign();
 }

@@ -99,6 +99,19 @@ std::string withoutControlCharacters(std::string_view utf8) {
     return text;
 }
 
+std::string onOneLine(std::string_view text, bool collapseBlanks) {
+    std::string line;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char c = text[at];
+        if (c == '\r' && at + 1 < text.size() && text[at + 1] == '\n') continue;
+        if (c == '\r' || c == '\n' || (collapseBlanks && c == '\t')) c = ' ';
+        if (collapseBlanks && c == ' ' && (line.empty() || line.back() == ' ')) continue;
+        line += c;
+    }
+    if (collapseBlanks && !line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
 std::u32string copy(std::u32string_view s, long first, long count) {
     if (first < 1) first = 1;
     const auto size = static_cast<long>(s.size());

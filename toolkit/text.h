@@ -22,6 +22,11 @@ constexpr bool isControl(char32_t character) { return character < 0x20 || charac
 // The text without its control characters.
 std::string withoutControlCharacters(std::string_view utf8);
 
+// The text on one line: each line break (CR LF, CR or LF) one blank. With
+// `collapseBlanks` every run of blanks, tabs and line breaks is one blank,
+// none at either end, as a list shows an item laid out in columns.
+std::string onOneLine(std::string_view text, bool collapseBlanks = false);
+
 // The first `capacity` characters of the text.
 std::string cut(std::string_view utf8, std::size_t capacity);
 

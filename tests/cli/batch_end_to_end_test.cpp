@@ -122,7 +122,7 @@ TEST_F(BatchEndToEnd, NetworkOptionsOutOfTheirBoundsAreRefusedBeforeAnything) {
              std::pair{"--spadek-min 0,44", "vexa-calc: --spadek-min \"0,44\" nie może być mniejsze od 0,5\n"},
              std::pair{"--spadek-max 1000,1", "vexa-calc: --spadek-max \"1000,1\" nie może być większe od 1000\n"},
              std::pair{"--spadek-min 2 --spadek-max 1,5",
-                       "vexa-calc: --spadek-max nie może być mniejsze od --spadek-min (2,0)\n"},
+                       "vexa-calc: --spadek-max \"1,5\" nie może być mniejsze od najmniejszego spadku (2)\n"},
              std::pair{"--q-min 0,9", "vexa-calc: --q-min \"0,9\" nie może być mniejsze od 1\n"},
              std::pair{"--kaskada pół", "vexa-calc: --kaskada \"pół\" nie jest liczbą\n"},
              std::pair{"--skala-pionowa 0", "vexa-calc: --skala-pionowa \"0\" nie może być mniejsze od 1\n"},

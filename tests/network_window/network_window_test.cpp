@@ -97,7 +97,8 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     window->editParameter(2, "1,0");
     EXPECT_TRUE(window->designed());
     window->editParameter(2, "0,9");
-    EXPECT_EQ(window->problem()->message, "Spadek największy [‰]: nie może być mniejszy od 1,0");
+    EXPECT_EQ(window->problem()->message,
+              "Spadek największy [‰]: \"0,9\" nie może być mniejsze od najmniejszego spadku (1)");
 }
 
 TEST_F(NetworkWindowTest, RowsPastedFromASpreadsheetJoinTheNetwork) {

@@ -33,4 +33,12 @@ TEST(CharacterText, Utf8RoundTrip) {
 }
 
 }  // namespace
+// A message on one line keeps its blanks; an item laid out in columns is
+// one blank between its words; a one-line field takes no control character.
+TEST(CharacterText, OneLineTextsAndFields) {
+    EXPECT_EQ(text::onOneLine("Rura\r\nza mała\n\tQ"), "Rura za mała \tQ");
+    EXPECT_EQ(text::onOneLine(" 1:\tPVC  SN8\r\n k=0,25 ", true), "1: PVC SN8 k=0,25");
+    EXPECT_EQ(text::withoutControlCharacters("K\r\n1\t\x7F\x01ł"), "K1ł");
+}
+
 }  // namespace vexa
