@@ -15,8 +15,10 @@
 namespace vexa {
 
 struct NetworkParameterRule {
-    const char* option;  // of vexa-calc
-    const char* label;   // in the network window
+    const char* option;     // of vexa-calc
+    const char* valueName;  // in vexa-calc's usage: "M", "P", "Q"
+    const char* help;       // what vexa-calc --help says of it
+    const char* label;      // in the network window
     long long NetworkParameters::*value;
     int decimals;  // the design's unit is 10^-decimals of the text's
     long long lowest;

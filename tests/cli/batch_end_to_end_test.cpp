@@ -197,8 +197,10 @@ TEST_F(BatchEndToEnd, ACatalogueIsCheckedAsTheProgramReadsIt) {
 TEST_F(BatchEndToEnd, HelpIsPolish) {
     const CalcRun result = run("--help");
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output.rfind("Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--notatnik ZBIÓR]", 0), 0U);
+    EXPECT_EQ(result.output.rfind("Użycie: vexa-calc [--katalog ZBIÓR] [--cp1250] [--stan] [--limit-czasu SEKUNDY]", 0),
+              0U);
     EXPECT_EQ(run("--nieznana").status, 2);
+    EXPECT_EQ(run("--version").output, "vexa-calc " VEXA_VERSION "\n");
 }
 
 #if defined(VEXA_PDF_PRINTOUTS) && defined(VEXA_WORKBOOKS) && defined(VEXA_DXF)

@@ -1,0 +1,400 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "batch/batch_section.h"
+#include "network/network_columns.h"
+#include "network/network_parameters.h"
+#include "toolkit/errors.h"
+#include "toolkit/numbers.h"
+#include "toolkit/text.h"
+#include "toolkit/version.h"
+
+namespace vexa {
+namespace {
+
+// The modes an option may be given in.
+enum : unsigned { kBatchMode = 1, kNetworkMode = 2, kCheckMode = 4 };
+// Where --help lists an option.
+enum class HelpGroup { Common, Batch, Check, Network, Information };
+
+struct CalcOption {
+    std::string name;
+    std::string value;  // its value's name in the usage; empty: it takes none
+    bool valueOptional = false;
+    unsigned modes = 0;
+    HelpGroup group = HelpGroup::Common;
+    std::string help;  // lines parted by "\n"
+    // Sets what it sets from its value (empty without one); false when the
+    // value is refused, its message said on `errors`.
+    std::function<bool(CommandLine&, const std::string& value, std::ostream& errors)> apply;
+};
+
+bool refuse(std::ostream& errors, const std::string& message) {
+    errors << "vexa-calc: " << message << '\n';
+    return false;
+}
+
+// A number of `option` in units of 10^-decimals, from `lowest` to `highest`.
+std::optional<long long> scaled(const std::string& option, const std::string& text, int decimals, long long lowest,
+                                long long highest, std::ostream& errors) {
+    const ScaledReading reading = readScaledInRange(text, decimals, lowest, highest);
+    if (!reading.value) refuse(errors, option + " " + reading.problem);
+    return reading.value;
+}
+
+// 1:N for a profile's scales: from full size to a sheet holding 100 km.
+constexpr long long kLargestScale = 1'000'000;
+
+// A whole 1:N: read in thousandths, so that "1,5" is refused, not rounded.
+std::function<bool(CommandLine&, const std::string&, std::ostream&)> scale(const char* option,
+                                                                           long long ProfileScales::*which) {
+    return [option, which](CommandLine& line, const std::string& value, std::ostream& errors) {
+        const auto thousandths = scaled(option, value, 3, 1000, kLargestScale * 1000, errors);
+        if (!thousandths) return false;
+        if (*thousandths % 1000 != 0)
+            return refuse(errors, std::string(option) + " \"" + value + "\" nie jest liczbą całkowitą");
+        line.network.scales.*which = *thousandths / 1000;
+        return true;
+    };
+}
+
+std::function<bool(CommandLine&, const std::string&, std::ostream&)> setFile(
+    std::optional<std::string> CommandLine::*file) {
+    return [file](CommandLine& line, const std::string& value, std::ostream&) {
+        line.*file = value;
+        return true;
+    };
+}
+std::function<bool(CommandLine&, const std::string&, std::ostream&)> setBatchFile(
+    std::optional<std::string> BatchOptions::*file) {
+    return [file](CommandLine& line, const std::string& value, std::ostream&) {
+        line.network.batch.*file = value;
+        return true;
+    };
+}
+std::function<bool(CommandLine&, const std::string&, std::ostream&)> setNetworkFile(
+    std::optional<std::string> NetworkRunOptions::*file) {
+    return [file](CommandLine& line, const std::string& value, std::ostream&) {
+        line.network.*file = value;
+        return true;
+    };
+}
+
+// A positive number of seconds, with a decimal comma or point.
+bool setTimeLimit(CommandLine& line, const std::string& value, std::ostream& errors) {
+    try {
+        const auto seconds = static_cast<double>(parseNumber(withDecimalComma(value)));
+        if (seconds > 0 && std::isfinite(seconds)) {
+            line.network.batch.timeLimitSeconds = seconds;
+            return true;
+        }
+    } catch (const ConversionError&) {
+    }
+    return refuse(errors, "\"" + value + "\" nie jest dodatnią liczbą sekund");
+}
+
+const std::vector<CalcOption>& options() {
+    static const std::vector<CalcOption> table = [] {
+        constexpr unsigned kCalculations = kBatchMode | kNetworkMode;
+        constexpr unsigned kAll = kCalculations | kCheckMode;
+        std::vector<CalcOption> all{
+            {"--katalog", "ZBIÓR", false, kAll, HelpGroup::Common,
+             "katalog rur zamiast \"pipe_vexa.dat\" w bieżącym katalogu",
+             [](CommandLine& line, const std::string& value, std::ostream&) {
+                 line.network.batch.catalogue = value;
+                 return true;
+             }},
+            {"--cp1250", "", false, kAll, HelpGroup::Common,
+             "wejście i wyjście w stronie kodowej 1250 zamiast UTF-8; zbiór sieci\n"
+             "jest czytany w kodowaniu, w którym jest zapisany (UTF-8 albo strona\n"
+             "kodowa 1250), a --cp1250 wybiera tylko kodowanie wyniku",
+             [](CommandLine& line, const std::string&, std::ostream&) {
+                 line.network.batch.cp1250 = true;
+                 return true;
+             }},
+            {"--stan", "", false, kCalculations, HelpGroup::Common,
+             "dopisuje dokładne wartości d, qm, hnd, vwy, tau, i, k, sdr",
+             [](CommandLine& line, const std::string&, std::ostream&) {
+                 line.network.batch.withState = true;
+                 return true;
+             }},
+            {"--limit-czasu", "SEKUNDY", false, kCalculations, HelpGroup::Common,
+             "przerywa obliczenia odcinka po tylu sekundach: jego wiersz dostaje \"!\"\n"
+             "i opis przerwania, a obliczenia idą dalej od następnego odcinka",
+             setTimeLimit},
+            {"--notatnik", "ZBIÓR", false, kBatchMode, HelpGroup::Batch,
+             "każdy wynik zapisuje do notatnika (\"Zapis\", potem \"Powrót\"),\n"
+             "a na końcu zapisuje notatnik do ZBIORU tak jak \"Zapis notatnika\";\n"
+             "odcinek bez nazwy dostaje nazwę domyślną \"Odcinek nr N\",\n"
+             "odmowy zapisu (np. 21. wynik) trafiają na standardowe wyjście błędów",
+             setBatchFile(&BatchOptions::notebookFile)},
+            {"--tabela", "ZBIÓR", false, kBatchMode, HelpGroup::Batch,
+             "na końcu zapisuje tabelę wyników do ZBIORU tak jak \"Zapis tabeli\"",
+             setBatchFile(&BatchOptions::tableFile)},
+            {"--wydruk-tabeli", "ZBIÓR.pdf", false, kBatchMode, HelpGroup::Batch,
+             "na końcu drukuje tabelę wyników do zbioru PDF (A4 poziomo)\ntak jak \"Wydruk tabeli\"",
+             setBatchFile(&BatchOptions::tablePrintout)},
+            {"--wydruk-notatnika", "ZBIÓR.pdf", false, kBatchMode, HelpGroup::Batch,
+             "na końcu drukuje notatnik do zbioru PDF (A4) tak jak \"Wydruk notatnika\"",
+             setBatchFile(&BatchOptions::notebookPrintout)},
+            {"--sprawdz-katalog", "ZBIÓR", true, kCheckMode, HelpGroup::Check,
+             "czyta katalog rur (domyślnie \"pipe_vexa.dat\" w bieżącym katalogu) tak jak\n"
+             "program i wypisuje pierwszy błąd albo jego zawartość (typy z klasą i\n"
+             "chropowatością, średnice Dz i Dw z numerami katalogowymi, tabelę\n"
+             "optymalizacji, listy SDR) z uwagami o tym, co jest zapewne pomyłką",
+             [](CommandLine& line, const std::string& value, std::ostream&) {
+                 line.mode = CalcMode::CatalogueCheck;
+                 if (!value.empty()) line.network.batch.catalogue = value;
+                 return true;
+             }},
+            {"--siec", "ZBIÓR", false, kNetworkMode, HelpGroup::Network, "projekt całej sieci z ZBIORU (zob. niżej)",
+             setFile(&CommandLine::networkFile)},
+        };
+        for (const NetworkParameterRule& rule : kNetworkParameterRules)
+            all.push_back({rule.option, rule.valueName, false, kNetworkMode, HelpGroup::Network, rule.help,
+                           [&rule](CommandLine& line, const std::string& value, std::ostream& errors) {
+                               const auto read =
+                                   scaled(rule.option, value, rule.decimals, rule.lowest, rule.highest, errors);
+                               if (read) line.network.parameters.*rule.value = *read;
+                               return read.has_value();
+                           }});
+        const std::vector<CalcOption> outputs{
+            {"--wyniki-xlsx", "ZBIÓR.xlsx", false, kNetworkMode, HelpGroup::Network,
+             "zapisuje też tabelę wyników jako skoroszyt programu Excel (liczby jako\n"
+             "liczby, nagłówek z jednostkami, zablokowany pierwszy wiersz)",
+             setNetworkFile(&NetworkRunOptions::workbookFile)},
+            {"--profile", "ZBIÓR.pdf", false, kNetworkMode, HelpGroup::Network,
+             "drukuje profile podłużne do zbioru PDF (A3 poziomo): kolektor główny\n"
+             "każdego wylotu w górę największych przepływów, potem odgałęzienia;\n"
+             "teren, dno i wierzch rur, studnie, poziom porównawczy i tabela pod rysunkiem",
+             setNetworkFile(&NetworkRunOptions::profileFile)},
+            {"--profile-dxf", "ZBIÓR.dxf", false, kNetworkMode, HelpGroup::Network,
+             "zapisuje te same profile jako rysunek DXF (AutoCAD 2000) dla programów CAD:\n"
+             "arkusz za arkuszem wzdłuż osi x, w metrach (jednostka to metr\n"
+             "kilometrażu), warstwy TEREN, KANAL, STUDNIE, TABELA i OPISY",
+             setNetworkFile(&NetworkRunOptions::profileDxfFile)},
+            {"--skala-pozioma", "N", false, kNetworkMode, HelpGroup::Network,
+             "skala pozioma profili 1:N, domyślnie 1:1000", scale("--skala-pozioma", &ProfileScales::horizontal)},
+            {"--skala-pionowa", "N", false, kNetworkMode, HelpGroup::Network,
+             "skala pionowa profili 1:N, domyślnie 1:100", scale("--skala-pionowa", &ProfileScales::vertical)},
+            {"--help", "", false, kAll, HelpGroup::Information, "wyświetla ten opis",
+             [](CommandLine& line, const std::string&, std::ostream&) {
+                 line.mode = CalcMode::Help;
+                 return true;
+             }},
+            {"--version", "", false, kAll, HelpGroup::Information, "wyświetla wersję programu",
+             [](CommandLine& line, const std::string&, std::ostream&) {
+                 line.mode = CalcMode::Version;
+                 return true;
+             }},
+        };
+        all.insert(all.end(), outputs.begin(), outputs.end());
+        return all;
+    }();
+    return table;
+}
+
+// "[--katalog ZBIÓR] [--cp1250] ..." of the options a mode takes, wrapped
+// under the program's name.
+std::string synopsis(const char* start, unsigned mode, const std::string& after) {
+    std::vector<std::string> words;
+    if (*start) words.push_back(start);
+    for (const CalcOption& option : options()) {
+        if (!(option.modes & mode) || option.group == HelpGroup::Information) continue;
+        if (mode == kNetworkMode && option.name == "--siec") continue;
+        if (mode == kCheckMode && option.name == "--sprawdz-katalog") continue;
+        words.push_back("[" + option.name + (option.value.empty() ? "" : " " + option.value) + "]");
+    }
+    if (!after.empty()) words.push_back(after);
+    std::string text = "       vexa-calc", line = text;
+    for (const std::string& word : words) {
+        if (text::length(line) + 1 + text::length(word) > 96) {
+            text += "\n                ";
+            line = "                ";
+        }
+        text += " " + word;
+        line += " " + word;
+    }
+    return text + "\n";
+}
+
+// The options of a group, each with what it does under it.
+std::string optionList(HelpGroup group) {
+    std::string text;
+    for (const CalcOption& option : options()) {
+        if (option.group != group) continue;
+        std::string head = "  " + option.name;
+        if (!option.value.empty()) head += option.valueOptional ? " [" + option.value + "]" : " " + option.value;
+        std::string help = option.help;
+        std::size_t at = 0;
+        bool first = true;
+        while (at <= help.size()) {
+            const std::size_t end = std::min(help.find('\n', at), help.size());
+            const std::string part = help.substr(at, end - at);
+            if (first && text::length(head) < 19) {
+                text += head + std::string(19 - text::length(head), ' ') + part + "\n";
+            } else {
+                if (first) text += head + "\n";
+                text += std::string(19, ' ') + part + "\n";
+            }
+            first = false;
+            at = end + 1;
+        }
+    }
+    return text;
+}
+
+// Keys joined by ";" and wrapped after `width` characters at a separator.
+std::string keys(const std::string& head, std::size_t width) {
+    std::string text = "  ", line = "  ";
+    std::size_t at = 0;
+    while (at < head.size()) {
+        std::size_t end = head.find(';', at);
+        end = end == std::string::npos ? head.size() : end + 1;
+        const std::string key = head.substr(at, end - at);
+        if (line.size() + key.size() > width) {
+            text += "\n  ";
+            line = "  ";
+        }
+        text += key;
+        line += key;
+        at = end;
+    }
+    return text + "\n";
+}
+
+std::string batchHead() {
+    std::string head;
+    for (const char* name : kBatchFieldNames) head += (head.empty() ? "" : ";") + std::string(name);
+    return head;
+}
+
+// "--katalog i --cp1250": the options a catalogue check takes.
+std::string checkOptions() {
+    std::vector<std::string> names;
+    for (const CalcOption& option : options())
+        if ((option.modes & kCheckMode) && option.group != HelpGroup::Information && option.name != "--sprawdz-katalog")
+            names.push_back(option.name);
+    std::string text;
+    for (std::size_t n = 0; n < names.size(); ++n)
+        text += (n == 0 ? "" : n + 1 == names.size() ? " i " : ", ") + names[n];
+    return text;
+}
+
+}  // namespace
+
+std::string usageText() {
+    std::string usage = synopsis("", kBatchMode, "[ZBIÓR]");
+    usage.replace(0, 7, "Użycie: ");
+    usage += synopsis("--siec ZBIÓR", kNetworkMode, "");
+    usage += synopsis("--sprawdz-katalog [ZBIÓR]", kCheckMode, "");
+    usage += "       vexa-calc --help | --version\n";
+    usage +=
+        "\n"
+        "Oblicza odcinki projektowe tak jak okno projektowe programu Vexa.\n"
+        "Odcinki czytane są z ZBIORU lub ze standardowego wejścia, jeden w wierszu,\n"
+        "pola rozdzielone znakiem \";\":\n" +
+        keys(batchHead(), 60) +
+        "Pole zaczynające się od cudzysłowu sięga do cudzysłowu zamykającego (\"\" oznacza\n"
+        "cudzysłów wewnątrz), więc nazwa odcinka może zawierać \";\". Nazwa zawierająca \";\"\n"
+        "lub zaczynająca się od cudzysłowu jest w wynikach zapisywana w cudzysłowie.\n"
+        "Pierwszy wiersz zaczynający się od \"Odcinek\" jest nagłówkiem i jest pomijany.\n"
+        "\n" +
+        optionList(HelpGroup::Common) + optionList(HelpGroup::Batch) + optionList(HelpGroup::Check) +
+        optionList(HelpGroup::Information) +
+        "\n"
+        "Projekt sieci (--siec ZBIÓR): każdy wiersz ZBIORU to odcinek między dwiema studniami:\n" +
+        keys(kNetworkHeadLine, 60) +
+        "(pierwszy wiersz jest tym nagłówkiem; długość i rzędne terenu w m, dopływ w studni\n"
+        "początkowej w l/s, pozostałe pola jak w wierszu odcinka). Odcinki liczone są od góry\n"
+        "sieci: przepływ to dopływ i przepływy odcinków wpadających do studni początkowej,\n"
+        "spadek jest minimalizowany od spadku terenu (nie mniej niż --spadek-min) do\n"
+        "--spadek-max, a rzędne dna łączą się od studni do studni z zachowaniem przykrycia,\n"
+        "wyrównania wierzchów rur i z kaskadami. Wynik: jeden wiersz na odcinek w kolejności\n"
+        "zbioru:\n" +
+        keys(networkResultsHead(), 60) +
+        "Sieć z błędem (powtórzona nazwa, dwa odpływy ze studni, obieg zamknięty, różne rzędne\n"
+        "terenu jednej studni, puste lub błędne pole, niezamknięty cudzysłów) jest odrzucana\n"
+        "w całości z opisem wiersza. Zbiory --wyniki-xlsx, --profile i --profile-dxf są zapisywane\n"
+        "wszystkie albo żaden.\n" +
+        optionList(HelpGroup::Network) +
+        "\n"
+        "Opcje --tabela i --wydruk-... zapisują wyniki do notatnika tak jak --notatnik;\n"
+        "łączą się dowolnie i nie wymagają opcji --notatnik.\n"
+        "\n"
+        "Kod wyjścia: 0 - wszystkie wiersze przeczytane, 1 - błędny wiersz lub błąd programu w wierszu,\n"
+        "2 - problem z katalogiem, zbiorem wejściowym, zbiorem zapisywanym na końcu lub opcjami.\n"
+        "Z --siec: 0 - sieć zaprojektowana (odcinek bez wyniku ma \"!\" i opis w kolumnie Bnrkat),\n"
+        "1 - błąd programu w odcinku (jego wiersz ma \"!\", opis idzie też na standardowe wyjście błędów),\n"
+        "2 - sieć odrzucona lub problem z katalogiem, zbiorem albo opcjami; nic nie jest wypisywane.\n"
+        "Z --sprawdz-katalog: 0 - katalog wczytuje się, 2 - katalog odrzucony lub błędne opcje.\n";
+    return usage;
+}
+
+std::optional<int> readCommandLine(int argc, char** argv, CommandLine& line, std::ostream& errors) {
+    std::vector<const CalcOption*> given;
+    for (int n = 1; n < argc; ++n) {
+        const std::string argument = argv[n];
+        const auto option = std::find_if(options().begin(), options().end(),
+                                         [&](const CalcOption& known) { return known.name == argument; });
+        if (option == options().end()) {
+            if (!argument.starts_with("--") && line.inputFile.empty()) {
+                line.inputFile = argument;
+                continue;
+            }
+            errors << "vexa-calc: nieznana lub niepełna opcja \"" << argument << "\"\n\n" << usageText();
+            return kBatchFileProblem;
+        }
+        std::string value;
+        if (!option->value.empty()) {
+            const bool next =
+                n + 1 < argc && !(option->valueOptional && std::string_view(argv[n + 1]).starts_with("--"));
+            if (next) {
+                value = argv[++n];
+            } else if (!option->valueOptional) {
+                errors << "vexa-calc: nieznana lub niepełna opcja \"" << argument << "\"\n\n" << usageText();
+                return kBatchFileProblem;
+            }
+        }
+        if (!option->apply(line, value, errors)) return kBatchFileProblem;
+        if (line.mode == CalcMode::Help || line.mode == CalcMode::Version) return std::nullopt;
+        given.push_back(&*option);
+    }
+
+    // The mode: a catalogue check, a network, or a batch; an option the mode
+    // does not take would be silently left out.
+    if (line.mode != CalcMode::CatalogueCheck && line.networkFile) line.mode = CalcMode::Network;
+    const unsigned mode = line.mode == CalcMode::CatalogueCheck ? kCheckMode
+                          : line.mode == CalcMode::Network      ? kNetworkMode
+                                                                : kBatchMode;
+    const auto stray =
+        std::find_if(given.begin(), given.end(), [mode](const CalcOption* option) { return !(option->modes & mode); });
+    if (mode == kCheckMode && (stray != given.end() || !line.inputFile.empty())) {
+        errors << "vexa-calc: --sprawdz-katalog łączy się tylko z " << checkOptions() << '\n';
+        return kBatchFileProblem;
+    }
+    if (mode == kNetworkMode && !line.inputFile.empty()) {
+        errors << "vexa-calc: --siec nie łączy się ze zbiorem odcinków \"" << line.inputFile << "\"\n";
+        return kBatchFileProblem;
+    }
+    if (stray != given.end()) {
+        errors << "vexa-calc: " << (*stray)->name
+               << (mode == kNetworkMode ? " nie łączy się z opcją --siec" : " działa tylko z opcją --siec") << '\n';
+        return kBatchFileProblem;
+    }
+    if (mode == kNetworkMode) {
+        if (const auto problem = orderProblem(line.network.parameters)) {
+            errors << "vexa-calc: " << problem->rule->option << " " << problem->problem << '\n';
+            return kBatchFileProblem;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace vexa
