@@ -24,7 +24,7 @@ int NetworkTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
     const int row = index.row(), column = index.column();
-    const bool existing = row < std::min(rows_, window_.rowCount());
+    const bool existing = row < window_.rowCount();
     const auto& problem = window_.problem();
     const bool faulty = problem && std::find(problem->rows.begin(), problem->rows.end(), row) != problem->rows.end();
     switch (role) {
@@ -79,8 +79,12 @@ bool NetworkTableModel::setData(const QModelIndex& index, const QVariant& value,
     return true;
 }
 
+// The rows the table has shown change first, then the empty rows at the end
+// come or go: each announcement describes the table as it then stands.
 void NetworkTableModel::reload() {
     const int rows = window_.rowCount();
+    const auto allChanged = [this] { emit dataChanged(index(0, 0), index(rows_, columnCount() - 1)); };
+    if (rows >= rows_) allChanged();
     if (rows > rows_) {
         beginInsertRows({}, rows_ + 1, rows);
         rows_ = rows;
@@ -89,8 +93,8 @@ void NetworkTableModel::reload() {
         beginRemoveRows({}, rows + 1, rows_);
         rows_ = rows;
         endRemoveRows();
+        allChanged();
     }
-    emit dataChanged(index(0, 0), index(rows_, columnCount() - 1));
 }
 
 }  // namespace vexa

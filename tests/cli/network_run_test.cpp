@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "catalogue/catalogue_reader.h"
 #include "network/output_back_ends.h"
 #include "network_window/network_window.h"
+#include "support/bundled_catalogue.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
 #include "toolkit/cp1250.h"
@@ -91,12 +91,10 @@ TEST(NetworkRun, ARefusedNetworkWritesNothing) {
 // window reads both files back as it wrote them.
 TEST(NetworkRun, TheWindowsFilesAreReadInEveryEncodingWithAndWithoutCp1250) {
     const testing_support::ScratchFolder scratch;
-    Catalogue catalogue;
-    readCatalogueFile(fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", catalogue);
-    linkOptimisation(catalogue);
+    const auto catalogue = testing_support::bundledCatalogue();
     RecordingPlatform platform;
     NoOutputBackEnds none;
-    NetworkWindow window(platform, catalogue, none);
+    NetworkWindow window(platform, *catalogue, none);
     window.paste(0, 0, "Kółko\tA1\tA2\t50\t110\t109,8\t5\t1\t\t\t2\t0\t1\n");
     platform.queueSaveFileName((scratch / "cp1250.csv").string());  // a new network's own encoding
     ASSERT_TRUE(window.saveAs());
@@ -123,7 +121,7 @@ TEST(NetworkRun, TheWindowsFilesAreReadInEveryEncodingWithAndWithoutCp1250) {
             }
             EXPECT_EQ(shown, expected) << file << (cp1250 ? " --cp1250" : "");
         }
-        NetworkWindow reader(platform, catalogue, none);
+        NetworkWindow reader(platform, *catalogue, none);
         reader.open((scratch / file).string());
         ASSERT_EQ(reader.rowCount(), 1) << file;
         EXPECT_EQ(reader.row(0), window.row(0)) << file;

@@ -15,8 +15,8 @@
 #include <map>
 #include <sstream>
 
-#include "catalogue/catalogue_reader.h"
 #include "drawing/drawing_pages.h"
+#include "support/bundled_catalogue.h"
 #include "support/files.h"
 #include "support/recording_printer.h"
 
@@ -28,9 +28,7 @@ using testing_support::fileContents;
 class HandWorkedProfile : public testing::Test {
 protected:
     HandWorkedProfile() {
-        auto catalogue = std::make_unique<Catalogue>();
-        readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
-        linkOptimisation(*catalogue);
+        const auto catalogue = testing_support::bundledCatalogue();
         std::vector<std::string> lines;
         std::istringstream file(
             fileContents(std::filesystem::path(VEXA_TEST_DATA_DIR) / "network" / "hand_worked.csv"));
@@ -195,9 +193,7 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
 // every point stays on its sheet.
 TEST_F(HandWorkedProfile, ASectionTooTallForASheetIsDrawnAtAScaleThatHoldsIt) {
     network = readNetwork({kNetworkHeadLine, "S1;A;B;200;130;100;5;1;;;2;0;1;", "S2;B;C;50;100;99,5;5;1;;;2;0;1;"});
-    auto catalogue = std::make_unique<Catalogue>();
-    readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
-    linkOptimisation(*catalogue);
+    const auto catalogue = testing_support::bundledCatalogue();
     BatchCalculator calculator(*catalogue);
     designs = designNetwork(network, {}, calculator);
     const Drawing profile = networkProfiles(network, designs)[0];
@@ -236,9 +232,7 @@ TEST_F(HandWorkedProfile, OnLetterPaperEverythingStaysOnThePage) {
 // ground, so that the ground line stays above the table. Levels below 0 m
 // go down to the next whole metre too.
 TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
-    auto catalogue = std::make_unique<Catalogue>();
-    readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
-    linkOptimisation(*catalogue);
+    const auto catalogue = testing_support::bundledCatalogue();
     BatchCalculator calculator(*catalogue);
     const auto reference = [&](const std::vector<std::string>& lines) {
         const Network network = readNetwork(lines);

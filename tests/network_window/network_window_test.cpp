@@ -8,8 +8,8 @@
 
 #include <filesystem>
 
-#include "catalogue/catalogue_reader.h"
 #include "network/network_table.h"
+#include "support/bundled_catalogue.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
 #include "toolkit/cp1250.h"
@@ -24,11 +24,7 @@ const fs::path kHandWorked = fs::path(VEXA_TEST_DATA_DIR) / "network" / "hand_wo
 
 class NetworkWindowTest : public testing::Test {
 protected:
-    NetworkWindowTest() {
-        readCatalogueFile(fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", catalogue);
-        linkOptimisation(catalogue);
-        window = std::make_unique<NetworkWindow>(platform, catalogue, outputs);
-    }
+    NetworkWindowTest() { window = std::make_unique<NetworkWindow>(platform, *catalogue, outputs); }
 
     std::vector<std::string> column(int result) const {
         std::vector<std::string> texts;
@@ -36,7 +32,7 @@ protected:
         return texts;
     }
 
-    Catalogue catalogue;
+    std::unique_ptr<Catalogue> catalogue = testing_support::bundledCatalogue();
     RecordingPlatform platform;
     NoOutputBackEnds outputs;
     std::unique_ptr<NetworkWindow> window;

@@ -4,6 +4,7 @@
 
 #include "qt/network_window_view.h"
 
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
@@ -17,9 +18,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "catalogue/catalogue_reader.h"
 #include "qt/drawing_view.h"
 #include "qt/output_back_ends.h"
+#include "support/bundled_catalogue.h"
 #include "support/recording_platform.h"
 
 namespace vexa {
@@ -29,18 +30,21 @@ class NetworkWindowViewTest : public QObject {
 
 private slots:
     void init() {
-        readCatalogueFile(QFINDTESTDATA("../../pipe_vexa.dat").toStdString(), catalogue);
-        linkOptimisation(catalogue);
-        window = std::make_unique<NetworkWindow>(platform, catalogue, outputs);
+        catalogue = testing_support::bundledCatalogue();
+        window = std::make_unique<NetworkWindow>(platform, *catalogue, outputs);
         window->open(QFINDTESTDATA("../data/network/hand_worked.csv").toStdString());
         view = std::make_unique<NetworkWindowView>(*window);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         table = view->findChild<QTableView*>("networkTable");
         QVERIFY(table);
+        // Every change the table announces keeps the rules of Qt's models.
+        tester = std::make_unique<QAbstractItemModelTester>(table->model(),
+                                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
     }
 
     void cleanup() {
+        tester.reset();
         view.reset();
         window.reset();
     }
@@ -216,12 +220,13 @@ private slots:
     }
 
 private:
-    Catalogue catalogue;
+    std::unique_ptr<Catalogue> catalogue;
     RecordingPlatform platform;
     LinkedOutputBackEnds outputs;
     std::unique_ptr<NetworkWindow> window;
     std::unique_ptr<NetworkWindowView> view;
     QTableView* table = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
 }  // namespace vexa
