@@ -64,24 +64,11 @@ std::function<bool(CommandLine&, const std::string&, std::ostream&)> scale(const
     };
 }
 
-std::function<bool(CommandLine&, const std::string&, std::ostream&)> setFile(
-    std::optional<std::string> CommandLine::*file) {
-    return [file](CommandLine& line, const std::string& value, std::ostream&) {
-        line.*file = value;
-        return true;
-    };
-}
-std::function<bool(CommandLine&, const std::string&, std::ostream&)> setBatchFile(
-    std::optional<std::string> BatchOptions::*file) {
-    return [file](CommandLine& line, const std::string& value, std::ostream&) {
-        line.network.batch.*file = value;
-        return true;
-    };
-}
-std::function<bool(CommandLine&, const std::string&, std::ostream&)> setNetworkFile(
-    std::optional<std::string> NetworkRunOptions::*file) {
-    return [file](CommandLine& line, const std::string& value, std::ostream&) {
-        line.network.*file = value;
+// An option that names a file: where the file's name goes.
+std::function<bool(CommandLine&, const std::string&, std::ostream&)> fileIn(
+    std::optional<std::string>& (*where)(CommandLine&)) {
+    return [where](CommandLine& line, const std::string& value, std::ostream&) {
+        where(line) = value;
         return true;
     };
 }
@@ -133,16 +120,17 @@ const std::vector<CalcOption>& options() {
              "a na końcu zapisuje notatnik do ZBIORU tak jak \"Zapis notatnika\";\n"
              "odcinek bez nazwy dostaje nazwę domyślną \"Odcinek nr N\",\n"
              "odmowy zapisu (np. 21. wynik) trafiają na standardowe wyjście błędów",
-             setBatchFile(&BatchOptions::notebookFile)},
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.batch.notebookFile; })},
             {"--tabela", "ZBIÓR", false, kBatchMode, HelpGroup::Batch,
              "na końcu zapisuje tabelę wyników do ZBIORU tak jak \"Zapis tabeli\"",
-             setBatchFile(&BatchOptions::tableFile)},
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.batch.tableFile; })},
             {"--wydruk-tabeli", "ZBIÓR.pdf", false, kBatchMode, HelpGroup::Batch,
              "na końcu drukuje tabelę wyników do zbioru PDF (A4 poziomo)\ntak jak \"Wydruk tabeli\"",
-             setBatchFile(&BatchOptions::tablePrintout)},
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.batch.tablePrintout; })},
             {"--wydruk-notatnika", "ZBIÓR.pdf", false, kBatchMode, HelpGroup::Batch,
              "na końcu drukuje notatnik do zbioru PDF (A4) tak jak \"Wydruk notatnika\"",
-             setBatchFile(&BatchOptions::notebookPrintout)},
+             fileIn(
+                 [](CommandLine& line) -> std::optional<std::string>& { return line.network.batch.notebookPrintout; })},
             {"--sprawdz-katalog", "ZBIÓR", true, kCheckMode, HelpGroup::Check,
              "czyta katalog rur (domyślnie \"pipe_vexa.dat\" w bieżącym katalogu) tak jak\n"
              "program i wypisuje pierwszy błąd albo jego zawartość (typy z klasą i\n"
@@ -154,7 +142,7 @@ const std::vector<CalcOption>& options() {
                  return true;
              }},
             {"--siec", "ZBIÓR", false, kNetworkMode, HelpGroup::Network, "projekt całej sieci z ZBIORU (zob. niżej)",
-             setFile(&CommandLine::networkFile)},
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.networkFile; })},
         };
         for (const NetworkParameterRule& rule : kNetworkParameterRules)
             all.push_back({rule.option, rule.valueName, false, kNetworkMode, HelpGroup::Network, rule.help,
@@ -168,17 +156,17 @@ const std::vector<CalcOption>& options() {
             {"--wyniki-xlsx", "ZBIÓR.xlsx", false, kNetworkMode, HelpGroup::Network,
              "zapisuje też tabelę wyników jako skoroszyt programu Excel (liczby jako\n"
              "liczby, nagłówek z jednostkami, zablokowany pierwszy wiersz)",
-             setNetworkFile(&NetworkRunOptions::workbookFile)},
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.workbookFile; })},
             {"--profile", "ZBIÓR.pdf", false, kNetworkMode, HelpGroup::Network,
              "drukuje profile podłużne do zbioru PDF (A3 poziomo): kolektor główny\n"
              "każdego wylotu w górę największych przepływów, potem odgałęzienia;\n"
              "teren, dno i wierzch rur, studnie, poziom porównawczy i tabela pod rysunkiem",
-             setNetworkFile(&NetworkRunOptions::profileFile)},
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.profileFile; })},
             {"--profile-dxf", "ZBIÓR.dxf", false, kNetworkMode, HelpGroup::Network,
              "zapisuje te same profile jako rysunek DXF (AutoCAD 2000) dla programów CAD:\n"
              "arkusz za arkuszem wzdłuż osi x, w metrach (jednostka to metr\n"
              "kilometrażu), warstwy TEREN, KANAL, STUDNIE, TABELA i OPISY",
-             setNetworkFile(&NetworkRunOptions::profileDxfFile)},
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.profileDxfFile; })},
             {"--skala-pozioma", "N", false, kNetworkMode, HelpGroup::Network,
              "skala pozioma profili 1:N, domyślnie 1:1000", scale("--skala-pozioma", &ProfileScales::horizontal)},
             {"--skala-pionowa", "N", false, kNetworkMode, HelpGroup::Network,
