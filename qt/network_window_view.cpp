@@ -178,7 +178,8 @@ void NetworkWindowView::buildMenus() {
     file->addAction("&Nowa", QKeySequence::New, this, [this] { act([this] { window_.newNetwork(); }); });
     file->addAction("&Otwórz...", QKeySequence::Open, this, [this] { act([this] { window_.open(); }); });
     file->addAction("&Zapisz", QKeySequence::Save, this, [this] { act([this] { window_.save(); }); });
-    file->addAction("Zapisz &jako...", QKeySequence::SaveAs, this, [this] { act([this] { window_.saveAs(); }); });
+    file->addAction("Zapisz &jako...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    [this] { act([this] { window_.saveAs(); }); });
     file->addSeparator();
     // An export can be chosen once the network is designed, and where this
     // program writes such files.
