@@ -23,6 +23,11 @@ enum : unsigned { kBatchMode = 1, kNetworkMode = 2, kCheckMode = 4 };
 // Where --help lists an option.
 enum class HelpGroup { Common, Batch, Check, Network, Information };
 
+// What an option sets from its value (empty without one), named `name`;
+// false when the value is refused, its message said on `errors`.
+using Apply =
+    std::function<bool(CommandLine&, const std::string& name, const std::string& value, std::ostream& errors)>;
+
 struct CalcOption {
     std::string name;
     std::string value;  // its value's name in the usage; empty: it takes none
@@ -30,9 +35,8 @@ struct CalcOption {
     unsigned modes = 0;
     HelpGroup group = HelpGroup::Common;
     std::string help;  // lines parted by "\n"
-    // Sets what it sets from its value (empty without one); false when the
-    // value is refused, its message said on `errors`.
-    std::function<bool(CommandLine&, const std::string& value, std::ostream& errors)> apply;
+    Apply apply;
+    bool choosesMode = false;  // the option that makes its one mode (--siec)
 };
 
 bool refuse(std::ostream& errors, const std::string& message) {
@@ -52,29 +56,26 @@ std::optional<long long> scaled(const std::string& option, const std::string& te
 constexpr long long kLargestScale = 1'000'000;
 
 // A whole 1:N: read in thousandths, so that "1,5" is refused, not rounded.
-std::function<bool(CommandLine&, const std::string&, std::ostream&)> scale(const char* option,
-                                                                           long long ProfileScales::*which) {
-    return [option, which](CommandLine& line, const std::string& value, std::ostream& errors) {
-        const auto thousandths = scaled(option, value, 3, 1000, kLargestScale * 1000, errors);
+Apply scale(long long ProfileScales::*which) {
+    return [which](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
+        const auto thousandths = scaled(name, value, 3, 1000, kLargestScale * 1000, errors);
         if (!thousandths) return false;
-        if (*thousandths % 1000 != 0)
-            return refuse(errors, std::string(option) + " \"" + value + "\" nie jest liczbą całkowitą");
+        if (*thousandths % 1000 != 0) return refuse(errors, name + " \"" + value + "\" nie jest liczbą całkowitą");
         line.network.scales.*which = *thousandths / 1000;
         return true;
     };
 }
 
 // An option that names a file: where the file's name goes.
-std::function<bool(CommandLine&, const std::string&, std::ostream&)> fileIn(
-    std::optional<std::string>& (*where)(CommandLine&)) {
-    return [where](CommandLine& line, const std::string& value, std::ostream&) {
+Apply fileIn(std::optional<std::string>& (*where)(CommandLine&)) {
+    return [where](CommandLine& line, const std::string&, const std::string& value, std::ostream&) {
         where(line) = value;
         return true;
     };
 }
 
 // A positive number of seconds, with a decimal comma or point.
-bool setTimeLimit(CommandLine& line, const std::string& value, std::ostream& errors) {
+bool setTimeLimit(CommandLine& line, const std::string&, const std::string& value, std::ostream& errors) {
     try {
         const auto seconds = static_cast<double>(parseNumber(withDecimalComma(value)));
         if (seconds > 0 && std::isfinite(seconds)) {
@@ -93,7 +94,7 @@ const std::vector<CalcOption>& options() {
         std::vector<CalcOption> all{
             {"--katalog", "ZBIÓR", false, kAll, HelpGroup::Common,
              "katalog rur zamiast \"pipe_vexa.dat\" w bieżącym katalogu",
-             [](CommandLine& line, const std::string& value, std::ostream&) {
+             [](CommandLine& line, const std::string&, const std::string& value, std::ostream&) {
                  line.network.batch.catalogue = value;
                  return true;
              }},
@@ -101,13 +102,13 @@ const std::vector<CalcOption>& options() {
              "wejście i wyjście w stronie kodowej 1250 zamiast UTF-8; zbiór sieci\n"
              "jest czytany w kodowaniu, w którym jest zapisany (UTF-8 albo strona\n"
              "kodowa 1250), a --cp1250 wybiera tylko kodowanie wyniku",
-             [](CommandLine& line, const std::string&, std::ostream&) {
+             [](CommandLine& line, const std::string&, const std::string&, std::ostream&) {
                  line.network.batch.cp1250 = true;
                  return true;
              }},
             {"--stan", "", false, kCalculations, HelpGroup::Common,
              "dopisuje dokładne wartości d, qm, hnd, vwy, tau, i, k, sdr",
-             [](CommandLine& line, const std::string&, std::ostream&) {
+             [](CommandLine& line, const std::string&, const std::string&, std::ostream&) {
                  line.network.batch.withState = true;
                  return true;
              }},
@@ -136,22 +137,23 @@ const std::vector<CalcOption>& options() {
              "program i wypisuje pierwszy błąd albo jego zawartość (typy z klasą i\n"
              "chropowatością, średnice Dz i Dw z numerami katalogowymi, tabelę\n"
              "optymalizacji, listy SDR) z uwagami o tym, co jest zapewne pomyłką",
-             [](CommandLine& line, const std::string& value, std::ostream&) {
+             [](CommandLine& line, const std::string&, const std::string& value, std::ostream&) {
                  line.mode = CalcMode::CatalogueCheck;
                  if (!value.empty()) line.network.batch.catalogue = value;
                  return true;
-             }},
-            {"--siec", "ZBIÓR", false, kNetworkMode, HelpGroup::Network, "projekt całej sieci z ZBIORU (zob. niżej)",
-             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.networkFile; })},
+             },
+             true},
+            {"--siec", "ZBIÓR", false, kNetworkMode, HelpGroup::Network, "projekt całej sieci z ZBIORU (opis powyżej)",
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.networkFile; }), true},
         };
         for (const NetworkParameterRule& rule : kNetworkParameterRules)
-            all.push_back({rule.option, rule.valueName, false, kNetworkMode, HelpGroup::Network, rule.help,
-                           [&rule](CommandLine& line, const std::string& value, std::ostream& errors) {
-                               const auto read =
-                                   scaled(rule.option, value, rule.decimals, rule.lowest, rule.highest, errors);
-                               if (read) line.network.parameters.*rule.value = *read;
-                               return read.has_value();
-                           }});
+            all.push_back(
+                {rule.option, rule.valueName, false, kNetworkMode, HelpGroup::Network, rule.help,
+                 [&rule](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
+                     const auto read = scaled(name, value, rule.decimals, rule.lowest, rule.highest, errors);
+                     if (read) line.network.parameters.*rule.value = *read;
+                     return read.has_value();
+                 }});
         const std::vector<CalcOption> outputs{
             {"--wyniki-xlsx", "ZBIÓR.xlsx", false, kNetworkMode, HelpGroup::Network,
              "zapisuje też tabelę wyników jako skoroszyt programu Excel (liczby jako\n"
@@ -168,16 +170,16 @@ const std::vector<CalcOption>& options() {
              "kilometrażu), warstwy TEREN, KANAL, STUDNIE, TABELA i OPISY",
              fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.profileDxfFile; })},
             {"--skala-pozioma", "N", false, kNetworkMode, HelpGroup::Network,
-             "skala pozioma profili 1:N, domyślnie 1:1000", scale("--skala-pozioma", &ProfileScales::horizontal)},
+             "skala pozioma profili 1:N, domyślnie 1:1000", scale(&ProfileScales::horizontal)},
             {"--skala-pionowa", "N", false, kNetworkMode, HelpGroup::Network,
-             "skala pionowa profili 1:N, domyślnie 1:100", scale("--skala-pionowa", &ProfileScales::vertical)},
+             "skala pionowa profili 1:N, domyślnie 1:100", scale(&ProfileScales::vertical)},
             {"--help", "", false, kAll, HelpGroup::Information, "wyświetla ten opis",
-             [](CommandLine& line, const std::string&, std::ostream&) {
+             [](CommandLine& line, const std::string&, const std::string&, std::ostream&) {
                  line.mode = CalcMode::Help;
                  return true;
              }},
             {"--version", "", false, kAll, HelpGroup::Information, "wyświetla wersję programu",
-             [](CommandLine& line, const std::string&, std::ostream&) {
+             [](CommandLine& line, const std::string&, const std::string&, std::ostream&) {
                  line.mode = CalcMode::Version;
                  return true;
              }},
@@ -188,16 +190,27 @@ const std::vector<CalcOption>& options() {
     return table;
 }
 
-// "[--katalog ZBIÓR] [--cp1250] ..." of the options a mode takes, wrapped
-// under the program's name.
-std::string synopsis(const char* start, unsigned mode, const std::string& after) {
+// The option that makes a mode (--siec); none for a batch.
+const CalcOption* modeOption(unsigned mode) {
+    for (const CalcOption& option : options())
+        if (option.choosesMode && option.modes == mode) return &option;
+    return nullptr;
+}
+
+// An option as the usage names it: "--siec ZBIÓR", "--sprawdz-katalog [ZBIÓR]".
+std::string withValue(const CalcOption& option) {
+    if (option.value.empty()) return option.name;
+    return option.name + (option.valueOptional ? " [" + option.value + "]" : " " + option.value);
+}
+
+// "--siec ZBIÓR [--katalog ZBIÓR] [--cp1250] ..." of the options a mode
+// takes, wrapped under the program's name.
+std::string synopsis(unsigned mode, const std::string& after) {
     std::vector<std::string> words;
-    if (*start) words.push_back(start);
+    if (const CalcOption* chooser = modeOption(mode)) words.push_back(withValue(*chooser));
     for (const CalcOption& option : options()) {
-        if (!(option.modes & mode) || option.group == HelpGroup::Information) continue;
-        if (mode == kNetworkMode && option.name == "--siec") continue;
-        if (mode == kCheckMode && option.name == "--sprawdz-katalog") continue;
-        words.push_back("[" + option.name + (option.value.empty() ? "" : " " + option.value) + "]");
+        if (!(option.modes & mode) || option.group == HelpGroup::Information || option.choosesMode) continue;
+        words.push_back("[" + withValue(option) + "]");
     }
     if (!after.empty()) words.push_back(after);
     std::string text = "       vexa-calc", line = text;
@@ -217,8 +230,7 @@ std::string optionList(HelpGroup group) {
     std::string text;
     for (const CalcOption& option : options()) {
         if (option.group != group) continue;
-        std::string head = "  " + option.name;
-        if (!option.value.empty()) head += option.valueOptional ? " [" + option.value + "]" : " " + option.value;
+        const std::string head = "  " + withValue(option);
         std::string help = option.help;
         std::size_t at = 0;
         bool first = true;
@@ -267,7 +279,7 @@ std::string batchHead() {
 std::string checkOptions() {
     std::vector<std::string> names;
     for (const CalcOption& option : options())
-        if ((option.modes & kCheckMode) && option.group != HelpGroup::Information && option.name != "--sprawdz-katalog")
+        if ((option.modes & kCheckMode) && option.group != HelpGroup::Information && !option.choosesMode)
             names.push_back(option.name);
     std::string text;
     for (std::size_t n = 0; n < names.size(); ++n)
@@ -278,10 +290,10 @@ std::string checkOptions() {
 }  // namespace
 
 std::string usageText() {
-    std::string usage = synopsis("", kBatchMode, "[ZBIÓR]");
+    std::string usage = synopsis(kBatchMode, "[ZBIÓR]");
     usage.replace(0, 7, "Użycie: ");
-    usage += synopsis("--siec ZBIÓR", kNetworkMode, "");
-    usage += synopsis("--sprawdz-katalog [ZBIÓR]", kCheckMode, "");
+    usage += synopsis(kNetworkMode, "");
+    usage += synopsis(kCheckMode, "");
     usage += "       vexa-calc --help | --version\n";
     usage +=
         "\n"
@@ -350,7 +362,7 @@ std::optional<int> readCommandLine(int argc, char** argv, CommandLine& line, std
                 return kBatchFileProblem;
             }
         }
-        if (!option->apply(line, value, errors)) return kBatchFileProblem;
+        if (!option->apply(line, option->name, value, errors)) return kBatchFileProblem;
         if (line.mode == CalcMode::Help || line.mode == CalcMode::Version) return std::nullopt;
         given.push_back(&*option);
     }
@@ -363,17 +375,18 @@ std::optional<int> readCommandLine(int argc, char** argv, CommandLine& line, std
                                                                 : kBatchMode;
     const auto stray =
         std::find_if(given.begin(), given.end(), [mode](const CalcOption* option) { return !(option->modes & mode); });
+    const std::string network = modeOption(kNetworkMode)->name;
     if (mode == kCheckMode && (stray != given.end() || !line.inputFile.empty())) {
-        errors << "vexa-calc: --sprawdz-katalog łączy się tylko z " << checkOptions() << '\n';
+        errors << "vexa-calc: " << modeOption(kCheckMode)->name << " łączy się tylko z " << checkOptions() << '\n';
         return kBatchFileProblem;
     }
     if (mode == kNetworkMode && !line.inputFile.empty()) {
-        errors << "vexa-calc: --siec nie łączy się ze zbiorem odcinków \"" << line.inputFile << "\"\n";
+        errors << "vexa-calc: " << network << " nie łączy się ze zbiorem odcinków \"" << line.inputFile << "\"\n";
         return kBatchFileProblem;
     }
     if (stray != given.end()) {
         errors << "vexa-calc: " << (*stray)->name
-               << (mode == kNetworkMode ? " nie łączy się z opcją --siec" : " działa tylko z opcją --siec") << '\n';
+               << (mode == kNetworkMode ? " nie łączy się z opcją " : " działa tylko z opcją ") << network << '\n';
         return kBatchFileProblem;
     }
     if (mode == kNetworkMode) {

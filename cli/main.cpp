@@ -31,7 +31,7 @@ int calculate(int& argc, char** argv) {
     vexa::CommandLine line;
     if (const auto refused = vexa::readCommandLine(argc, argv, line, std::cerr)) return *refused;
     vexa::BatchOptions& options = line.network.batch;
-    vexa::OutputModule outputs(argc, argv);
+    vexa::OutputModule outputs(argc, argv, std::cerr);
     options.outputBackEnds = [&outputs]() -> vexa::OutputBackEnds& { return outputs.backEnds(); };
     std::ifstream input;
     switch (line.mode) {

@@ -1,11 +1,9 @@
 #include "network/exports.h"
 
-#include <fstream>
 #include <memory>
 
 #include "drawing/drawing_pages.h"
 #include "network/network_table.h"
-#include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
 #include "toolkit/text_file.h"
@@ -15,15 +13,11 @@ namespace {
 
 // The table of the results as "Zapis tabeli" writes a table: code page 1250,
 // CR LF after every line.
-bool writeResultsTable(const std::filesystem::path& file, const Network& network,
-                       const std::vector<SectionDesign>& designs) {
-    std::string bytes = cp1250::encode(networkResultsHead()) + "\r\n";
+std::vector<std::string> resultsTableLines(const Network& network, const std::vector<SectionDesign>& designs) {
+    std::vector<std::string> lines{networkResultsHead()};
     for (std::size_t n = 0; n < designs.size(); ++n)
-        bytes += cp1250::encode(delimited::joined(networkResultFields(network.sections[n], designs[n]))) + "\r\n";
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+        lines.push_back(delimited::joined(networkResultFields(network.sections[n], designs[n])));
+    return lines;
 }
 
 }  // namespace
@@ -90,9 +84,11 @@ void NetworkExports::write(const std::vector<ExportRequest>& requests) const {
     for (std::size_t n = 0; n < requests.size(); ++n) {
         const std::filesystem::path& file = replacements[n]->temporary();
         bool written = false;
+        std::error_code error;
         switch (requests[n].kind) {
             case NetworkExport::ResultsTable:
-                written = writeResultsTable(file, network_, designs_);
+                error = text_file::writeBytes(file, text_file::codePageLines(resultsTableLines(network_, designs_)));
+                written = !error;
                 break;
             case NetworkExport::Workbook:
                 written =
@@ -108,7 +104,7 @@ void NetworkExports::write(const std::vector<ExportRequest>& requests) const {
                 written = backEnds_.dxf(file, profiles(), static_cast<double>(scales_.horizontal) / 1000);
                 break;
         }
-        if (!written) replacements[n]->fail();
+        if (!written) replacements[n]->fail(error);
     }
     for (const auto& replacement : replacements) replacement->commit();
 }

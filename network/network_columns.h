@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace vexa {
 
@@ -118,6 +119,26 @@ inline constexpr std::array<NetworkColumn, kResultColumnCount> kResultColumns{{
 
 inline const NetworkColumn& column(ResultColumn result) { return kResultColumns[static_cast<std::size_t>(result)]; }
 constexpr int position(ResultColumn result) { return static_cast<int>(result); }
+
+// Every column of an enumeration has its entry, in its place: a column added
+// to one and not the other does not build.
+namespace column_detail {
+template <std::size_t N>
+constexpr bool complete(const std::array<NetworkColumn, N>& columns) {
+    for (const NetworkColumn& each : columns)
+        if (!each.key || !each.heading || !each.unit || !*each.key) return false;
+    return true;
+}
+constexpr bool same(const char* a, const char* b) { return std::string_view(a) == std::string_view(b); }
+}  // namespace column_detail
+static_assert(column_detail::complete(kInputColumns) && column_detail::complete(kResultColumns));
+static_assert(position(InputColumn::HdMax) + 1 == kInputColumnCount &&
+              column_detail::same(kInputColumns[position(InputColumn::HdMax)].key, "HdMax") &&
+              column_detail::same(kInputColumns[position(InputColumn::Typ)].key, "Typ"));
+static_assert(position(ResultColumn::Uwagi) + 1 == kResultColumnCount &&
+              column_detail::same(kResultColumns[position(ResultColumn::Uwagi)].key, "Uwagi") &&
+              column_detail::same(kResultColumns[position(ResultColumn::Bd)].key, "Bd") &&
+              column_detail::same(kResultColumns[position(ResultColumn::DnoOd)].key, "DnoOd"));
 
 namespace column_detail {
 // The keys joined by ";", at compile time, so that the head line is a

@@ -48,6 +48,10 @@ public:
     // The result columns beside them: Q to Uwagi of the results table.
     static constexpr ResultColumn kFirstResult = ResultColumn::Q;
     static constexpr int kResultCount = kResultColumnCount - position(kFirstResult);
+    // Where a result column stands in the window's table, after the inputs.
+    static constexpr int tableColumn(ResultColumn result) {
+        return kInputCount + position(result) - position(kFirstResult);
+    }
     static const NetworkColumn& resultColumn(int column) {
         return kResultColumns[static_cast<std::size_t>(position(kFirstResult) + column)];
     }

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTranslator>
+#include <clocale>
 #include <exception>
 #include <filesystem>
 #include <optional>
@@ -15,7 +16,7 @@
 #include "qt/design_window_view.h"
 #include "qt/modal_windows.h"
 #include "qt/network_window_view.h"
-#include "qt/output_back_ends.h"
+#include "qt/pdf_file_printer.h"
 #include "qt/qt_platform.h"
 #include "qt/skin.h"
 #include "toolkit/extended.h"
@@ -32,7 +33,7 @@ int runNetworkWindow(vexa::QtPlatform& platform, const std::optional<std::string
         platform.showError(error.what());
         return 1;
     }
-    vexa::LinkedOutputBackEnds outputs;
+    vexa::LinkedOutputBackEnds outputs(vexa::pdfFilePrinters());
     vexa::NetworkWindow window(platform, catalogue, outputs);
     vexa::NetworkWindowView view(window);
     platform.setDialogParent(&view);
@@ -48,6 +49,9 @@ int runNetworkWindow(vexa::QtPlatform& platform, const std::optional<std::string
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Qt takes the numeric conventions of the user's locale for the C
+    // library; every number of Vexa has its own decimal comma.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(vexa::kApplicationTitle);
     vexa::skin::apply(application);
     // Qt's own dialogs (the file dialog, the standard buttons) speak Polish

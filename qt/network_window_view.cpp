@@ -84,8 +84,8 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     tableView_->horizontalHeader()->resizeSection(position(InputColumn::Typ), 230);
     tableView_->horizontalHeader()->resizeSection(position(InputColumn::Scieki), 200);
     tableView_->horizontalHeader()->resizeSection(position(InputColumn::KryteriumDoboru), 200);
-    tableView_->horizontalHeader()->resizeSection(kInputs + 1, 110);                                // Bd
-    tableView_->horizontalHeader()->resizeSection(kInputs + NetworkWindow::kResultCount - 1, 420);  // Uwagi
+    tableView_->horizontalHeader()->resizeSection(NetworkWindow::tableColumn(ResultColumn::Bd), 110);
+    tableView_->horizontalHeader()->resizeSection(NetworkWindow::tableColumn(ResultColumn::Uwagi), 420);
     tableView_->verticalHeader()->setDefaultSectionSize(22);
     tableView_->setWordWrap(false);
     tableView_->setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -31,4 +31,8 @@ void PdfFilePrinter::documentEnded(bool finished) {
     text_file::replaceFile(fileName_, [&pdf](std::ostream& out) { out.write(pdf.constData(), pdf.size()); });
 }
 
+LinkedOutputBackEnds::PdfPrinters pdfFilePrinters() {
+    return [](const std::string& file, PdfPaper paper) { return std::make_unique<PdfFilePrinter>(file, paper); };
+}
+
 }  // namespace vexa

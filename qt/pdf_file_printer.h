@@ -8,7 +8,7 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-#include "network/output_back_ends.h"
+#include "network/linked_output_back_ends.h"
 #include "qt/paint_device_printer.h"
 
 namespace vexa {
@@ -34,5 +34,8 @@ private:
 
     std::string fileName_;
 };
+
+// The printers of PDF files, for the output back ends a program links.
+LinkedOutputBackEnds::PdfPrinters pdfFilePrinters();
 
 }  // namespace vexa

@@ -1,6 +1,7 @@
 #include "qt/pdf_printouts.h"
 
 #include <QGuiApplication>
+#include <clocale>
 #include <iostream>
 
 namespace vexa {
@@ -24,6 +25,9 @@ PdfPrintouts::PdfPrintouts(int& argc, char** argv, std::string programName) {
     messagePrefix = std::move(programName) + ": ";
     qInstallMessageHandler(errorsOnly);
     application_.reset(new Application{{argc, argv}});
+    // Qt takes the numeric conventions of the user's locale for the C
+    // library: the exact values vexa-calc prints (%La) must not follow them.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 PdfPrintouts::~PdfPrintouts() = default;

@@ -157,11 +157,25 @@ void FileReplacement::commit() {
     committed_ = true;
 }
 
-void writeLines(const std::string& fileName, const std::vector<std::string>& lines) {
+std::string codePageLines(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const auto& line : lines) bytes += cp1250::encode(line) + "\r\n";
+    return bytes;
+}
+
+void writeLines(const std::string& fileName, const std::vector<std::string>& lines) {
+    const std::string bytes = codePageLines(lines);
     replaceFile(fileName,
                 [&bytes](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
+}
+
+std::error_code writeBytes(const fs::path& file, std::string_view bytes) {
+    errno = 0;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out.fail()) return {};
+    return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
 }
 
 void replaceFile(const std::string& fileName, const std::function<void(std::ostream&)>& write) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -20,6 +21,13 @@ std::filesystem::path pathFromUtf8(const std::string& utf8);
 // character the code page cannot hold before anything is written, and
 // FileError naming the file when it cannot be written; see replaceFile.
 void writeLines(const std::string& fileName, const std::vector<std::string>& lines);
+
+// The lines as such a file holds them. Throws EncodingError.
+std::string codePageLines(const std::vector<std::string>& lines);
+
+// Writes `bytes` to `file` (the temporary file of a replacement, say): the
+// system's error when they could not be written, none when they were.
+std::error_code writeBytes(const std::filesystem::path& file, std::string_view bytes);
 
 // A file on its way to replace `fileName` (UTF-8): written first as a
 // temporary file beside it, then put in its place in one step, keeping what

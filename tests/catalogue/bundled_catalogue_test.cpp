@@ -11,17 +11,14 @@
 #include <vector>
 
 #include "catalogue/catalogue_reader.h"
+#include "support/catalogues.h"
 
 namespace vexa {
 namespace {
 
 class BundledCatalogue : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        catalogue = new Catalogue;
-        readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", *catalogue);
-        linkOptimisation(*catalogue);
-    }
+    static void SetUpTestSuite() { catalogue = testing_support::bundledCatalogue().release(); }
     static void TearDownTestSuite() { delete catalogue; }
 
     static Catalogue* catalogue;

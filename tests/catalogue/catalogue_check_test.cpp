@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "catalogue/catalogue_reader.h"
+#include "support/catalogues.h"
 
 namespace vexa {
 namespace {
@@ -43,11 +44,9 @@ TEST(CatalogueCheck, EachProbableMistakeIsWarnedOfWithItsPlace) {
                   "typ 1 \"PVC\", średnica 3: nr kat. \"A-160\" jest już w typ 1 \"PVC\", średnica 1",
                   "tabela optymalizacji: \"PP\" nie pasuje do nazwy żadnego typu"}));
 
-    Catalogue bundled;
-    readCatalogueFile(std::filesystem::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat", bundled);
-    linkOptimisation(bundled);
-    EXPECT_EQ(catalogueWarnings(bundled), std::vector<std::string>{});
-    EXPECT_EQ(catalogueSummary(bundled).front(), "Typy rur: 9");
+    const auto bundled = testing_support::bundledCatalogue();
+    EXPECT_EQ(catalogueWarnings(*bundled), std::vector<std::string>{});
+    EXPECT_EQ(catalogueSummary(*bundled).front(), "Typy rur: 9");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 #include "network/output_back_ends.h"
 #include "network_window/network_window.h"
-#include "support/bundled_catalogue.h"
+#include "support/catalogues.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
 #include "toolkit/cp1250.h"

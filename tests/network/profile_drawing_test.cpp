@@ -16,7 +16,7 @@
 #include <sstream>
 
 #include "drawing/drawing_pages.h"
-#include "support/bundled_catalogue.h"
+#include "support/catalogues.h"
 #include "support/files.h"
 #include "support/recording_printer.h"
 

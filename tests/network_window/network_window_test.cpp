@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "network/network_table.h"
-#include "support/bundled_catalogue.h"
+#include "support/catalogues.h"
 #include "support/files.h"
 #include "support/recording_platform.h"
 #include "toolkit/cp1250.h"

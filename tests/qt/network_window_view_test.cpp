@@ -19,8 +19,8 @@
 #include <memory>
 
 #include "qt/drawing_view.h"
-#include "qt/output_back_ends.h"
-#include "support/bundled_catalogue.h"
+#include "qt/pdf_file_printer.h"
+#include "support/catalogues.h"
 #include "support/recording_platform.h"
 
 namespace vexa {
@@ -222,7 +222,7 @@ private slots:
 private:
     std::unique_ptr<Catalogue> catalogue;
     RecordingPlatform platform;
-    LinkedOutputBackEnds outputs;
+    LinkedOutputBackEnds outputs{pdfFilePrinters()};
     std::unique_ptr<NetworkWindow> window;
     std::unique_ptr<NetworkWindowView> view;
     QTableView* table = nullptr;

@@ -1,7 +1,7 @@
-#include "qt/output_back_ends.h"
+#include "network/linked_output_back_ends.h"
 
 #include "drawing/dxf_drawing.h"
-#include "qt/pdf_file_printer.h"
+#include "network/workbook.h"
 
 namespace vexa {
 
@@ -14,7 +14,7 @@ bool LinkedOutputBackEnds::has(OutputFormat format) const {
         case OutputFormat::Pdf:
             break;
     }
-    return true;
+    return static_cast<bool>(pdf_);
 }
 
 bool LinkedOutputBackEnds::workbook(const std::filesystem::path& file, const std::string& sheetName,
@@ -29,7 +29,7 @@ bool LinkedOutputBackEnds::dxf(const std::filesystem::path& file, const std::vec
 }
 
 std::unique_ptr<Printer> LinkedOutputBackEnds::pdf(const std::string& file, PdfPaper paper) {
-    return std::make_unique<PdfFilePrinter>(file, paper);
+    return pdf_ ? pdf_(file, paper) : nullptr;
 }
 
 }  // namespace vexa
