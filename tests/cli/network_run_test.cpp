@@ -176,12 +176,19 @@ TEST(NetworkRun, AnOptimalPipeIsLaidAsThePlainTypeItChose) {
 // 122; 4,5 per mille over 45 m is a fall of 202,5 -> 203 mm. The invert
 // starts at 110000 - 1200 - 122 = 108678 (the lower end's 109800 - 1200 -
 // 122 + 203 = 108681 is higher) and ends at 108475, 1203 below the crown.
+// Over 44 m the ground asks for 4,6 per mille: a fall of 202,4 -> 202 mm,
+// so the lower end's cover is 1202.
 TEST(NetworkRun, TheCrownRoundsUpAndTheFallHalfUp) {
     const auto network =
-        rows(designNetworkText(std::string(kNetworkHeadLine) + "\nA;S1;S2;45;110;109,8;5;3;125;;2;0;0;\n").output);
+        rows(designNetworkText(std::string(kNetworkHeadLine) + "\nA;S1;S2;45;110;109,8;5;3;125;;2;0;0;\n"
+                                                               "B;T1;T2;44;110;109,8;5;3;125;;2;0;0;\n")
+                 .output);
     EXPECT_EQ(network[1][9], "4,5");
     EXPECT_EQ(std::vector<std::string>(network[1].begin() + 15, network[1].begin() + 19),
               (std::vector<std::string>{"108,678", "108,475", "1,200", "1,203"}));
+    EXPECT_EQ(network[2][9], "4,6");
+    EXPECT_EQ(std::vector<std::string>(network[2].begin() + 15, network[2].begin() + 19),
+              (std::vector<std::string>{"108,678", "108,476", "1,200", "1,202"}));
 }
 
 // A workbook asked for in a folder that does not exist: the table is not

@@ -250,6 +250,8 @@ TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;", "S2;B;C;50;109,5;104,2;5;99;;;2;0;1;"}),
               "Poziom porównawczy 103,00 m n.p.m.");
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}), "Poziom porównawczy -4,00 m n.p.m.");
+    // A section without a result whose lowest ground is a whole metre below zero.
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}), "Poziom porównawczy -2,00 m n.p.m.");
 }
 
 }  // namespace
