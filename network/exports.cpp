@@ -34,21 +34,18 @@ std::string unavailable(OutputFormat format) {
     return "rysunki DXF są niedostępne w tej wersji programu";
 }
 
-bool needsBackEnd(NetworkExport kind, OutputFormat& format) {
+std::optional<OutputFormat> backEndFormat(NetworkExport kind) {
     switch (kind) {
         case NetworkExport::Workbook:
-            format = OutputFormat::Workbook;
-            return true;
+            return OutputFormat::Workbook;
         case NetworkExport::ProfilesPdf:
-            format = OutputFormat::Pdf;
-            return true;
+            return OutputFormat::Pdf;
         case NetworkExport::ProfilesDxf:
-            format = OutputFormat::Dxf;
-            return true;
+            return OutputFormat::Dxf;
         case NetworkExport::ResultsTable:
             break;
     }
-    return false;
+    return std::nullopt;
 }
 
 NetworkExports::NetworkExports(const Network& network, const std::vector<SectionDesign>& designs,
@@ -58,9 +55,8 @@ NetworkExports::NetworkExports(const Network& network, const std::vector<Section
 std::string NetworkExports::refusal(const std::vector<ExportRequest>& requests) const {
     bool profiles = false;
     for (const ExportRequest& request : requests) {
-        OutputFormat format{};
-        if (needsBackEnd(request.kind, format) && !backEnds_.has(format))
-            return FileError(request.fileName, unavailable(format)).inPolish();
+        const auto format = backEndFormat(request.kind);
+        if (format && !backEnds_.has(*format)) return FileError(request.fileName, unavailable(*format)).inPolish();
         profiles = profiles || request.kind == NetworkExport::ProfilesPdf || request.kind == NetworkExport::ProfilesDxf;
     }
     if (profiles && network_.sections.empty()) return "sieć nie ma odcinków, więc nie ma profili do narysowania";
@@ -76,9 +72,8 @@ const std::vector<Drawing>& NetworkExports::profiles() const {
 void NetworkExports::write(const std::vector<ExportRequest>& requests) const {
     std::vector<std::unique_ptr<text_file::FileReplacement>> replacements;
     for (const ExportRequest& request : requests) {
-        OutputFormat format{};
-        if (needsBackEnd(request.kind, format) && !backEnds_.has(format))
-            throw FileError(request.fileName, unavailable(format));
+        const auto format = backEndFormat(request.kind);
+        if (format && !backEnds_.has(*format)) throw FileError(request.fileName, unavailable(*format));
         replacements.push_back(std::make_unique<text_file::FileReplacement>(request.fileName));
     }
     for (std::size_t n = 0; n < requests.size(); ++n) {

@@ -7,6 +7,7 @@
 // beside its target, and the targets are replaced only once all are
 // complete.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ struct ExportRequest {
 };
 
 // The format an export needs a back end for, if any.
-bool needsBackEnd(NetworkExport kind, OutputFormat& format);
+std::optional<OutputFormat> backEndFormat(NetworkExport kind);
 
 class NetworkExports {
 public:

@@ -566,8 +566,8 @@ SaveFileRequest requestFor(NetworkExport kind) {
 }  // namespace
 
 bool NetworkWindow::canExport(NetworkExport kind) const {
-    OutputFormat format{};
-    return !needsBackEnd(kind, format) || outputs_.has(format);
+    const auto format = backEndFormat(kind);
+    return !format || outputs_.has(*format);
 }
 
 void NetworkWindow::exportTo(NetworkExport kind) {

@@ -18,6 +18,12 @@ namespace vexa::text_file {
 namespace fs = std::filesystem;
 namespace {
 
+// The causes of a refusal that the program tells before the system does.
+constexpr const char* kNoSuchFolder = "nie ma takiego folderu";
+constexpr const char* kFolderOfThatName = "istnieje folder o tej nazwie";
+constexpr const char* kWriteProtected = "zbiór jest chroniony przed zapisem";
+constexpr const char* kDiskFull = "brak miejsca na dysku";
+
 // The file a path names once its symbolic links are followed; a link to a
 // file not yet there names that file.
 fs::path followLinks(fs::path path) {
@@ -191,12 +197,6 @@ void replaceFile(const std::string& fileName, const std::function<void(std::ostr
         written = written && !out.fail();
     }
     if (!written) replacement.fail(errno != 0 ? std::error_code(errno, std::generic_category()) : std::error_code());
-    replacement.commit();
-}
-
-void replaceFileBuiltAt(const std::string& fileName, const std::function<bool(const fs::path&)>& build) {
-    FileReplacement replacement(fileName);
-    if (!build(replacement.temporary())) replacement.fail();
     replacement.commit();
 }
 

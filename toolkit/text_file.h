@@ -67,18 +67,7 @@ private:
 // and leaves no partial file behind: an existing file stays as it was.
 void replaceFile(const std::string& fileName, const std::function<void(std::ostream&)>& write);
 
-// The same for a library that writes only to a path of its own choosing:
-// `build` writes the new file at the path it is given and says whether it
-// succeeded.
-void replaceFileBuiltAt(const std::string& fileName, const std::function<bool(const std::filesystem::path&)>& build);
-
 // Why a file could not be written, in Polish, from the system's error.
 std::string causeOf(std::error_code error);
-
-// The causes of a refusal that the program tells before the system does.
-inline constexpr const char* kNoSuchFolder = "nie ma takiego folderu";
-inline constexpr const char* kFolderOfThatName = "istnieje folder o tej nazwie";
-inline constexpr const char* kWriteProtected = "zbiór jest chroniony przed zapisem";
-inline constexpr const char* kDiskFull = "brak miejsca na dysku";
 
 }  // namespace vexa::text_file
