@@ -150,10 +150,16 @@ const std::vector<CalcOption>& options() {
             all.push_back(
                 {rule.option, rule.valueName, false, kNetworkMode, HelpGroup::Network, rule.help,
                  [&rule](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
-                     const auto read = scaled(name, value, rule.decimals, rule.lowest, rule.highest, errors);
-                     if (read) line.network.parameters.*rule.value = *read;
-                     return read.has_value();
+                     const auto problem = readParameter(rule, value, line.network.parameters);
+                     return !problem || refuse(errors, name + " " + *problem);
                  }});
+        all.push_back({"--deszcz-tabela", "ZBIÓR", false, kNetworkMode, HelpGroup::Network,
+                       "natężenia deszczu z ZBIORU zamiast wzoru Błaszczyka: wiersz \"t;q\" na czas\n"
+                       "trwania [min] i natężenie [l/(s·ha)], czasy rosnące, natężenia malejące,\n"
+                       "co najmniej dwa wiersze; między wierszami interpolacja log-log",
+                       fileIn([](CommandLine& line) -> std::optional<std::string>& {
+                           return line.network.rainTableFile;
+                       })});
         const std::vector<CalcOption> outputs{
             {"--wyniki-xlsx", "ZBIÓR.xlsx", false, kNetworkMode, HelpGroup::Network,
              "zapisuje też tabelę wyników jako skoroszyt programu Excel (liczby jako\n"
@@ -311,14 +317,23 @@ std::string usageText() {
         "\n"
         "Projekt sieci (--siec ZBIÓR): każdy wiersz ZBIORU to odcinek między dwiema studniami:\n" +
         keys(kNetworkHeadLine, 60) +
-        "(pierwszy wiersz jest tym nagłówkiem; długość i rzędne terenu w m, dopływ w studni\n"
-        "początkowej w l/s, pozostałe pola jak w wierszu odcinka). Odcinki liczone są od góry\n"
+        "(pierwszy wiersz jest tym nagłówkiem albo kończy się na HdMax; długość i rzędne terenu\n"
+        "w m, dopływ w studni początkowej w l/s, pozostałe pola jak w wierszu odcinka;\n"
+        "Zlewnia to powierzchnia zlewni spływającej do studni początkowej w ha, a Psi jej\n"
+        "współczynnik spływu od 0 do 1, wymagany przy zlewni większej od zera). Odcinki liczone są od góry\n"
         "sieci: przepływ to dopływ i przepływy odcinków wpadających do studni początkowej,\n"
         "spadek jest minimalizowany od spadku terenu (nie mniej niż --spadek-min) do\n"
         "--spadek-max, a rzędne dna łączą się od studni do studni z zachowaniem przykrycia,\n"
         "wyrównania wierzchów rur i z kaskadami. Wynik: jeden wiersz na odcinek w kolejności\n"
         "zbioru:\n" +
-        keys(networkResultsHead(), 60) +
+        keys(networkResultsHead(false), 60) +
+        "Sieć ze zlewniami jest siecią deszczową: przepływ odcinka to przepływ sanitarny i deszczowy\n"
+        "Qdeszcz = q · ΣFzr z całej zlewni powyżej, gdzie natężenie q (wzór Błaszczyka albo\n"
+        "--deszcz-tabela) odpowiada czasowi trwania deszczu td = --czas-splywu + --retencja ·\n"
+        "(czas przepływu kanałami do końca odcinka), nie krócej niż --czas-min. Czas przepływu\n"
+        "odcinka tp wynika z prędkości dobranej rury, więc odcinek jest liczony kolejno, aż\n"
+        "przepływ się powtórzy (najwyżej 10 razy; bez powtórzenia uwaga \"brak zbieżności czasu\n"
+        "przepływu\"). Przed kolumną Uwagi wynik ma wtedy kolumny Fzr;tp;td;q;Qdeszcz.\n" +
         "Sieć z błędem (powtórzona nazwa, dwa odpływy ze studni, obieg zamknięty, różne rzędne\n"
         "terenu jednej studni, puste lub błędne pole, niezamknięty cudzysłów) jest odrzucana\n"
         "w całości z opisem wiersza. Zbiory --wyniki-xlsx, --profile i --profile-dxf są zapisywane\n"

@@ -9,6 +9,7 @@
 #include "network/network_table.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
+#include "toolkit/text_file.h"
 
 namespace vexa {
 
@@ -19,10 +20,25 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     Network network;
     try {
         const std::string bytes{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
-        network = readNetwork(readNetworkText(bytes).records);
+        const NetworkText text = readNetworkText(bytes);
+        network = readNetwork(text.records, text.columns);
     } catch (const NetworkError& problem) {
         report(problem.what());
         return kBatchFileProblem;
+    }
+    NetworkParameters parameters = options.parameters;
+    if (options.rainTableFile) {
+        // Checked whenever it is given, whether or not rain falls on the network.
+        try {
+            parameters.rainTable =
+                std::make_shared<const RainTable>(readRainTable(text_file::readBytes(*options.rainTableFile)));
+        } catch (const RainTableError& problem) {
+            report("tabela deszczu \"" + *options.rainTableFile + "\": " + problem.what());
+            return kBatchFileProblem;
+        } catch (const std::runtime_error&) {
+            report("nie można odczytać zbioru \"" + *options.rainTableFile + "\"");
+            return kBatchFileProblem;
+        }
     }
     const std::unique_ptr<Catalogue> catalogue = loadCatalogue(options.batch, errors);
     if (!catalogue) return kBatchFileProblem;
@@ -43,7 +59,7 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     }
 
     BatchCalculator calculator(*catalogue, false, options.batch.timeLimitSeconds);
-    designs = designNetwork(network, options.parameters, calculator);
+    designs = designNetwork(network, parameters, calculator);
 
     // The files first: a run that cannot write them all writes none, and no table.
     try {
@@ -57,12 +73,13 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     }
 
     const char* lineEnd = options.batch.cp1250 ? "\r\n" : "\n";
-    std::string head = networkResultsHead();
+    const bool rain = network.rain();
+    std::string head = networkResultsHead(rain);
     if (options.batch.withState) head += kStateColumns;
     output << outputText(options.batch, head) << lineEnd;
     int status = kBatchOk;
     for (std::size_t n = 0; n < designs.size(); ++n) {
-        std::vector<std::string> fields = networkResultFields(network.sections[n], designs[n]);
+        std::vector<std::string> fields = networkResultFields(network.sections[n], designs[n], rain);
         if (options.batch.withState) appendState(fields, designs[n].result.state);
         output << outputText(options.batch, delimited::joined(fields)) << lineEnd;
         if (designs[n].programFault) {

@@ -14,9 +14,10 @@ namespace {
 // The table of the results as "Zapis tabeli" writes a table: code page 1250,
 // CR LF after every line.
 std::vector<std::string> resultsTableLines(const Network& network, const std::vector<SectionDesign>& designs) {
-    std::vector<std::string> lines{networkResultsHead()};
+    const bool rain = network.rain();
+    std::vector<std::string> lines{networkResultsHead(rain)};
     for (std::size_t n = 0; n < designs.size(); ++n)
-        lines.push_back(delimited::joined(networkResultFields(network.sections[n], designs[n])));
+        lines.push_back(delimited::joined(networkResultFields(network.sections[n], designs[n], rain)));
     return lines;
 }
 
@@ -87,7 +88,8 @@ void NetworkExports::write(const std::vector<ExportRequest>& requests) const {
                 break;
             case NetworkExport::Workbook:
                 written =
-                    backEnds_.workbook(file, "Sieć", networkWorkbookColumns(), networkWorkbookRows(network_, designs_));
+                    backEnds_.workbook(file, "Sieć", networkWorkbookColumns(network_.rain()),
+                                       networkWorkbookRows(network_, designs_));
                 break;
             case NetworkExport::ProfilesPdf: {
                 const std::unique_ptr<Printer> printer = backEnds_.pdf(file.string(), PdfPaper::A3);

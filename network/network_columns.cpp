@@ -1,21 +1,26 @@
 #include "network/network_columns.h"
 
 namespace vexa {
-namespace {
-
-template <std::size_t N>
-std::string headLine(const std::array<NetworkColumn, N>& columns) {
-    std::string head;
-    for (const NetworkColumn& column : columns) head += (head.empty() ? "" : ";") + std::string(column.key);
-    return head;
-}
-
-}  // namespace
-
 std::string NetworkColumn::headingWithUnit() const {
     return *unit ? std::string(heading) + " [" + unit + "]" : std::string(heading);
 }
 
-std::string networkResultsHead() { return headLine(kResultColumns); }
+bool isRainColumn(ResultColumn result) {
+    return position(result) >= position(ResultColumn::Fzr) && position(result) <= position(ResultColumn::Qdeszcz);
+}
+
+std::vector<ResultColumn> networkResultColumns(bool rain) {
+    std::vector<ResultColumn> columns;
+    for (int n = 0; n < kResultColumnCount; ++n)
+        if (rain || !isRainColumn(static_cast<ResultColumn>(n))) columns.push_back(static_cast<ResultColumn>(n));
+    return columns;
+}
+
+std::string networkResultsHead(bool rain) {
+    std::string head;
+    for (const ResultColumn result : networkResultColumns(rain))
+        head += (head.empty() ? "" : ";") + std::string(column(result).key);
+    return head;
+}
 
 }  // namespace vexa

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vexa {
 
@@ -42,8 +43,12 @@ enum class InputColumn {
     Opory,
     KryteriumDoboru,
     HdMax,
+    Zlewnia,  // optional, with Psi: a file may end its head line at HdMax
+    Psi,
 };
-inline constexpr int kInputColumnCount = 14;
+inline constexpr int kInputColumnCount = 16;
+// The columns every network file has; the catchment's follow them.
+inline constexpr int kRequiredInputColumnCount = 14;
 inline constexpr std::array<NetworkColumn, kInputColumnCount> kInputColumns{{
     {"Odcinek", "Odcinek", "", kTextColumn},
     {"Od", "Studnia początkowa", "", kTextColumn},
@@ -59,6 +64,8 @@ inline constexpr std::array<NetworkColumn, kInputColumnCount> kInputColumns{{
     {"Opory", "Opory miejscowe", "", kItemColumn},
     {"KryteriumDoboru", "Kryterium doboru rury", "", kItemColumn},
     {"HdMax", "h/d max", "%", kTextColumn},
+    {"Zlewnia", "Zlewnia", "ha", 4},
+    {"Psi", "ψ", "", 2},
 }};
 
 inline const NetworkColumn& column(InputColumn input) { return kInputColumns[static_cast<std::size_t>(input)]; }
@@ -88,9 +95,14 @@ enum class ResultColumn {
     GlebokoscOd,
     GlebokoscDo,
     Kaskada,
+    Fzr,  // the five of the rain, in the results of a rain network only
+    tp,
+    td,
+    q,
+    Qdeszcz,
     Uwagi,
 };
-inline constexpr int kResultColumnCount = 23;
+inline constexpr int kResultColumnCount = 28;
 inline constexpr std::array<NetworkColumn, kResultColumnCount> kResultColumns{{
     {"Odcinek", "Odcinek", "", kTextColumn},
     {"Od", "Studnia początkowa", "", kTextColumn},
@@ -114,6 +126,11 @@ inline constexpr std::array<NetworkColumn, kResultColumnCount> kResultColumns{{
     {"GlebokoscOd", "Zagłębienie na początku", "m", 3},
     {"GlebokoscDo", "Zagłębienie na końcu", "m", 3},
     {"Kaskada", "Kaskada", "m", 3},
+    {"Fzr", "Fzr", "ha", 4},
+    {"tp", "tp", "min", 2},
+    {"td", "td", "min", 2},
+    {"q", "q", "l/(s·ha)", 1},
+    {"Qdeszcz", "Q deszczu", "l/s", kGeneralNumber},
     {"Uwagi", "Uwagi", "", kTextColumn},
 }};
 
@@ -132,38 +149,49 @@ constexpr bool complete(const std::array<NetworkColumn, N>& columns) {
 constexpr bool same(const char* a, const char* b) { return std::string_view(a) == std::string_view(b); }
 }  // namespace column_detail
 static_assert(column_detail::complete(kInputColumns) && column_detail::complete(kResultColumns));
-static_assert(position(InputColumn::HdMax) + 1 == kInputColumnCount &&
+static_assert(position(InputColumn::Psi) + 1 == kInputColumnCount &&
+              position(InputColumn::HdMax) + 1 == kRequiredInputColumnCount &&
               column_detail::same(kInputColumns[position(InputColumn::HdMax)].key, "HdMax") &&
               column_detail::same(kInputColumns[position(InputColumn::Typ)].key, "Typ"));
 static_assert(position(ResultColumn::Uwagi) + 1 == kResultColumnCount &&
               column_detail::same(kResultColumns[position(ResultColumn::Uwagi)].key, "Uwagi") &&
               column_detail::same(kResultColumns[position(ResultColumn::Bd)].key, "Bd") &&
-              column_detail::same(kResultColumns[position(ResultColumn::DnoOd)].key, "DnoOd"));
+              column_detail::same(kResultColumns[position(ResultColumn::DnoOd)].key, "DnoOd") &&
+              column_detail::same(kResultColumns[position(ResultColumn::Fzr)].key, "Fzr"));
 
 namespace column_detail {
 // The keys joined by ";", at compile time, so that the head line is a
 // constant every part of the program may use at any time.
 template <std::size_t N>
-constexpr std::size_t headLength(const std::array<NetworkColumn, N>& columns) {
-    std::size_t length = N - 1;
-    for (const NetworkColumn& each : columns) length += std::char_traits<char>::length(each.key);
+constexpr std::size_t headLength(const std::array<NetworkColumn, N>& columns, std::size_t count = N) {
+    std::size_t length = count - 1;
+    for (std::size_t n = 0; n < count; ++n) length += std::char_traits<char>::length(columns[n].key);
     return length;
 }
 template <std::size_t Length, std::size_t N>
-constexpr std::array<char, Length + 1> headLine(const std::array<NetworkColumn, N>& columns) {
+constexpr std::array<char, Length + 1> headLine(const std::array<NetworkColumn, N>& columns, std::size_t count = N) {
     std::array<char, Length + 1> line{};
     std::size_t at = 0;
-    for (std::size_t n = 0; n < N; ++n) {
+    for (std::size_t n = 0; n < count; ++n) {
         if (n > 0) line[at++] = ';';
         for (const char* key = columns[n].key; *key; ++key) line[at++] = *key;
     }
     return line;
 }
 inline constexpr auto kInputHead = headLine<headLength(kInputColumns)>(kInputColumns);
+inline constexpr auto kRequiredInputHead =
+    headLine<headLength(kInputColumns, kRequiredInputColumnCount)>(kInputColumns, kRequiredInputColumnCount);
 }  // namespace column_detail
 
-// The head line of a network file, and of its results table.
+// The head lines of a network file: with the catchment's columns, and
+// without them as files were written before catchments.
 inline constexpr const char* kNetworkHeadLine = column_detail::kInputHead.data();
-std::string networkResultsHead();
+inline constexpr const char* kNetworkHeadLineWithoutCatchments = column_detail::kRequiredInputHead.data();
+
+// The results table's columns: a network without rain has none of the
+// rain's, so that its table is what it always was.
+bool isRainColumn(ResultColumn result);
+std::vector<ResultColumn> networkResultColumns(bool rain);
+std::string networkResultsHead(bool rain);
 
 }  // namespace vexa

@@ -21,20 +21,58 @@ public:
     void design(std::size_t index) {
         const NetworkSection& section = network_.sections[index];
         SectionDesign& design = designs_[index];
-        design.flow = section.inflow;
-        for (const std::size_t above : network_.topology.incoming(index)) design.flow += designs_[above].flow;
-        const long long designFlow = std::max(design.flow, parameters_.flowMin);
+        design.sanitaryFlow = section.inflow;
+        design.rain = {};
+        design.rain.reducedArea = section.reducedArea();
+        for (const std::size_t above : network_.topology.incoming(index)) {
+            design.sanitaryFlow += designs_[above].sanitaryFlow;
+            design.rain.reducedArea += designs_[above].rain.reducedArea;
+        }
+        const bool converged = design.rain.reducedArea == 0 ? (calculate(index, design.sanitaryFlow, design), true)
+                                                            : designForRain(index, design);
 
+        std::vector<std::string> notes;
+        if (design.flow < parameters_.flowMin) notes.push_back("obliczono dla Q = " + designFlowText(design.flow) + " l/s");
+        if (!converged) notes.push_back("brak zbieżności czasu przepływu");
+        const long long groundSlope = groundSlopeOf(section);
+        if (groundSlope > parameters_.slopeMax)
+            notes.push_back("spadek terenu " + slopeText(groundSlope) + " ‰ > " + slopeText(parameters_.slopeMax) +
+                            " ‰");
+        if (design.levels) levelNotes(index, design, notes);
+        for (const std::size_t above : network_.topology.incoming(index))
+            if (!designs_[above].result.computed)
+                notes.push_back("dopływ z odcinka " + network_.sections[above].name + " bez wyniku");
+        for (std::size_t n = 0; n < notes.size(); ++n) design.notes += (n > 0 ? ", " : "") + notes[n];
+    }
+
+private:
+    // The ground's slope in tenths of a per mille, rounded up; 0 where it rises.
+    static long long groundSlopeOf(const NetworkSection& section) {
         const long long fall = section.groundFrom - section.groundTo;
-        const long long groundSlope = fall > 0 ? ceilDiv(10000 * fall, section.length) : 0;
-        long long slopeFrom = std::max(groundSlope, parameters_.slopeMin);
+        return fall > 0 ? ceilDiv(10000 * fall, section.length) : 0;
+    }
+
+    // The flow a section is designed for, as the calculation reads it.
+    std::string designFlowText(long long flow) const {
+        return formatScaledGeneral(std::max(flow, parameters_.flowMin), 3);
+    }
+
+    // The section designed for `flow` by the design window's calculation,
+    // its levels chained from the sections above it.
+    void calculate(std::size_t index, long long flow, SectionDesign& design) {
+        const NetworkSection& section = network_.sections[index];
+        design.flow = flow;
+        design.levels.reset();
+        design.notes.clear();
+        design.programFault = false;
+        long long slopeFrom = std::max(groundSlopeOf(section), parameters_.slopeMin);
         const long long slopeTo = parameters_.slopeMax;
         if (slopeFrom > slopeTo) slopeFrom = slopeTo;
 
         BatchSection& line = design.calculated;
         line = section.pipe;
         line.name = section.name;
-        line.flow = formatScaledGeneral(designFlow, 3);
+        line.flow = designFlowText(flow);
         line.slope = slopeText(slopeFrom);
         line.slopeCriterion = slope_criterion::kMinimise;
         line.slopeFrom = slopeText(slopeFrom);
@@ -48,20 +86,85 @@ public:
             design.result.message = std::string("nieoczekiwany błąd programu: ") + fault.what();
             design.programFault = true;
         }
-
-        std::vector<std::string> notes;
-        if (design.flow < parameters_.flowMin) notes.push_back("obliczono dla Q = " + line.flow + " l/s");
-        if (groundSlope > parameters_.slopeMax)
-            notes.push_back("spadek terenu " + slopeText(groundSlope) + " ‰ > " + slopeText(parameters_.slopeMax) +
-                            " ‰");
-        if (design.levels) levelNotes(index, design, notes);
-        for (const std::size_t above : network_.topology.incoming(index))
-            if (!designs_[above].result.computed)
-                notes.push_back("dopływ z odcinka " + network_.sections[above].name + " bez wyniku");
-        for (std::size_t n = 0; n < notes.size(); ++n) design.notes += (n > 0 ? ", " : "") + notes[n];
     }
 
-private:
+    // A section below a catchment: its rain lasts as long as the water runs
+    // to its end, through its own pipe too, so it is designed in passes,
+    // each with the flow time through the pipe of the pass before, until
+    // its flow repeats. False when it never does (the first pass is kept).
+    bool designForRain(std::size_t index, SectionDesign& design) {
+        const NetworkSection& section = network_.sections[index];
+        long long upTime = 0, largestIncoming = 0;
+        for (const std::size_t above : network_.topology.incoming(index)) {
+            const SectionRain& upper = designs_[above].rain;
+            if (upper.reducedArea > 0) upTime = std::max(upTime, upper.endTime);
+            largestIncoming = std::max(largestIncoming, upper.flow.value_or(0));
+        }
+        const auto finish = [&](long long ownTime) {
+            design.rain.endTime = std::min(upTime + (design.result.computed ? ownTime : 0), kLongestTime);
+        };
+
+        designRainPass(index, upTime, 0, largestIncoming, design);
+        if (!design.result.computed) return finish(0), true;
+        long long firstFlowTime = 0;
+        for (int pass = 1; pass <= kLastPass; ++pass) {
+            const long long before = design.flow;
+            const long long own = flowTime(section.length, design.result.state.vwy);
+            if (pass == 1) firstFlowTime = own;
+            designRainPass(index, upTime, own, largestIncoming, design);
+            if (!design.result.computed || design.flow == before) return finish(own), true;
+        }
+        designRainPass(index, upTime, 0, largestIncoming, design);
+        design.rain.flowTime = firstFlowTime;
+        finish(firstFlowTime);
+        return false;
+    }
+
+    // One pass: the rain's duration for the section's own flow time
+    // `ownTime`, its intensity, the rain part of the flow and the design.
+    void designRainPass(std::size_t index, long long upTime, long long ownTime, long long largestIncoming,
+                        SectionDesign& design) {
+        SectionRain& rain = design.rain;
+        rain.flowTime = ownTime;
+        const long long flowing = std::min(upTime + ownTime, kLongestTime);
+        rain.duration = std::max(parameters_.runoffTime + (parameters_.retention * flowing + 50) / 100,
+                                 parameters_.shortestRain);
+        rain.intensity = parameters_.rainTable ? tableIntensity(*parameters_.rainTable, *rain.duration)
+                                               : formulaIntensity(parameters_.annualPrecipitation,
+                                                                  parameters_.rainFrequency, *rain.duration);
+        const auto noResult = [&](const std::string& message) {
+            rain.flow.reset();
+            design.flow = design.sanitaryFlow;
+            design.calculated = {};
+            design.result = {};
+            design.result.message = message;
+            design.levels.reset();
+            design.programFault = false;
+        };
+        if (!rain.intensity)
+            return noResult("Czas deszczu " + formatScaled((*rain.duration + 300) / 600, 2) +
+                            " min wykracza poza tabelę deszczu");
+        const extended rainFlow =
+            floorl(*rain.intensity * static_cast<extended>(rain.reducedArea) / 1000.0L + 0.5L);
+        if (!(rainFlow < static_cast<extended>(kLargestNetworkValue)))
+            return noResult("przepływ deszczowy leży poza zakresem");
+        rain.flow = std::max(static_cast<long long>(rainFlow), largestIncoming);
+        calculate(index, design.sanitaryFlow + *rain.flow, design);
+    }
+
+    // The time the water takes through `length` mm at `velocity` m/s [ms].
+    static long long flowTime(long long length, extended velocity) {
+        const extended time = floorl(static_cast<extended>(length) / velocity + 0.5L);
+        return velocity > 0 && time < static_cast<extended>(kLongestTime) ? static_cast<long long>(time)
+                                                                         : kLongestTime;
+    }
+
+    // A network is designed in at most this many passes after the first.
+    static constexpr int kLastPass = 10;
+    // Flow times stop growing here (some 30 000 years), so that no sum of
+    // them leaves 64 bits.
+    static constexpr long long kLongestTime = 1'000'000'000'000'000LL;
+
     void setLevels(std::size_t index, SectionDesign& design) {
         const NetworkSection& section = network_.sections[index];
         const long long outer = std::llround(design.result.outerDiameter);

@@ -9,12 +9,14 @@
 // millilitres per second, slopes whole tenths of a per mille.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "batch/batch_calculator.h"
 #include "network/network_file.h"
+#include "network/rain.h"
 
 namespace vexa {
 
@@ -25,6 +27,15 @@ struct NetworkParameters {
     long long flowMin = 1000;   // smallest design flow [ml/s]
     long long depthMax = 6000;  // invert depth beyond which a note is given [mm]
     long long dropMax = 500;    // drop beyond which a manhole is a drop manhole [mm]
+
+    // The design rain of a network with catchments.
+    extended annualPrecipitation = 600;  // H [mm]
+    extended rainFrequency = 2;          // once in C years
+    long long runoffTime = 300'000;      // on the surface before the first manhole [ms]
+    long long shortestRain = 600'000;    // the shortest design duration [ms]
+    long long retention = 120;           // the factor on the flow time in the pipes [hundredths]
+    // The engineer's intensities instead of the formula, where given.
+    std::shared_ptr<const RainTable> rainTable;
 };
 
 // The levels of a section with a result, in mm.
@@ -39,8 +50,21 @@ struct SectionLevels {
     long long crown = 0;  // of the outer crown above the invert: the inside diameter and one wall
 };
 
+// The rain a section of a rain network carries. Without a catchment above
+// it, only the area (0) and the rain part (0) are given.
+struct SectionRain {
+    long long reducedArea = 0;             // ΣFzr of the whole catchment above the section's end [0,01 m²]
+    std::optional<long long> flowTime;     // tp: of the water through the section [ms]
+    std::optional<long long> duration;     // td: of the design rain [ms]
+    std::optional<extended> intensity;     // q(td) [l/(s·ha)]
+    std::optional<long long> flow = 0;     // Qr [ml/s]; nothing where the duration lies beyond the table
+    long long endTime = 0;                 // of the flow from the farthest catchment to the section's end [ms]
+};
+
 struct SectionDesign {
-    long long flow = 0;           // Q [ml/s]: the inflow and every incoming Q, before the minimum
+    long long flow = 0;           // Q [ml/s]: the sanitary flow and the rain's, before the minimum
+    long long sanitaryFlow = 0;   // the inflow and every incoming section's sanitary flow [ml/s]
+    SectionRain rain;
     BatchSection calculated;      // the line the window computed
     BatchResult result;           // its fields, or the message instead
     long long innerDiameter = 0;  // Dw [mm], with a result

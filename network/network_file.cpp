@@ -13,8 +13,6 @@
 namespace vexa {
 namespace {
 
-constexpr int kNetworkFields = kInputColumnCount;
-
 std::string linesText(std::vector<int>& lines) {
     std::sort(lines.begin(), lines.end());
     std::string text = lines.size() == 1 ? "Wiersz " : "Wiersze ";
@@ -82,6 +80,12 @@ public:
     }
 
     [[noreturn]] void fail(const std::string& problem, int column = -1) const { refuse({line_}, problem, column); }
+    bool empty(InputColumn input) const {
+        return delimited::trimmed(fields_[static_cast<std::size_t>(position(input))]).empty();
+    }
+    [[noreturn]] void emptyField(InputColumn input, const std::string& detail) const {
+        refuseField(line_, position(input), detail);
+    }
 
 private:
     int line_;
@@ -103,13 +107,27 @@ constexpr std::array<int, kBatchFields> kNetworkColumnOfBatchField{position(Inpu
                                                                    position(InputColumn::KryteriumDoboru),
                                                                    position(InputColumn::HdMax)};
 
-NetworkSection readSection(const delimited::Record& record) {
+// The catchment of a section: an area not below zero, and where it is above
+// zero its runoff coefficient, from 0 to 1.
+void readCatchment(const LineReader& reader, NetworkSection& section) {
+    section.catchmentArea = reader.number(InputColumn::Zlewnia, 0);
+    if (section.catchmentArea < 0)
+        reader.fail("powierzchnia zlewni nie może być ujemna", position(InputColumn::Zlewnia));
+    if (reader.empty(InputColumn::Psi)) {
+        if (section.catchmentArea > 0) reader.emptyField(InputColumn::Psi, "jest puste przy zlewni większej od zera");
+        return;
+    }
+    section.runoffCoefficient = reader.number(InputColumn::Psi);
+    if (section.runoffCoefficient < 0 || section.runoffCoefficient > 100)
+        reader.fail("współczynnik spływu musi leżeć w przedziale od 0 do 1", position(InputColumn::Psi));
+}
+
+NetworkSection readSection(const delimited::Record& record, int columns) {
     const int line = record.line;
     std::vector<std::string> fields = record.fields;
-    if (static_cast<int>(fields.size()) > kNetworkFields)
-        refuse({line},
-               "wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " + std::to_string(kNetworkFields));
-    fields.resize(kNetworkFields);
+    if (static_cast<int>(fields.size()) > columns)
+        refuse({line}, "wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " + std::to_string(columns));
+    fields.resize(kInputColumnCount);
     const LineReader reader(line, fields);
 
     NetworkSection section;
@@ -126,6 +144,7 @@ NetworkSection readSection(const delimited::Record& record) {
     if (section.from == section.to)
         reader.fail("odcinek \"" + section.name + "\" zaczyna się i kończy w tej samej studni \"" + section.from +
                     "\"");
+    readCatchment(reader, section);
 
     // The pipe's fields as a vexa-calc line holds them.
     const auto field = [&fields](InputColumn input) { return fields[static_cast<std::size_t>(position(input))]; };
@@ -152,14 +171,19 @@ NetworkSection readSection(const delimited::Record& record) {
     return section;
 }
 
-// Every flow of the design is a sum of inflows.
-void checkTotalInflow(const Network& network) {
-    long long total = 0;
+// Every flow of the design is a sum of inflows, and every rain's area a
+// sum of reduced areas.
+void checkTotals(const Network& network) {
+    long long inflow = 0, area = 0;
     for (const NetworkSection& section : network.sections) {
-        total += section.inflow;
-        if (total >= kLargestNetworkValue)
+        inflow += section.inflow;
+        if (inflow >= kLargestNetworkValue)
             refuse({section.line}, "suma dopływów sieci do tego wiersza leży poza zakresem",
                    position(InputColumn::Doplyw));
+        area += section.reducedArea();
+        if (area >= kLargestNetworkValue)
+            refuse({section.line}, "suma zlewni zredukowanych sieci do tego wiersza leży poza zakresem",
+                   position(InputColumn::Zlewnia));
     }
 }
 
@@ -210,42 +234,59 @@ void checkNoCircle(const Network& network) {
 
 }  // namespace
 
-NetworkText readNetworkText(std::string_view bytes) {
-    NetworkText text;
+DecodedFileText decodedFileText(std::string_view bytes) {
+    DecodedFileText decoded;
     // Spreadsheets save UTF-8 text with a byte-order mark before it.
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        text.byteOrderMark = true;
+        decoded.byteOrderMark = true;
         bytes.remove_prefix(3);
     }
-    std::string decoded(bytes);
+    decoded.text = bytes;
     try {
-        text::toUtf32(decoded);
+        text::toUtf32(decoded.text);
     } catch (const EncodingError&) {
         // Not UTF-8: a file of the code page, every byte of which is a character.
-        decoded = cp1250::decode(bytes);
-        text.codePage1250 = true;
+        decoded.text = cp1250::decode(bytes);
+        decoded.codePage1250 = true;
     }
+    return decoded;
+}
+
+NetworkText readNetworkText(std::string_view bytes) {
+    NetworkText text;
+    DecodedFileText read = decodedFileText(bytes);
+    std::string decoded = std::move(read.text);
+    text.codePage1250 = read.codePage1250;
+    text.byteOrderMark = read.byteOrderMark;
     text.crLf = decoded.find("\r\n") != std::string::npos;
     try {
         text.records = delimited::records(decoded);
     } catch (const delimited::UnclosedQuote& problem) {
-        const int field = std::min(problem.field(), kNetworkFields - 1);
+        const int field = std::min(problem.field(), kInputColumnCount - 1);
         refuseField(problem.line(), field, kUnclosedQuote);
     }
     static const std::vector<std::string> kHead = delimited::split(kNetworkHeadLine);
-    if (text.records.empty() || text.records.front().fields != kHead)
+    static const std::vector<std::string> kOldHead = delimited::split(kNetworkHeadLineWithoutCatchments);
+    if (text.records.empty() || (text.records.front().fields != kHead && text.records.front().fields != kOldHead))
         refuse({text.records.empty() ? 1 : text.records.front().line},
-               std::string("pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\"");
+               std::string("pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\" albo \"" +
+                   kNetworkHeadLineWithoutCatchments + "\"");
+    text.columns = static_cast<int>(text.records.front().fields.size());
     text.records.erase(text.records.begin());
     return text;
 }
 
-Network readNetwork(const std::vector<delimited::Record>& records) {
+bool Network::rain() const {
+    return std::any_of(sections.begin(), sections.end(),
+                       [](const NetworkSection& section) { return section.reducedArea() > 0; });
+}
+
+Network readNetwork(const std::vector<delimited::Record>& records, int columns) {
     Network network;
     network.sections.reserve(records.size());
-    for (const delimited::Record& record : records) network.sections.push_back(readSection(record));
+    for (const delimited::Record& record : records) network.sections.push_back(readSection(record, columns));
     network.topology = NetworkTopology(network.sections);
-    checkTotalInflow(network);
+    checkTotals(network);
     checkNamesAndManholes(network);
     checkGroundLevels(network);
     checkNoCircle(network);
@@ -255,7 +296,8 @@ Network readNetwork(const std::vector<delimited::Record>& records) {
 Network readNetwork(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + '\n';
-    return readNetwork(readNetworkText(text).records);
+    const NetworkText read = readNetworkText(text);
+    return readNetwork(read.records, read.columns);
 }
 
 }  // namespace vexa

@@ -33,6 +33,11 @@ struct NetworkSection {
     long long groundFrom = 0;  // mm
     long long groundTo = 0;    // mm
     long long inflow = 0;      // ml/s entering at the upstream manhole, not negative
+    // The catchment draining into the upstream manhole: its area [m²] and
+    // runoff coefficient [hundredths]; their product is exact.
+    long long catchmentArea = 0;
+    long long runoffCoefficient = 0;
+    long long reducedArea() const { return catchmentArea * runoffCoefficient; }  // [0,01 m²]
     // Typ, Srednica, SDR, Scieki, Opory, KryteriumDoboru and HdMax; the flow
     // and slope fields are left to the design.
     BatchSection pipe;
@@ -41,6 +46,9 @@ struct NetworkSection {
 struct Network {
     std::vector<NetworkSection> sections;  // in the file's order
     NetworkTopology topology;              // of the sections, as readNetwork checked it
+
+    // Whether rain falls on it: some section has a reduced area.
+    bool rain() const;
 };
 
 // Why a network file cannot be designed, naming its line or lines.
@@ -73,19 +81,33 @@ struct NetworkText {
     bool codePage1250 = false;
     bool crLf = false;
     bool byteOrderMark = false;
+    // The fields of its head line: with the catchment's columns or without.
+    int columns = kInputColumnCount;
 };
+
+// The text of a file Vexa reads beside a network (the network itself, a
+// rain table): UTF-8 after a byte-order mark or without one where the bytes
+// are valid UTF-8, else code page 1250; in UTF-8.
+struct DecodedFileText {
+    std::string text;
+    bool codePage1250 = false;
+    bool byteOrderMark = false;
+};
+DecodedFileText decodedFileText(std::string_view bytes);
 
 // Reads the bytes of a network file, as every program of Vexa reads them:
 // UTF-8 (after a byte-order mark or without one) where the bytes are valid
 // UTF-8, else code page 1250; lines ended by LF or CR LF; a quoted field read
-// whole, over line ends too. Throws NetworkError where the head line is not
-// the network's or a quote is never closed.
+// whole, over line ends too. The head line may end at HdMax, as files did
+// before catchments. Throws NetworkError where the head line is not the
+// network's or a quote is never closed.
 NetworkText readNetworkText(std::string_view bytes);
 
 // Checks the records of a network file (fields in UTF-8). A network is a
 // forest: every manhole is the upstream end of at most one section, and no
-// water runs in a circle. Throws NetworkError for the first fault.
-Network readNetwork(const std::vector<delimited::Record>& records);
+// water runs in a circle. A line has at most `columns` fields, those of the
+// head line. Throws NetworkError for the first fault.
+Network readNetwork(const std::vector<delimited::Record>& records, int columns = kInputColumnCount);
 
 // The same for the lines of a file, the head line among them (line n of the
 // file at position n - 1).

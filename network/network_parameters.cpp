@@ -14,7 +14,7 @@ constexpr long long kLargestLevel = kLargestNetworkValue - 1;
 
 // A slope minimisation walks every tenth of a per mille of its range: up to
 // 1000 per mille it stays a few thousand steps.
-const std::array<NetworkParameterRule, 6> kNetworkParameterRules{{
+const std::array<NetworkParameterRule, 11> kNetworkParameterRules{{
     {"--przykrycie", "M", "najmniejsze przykrycie nad wierzchem rury [m], domyślnie 1,20", "Przykrycie [m]",
      &NetworkParameters::cover, 3, 0, kLargestLevel},
     {"--spadek-min", "P", "najmniejszy spadek [‰], domyślnie 0,5 (od 0,5 do 1000,0)", "Spadek najmniejszy [‰]",
@@ -27,7 +27,69 @@ const std::array<NetworkParameterRule, 6> kNetworkParameterRules{{
      "Zagłębienie do uwagi [m]", &NetworkParameters::depthMax, 3, 0, kLargestLevel},
     {"--kaskada", "M", "spadek dna w studni [m], powyżej którego jest to studnia kaskadowa,\ndomyślnie 0,50",
      "Kaskada od [m]", &NetworkParameters::dropMax, 3, 0, kLargestLevel},
+    {"--opad-roczny", "H", "średni roczny opad [mm] we wzorze Błaszczyka, domyślnie 600 (od 300 do 2000)",
+     "Opad roczny [mm]", nullptr, 0, 300, 2000, nullptr, nullptr, NetworkParameterRule::Reading::Exact,
+     &NetworkParameters::annualPrecipitation},
+    {"--czestosc", "C", "deszcz obliczeniowy raz na C lat, domyślnie 2 (od 0,1 do 100)", "Częstość deszczu [lata]",
+     nullptr, 1, 1, 1000, nullptr, nullptr, NetworkParameterRule::Reading::Exact, &NetworkParameters::rainFrequency},
+    {"--czas-splywu", "T", "czas spływu po powierzchni do pierwszej studni [min], domyślnie 5\n(od 0 do 60)",
+     "Czas spływu [min]", &NetworkParameters::runoffTime, 0, 0, 60, nullptr, nullptr,
+     NetworkParameterRule::Reading::Minutes},
+    {"--czas-min", "T", "najkrótszy czas trwania deszczu obliczeniowego [min], domyślnie 10\n(od 1 do 60)",
+     "Najkrótszy deszcz [min]", &NetworkParameters::shortestRain, 0, 1, 60, nullptr, nullptr,
+     NetworkParameterRule::Reading::Minutes},
+    {"--retencja", "R", "współczynnik opóźnienia (retencji) czasu przepływu w kanałach,\ndomyślnie 1,2 (od 1 do 2)",
+     "Współczynnik retencji", &NetworkParameters::retention, 2, 100, 200},
 }};
+
+namespace {
+
+// Minutes are read to the nanominute, then rounded to the millisecond.
+constexpr int kMinuteDecimals = 9;
+constexpr long long kNanominutes = 1'000'000'000;
+
+long long power10(int decimals) {
+    long long power = 1;
+    for (int n = 0; n < decimals; ++n) power *= 10;
+    return power;
+}
+
+}  // namespace
+
+std::optional<std::string> readParameter(const NetworkParameterRule& rule, std::string_view text,
+                                         NetworkParameters& parameters) {
+    using Reading = NetworkParameterRule::Reading;
+    if (rule.reading == Reading::Exact) {
+        const std::string quoted = "\"" + std::string(text) + "\"";
+        extended value = 0;
+        try {
+            value = parseNumber(withDecimalComma(std::string(text)));
+        } catch (const ConversionError&) {
+            return quoted + " nie jest liczbą";
+        }
+        const extended scale = static_cast<extended>(power10(rule.decimals));
+        if (value < static_cast<extended>(rule.lowest) / scale)
+            return quoted + " nie może być mniejsze od " + formatScaledGeneral(rule.lowest, rule.decimals);
+        if (value > static_cast<extended>(rule.highest) / scale)
+            return quoted + " nie może być większe od " + formatScaledGeneral(rule.highest, rule.decimals);
+        parameters.*rule.exact = value;
+        return std::nullopt;
+    }
+    if (rule.reading == Reading::Minutes) {
+        const long long scale = power10(kMinuteDecimals - rule.decimals);
+        const ScaledReading reading =
+            readScaledInRange(text, kMinuteDecimals, rule.lowest * scale, rule.highest * scale);
+        if (!reading.value) return reading.problem;
+        // 60 000 ms a minute, half up.
+        parameters.*rule.value = (*reading.value * 60 + kNanominutes / 2000) / (kNanominutes / 1000);
+        return std::nullopt;
+    }
+    const ScaledReading reading = readScaledInRange(text, rule.decimals, rule.lowest, rule.highest);
+    if (!reading.value) return reading.problem;
+    parameters.*rule.value = *reading.value;
+    return std::nullopt;
+}
+
 
 ScaledReading readScaledInRange(std::string_view text, int decimals, long long lowest, long long highest) {
     const std::string quoted = "\"" + std::string(text) + "\"";
@@ -55,6 +117,14 @@ std::optional<ParameterProblem> orderProblem(const NetworkParameters& parameters
 }
 
 std::string parameterText(const NetworkParameterRule& rule, const NetworkParameters& parameters) {
+    switch (rule.reading) {
+        case NetworkParameterRule::Reading::Exact:
+            return formatGeneral(parameters.*rule.exact);
+        case NetworkParameterRule::Reading::Minutes:
+            return formatGeneral(static_cast<extended>(parameters.*rule.value) / 60000.0L);
+        case NetworkParameterRule::Reading::Scaled:
+            break;
+    }
     return formatScaledGeneral(parameters.*rule.value, rule.decimals);
 }
 

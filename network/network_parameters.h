@@ -2,8 +2,8 @@
 
 // The parameters of a network design as a user gives them, on vexa-calc's
 // command line or in the network window: numbers with a decimal comma in m,
-// per mille and l/s, each read into the units of the design and kept within
-// its bounds.
+// per mille, l/s, minutes, mm and years, each read into the units of the
+// design and kept within its bounds.
 
 #include <array>
 #include <optional>
@@ -15,20 +15,35 @@
 namespace vexa {
 
 struct NetworkParameterRule {
+    // How the text becomes the design's value.
+    enum class Reading {
+        Scaled,   // a whole number of 10^-decimals of the text's unit
+        Minutes,  // minutes to whole milliseconds
+        Exact,    // the extended number the window reads, as it is
+    };
     const char* option;     // of vexa-calc
     const char* valueName;  // in vexa-calc's usage: "M", "P", "Q"
     const char* help;       // what vexa-calc --help says of it
     const char* label;      // in the network window
     long long NetworkParameters::*value;
-    int decimals;  // the design's unit is 10^-decimals of the text's
+    // The bounds, in 10^-decimals of the text's unit; for Scaled also the
+    // design's unit.
+    int decimals;
     long long lowest;
     long long highest;
     // Another parameter this one may not be smaller than, and how a message names it.
     long long NetworkParameters::*notBelow = nullptr;
     const char* notBelowName = nullptr;
+    Reading reading = Reading::Scaled;
+    extended NetworkParameters::*exact = nullptr;  // instead of `value` for Exact
 };
 
-extern const std::array<NetworkParameterRule, 6> kNetworkParameterRules;
+extern const std::array<NetworkParameterRule, 11> kNetworkParameterRules;
+
+// Reads a parameter's text into `parameters`, or says why it cannot
+// ("\"0,44\" nie może być mniejsze od 0,5") and leaves them as they were.
+std::optional<std::string> readParameter(const NetworkParameterRule& rule, std::string_view text,
+                                         NetworkParameters& parameters);
 
 // A parameter smaller than the one it may not be below: its rule and why
 // ("\"0,4\" nie może być mniejsze od najmniejszego spadku (0,5)").

@@ -1,15 +1,17 @@
 #include "network/network_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "toolkit/delimited_fields.h"
 #include "toolkit/numbers.h"
 
 namespace vexa {
 
-std::vector<WorkbookColumn> networkWorkbookColumns() {
+std::vector<WorkbookColumn> networkWorkbookColumns(bool rain) {
     std::vector<WorkbookColumn> columns;
-    for (const NetworkColumn& column : kResultColumns) {
+    for (const ResultColumn result : networkResultColumns(rain)) {
+        const NetworkColumn& column = vexa::column(result);
         const int decimals = column.decimals == kTextColumn      ? kWorkbookText
                              : column.decimals == kGeneralNumber ? kWorkbookGeneral
                                                                  : column.decimals;
@@ -18,7 +20,7 @@ std::vector<WorkbookColumn> networkWorkbookColumns() {
     return columns;
 }
 
-std::vector<std::string> networkResultFields(const NetworkSection& section, const SectionDesign& design) {
+std::vector<std::string> networkResultFields(const NetworkSection& section, const SectionDesign& design, bool rain) {
     std::vector<std::string> fields(kResultColumnCount);
     const auto set = [&fields](ResultColumn result, std::string text) {
         fields[static_cast<std::size_t>(position(result))] = std::move(text);
@@ -48,8 +50,23 @@ std::vector<std::string> networkResultFields(const NetworkSection& section, cons
         number(ResultColumn::GlebokoscDo, levels.depthTo);
         number(ResultColumn::Kaskada, levels.drop);
     }
+    if (rain) {
+        // Hundredths of a square metre to whole ones, milliseconds to
+        // hundredths of a minute, half up; nothing of a duration, an
+        // intensity or a rain part that the section does not have.
+        const SectionRain& part = design.rain;
+        number(ResultColumn::Fzr, (part.reducedArea + 50) / 100);
+        if (part.flowTime) number(ResultColumn::tp, (*part.flowTime + 300) / 600);
+        if (part.duration) number(ResultColumn::td, (*part.duration + 300) / 600);
+        if (part.intensity) number(ResultColumn::q, static_cast<long long>(floorl(*part.intensity * 10.0L + 0.5L)));
+        if (part.flow) set(ResultColumn::Qdeszcz, formatScaledGeneral(*part.flow, 3));
+    }
     set(ResultColumn::Uwagi, design.notes);
-    return fields;
+    if (rain) return fields;
+    std::vector<std::string> shown;
+    for (const ResultColumn kept : networkResultColumns(false))
+        shown.push_back(std::move(fields[static_cast<std::size_t>(position(kept))]));
+    return shown;
 }
 
 std::vector<std::vector<std::string>> networkWorkbookRows(const Network& network,
@@ -57,7 +74,8 @@ std::vector<std::vector<std::string>> networkWorkbookRows(const Network& network
     std::vector<std::vector<std::string>> rows;
     rows.reserve(designs.size());
     for (std::size_t n = 0; n < designs.size(); ++n) {
-        std::vector<std::string>& row = rows.emplace_back(networkResultFields(network.sections[n], designs[n]));
+        std::vector<std::string>& row =
+            rows.emplace_back(networkResultFields(network.sections[n], designs[n], network.rain()));
         for (std::string& field : row) field = delimited::trimmed(field);
     }
     return rows;

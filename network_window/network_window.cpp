@@ -25,16 +25,10 @@ namespace {
 
 constexpr int kProgressEvery = 500;  // sections
 constexpr const char* kNetworkFiles = "Sieci (*.csv *.txt)";
+constexpr const char* kRainTableFiles = "Tabele deszczu (*.csv *.txt)";
 
 bool emptyRow(const NetworkWindow::Row& row) {
     return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
-}
-
-// The bytes of a file; a file that cannot be read says so.
-std::string fileBytes(const std::string& fileName) {
-    std::ifstream file(text_file::pathFromUtf8(fileName), std::ios::binary);
-    if (!file) throw std::runtime_error("Nie można odczytać zbioru \"" + fileName + "\"");
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 // A cell as spreadsheets copy it: quoted where it holds a tab, a line break
@@ -126,9 +120,11 @@ std::string NetworkWindow::result(int row, int column) const {
     if (designs_.empty() || row < 0 || row >= rowCount() || column < 0 || column >= kResultCount ||
         sectionOfRow_[static_cast<std::size_t>(row)] < 0)
         return {};
+    // The rain's columns stay empty where no rain falls on the network.
+    const auto shown = static_cast<std::size_t>(position(kFirstResult) + column);
+    if (!rain_ && isRainColumn(static_cast<ResultColumn>(shown))) return {};
     const auto section = static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)]);
-    return networkResultFields(network_.sections[section],
-                               designs_[section])[static_cast<std::size_t>(position(kFirstResult) + column)];
+    return networkResultFields(network_.sections[section], designs_[section], true)[shown];
 }
 
 std::string NetworkWindow::rowNote(int row) const {
@@ -310,18 +306,39 @@ void NetworkWindow::editParameter(int parameter, const std::string& text) {
     // Every parameter as typed; the first that cannot be read says why.
     NetworkParameters parameters = parameters_;
     for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n) {
-        const NetworkParameterRule& each = kNetworkParameterRules[n];
-        const ScaledReading reading = readScaledInRange(parameterTexts_[n], each.decimals, each.lowest, each.highest);
-        if (!reading.value) {
-            parameterProblem_ = std::string(each.label) + ": " + reading.problem;
+        if (const auto problem = readParameter(kNetworkParameterRules[n], parameterTexts_[n], parameters)) {
+            parameterProblem_ = std::string(kNetworkParameterRules[n].label) + ": " + *problem;
             break;
         }
-        parameters.*each.value = *reading.value;
     }
     if (!parameterProblem_)
         if (const auto problem = orderProblem(parameters))
             parameterProblem_ = std::string(problem->rule->label) + ": " + problem->problem;
     if (!parameterProblem_) parameters_ = parameters;
+    redesign();
+}
+
+void NetworkWindow::chooseRainTable() {
+    const auto fileName = platform_.askOpenFileName({"Tabela deszczu", kRainTableFiles, "csv"});
+    if (!fileName) return;
+    try {
+        parameters_.rainTable =
+            std::make_shared<const RainTable>(readRainTable(text_file::readBytes(*fileName)));
+    } catch (const RainTableError& problem) {
+        platform_.showError("Zbiór \"" + *fileName + "\" nie jest tabelą deszczu: " + problem.what());
+        return;
+    } catch (const std::runtime_error& problem) {
+        platform_.showError(problem.what());
+        return;
+    }
+    rainTableName_ = *fileName;
+    redesign();
+}
+
+void NetworkWindow::useRainFormula() {
+    if (!parameters_.rainTable) return;
+    parameters_.rainTable.reset();
+    rainTableName_.reset();
     redesign();
 }
 
@@ -373,6 +390,7 @@ void NetworkWindow::redesign() {
             problem_ = std::move(problem);
         }
     }
+    rain_ = network_.rain();
     if (!problem_) {
         for (std::size_t n = 0; n < network_.sections.size(); ++n)
             sectionOfRow_[static_cast<std::size_t>(network_.sections[n].line - 1)] = static_cast<int>(n);
@@ -428,9 +446,16 @@ std::string NetworkWindow::fileEncoding() const {
 }
 
 std::vector<std::string> NetworkWindow::fileLines() const {
-    std::vector<std::string> lines{kNetworkHeadLine};
+    // A network without a catchment typed is written as it was before
+    // catchments, so that its file stays the same bytes.
+    const bool catchments = std::any_of(rows_.begin(), rows_.end(), [](const Row& row) {
+        return std::any_of(row.begin() + kRequiredInputColumnCount, row.end(),
+                           [](const std::string& cell) { return !cell.empty(); });
+    });
+    const int columns = catchments ? kInputCount : kRequiredInputColumnCount;
+    std::vector<std::string> lines{catchments ? kNetworkHeadLine : kNetworkHeadLineWithoutCatchments};
     for (const Row& row : rows_)
-        if (!emptyRow(row)) lines.push_back(delimited::joined(std::vector<std::string>(row.begin(), row.end())));
+        if (!emptyRow(row)) lines.push_back(delimited::joined(std::vector<std::string>(row.begin(), row.begin() + columns)));
     return lines;
 }
 
@@ -511,7 +536,7 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     if (!fileName) return;
     NetworkText read;
     try {
-        read = readNetworkText(fileBytes(*fileName));
+        read = readNetworkText(text_file::readBytes(*fileName));
     } catch (const NetworkError& problem) {
         platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: " + problem.what());
         return;
@@ -521,10 +546,10 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     }
     std::vector<Row> rows;
     for (const delimited::Record& record : read.records) {
-        if (record.fields.size() > static_cast<std::size_t>(kInputCount)) {
+        if (record.fields.size() > static_cast<std::size_t>(read.columns)) {
             platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: Wiersz " + std::to_string(record.line) +
                                 ": wiersz ma " + std::to_string(record.fields.size()) + " pól, a najwyżej " +
-                                std::to_string(kInputCount));
+                                std::to_string(read.columns));
             return;
         }
         Row& row = rows.emplace_back();

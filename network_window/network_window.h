@@ -29,6 +29,7 @@
 #include "network/network_columns.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
+#include "network/network_parameters.h"
 #include "network_window/edit_history.h"
 #include "network_window/section_cache.h"
 #include "toolkit/platform_services.h"
@@ -85,6 +86,8 @@ public:
     // The parameters as typed, and the problem of one that cannot be read.
     const std::string& parameterText(int parameter) const;
     const std::optional<std::string>& parameterProblem() const { return parameterProblem_; }
+    // The rain table's file in use; nothing while the formula gives the rain.
+    const std::optional<std::string>& rainTableName() const { return rainTableName_; }
     // The items a cell of an item column offers (its value is the position,
     // from 1 for the type, from 0 for the groups); empty for other columns.
     const std::vector<std::string>& choices(int column) const;
@@ -129,6 +132,10 @@ public:
     void undo();
     void redo();
     void editParameter(int parameter, const std::string& text);
+    // The rain's intensities from a table file the user chooses, or from
+    // the formula again.
+    void chooseRainTable();
+    void useRainFormula();
     void selectRow(int row);
 
     // "Nowa", "Otwórz", "Zapisz", "Zapisz jako": a changed network is not
@@ -182,11 +189,13 @@ private:
     std::vector<Row> rows_;
     EditHistory<Step> history_{kUndoSteps};
     NetworkParameters parameters_;
-    std::array<std::string, 6> parameterTexts_;
+    std::array<std::string, kNetworkParameterRules.size()> parameterTexts_;
+    std::optional<std::string> rainTableName_;
     std::optional<std::string> parameterProblem_;
 
     std::optional<Problem> problem_;
     Network network_;
+    bool rain_ = false;  // whether the network has catchments
     std::vector<int> sectionOfRow_;  // -1 for an empty row
     std::vector<SectionDesign> designs_;
     int selectedRow_ = -1;

@@ -8,8 +8,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -20,6 +23,7 @@
 #include "qt/drawing_view.h"
 #include "qt/network_table_model.h"
 #include "qt/network_table_view.h"
+#include "toolkit/text_file.h"
 
 namespace vexa {
 namespace {
@@ -112,6 +116,21 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
         form->addRow(kNetworkParameterRules[n].label, field);
         parameters_.push_back(field);
     }
+    // The rain's intensities: Błaszczyk's formula, or the table of a file.
+    rainTable_ = new QLabel;
+    rainTable_->setObjectName("rainTable");
+    rainTable_->setWordWrap(true);
+    auto* chooseTable = new QPushButton("Wybierz...");
+    chooseTable->setObjectName("chooseRainTable");
+    connect(chooseTable, &QPushButton::clicked, this, [this] { act([this] { window_.chooseRainTable(); }); });
+    useFormula_ = new QPushButton("Wzór");
+    useFormula_->setObjectName("useRainFormula");
+    connect(useFormula_, &QPushButton::clicked, this, [this] { act([this] { window_.useRainFormula(); }); });
+    auto* tableButtons = new QHBoxLayout;
+    tableButtons->addWidget(chooseTable);
+    tableButtons->addWidget(useFormula_);
+    form->addRow("Natężenie deszczu", rainTable_);
+    form->addRow("", tableButtons);
     problem_ = new QLabel;
     problem_->setObjectName("problem");
     problem_->setWordWrap(true);
@@ -124,9 +143,16 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     sideLayout->addWidget(problem_);
     sideLayout->addStretch();
 
+    // The parameters scroll where the window is lower than their column.
+    auto* sideScroll = new QScrollArea;
+    sideScroll->setWidget(side);
+    sideScroll->setWidgetResizable(true);
+    sideScroll->setFrameShape(QFrame::NoFrame);
+    sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sideScroll->setMinimumWidth(side->sizeHint().width() + 20);
     auto* top = new QSplitter(Qt::Horizontal);
     top->addWidget(tableView_);
-    top->addWidget(side);
+    top->addWidget(sideScroll);
     top->setStretchFactor(0, 1);
     auto* whole = new QSplitter(Qt::Vertical);
     whole->addWidget(top);
@@ -263,6 +289,11 @@ void NetworkWindowView::refreshAroundTable() {
     for (std::size_t n = 0; n < parameters_.size(); ++n)
         if (!parameters_[n]->hasFocus())
             parameters_[n]->setText(QString::fromStdString(window_.parameterText(static_cast<int>(n))));
+    const auto& table = window_.rainTableName();
+    rainTable_->setText(table ? "tabela " + QString::fromStdString(text_file::pathFromUtf8(*table).filename().string())
+                              : QString("wzór Błaszczyka"));
+    rainTable_->setToolTip(table ? QString::fromStdString(*table) : QString());
+    useFormula_->setEnabled(table.has_value());
     problem_->setText(window_.problem() ? QString::fromStdString(window_.problem()->message) : QString());
     showProfile();
     undo_->setEnabled(window_.canUndo());

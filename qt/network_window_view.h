@@ -16,6 +16,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace vexa {
 
@@ -53,6 +54,8 @@ private:
     NetworkTableModel* table_;
     NetworkTableView* tableView_;
     std::vector<QLineEdit*> parameters_;
+    QLabel* rainTable_;
+    QPushButton* useFormula_;
     QLabel* problem_;
     QLabel* encoding_;
     DrawingView* profile_;

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "cp1250.h"
@@ -104,6 +105,12 @@ void keepWhatWasSetUp(const fs::path& target, const fs::path& replacement) {
 }  // namespace
 
 fs::path pathFromUtf8(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::string readBytes(const std::string& fileName) {
+    std::ifstream file(pathFromUtf8(fileName), std::ios::binary);
+    if (!file) throw std::runtime_error("Nie można odczytać zbioru \"" + fileName + "\"");
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 std::string causeOf(std::error_code error) {
     const std::error_condition condition = error.default_error_condition();

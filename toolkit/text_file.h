@@ -17,6 +17,10 @@ namespace vexa::text_file {
 // A path from its UTF-8 text, on every system.
 std::filesystem::path pathFromUtf8(const std::string& utf8);
 
+// The bytes of the file `fileName` (UTF-8). Throws std::runtime_error
+// "Nie można odczytać zbioru \"<name>\"" when it cannot be read.
+std::string readBytes(const std::string& fileName);
+
 // Writes the lines to the file `fileName` (UTF-8). Throws EncodingError for a
 // character the code page cannot hold before anything is written, and
 // FileError naming the file when it cannot be written; see replaceFile.

@@ -15,7 +15,8 @@ std::vector<std::string> withHead(std::vector<std::string> lines) {
 
 TEST(NetworkFile, ReadsLevelsInMillimetresAndInflowsInMillilitres) {
     std::vector<std::string> lines =
-        withHead({"K1;A1; A2 ;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;", "", "K2;A2;A3;1e1;109,8;109;0,0125;2"});
+        withHead({"K1;A1; A2 ;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;;0,12345;0,855", "",
+                  "K2;A2;A3;1e1;109,8;109;0,0125;2;;;;;;;;0,5"});
     lines.front().insert(0, "\xEF\xBB\xBF");  // as spreadsheets save UTF-8
     const Network network = readNetwork(lines);
     ASSERT_EQ(network.sections.size(), 2U);
@@ -33,6 +34,23 @@ TEST(NetworkFile, ReadsLevelsInMillimetresAndInflowsInMillilitres) {
     EXPECT_EQ(network.sections[1].line, 4);  // the empty line keeps its number
     EXPECT_EQ(network.sections[1].length, 10000);
     EXPECT_EQ(network.sections[1].inflow, 13);
+    // Whole square metres and hundredths: a reduced area in hundredths of a square metre.
+    EXPECT_EQ(first.reducedArea(), 1235 * 86);
+    EXPECT_EQ(network.sections[1].reducedArea(), 0);  // a coefficient without an area
+    EXPECT_TRUE(network.rain());
+}
+
+TEST(NetworkFile, AFileWithoutCatchmentsKeepsItsHeadLinesColumns) {
+    const NetworkText text =
+        readNetworkText(std::string(kNetworkHeadLineWithoutCatchments) + "\nK1;A1;A2;50;110;109;1;1;;;0;0;1;;1\n");
+    EXPECT_EQ(text.columns, kRequiredInputColumnCount);
+    try {
+        readNetwork(text.records, text.columns);
+        FAIL() << "accepted";
+    } catch (const NetworkError& error) {
+        EXPECT_EQ(std::string(error.what()), "Wiersz 2: wiersz ma 15 pól, a najwyżej 14");
+    }
+    EXPECT_FALSE(readNetwork(withHead({"K1;A1;A2;50;110;109;1;1"})).rain());
 }
 
 struct Refusal {
@@ -58,8 +76,14 @@ TEST_P(NetworkRefusal, NamesTheLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, NetworkRefusal,
-    testing::Values(Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;x"}, "Wiersz 2: wiersz ma 15 pól, a najwyżej 14", {2}},
+    testing::Values(Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;1;0,5;x"}, "Wiersz 2: wiersz ma 17 pól, a najwyżej 16", {2}},
                     Refusal{{"K1;;A2;50;110;109;1;1"}, "Wiersz 2: pole Od jest puste", {2}, 1},
+                    Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;-0,1;0,5"},
+                            "Wiersz 2: powierzchnia zlewni nie może być ujemna", {2}, 14},
+                    Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5"},
+                            "Wiersz 2: pole Psi jest puste przy zlewni większej od zera", {2}, 15},
+                    Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5;1,01"},
+                            "Wiersz 2: współczynnik spływu musi leżeć w przedziale od 0 do 1", {2}, 15},
                     Refusal{{"K1;A1;A2;;110;109;1;1"}, "Wiersz 2: pole Dlugosc jest puste", {2}, 3},
                     Refusal{{"K1;A1;A2;50;1l0;109;1;1"}, "Wiersz 2: pole TerenOd \"1l0\" nie jest liczbą", {2}, 4},
                     Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem", {2}, 4},
@@ -149,7 +173,8 @@ TEST(NetworkFile, RefusesAWrongHeadLine) {
         FAIL() << "accepted";
     } catch (const NetworkError& error) {
         EXPECT_EQ(std::string(error.what()),
-                  std::string("Wiersz 2: pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\"");
+                  std::string("Wiersz 2: pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\" albo \"" +
+                      kNetworkHeadLineWithoutCatchments + "\"");
     }
 }
 

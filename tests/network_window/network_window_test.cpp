@@ -61,7 +61,7 @@ TEST_F(NetworkWindowTest, AnEditIsDesignedAtOnceDownstreamAndUndoTakesItBack) {
     platform.queueSaveFileName((scratch / "wyniki.csv").string());
     window->exportTo(NetworkExport::ResultsTable);
     const std::string table = fileContents(scratch / "wyniki.csv");
-    EXPECT_EQ(table.substr(0, table.find("\r\n")), networkResultsHead());
+    EXPECT_EQ(table.substr(0, table.find("\r\n")), networkResultsHead(false));
     EXPECT_NE(table.find("\r\nK4;A4;A5;50,000;42,4;200 / 192,2;"), std::string::npos);
 }
 
@@ -86,7 +86,7 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     window->editParameter(1, "0,5");
     window->editParameter(3, "5");  // Przepływ najmniejszy
     EXPECT_TRUE(window->designed());
-    EXPECT_EQ(column(18)[0], "obliczono dla Q = 5 l/s");
+    EXPECT_EQ(column(position(ResultColumn::Uwagi) - position(NetworkWindow::kFirstResult))[0], "obliczono dla Q = 5 l/s");
 
     // The largest slope may equal the smallest, not fall below it.
     window->editParameter(1, "1,0");
@@ -162,7 +162,8 @@ TEST_F(NetworkWindowTest, AFileThatIsNoNetworkIsRefusedAndTheTableKept) {
     window->open(batch.string());
     EXPECT_EQ(platform.errors().back(), "Zbiór \"" + batch.string() +
                                             "\" nie jest siecią: Wiersz 1: pierwszy wiersz sieci musi brzmieć \"" +
-                                            kNetworkHeadLine + "\"");
+                                            kNetworkHeadLine + "\" albo \"" + kNetworkHeadLineWithoutCatchments +
+                                            "\"");
     EXPECT_EQ(window->rowCount(), 8);
     EXPECT_EQ(window->caption(), "Vexa - projekt sieci - hand_worked.csv");
 }
@@ -248,7 +249,7 @@ TEST_F(NetworkWindowTest, CellsAreCopiedAsASpreadsheetPastesThemAndCutOrClearedI
     window->editCell(0, 0, "K \"1\"");
     const std::vector<NetworkWindow::Cell> block{{0, 0}, {0, 1}, {1, 1}, {1, NetworkWindow::kInputCount}};
     EXPECT_EQ(window->copy(block),
-              "\"K \"\"1\"\"\"\tA1\t\t\t\t\t\t\t\t\t\t\t\t\t\n\tA2\t\t\t\t\t\t\t\t\t\t\t\t\t2,4\n");
+              "\"K \"\"1\"\"\"\tA1" + std::string(15, '\t') + "\n\tA2" + std::string(15, '\t') + "2,4\n");
     // The block the cells span, the cells not given empty.
     EXPECT_EQ(window->cut({{0, 0}, {0, 1}, {5, 3}}),
               "\"K \"\"1\"\"\"\tA1\t\t\n\t\t\t\n\t\t\t\n\t\t\t\n\t\t\t\n\t\t\t50\n");
@@ -264,15 +265,15 @@ TEST_F(NetworkWindowTest, CellsAreCopiedAsASpreadsheetPastesThemAndCutOrClearedI
 }
 
 TEST_F(NetworkWindowTest, APasteWiderThanTheInputColumnsSaysWhatItLeftOut) {
-    window->paste(0, 12, "1\t75\t42,4\t200 / 192,2\n");
-    EXPECT_EQ(window->row(0)[12], "1");
-    EXPECT_EQ(window->row(0)[13], "75");
+    window->paste(0, 14, "1\t0,75\t42,4\t200 / 192,2\n");
+    EXPECT_EQ(window->row(0)[14], "1");
+    EXPECT_EQ(window->row(0)[15], "0,75");
+    ASSERT_FALSE(platform.messages().empty());
     EXPECT_EQ(platform.messages().back(),
-              "Pominięto kolumny 3–4 wklejonego tekstu: wykraczają poza ostatnią kolumnę danych sieci "
-              "\"h/d max [%]\".");
-    window->paste(1, 13, "80\tx\n");
+              "Pominięto kolumny 3–4 wklejonego tekstu: wykraczają poza ostatnią kolumnę danych sieci \"ψ\".");
+    window->paste(1, 15, "0,8\tx\n");
     EXPECT_EQ(platform.messages().back(),
-              "Pominięto kolumnę 2 wklejonego tekstu: wykracza poza ostatnią kolumnę danych sieci \"h/d max [%]\".");
+              "Pominięto kolumnę 2 wklejonego tekstu: wykracza poza ostatnią kolumnę danych sieci \"ψ\".");
 }
 
 // The save dialog offers both encodings, the file's own first chosen; the
@@ -284,12 +285,16 @@ TEST_F(NetworkWindowTest, ANetworkIsSavedInTheEncodingChosen) {
     ASSERT_TRUE(window->saveAs());
     EXPECT_EQ(platform.lastSaveKinds().size(), 2U);
     EXPECT_EQ(platform.lastPreselectedKind(), 1);
-    EXPECT_EQ(fileContents(scratch / "nowa.csv"), std::string(kNetworkHeadLine) + "\r\nK\xF3\xB3ko;;;;;;;;;;;;;\r\n");
+    // Without a catchment, the head line of files before catchments.
+    EXPECT_EQ(fileContents(scratch / "nowa.csv"),
+              std::string(kNetworkHeadLineWithoutCatchments) + "\r\nK\xF3\xB3ko;;;;;;;;;;;;;\r\n");
 
     platform.queueSaveFileKind(0);
     platform.queueSaveFileName((scratch / "utf8.csv").string());
     ASSERT_TRUE(window->saveAs());
-    EXPECT_EQ(fileContents(scratch / "utf8.csv"), std::string(kNetworkHeadLine) + "\nKółko;;;;;;;;;;;;;\n");
+    window->editCell(0, position(InputColumn::Psi), "0,9");
+    EXPECT_TRUE(window->save());
+    EXPECT_EQ(fileContents(scratch / "utf8.csv"), std::string(kNetworkHeadLine) + "\nKółko;;;;;;;;;;;;;;;0,9\n");
     EXPECT_EQ(window->fileEncoding(), "Kodowanie zbioru: UTF-8, LF");
     window->editCell(0, 0, "Kółko→");  // UTF-8 holds it
     EXPECT_TRUE(window->save());
@@ -299,8 +304,8 @@ TEST_F(NetworkWindowTest, ANetworkIsSavedInTheEncodingChosen) {
     platform.queueSaveFileKind(1);
     platform.queueSaveFileName((scratch / "cp1250.csv").string());
     ASSERT_TRUE(window->saveAs());
-    EXPECT_EQ(fileContents(scratch / "cp1250.csv").substr(0, std::string(kNetworkHeadLine).size() + 2),
-              std::string(kNetworkHeadLine) + "\r\n");
+    EXPECT_EQ(fileContents(scratch / "cp1250.csv").substr(0, std::string(kNetworkHeadLineWithoutCatchments).size() + 2),
+              std::string(kNetworkHeadLineWithoutCatchments) + "\r\n");
     EXPECT_EQ(window->fileEncoding(), "Kodowanie zbioru: strona kodowa 1250, CR LF");
 }
 
