@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "network/output_back_ends.h"
@@ -57,6 +58,38 @@ TEST(NetworkRun, TheHandWorkedNetwork) {
     EXPECT_EQ(run.status, kBatchOk);
     EXPECT_EQ(run.errors, "");
     EXPECT_EQ(run.output, fileContents(networkData("hand_worked.expected")));
+}
+
+// A file written before catchments, and the same file with the catchment's
+// columns empty, give the table they always gave.
+TEST(NetworkRun, ANetworkWithoutCatchmentsKeepsItsTable) {
+    std::istringstream lines(fileContents(networkData("hand_worked.csv")));
+    std::string withColumns;
+    for (std::string line; std::getline(lines, line);)
+        withColumns += withColumns.empty() ? std::string(kNetworkHeadLine) + "\n" : line + ";;\n";
+    const NetworkOutput run = designNetworkText(withColumns);
+    EXPECT_EQ(run.status, kBatchOk);
+    EXPECT_EQ(run.output, fileContents(networkData("hand_worked.expected")));
+}
+
+// The rain table is checked whenever it is given, before anything is designed.
+TEST(NetworkRun, ARainTableThatCannotBeUsedStopsTheRun) {
+    testing_support::ScratchFolder scratch;
+    NetworkRunOptions options;
+    options.batch.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
+    const auto run = [&](const std::string& table) {
+        options.rainTableFile = table;
+        std::istringstream input(fileContents(networkData("hand_worked.csv")));
+        std::ostringstream output, errors;
+        EXPECT_EQ(runNetwork(options, input, output, errors), kBatchFileProblem);
+        EXPECT_EQ(output.str(), "");
+        return errors.str();
+    };
+    const std::string table = (scratch / "tabela.csv").string();
+    std::ofstream(table, std::ios::binary) << "5;250\n10;260\n";
+    EXPECT_EQ(run(table), "vexa-calc: tabela deszczu \"" + table +
+                              "\": Wiersz 2: natężenie deszczu musi być mniejsze niż w poprzednim wierszu\n");
+    EXPECT_EQ(run(table + "x"), "vexa-calc: nie można odczytać zbioru \"" + table + "x\"\n");
 }
 
 TEST(NetworkRun, ResultFieldsAreThoseOfTheSameLineInABatch) {

@@ -310,6 +310,37 @@ TEST_F(NetworkWindowTest, ANetworkIsSavedInTheEncodingChosen) {
 }
 
 // A long design reports its progress every 500 sections and can be cancelled.
+// A rain network in the window gives vexa-calc's table, with the rain's
+// parameters and the engineer's table; a network without catchments leaves
+// the rain's columns empty.
+TEST_F(NetworkWindowTest, ARainNetworkIsDesignedWithTheRainChosen) {
+    const fs::path examples = fs::path(VEXA_SOURCE_DIR) / "docs" / "examples";
+    const auto rainColumn = [&](ResultColumn result) {
+        return column(position(result) - position(NetworkWindow::kFirstResult));
+    };
+    window->open(kHandWorked.string());
+    EXPECT_EQ(rainColumn(ResultColumn::Qdeszcz)[0], "");
+
+    window->open((examples / "deszcz.csv").string());
+    EXPECT_EQ(rainColumn(ResultColumn::td)[6], "15,08");
+    window->editParameter(8, "6");  // Czas spływu [min]
+    EXPECT_EQ(rainColumn(ResultColumn::td)[6], "16,21");  // as vexa-calc --czas-splywu 6
+    window->editParameter(8, "5");
+
+    platform.queueOpenFileName((scratch / "nie ma.csv").string());
+    window->chooseRainTable();
+    EXPECT_FALSE(window->rainTableName());
+    platform.queueOpenFileName((examples / "deszcz_tabela.csv").string());
+    window->chooseRainTable();
+    EXPECT_EQ(window->rainTableName(), (examples / "deszcz_tabela.csv").string());
+    EXPECT_EQ(rainColumn(ResultColumn::q)[6], "110,1");
+    EXPECT_EQ(rainColumn(ResultColumn::Q)[6], "197,746");
+    window->useRainFormula();
+    EXPECT_FALSE(window->rainTableName());
+    EXPECT_EQ(rainColumn(ResultColumn::q)[6], "96,5");
+    EXPECT_FALSE(window->modified());
+}
+
 TEST_F(NetworkWindowTest, ALongDesignCanBeCancelled) {
     std::string chain;
     for (int n = 1; n <= 600; ++n)
