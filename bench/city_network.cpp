@@ -18,12 +18,13 @@ std::unique_ptr<vexa::Catalogue> bundledCatalogue() {
     return catalogue;
 }
 
-std::vector<std::string> cityLines(int sections) {
+std::vector<std::string> cityLines(int sections, bool rain) {
     std::mt19937 random(5);
+    std::mt19937 rainRandom(7);  // apart, so that the city's sections are the same with rain and without
     const auto between = [&](long long low, long long high) {
         return std::uniform_int_distribution<long long>(low, high)(random);
     };
-    std::vector<std::string> lines{vexa::kNetworkHeadLine};
+    std::vector<std::string> lines{rain ? vexa::kNetworkHeadLine : vexa::kNetworkHeadLineWithoutCatchments};
     for (int tree = 1, made = 0; made < sections; ++tree) {
         // Manholes of this tree with their ground [mm]; the outlet first.
         std::vector<std::pair<std::string, long long>> manholes{
@@ -45,10 +46,24 @@ std::vector<std::string> cityLines(int sections) {
                             std::to_string(between(1, 11)) + ";;;" + std::to_string(between(0, 2)) + ";" +
                             std::to_string(between(0, 1)) + ";" + std::to_string(criterion) + ";" +
                             (criterion == 4 ? "50" : ""));
+            if (rain) {
+                // Roofs, roads and green: a catchment on three sections of four, up to 0,6 ha.
+                const auto area = std::uniform_int_distribution<long long>(-2000, 6000)(rainRandom);
+                const auto coefficient = std::uniform_int_distribution<long long>(10, 95)(rainRandom);
+                lines.back() += area > 0 ? ";" + vexa::formatScaled(area, 4) + ";" + vexa::formatScaled(coefficient, 2)
+                                         : std::string(";;");
+            }
             manholes.push_back(above);
         }
     }
     return lines;
+}
+
+int firstTreesLastRow(const std::vector<std::string>& lines) {
+    int last = 0;
+    for (std::size_t n = 1; n < lines.size(); ++n)
+        if (lines[n].find(";T1M") != std::string::npos) last = static_cast<int>(n) - 1;
+    return last;
 }
 
 }  // namespace vexa_bench
