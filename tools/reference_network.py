@@ -116,6 +116,8 @@ def main():
     q_min, depth_max, drop_max = units(a.q_min, 3), units(a.glebokosc_max, 3), units(a.kaskada, 3)
 
     lines = [l.rstrip("\r\n") for l in open(a.network, encoding="utf-8-sig")]
+    if lines[0].startswith(HEAD + ";Zlewnia"):
+        raise SystemExit("reference_network.py: a network with catchments (Zlewnia, Psi) is beyond this reference")
     assert lines[0] == HEAD, "not a network file"
     sections = []
     for line in lines[1:]:
