@@ -18,6 +18,8 @@
 #include <filesystem>
 #include <memory>
 
+#include <QPushButton>
+
 #include "qt/drawing_view.h"
 #include "qt/pdf_file_printer.h"
 #include "support/catalogues.h"
@@ -67,6 +69,8 @@ private slots:
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();
+        // The closed editor goes, so that the next cell's is the one found.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Keys as a keyboard gives them: each to the widget with the focus, the
@@ -89,6 +93,27 @@ private slots:
         typeInto(0, 6, "2,6");                                   // K1's inflow
         QCOMPARE(shown(5, "Q [l/s]"), QString("44,6"));
         QTRY_COMPARE(view->windowTitle(), QString("Vexa - projekt sieci - hand_worked.csv *"));
+    }
+
+    // The rain's catchment typed into its column, the table chosen with the
+    // button and the formula taken back with the other.
+    void theRainIsTypedAndItsTableChosen() {
+        auto* formula = view->findChild<QPushButton*>("useRainFormula");
+        auto* rain = view->findChild<QLabel*>("rainTable");
+        QCOMPARE(rain->text(), QString("wzór Błaszczyka"));
+        QVERIFY(!formula->isEnabled());
+        QCOMPARE(shown(0, "Fzr [ha]"), QString());
+        typeInto(0, position(InputColumn::Zlewnia), "0,5");
+        typeInto(0, position(InputColumn::Psi), "0,9");
+        QTRY_COMPARE(shown(0, "Fzr [ha]"), QString("0,4500"));
+        QCOMPARE(shown(0, "q [l/(s·ha)]"), QString("127,1"));
+        platform.queueOpenFileName(QFINDTESTDATA("../../docs/examples/deszcz_tabela.csv").toStdString());
+        QTest::mouseClick(view->findChild<QPushButton*>("chooseRainTable"), Qt::LeftButton);
+        QTRY_COMPARE(rain->text(), QString("tabela deszcz_tabela.csv"));
+        QCOMPARE(shown(0, "q [l/(s·ha)]"), QString("140,0"));
+        QTest::mouseClick(formula, Qt::LeftButton);
+        QTRY_COMPARE(shown(0, "q [l/(s·ha)]"), QString("127,1"));
+        QVERIFY(!formula->isEnabled());
     }
 
     void aBadCellIsMarkedWithItsMessage() {
