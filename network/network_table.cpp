@@ -73,9 +73,10 @@ std::vector<std::vector<std::string>> networkWorkbookRows(const Network& network
                                                           const std::vector<SectionDesign>& designs) {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(designs.size());
+    const bool rain = network.rain();
     for (std::size_t n = 0; n < designs.size(); ++n) {
         std::vector<std::string>& row =
-            rows.emplace_back(networkResultFields(network.sections[n], designs[n], network.rain()));
+            rows.emplace_back(networkResultFields(network.sections[n], designs[n], rain));
         for (std::string& field : row) field = delimited::trimmed(field);
     }
     return rows;

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Reads back the results workbook of the hand-worked network with openpyxl,
-a reader written apart from the library that writes it.
+"""Reads back the results workbook of a network (the hand-worked one, and a
+rain network with its five columns more) with openpyxl, a reader written
+apart from the library that writes it.
 
     workbook_check.py VEXA_CALC CATALOGUE NETWORK SCRATCH_FOLDER
 
@@ -31,19 +32,24 @@ def expect(condition, what):
 
 
 headings = [cell.value for cell in sheet[1]]
+rain = "Fzr" in rows[0]
 expect(len(headings) == len(rows[0]), "columns " + str(len(headings)))
 expect(headings == ["Odcinek", "Studnia początkowa", "Studnia końcowa", "Długość [m]", "Q [l/s]",
                     "Średnice Dz / Dw [mm]", "Nr katalogowy", "Klasa", "k [mm]", "Spadek [‰]", "h/d [%]", "τ [Pa]",
                     "v [m/s]", "Samooczyszczanie", "Przewietrzanie", "Dno na początku [m n.p.m.]",
                     "Dno na końcu [m n.p.m.]", "Przykrycie na początku [m]", "Przykrycie na końcu [m]",
-                    "Zagłębienie na początku [m]", "Zagłębienie na końcu [m]", "Kaskada [m]", "Uwagi"],
+                    "Zagłębienie na początku [m]", "Zagłębienie na końcu [m]", "Kaskada [m]"] +
+       (["Fzr [ha]", "tp [min]", "td [min]", "q [l/(s·ha)]", "Q deszczu [l/s]"] if rain else []) + ["Uwagi"],
        "head " + str(headings))
 expect(all(cell.font.bold for cell in sheet[1]), "bold head")
 expect(sheet.freeze_panes == "A2", "frozen head " + str(sheet.freeze_panes))
 expect(sheet.max_row == len(rows), "rows " + str(sheet.max_row))
 
-decimals = {3: 3, 8: 2, 9: 1, 10: 0, 11: 2, 12: 2}
-decimals.update({column: 3 for column in range(15, 22)})
+# The decimals of each numeric column by its key; Q and Qdeszcz in the general form.
+fixed = {"Dlugosc": 3, "Bk": 2, "Bi": 1, "Bh": 0, "Br": 2, "Bv": 2, "DnoOd": 3, "DnoDo": 3, "PrzykrycieOd": 3,
+         "PrzykrycieDo": 3, "GlebokoscOd": 3, "GlebokoscDo": 3, "Kaskada": 3, "Fzr": 4, "tp": 2, "td": 2, "q": 1}
+decimals = {column: fixed[key] for column, key in enumerate(rows[0]) if key in fixed}
+general = {column for column, key in enumerate(rows[0]) if key in ("Q", "Qdeszcz")}
 for number, fields in enumerate(rows[1:], start=2):
     cells = list(sheet[number])
     for column, field in enumerate(fields):
@@ -56,7 +62,7 @@ for number, fields in enumerate(rows[1:], start=2):
             value = float(text.replace(",", "."))
         except ValueError:
             value = None
-        numeric = column in decimals or column == 4
+        numeric = column in decimals or column in general
         if numeric and value is not None:
             expect(cell.value == value, f"{fields[0]} column {column + 1}: {cell.value!r} for {text}")
             if column in decimals:
@@ -66,7 +72,8 @@ for number, fields in enumerate(rows[1:], start=2):
             expect(cell.value == text, f"{fields[0]} column {column + 1}: {cell.value!r} for {text!r}")
 
 # The catalogue number as a value: no blank before it.
-expect(sheet["G2"].value == "DP-101-0160", "catalogue number " + repr(sheet["G2"].value))
+expect(sheet["G2"].value == rows[1][6].strip() and not sheet["G2"].value.startswith(" "),
+       "catalogue number " + repr(sheet["G2"].value))
 # Each column as wide as its longest text and two more.
 for column, heading in enumerate(headings, start=1):
     letter = openpyxl.utils.get_column_letter(column)
