@@ -60,6 +60,21 @@ TEST(NetworkRun, TheHandWorkedNetwork) {
     EXPECT_EQ(run.output, fileContents(networkData("hand_worked.expected")));
 }
 
+// Rain: by the engineer's table, and by the formula with every rain option
+// at its default (hand_worked_rain.md works both through).
+TEST(NetworkRun, TheHandWorkedRainNetwork) {
+    NetworkParameters parameters;
+    parameters.runoffTime = 3 * 60'000;
+    parameters.shortestRain = 5 * 60'000;
+    parameters.rainTable =
+        std::make_shared<const RainTable>(readRainTable(fileContents(networkData("hand_worked_rain_table.csv"))));
+    const NetworkOutput table = designNetworkFile(networkData("hand_worked_rain.csv"), parameters);
+    EXPECT_EQ(table.status, kBatchOk);
+    EXPECT_EQ(table.output, fileContents(networkData("hand_worked_rain.expected")));
+    const NetworkOutput formula = designNetworkFile(networkData("hand_worked_rain.csv"));
+    EXPECT_EQ(formula.output, fileContents(networkData("hand_worked_rain_formula.expected")));
+}
+
 // A file written before catchments, and the same file with the catchment's
 // columns empty, give the table they always gave.
 TEST(NetworkRun, ANetworkWithoutCatchmentsKeepsItsTable) {
