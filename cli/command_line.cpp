@@ -153,13 +153,12 @@ const std::vector<CalcOption>& options() {
                      const auto problem = readParameter(rule, value, line.network.parameters);
                      return !problem || refuse(errors, name + " " + *problem);
                  }});
-        all.push_back({"--deszcz-tabela", "ZBIÓR", false, kNetworkMode, HelpGroup::Network,
-                       "natężenia deszczu z ZBIORU zamiast wzoru Błaszczyka: wiersz \"t;q\" na czas\n"
-                       "trwania [min] i natężenie [l/(s·ha)], czasy rosnące, natężenia malejące,\n"
-                       "co najmniej dwa wiersze; między wierszami interpolacja log-log",
-                       fileIn([](CommandLine& line) -> std::optional<std::string>& {
-                           return line.network.rainTableFile;
-                       })});
+        all.push_back(
+            {"--deszcz-tabela", "ZBIÓR", false, kNetworkMode, HelpGroup::Network,
+             "natężenia deszczu z ZBIORU zamiast wzoru Błaszczyka: wiersz \"t;q\" na czas\n"
+             "trwania [min] i natężenie [l/(s·ha)], czasy rosnące, natężenia malejące,\n"
+             "co najmniej dwa wiersze; między wierszami interpolacja log-log",
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.rainTableFile; })});
         const std::vector<CalcOption> outputs{
             {"--wyniki-xlsx", "ZBIÓR.xlsx", false, kNetworkMode, HelpGroup::Network,
              "zapisuje też tabelę wyników jako skoroszyt programu Excel (liczby jako\n"

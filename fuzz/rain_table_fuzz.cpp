@@ -41,8 +41,8 @@ const vexa::Network& rainNetwork() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vexa::NetworkParameters parameters;
     try {
-        parameters.rainTable = std::make_shared<const vexa::RainTable>(
-            vexa::readRainTable({reinterpret_cast<const char*>(data), size}));
+        parameters.rainTable =
+            std::make_shared<const vexa::RainTable>(vexa::readRainTable({reinterpret_cast<const char*>(data), size}));
     } catch (const vexa::RainTableError&) {
         return 0;
     }

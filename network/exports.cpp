@@ -87,9 +87,8 @@ void NetworkExports::write(const std::vector<ExportRequest>& requests) const {
                 written = !error;
                 break;
             case NetworkExport::Workbook:
-                written =
-                    backEnds_.workbook(file, "Sieć", networkWorkbookColumns(network_.rain()),
-                                       networkWorkbookRows(network_, designs_));
+                written = backEnds_.workbook(file, "Sieć", networkWorkbookColumns(network_.rain()),
+                                             networkWorkbookRows(network_, designs_));
                 break;
             case NetworkExport::ProfilesPdf: {
                 const std::unique_ptr<Printer> printer = backEnds_.pdf(file.string(), PdfPaper::A3);

@@ -32,7 +32,8 @@ public:
                                                             : designForRain(index, design);
 
         std::vector<std::string> notes;
-        if (design.flow < parameters_.flowMin) notes.push_back("obliczono dla Q = " + designFlowText(design.flow) + " l/s");
+        if (design.flow < parameters_.flowMin)
+            notes.push_back("obliczono dla Q = " + designFlowText(design.flow) + " l/s");
         if (!converged) notes.push_back("brak zbieżności czasu przepływu");
         const long long groundSlope = groundSlopeOf(section);
         if (groundSlope > parameters_.slopeMax)
@@ -127,8 +128,8 @@ private:
         SectionRain& rain = design.rain;
         rain.flowTime = ownTime;
         const long long flowing = std::min(upTime + ownTime, kLongestTime);
-        rain.duration = std::max(parameters_.runoffTime + (parameters_.retention * flowing + 50) / 100,
-                                 parameters_.shortestRain);
+        rain.duration =
+            std::max(parameters_.runoffTime + (parameters_.retention * flowing + 50) / 100, parameters_.shortestRain);
         rain.intensity = parameters_.rainTable ? tableIntensity(*parameters_.rainTable, *rain.duration)
                                                : formulaIntensity(parameters_.annualPrecipitation,
                                                                   parameters_.rainFrequency, *rain.duration);
@@ -144,8 +145,7 @@ private:
         if (!rain.intensity)
             return noResult("Czas deszczu " + formatScaled((*rain.duration + 300) / 600, 2) +
                             " min wykracza poza tabelę deszczu");
-        const extended rainFlow =
-            floorl(*rain.intensity * static_cast<extended>(rain.reducedArea) / 1000.0L + 0.5L);
+        const extended rainFlow = floorl(*rain.intensity * static_cast<extended>(rain.reducedArea) / 1000.0L + 0.5L);
         if (!(rainFlow < static_cast<extended>(kLargestNetworkValue)))
             return noResult("przepływ deszczowy leży poza zakresem");
         rain.flow = std::max(static_cast<long long>(rainFlow), largestIncoming);
@@ -155,8 +155,7 @@ private:
     // The time the water takes through `length` mm at `velocity` m/s [ms].
     static long long flowTime(long long length, extended velocity) {
         const extended time = floorl(static_cast<extended>(length) / velocity + 0.5L);
-        return velocity > 0 && time < static_cast<extended>(kLongestTime) ? static_cast<long long>(time)
-                                                                         : kLongestTime;
+        return velocity > 0 && time < static_cast<extended>(kLongestTime) ? static_cast<long long>(time) : kLongestTime;
     }
 
     // A network is designed in at most this many passes after the first.

@@ -53,17 +53,17 @@ struct SectionLevels {
 // The rain a section of a rain network carries. Without a catchment above
 // it, only the area (0) and the rain part (0) are given.
 struct SectionRain {
-    long long reducedArea = 0;             // ΣFzr of the whole catchment above the section's end [0,01 m²]
-    std::optional<long long> flowTime;     // tp: of the water through the section [ms]
-    std::optional<long long> duration;     // td: of the design rain [ms]
-    std::optional<extended> intensity;     // q(td) [l/(s·ha)]
-    std::optional<long long> flow = 0;     // Qr [ml/s]; nothing where the duration lies beyond the table
-    long long endTime = 0;                 // of the flow from the farthest catchment to the section's end [ms]
+    long long reducedArea = 0;          // ΣFzr of the whole catchment above the section's end [0,01 m²]
+    std::optional<long long> flowTime;  // tp: of the water through the section [ms]
+    std::optional<long long> duration;  // td: of the design rain [ms]
+    std::optional<extended> intensity;  // q(td) [l/(s·ha)]
+    std::optional<long long> flow = 0;  // Qr [ml/s]; nothing where the duration lies beyond the table
+    long long endTime = 0;              // of the flow from the farthest catchment to the section's end [ms]
 };
 
 struct SectionDesign {
-    long long flow = 0;           // Q [ml/s]: the sanitary flow and the rain's, before the minimum
-    long long sanitaryFlow = 0;   // the inflow and every incoming section's sanitary flow [ml/s]
+    long long flow = 0;          // Q [ml/s]: the sanitary flow and the rain's, before the minimum
+    long long sanitaryFlow = 0;  // the inflow and every incoming section's sanitary flow [ml/s]
     SectionRain rain;
     BatchSection calculated;      // the line the window computed
     BatchResult result;           // its fields, or the message instead

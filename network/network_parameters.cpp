@@ -90,7 +90,6 @@ std::optional<std::string> readParameter(const NetworkParameterRule& rule, std::
     return std::nullopt;
 }
 
-
 ScaledReading readScaledInRange(std::string_view text, int decimals, long long lowest, long long highest) {
     const std::string quoted = "\"" + std::string(text) + "\"";
     std::optional<long long> value;

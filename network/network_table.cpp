@@ -75,8 +75,7 @@ std::vector<std::vector<std::string>> networkWorkbookRows(const Network& network
     rows.reserve(designs.size());
     const bool rain = network.rain();
     for (std::size_t n = 0; n < designs.size(); ++n) {
-        std::vector<std::string>& row =
-            rows.emplace_back(networkResultFields(network.sections[n], designs[n], rain));
+        std::vector<std::string>& row = rows.emplace_back(networkResultFields(network.sections[n], designs[n], rain));
         for (std::string& field : row) field = delimited::trimmed(field);
     }
     return rows;

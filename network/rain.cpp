@@ -39,7 +39,8 @@ RainTable readRainTable(std::string_view bytes) {
         const std::vector<std::string> fields = delimited::split(std::string(content));
         if (fields.size() != 2) throw RainTableError(line, "wiersz tabeli deszczu musi mieć postać \"t;q\"");
         RainTable::Line read{};
-        for (const auto& [field, value] : {std::pair{&fields[0], &read.minutes}, std::pair{&fields[1], &read.intensity}}) {
+        for (const auto& [field, value] :
+             {std::pair{&fields[0], &read.minutes}, std::pair{&fields[1], &read.intensity}}) {
             try {
                 *value = parseNumber(withDecimalComma(*field));
             } catch (const ConversionError&) {

@@ -322,8 +322,7 @@ void NetworkWindow::chooseRainTable() {
     const auto fileName = platform_.askOpenFileName({"Tabela deszczu", kRainTableFiles, "csv"});
     if (!fileName) return;
     try {
-        parameters_.rainTable =
-            std::make_shared<const RainTable>(readRainTable(text_file::readBytes(*fileName)));
+        parameters_.rainTable = std::make_shared<const RainTable>(readRainTable(text_file::readBytes(*fileName)));
     } catch (const RainTableError& problem) {
         platform_.showError("Zbiór \"" + *fileName + "\" nie jest tabelą deszczu: " + problem.what());
         return;
@@ -455,7 +454,8 @@ std::vector<std::string> NetworkWindow::fileLines() const {
     const int columns = catchments ? kInputCount : kRequiredInputColumnCount;
     std::vector<std::string> lines{catchments ? kNetworkHeadLine : kNetworkHeadLineWithoutCatchments};
     for (const Row& row : rows_)
-        if (!emptyRow(row)) lines.push_back(delimited::joined(std::vector<std::string>(row.begin(), row.begin() + columns)));
+        if (!emptyRow(row))
+            lines.push_back(delimited::joined(std::vector<std::string>(row.begin(), row.begin() + columns)));
     return lines;
 }
 

@@ -195,7 +195,7 @@ private:
 
     std::optional<Problem> problem_;
     Network network_;
-    bool rain_ = false;  // whether the network has catchments
+    bool rain_ = false;              // whether the network has catchments
     std::vector<int> sectionOfRow_;  // -1 for an empty row
     std::vector<SectionDesign> designs_;
     int selectedRow_ = -1;

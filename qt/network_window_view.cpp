@@ -5,10 +5,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>

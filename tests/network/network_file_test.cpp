@@ -14,9 +14,8 @@ std::vector<std::string> withHead(std::vector<std::string> lines) {
 }
 
 TEST(NetworkFile, ReadsLevelsInMillimetresAndInflowsInMillilitres) {
-    std::vector<std::string> lines =
-        withHead({"K1;A1; A2 ;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;;0,12345;0,855", "",
-                  "K2;A2;A3;1e1;109,8;109;0,0125;2;;;;;;;;0,5"});
+    std::vector<std::string> lines = withHead({"K1;A1; A2 ;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;;0,12345;0,855", "",
+                                               "K2;A2;A3;1e1;109,8;109;0,0125;2;;;;;;;;0,5"});
     lines.front().insert(0, "\xEF\xBB\xBF");  // as spreadsheets save UTF-8
     const Network network = readNetwork(lines);
     ASSERT_EQ(network.sections.size(), 2U);
@@ -76,52 +75,58 @@ TEST_P(NetworkRefusal, NamesTheLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, NetworkRefusal,
-    testing::Values(Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;1;0,5;x"}, "Wiersz 2: wiersz ma 17 pól, a najwyżej 16", {2}},
-                    Refusal{{"K1;;A2;50;110;109;1;1"}, "Wiersz 2: pole Od jest puste", {2}, 1},
-                    Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;-0,1;0,5"},
-                            "Wiersz 2: powierzchnia zlewni nie może być ujemna", {2}, 14},
-                    Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5"},
-                            "Wiersz 2: pole Psi jest puste przy zlewni większej od zera", {2}, 15},
-                    Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5;1,01"},
-                            "Wiersz 2: współczynnik spływu musi leżeć w przedziale od 0 do 1", {2}, 15},
-                    Refusal{{"K1;A1;A2;;110;109;1;1"}, "Wiersz 2: pole Dlugosc jest puste", {2}, 3},
-                    Refusal{{"K1;A1;A2;50;1l0;109;1;1"}, "Wiersz 2: pole TerenOd \"1l0\" nie jest liczbą", {2}, 4},
-                    Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem", {2}, 4},
-                    Refusal{
-                        {"K1;A1;A2;0,0004;110;109;1;1"}, "Wiersz 2: długość odcinka musi być większa od zera", {2}, 3},
-                    Refusal{{"K1;A1;A2;50;110;109;-1;1"}, "Wiersz 2: dopływ nie może być ujemny", {2}, 6},
-                    Refusal{{"K1;A1;A2;50;110;109;999999999;1", "K2;A3;A2;50;110;109;999999999;1"},
-                            "Wiersz 3: suma dopływów sieci do tego wiersza leży poza zakresem",
-                            {3},
-                            6},
-                    Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą", {2}, 7},
-                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;\"A2;A3;50"},
-                            "Wiersz 3: pole Od zaczyna się cudzysłowem, który nie jest zamknięty",
-                            {3},
-                            1},
-                    Refusal{{"K1;A1;A1;50;110;110;1;1"},
-                            "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\"",
-                            {2}},
-                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K1;A3;A2;50;110;109;1;1"},
-                            "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\"",
-                            {2, 3},
-                            0},
-                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A1;A3;50;110;109;1;1", "K3;A1;A4;50;110;109;1;1"},
-                            "Wiersze 2 i 3: ze studni \"A1\" wychodzą dwa odcinki",
-                            {2, 3},
-                            1},
-                    // One line with both faults: its name is told first, as the line reads.
-                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K1;A1;A3;50;110;109;1;1"},
-                            "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\"",
-                            {2, 3},
-                            0},
-                    Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A3;A2;50;110;109,5;1;1"},
-                            "Wiersze 2 i 3: różne rzędne terenu studni \"A2\": 109,000 m i 109,500 m",
-                            {2, 3}},
-                    Refusal{{"K0;A0;A1;50;110;110;1;1", "K1;A1;A2;50;110;110;1;1", "K2;A2;A3;50;110;110;1;1",
-                             "K3;A3;A1;50;110;110;1;1"},
-                            "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg",
-                            {3, 4, 5}}));
+    testing::Values(
+        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;1;0,5;x"}, "Wiersz 2: wiersz ma 17 pól, a najwyżej 16", {2}},
+        Refusal{{"K1;;A2;50;110;109;1;1"}, "Wiersz 2: pole Od jest puste", {2}, 1},
+        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;-0,1;0,5"},
+                "Wiersz 2: powierzchnia zlewni nie może być ujemna",
+                {2},
+                14},
+        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5"},
+                "Wiersz 2: pole Psi jest puste przy zlewni większej od zera",
+                {2},
+                15},
+        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5;1,01"},
+                "Wiersz 2: współczynnik spływu musi leżeć w przedziale od 0 do 1",
+                {2},
+                15},
+        Refusal{{"K1;A1;A2;;110;109;1;1"}, "Wiersz 2: pole Dlugosc jest puste", {2}, 3},
+        Refusal{{"K1;A1;A2;50;1l0;109;1;1"}, "Wiersz 2: pole TerenOd \"1l0\" nie jest liczbą", {2}, 4},
+        Refusal{{"K1;A1;A2;50;1e13;109;1;1"}, "Wiersz 2: pole TerenOd \"1e13\" leży poza zakresem", {2}, 4},
+        Refusal{{"K1;A1;A2;0,0004;110;109;1;1"}, "Wiersz 2: długość odcinka musi być większa od zera", {2}, 3},
+        Refusal{{"K1;A1;A2;50;110;109;-1;1"}, "Wiersz 2: dopływ nie może być ujemny", {2}, 6},
+        Refusal{{"K1;A1;A2;50;110;109;999999999;1", "K2;A3;A2;50;110;109;999999999;1"},
+                "Wiersz 3: suma dopływów sieci do tego wiersza leży poza zakresem",
+                {3},
+                6},
+        Refusal{{"K1;A1;A2;50;110;109;1;x"}, "Wiersz 2: pole Typ \"x\" nie jest liczbą całkowitą", {2}, 7},
+        Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;\"A2;A3;50"},
+                "Wiersz 3: pole Od zaczyna się cudzysłowem, który nie jest zamknięty",
+                {3},
+                1},
+        Refusal{{"K1;A1;A1;50;110;110;1;1"},
+                "Wiersz 2: odcinek \"K1\" zaczyna się i kończy w tej samej studni \"A1\"",
+                {2}},
+        Refusal{{"K1;A1;A2;50;110;109;1;1", "K1;A3;A2;50;110;109;1;1"},
+                "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\"",
+                {2, 3},
+                0},
+        Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A1;A3;50;110;109;1;1", "K3;A1;A4;50;110;109;1;1"},
+                "Wiersze 2 i 3: ze studni \"A1\" wychodzą dwa odcinki",
+                {2, 3},
+                1},
+        // One line with both faults: its name is told first, as the line reads.
+        Refusal{{"K1;A1;A2;50;110;109;1;1", "K1;A1;A3;50;110;109;1;1"},
+                "Wiersze 2 i 3: dwa odcinki noszą nazwę \"K1\"",
+                {2, 3},
+                0},
+        Refusal{{"K1;A1;A2;50;110;109;1;1", "K2;A3;A2;50;110;109,5;1;1"},
+                "Wiersze 2 i 3: różne rzędne terenu studni \"A2\": 109,000 m i 109,500 m",
+                {2, 3}},
+        Refusal{{"K0;A0;A1;50;110;110;1;1", "K1;A1;A2;50;110;110;1;1", "K2;A2;A3;50;110;110;1;1",
+                 "K3;A3;A1;50;110;110;1;1"},
+                "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg",
+                {3, 4, 5}}));
 
 // The same network in UTF-8 with a byte-order mark and LF, and in code page
 // 1250 with CR LF, a name over two lines in quotes: the same records.
@@ -172,9 +177,9 @@ TEST(NetworkFile, RefusesAWrongHeadLine) {
         readNetwork({"", "Odcinek;Od;Do;Dlugosc", "K1;A1;A2;50;110;109;1;1"});
         FAIL() << "accepted";
     } catch (const NetworkError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  std::string("Wiersz 2: pierwszy wiersz sieci musi brzmieć \"") + kNetworkHeadLine + "\" albo \"" +
-                      kNetworkHeadLineWithoutCatchments + "\"");
+        EXPECT_EQ(std::string(error.what()), std::string("Wiersz 2: pierwszy wiersz sieci musi brzmieć \"") +
+                                                 kNetworkHeadLine + "\" albo \"" + kNetworkHeadLineWithoutCatchments +
+                                                 "\"");
     }
 }
 

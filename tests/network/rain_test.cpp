@@ -72,8 +72,7 @@ TEST(RainParameters, AreReadIntoMillisecondsHundredthsAndExactNumbers) {
     EXPECT_FALSE(readParameter(rule("--czestosc"), "0,1", parameters));
     EXPECT_EQ(parameters.rainFrequency, 0.1L);
     EXPECT_EQ(readParameter(rule("--czestosc"), "0,0999", parameters), "\"0,0999\" nie może być mniejsze od 0,1");
-    EXPECT_EQ(readParameter(rule("--opad-roczny"), "2000,5", parameters),
-              "\"2000,5\" nie może być większe od 2000");
+    EXPECT_EQ(readParameter(rule("--opad-roczny"), "2000,5", parameters), "\"2000,5\" nie może być większe od 2000");
     EXPECT_EQ(readParameter(rule("--czas-min"), "0,5", parameters), "\"0,5\" nie może być mniejsze od 1");
     EXPECT_EQ(parameters.rainFrequency, 0.1L);  // a refused text leaves the value as it was
     EXPECT_EQ(parameterText(rule("--czas-splywu"), parameters), "7,5");

@@ -86,7 +86,8 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     window->editParameter(1, "0,5");
     window->editParameter(3, "5");  // Przepływ najmniejszy
     EXPECT_TRUE(window->designed());
-    EXPECT_EQ(column(position(ResultColumn::Uwagi) - position(NetworkWindow::kFirstResult))[0], "obliczono dla Q = 5 l/s");
+    EXPECT_EQ(column(position(ResultColumn::Uwagi) - position(NetworkWindow::kFirstResult))[0],
+              "obliczono dla Q = 5 l/s");
 
     // The largest slope may equal the smallest, not fall below it.
     window->editParameter(1, "1,0");
@@ -162,8 +163,7 @@ TEST_F(NetworkWindowTest, AFileThatIsNoNetworkIsRefusedAndTheTableKept) {
     window->open(batch.string());
     EXPECT_EQ(platform.errors().back(), "Zbiór \"" + batch.string() +
                                             "\" nie jest siecią: Wiersz 1: pierwszy wiersz sieci musi brzmieć \"" +
-                                            kNetworkHeadLine + "\" albo \"" + kNetworkHeadLineWithoutCatchments +
-                                            "\"");
+                                            kNetworkHeadLine + "\" albo \"" + kNetworkHeadLineWithoutCatchments + "\"");
     EXPECT_EQ(window->rowCount(), 8);
     EXPECT_EQ(window->caption(), "Vexa - projekt sieci - hand_worked.csv");
 }
@@ -323,7 +323,7 @@ TEST_F(NetworkWindowTest, ARainNetworkIsDesignedWithTheRainChosen) {
 
     window->open((examples / "deszcz.csv").string());
     EXPECT_EQ(rainColumn(ResultColumn::td)[6], "15,08");
-    window->editParameter(8, "6");  // Czas spływu [min]
+    window->editParameter(8, "6");                        // Czas spływu [min]
     EXPECT_EQ(rainColumn(ResultColumn::td)[6], "16,21");  // as vexa-calc --czas-splywu 6
     window->editParameter(8, "5");
 

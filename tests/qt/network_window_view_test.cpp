@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
@@ -17,8 +18,6 @@
 #include <QtTest>
 #include <filesystem>
 #include <memory>
-
-#include <QPushButton>
 
 #include "qt/drawing_view.h"
 #include "qt/pdf_file_printer.h"
