@@ -80,6 +80,11 @@ public:
     }
 
     [[noreturn]] void fail(const std::string& problem, int column = -1) const { refuse({line_}, problem, column); }
+    // The number of a field already read by number(), as typed.
+    extended typed(InputColumn input) const {
+        return parseNumber(withDecimalComma(fields_[static_cast<std::size_t>(position(input))]));
+    }
+
     bool empty(InputColumn input) const {
         return delimited::trimmed(fields_[static_cast<std::size_t>(position(input))]).empty();
     }
@@ -108,17 +113,19 @@ constexpr std::array<int, kBatchFields> kNetworkColumnOfBatchField{position(Inpu
                                                                    position(InputColumn::HdMax)};
 
 // The catchment of a section: an area not below zero, and where it is above
-// zero its runoff coefficient, from 0 to 1.
+// zero its runoff coefficient, from 0 to 1, both as typed (before they are
+// rounded to the square metre and the hundredth).
 void readCatchment(const LineReader& reader, NetworkSection& section) {
     section.catchmentArea = reader.number(InputColumn::Zlewnia, 0);
-    if (section.catchmentArea < 0)
-        reader.fail("powierzchnia zlewni nie może być ujemna", position(InputColumn::Zlewnia));
+    const extended area = reader.empty(InputColumn::Zlewnia) ? 0 : reader.typed(InputColumn::Zlewnia);
+    if (area < 0) reader.fail("powierzchnia zlewni nie może być ujemna", position(InputColumn::Zlewnia));
     if (reader.empty(InputColumn::Psi)) {
-        if (section.catchmentArea > 0) reader.emptyField(InputColumn::Psi, "jest puste przy zlewni większej od zera");
+        if (area > 0) reader.emptyField(InputColumn::Psi, "jest puste przy zlewni większej od zera");
         return;
     }
     section.runoffCoefficient = reader.number(InputColumn::Psi);
-    if (section.runoffCoefficient < 0 || section.runoffCoefficient > 100)
+    const extended coefficient = reader.typed(InputColumn::Psi);
+    if (coefficient < 0 || coefficient > 1)
         reader.fail("współczynnik spływu musi leżeć w przedziale od 0 do 1", position(InputColumn::Psi));
 }
 

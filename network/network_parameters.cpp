@@ -34,12 +34,13 @@ const std::array<NetworkParameterRule, 11> kNetworkParameterRules{{
      nullptr, 1, 1, 1000, nullptr, nullptr, NetworkParameterRule::Reading::Exact, &NetworkParameters::rainFrequency},
     {"--czas-splywu", "T", "czas spływu po powierzchni do pierwszej studni [min], domyślnie 5\n(od 0 do 60)",
      "Czas spływu [min]", &NetworkParameters::runoffTime, 0, 0, 60, nullptr, nullptr,
-     NetworkParameterRule::Reading::Minutes},
+     NetworkParameterRule::Reading::Minutes, nullptr, true},
     {"--czas-min", "T", "najkrótszy czas trwania deszczu obliczeniowego [min], domyślnie 10\n(od 1 do 60)",
      "Najkrótszy deszcz [min]", &NetworkParameters::shortestRain, 0, 1, 60, nullptr, nullptr,
-     NetworkParameterRule::Reading::Minutes},
+     NetworkParameterRule::Reading::Minutes, nullptr, true},
     {"--retencja", "R", "współczynnik opóźnienia (retencji) czasu przepływu w kanałach,\ndomyślnie 1,2 (od 1 do 2)",
-     "Współczynnik retencji", &NetworkParameters::retention, 2, 100, 200},
+     "Współczynnik retencji", &NetworkParameters::retention, 2, 100, 200, nullptr, nullptr,
+     NetworkParameterRule::Reading::Scaled, nullptr, true},
 }};
 
 namespace {
@@ -54,26 +55,41 @@ long long power10(int decimals) {
     return power;
 }
 
+// The number a text holds, as the window reads it, or why it is none or
+// lies outside the rule's bounds.
+struct ExactReading {
+    extended value = 0;
+    std::optional<std::string> problem;
+};
+ExactReading readAsTyped(const NetworkParameterRule& rule, std::string_view text) {
+    const std::string quoted = "\"" + std::string(text) + "\"";
+    ExactReading reading;
+    try {
+        reading.value = parseNumber(withDecimalComma(std::string(text)));
+    } catch (const ConversionError&) {
+        reading.problem = quoted + " nie jest liczbą";
+        return reading;
+    }
+    const extended scale = static_cast<extended>(power10(rule.decimals));
+    if (reading.value < static_cast<extended>(rule.lowest) / scale)
+        reading.problem = quoted + " nie może być mniejsze od " + formatScaledGeneral(rule.lowest, rule.decimals);
+    else if (reading.value > static_cast<extended>(rule.highest) / scale)
+        reading.problem = quoted + " nie może być większe od " + formatScaledGeneral(rule.highest, rule.decimals);
+    return reading;
+}
+
 }  // namespace
 
 std::optional<std::string> readParameter(const NetworkParameterRule& rule, std::string_view text,
                                          NetworkParameters& parameters) {
     using Reading = NetworkParameterRule::Reading;
-    if (rule.reading == Reading::Exact) {
-        const std::string quoted = "\"" + std::string(text) + "\"";
-        extended value = 0;
-        try {
-            value = parseNumber(withDecimalComma(std::string(text)));
-        } catch (const ConversionError&) {
-            return quoted + " nie jest liczbą";
+    if (rule.reading == Reading::Exact || rule.boundsAsRead) {
+        const ExactReading typed = readAsTyped(rule, text);
+        if (typed.problem) return typed.problem;
+        if (rule.reading == Reading::Exact) {
+            parameters.*rule.exact = typed.value;
+            return std::nullopt;
         }
-        const extended scale = static_cast<extended>(power10(rule.decimals));
-        if (value < static_cast<extended>(rule.lowest) / scale)
-            return quoted + " nie może być mniejsze od " + formatScaledGeneral(rule.lowest, rule.decimals);
-        if (value > static_cast<extended>(rule.highest) / scale)
-            return quoted + " nie może być większe od " + formatScaledGeneral(rule.highest, rule.decimals);
-        parameters.*rule.exact = value;
-        return std::nullopt;
     }
     if (rule.reading == Reading::Minutes) {
         const long long scale = power10(kMinuteDecimals - rule.decimals);

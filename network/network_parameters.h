@@ -36,6 +36,9 @@ struct NetworkParameterRule {
     const char* notBelowName = nullptr;
     Reading reading = Reading::Scaled;
     extended NetworkParameters::*exact = nullptr;  // instead of `value` for Exact
+    // The bounds hold for the number as typed, before it is rounded to the
+    // design's unit (always so for Exact).
+    bool boundsAsRead = false;
 };
 
 extern const std::array<NetworkParameterRule, 11> kNetworkParameterRules;

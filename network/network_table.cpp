@@ -1,7 +1,6 @@
 #include "network/network_table.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "toolkit/delimited_fields.h"
 #include "toolkit/numbers.h"
@@ -58,7 +57,8 @@ std::vector<std::string> networkResultFields(const NetworkSection& section, cons
         number(ResultColumn::Fzr, (part.reducedArea + 50) / 100);
         if (part.flowTime) number(ResultColumn::tp, (*part.flowTime + 300) / 600);
         if (part.duration) number(ResultColumn::td, (*part.duration + 300) / 600);
-        if (part.intensity) number(ResultColumn::q, static_cast<long long>(floorl(*part.intensity * 10.0L + 0.5L)));
+        // The intensity rounded on its exact binary value, as every number the program writes.
+        if (part.intensity) set(ResultColumn::q, formatFixedText(*part.intensity, 0, column(ResultColumn::q).decimals));
         if (part.flow) set(ResultColumn::Qdeszcz, formatScaledGeneral(*part.flow, 3));
     }
     set(ResultColumn::Uwagi, design.notes);

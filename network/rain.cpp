@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "batch/batch_section.h"
 #include "network/network_file.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
@@ -36,7 +37,12 @@ RainTable readRainTable(std::string_view bytes) {
         ++line;
         if (content.ends_with('\r')) content.remove_suffix(1);
         if (delimited::trimmed(std::string(content)).empty()) continue;
-        const std::vector<std::string> fields = delimited::split(std::string(content));
+        std::vector<std::string> fields;
+        try {
+            fields = delimited::split(std::string(content));
+        } catch (const delimited::UnclosedQuote&) {
+            throw RainTableError(line, std::string("pole ") + kUnclosedQuote);
+        }
         if (fields.size() != 2) throw RainTableError(line, "wiersz tabeli deszczu musi mieć postać \"t;q\"");
         RainTable::Line read{};
         for (const auto& [field, value] :

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "Wiersz 2: pole Psi jest puste przy zlewni większej od zera",
                 {2},
                 15},
-        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5;1,01"},
+        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5;1,004"},
                 "Wiersz 2: współczynnik spływu musi leżeć w przedziale od 0 do 1",
                 {2},
                 15},

@@ -25,6 +25,7 @@ TEST(RainTable, IsRefusedWithTheLineAtFault) {
              {"5;250\n10\n", "Wiersz 2: wiersz tabeli deszczu musi mieć postać \"t;q\""},
              {"5;250\n10;160;1\n", "Wiersz 2: wiersz tabeli deszczu musi mieć postać \"t;q\""},
              {"5;250\n\n10;l60\n", "Wiersz 3: \"l60\" nie jest liczbą"},
+             {"5;\"250\n10;160\n", "Wiersz 1: pole zaczyna się cudzysłowem, który nie jest zamknięty"},
              {"0;250\n10;160\n", "Wiersz 1: czas i natężenie deszczu muszą być większe od zera"},
              {"5;250\n5;160\n", "Wiersz 2: czas deszczu musi być dłuższy niż w poprzednim wierszu"},
              {"5;250\n10;250\n", "Wiersz 2: natężenie deszczu musi być mniejsze niż w poprzednim wierszu"},
@@ -74,6 +75,8 @@ TEST(RainParameters, AreReadIntoMillisecondsHundredthsAndExactNumbers) {
     EXPECT_EQ(readParameter(rule("--czestosc"), "0,0999", parameters), "\"0,0999\" nie może być mniejsze od 0,1");
     EXPECT_EQ(readParameter(rule("--opad-roczny"), "2000,5", parameters), "\"2000,5\" nie może być większe od 2000");
     EXPECT_EQ(readParameter(rule("--czas-min"), "0,5", parameters), "\"0,5\" nie może być mniejsze od 1");
+    // Bounds hold for the number as typed, not as rounded.
+    EXPECT_EQ(readParameter(rule("--retencja"), "2,004", parameters), "\"2,004\" nie może być większe od 2");
     EXPECT_EQ(parameters.rainFrequency, 0.1L);  // a refused text leaves the value as it was
     EXPECT_EQ(parameterText(rule("--czas-splywu"), parameters), "7,5");
 }
