@@ -143,8 +143,7 @@ private:
             design.programFault = false;
         };
         if (!rain.intensity)
-            return noResult("Czas deszczu " + formatScaled((*rain.duration + 300) / 600, 2) +
-                            " min wykracza poza tabelę deszczu");
+            return noResult("Czas deszczu " + minutesText(*rain.duration) + " min wykracza poza tabelę deszczu");
         const extended rainFlow = floorl(*rain.intensity * static_cast<extended>(rain.reducedArea) / 1000.0L + 0.5L);
         if (!(rainFlow < static_cast<extended>(kLargestNetworkValue)))
             return noResult("przepływ deszczowy leży poza zakresem");
@@ -221,6 +220,7 @@ private:
 }  // namespace
 
 std::string slopeText(long long tenths) { return formatScaled(tenths, 1); }
+std::string minutesText(long long milliseconds) { return formatScaled((milliseconds + 300) / 600, 2); }
 
 std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
                                          SectionCalculator& calculator,

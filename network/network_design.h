@@ -76,6 +76,8 @@ struct SectionDesign {
 
 // The text of a slope in tenths of a per mille ("0,5", "100,0").
 std::string slopeText(long long tenths);
+// The text of a time in milliseconds as minutes with two decimals, half up ("22,26").
+std::string minutesText(long long milliseconds);
 
 // Designs the sections in the order the water needs and returns them in the
 // file's order. `designed` (if any) is told each section's position in the

@@ -45,9 +45,10 @@ const std::array<NetworkParameterRule, 11> kNetworkParameterRules{{
 
 namespace {
 
-// Minutes are read to the nanominute, then rounded to the millisecond.
-constexpr int kMinuteDecimals = 9;
-constexpr long long kNanominutes = 1'000'000'000;
+// Minutes are read with all the decimals a number text of the program
+// holds (15 digits up to 60 minutes), then rounded once to the millisecond.
+constexpr int kMinuteDecimals = 13;
+constexpr long long kMinuteUnits = 10'000'000'000'000;  // 10^13 a minute
 
 long long power10(int decimals) {
     long long power = 1;
@@ -96,8 +97,8 @@ std::optional<std::string> readParameter(const NetworkParameterRule& rule, std::
         const ScaledReading reading =
             readScaledInRange(text, kMinuteDecimals, rule.lowest * scale, rule.highest * scale);
         if (!reading.value) return reading.problem;
-        // 60 000 ms a minute, half up.
-        parameters.*rule.value = (*reading.value * 60 + kNanominutes / 2000) / (kNanominutes / 1000);
+        // 60 000 ms a minute, half up: N · 60 000 / 10^13 = N · 6 / 10^9.
+        parameters.*rule.value = (*reading.value * 6 + kMinuteUnits / 20'000) / (kMinuteUnits / 10'000);
         return std::nullopt;
     }
     const ScaledReading reading = readScaledInRange(text, rule.decimals, rule.lowest, rule.highest);

@@ -50,13 +50,12 @@ std::vector<std::string> networkResultFields(const NetworkSection& section, cons
         number(ResultColumn::Kaskada, levels.drop);
     }
     if (rain) {
-        // Hundredths of a square metre to whole ones, milliseconds to
-        // hundredths of a minute, half up; nothing of a duration, an
-        // intensity or a rain part that the section does not have.
+        // Hundredths of a square metre to whole ones, half up; nothing of a
+        // duration, an intensity or a rain part that the section does not have.
         const SectionRain& part = design.rain;
         number(ResultColumn::Fzr, (part.reducedArea + 50) / 100);
-        if (part.flowTime) number(ResultColumn::tp, (*part.flowTime + 300) / 600);
-        if (part.duration) number(ResultColumn::td, (*part.duration + 300) / 600);
+        if (part.flowTime) set(ResultColumn::tp, minutesText(*part.flowTime));
+        if (part.duration) set(ResultColumn::td, minutesText(*part.duration));
         // The intensity rounded on its exact binary value, as every number the program writes.
         if (part.intensity) set(ResultColumn::q, formatFixedText(*part.intensity, 0, column(ResultColumn::q).decimals));
         if (part.flow) set(ResultColumn::Qdeszcz, formatScaledGeneral(*part.flow, 3));

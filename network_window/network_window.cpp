@@ -444,13 +444,14 @@ std::string NetworkWindow::fileEncoding() const {
            (fileForm_.byteOrderMark ? " ze znacznikiem BOM" : "") + (fileForm_.crLf ? ", CR LF" : ", LF");
 }
 
-std::vector<std::string> NetworkWindow::fileLines() const {
-    // A network without a catchment typed is written as it was before
-    // catchments, so that its file stays the same bytes.
-    const bool catchments = std::any_of(rows_.begin(), rows_.end(), [](const Row& row) {
-        return std::any_of(row.begin() + kRequiredInputColumnCount, row.end(),
-                           [](const std::string& cell) { return !cell.empty(); });
-    });
+std::vector<std::string> NetworkWindow::fileLines(const FileForm& form) const {
+    // A network without a catchment typed is written as its file was, and a
+    // new one as files were before catchments, so that a file stays the same
+    // bytes.
+    const bool catchments = form.catchmentColumns || std::any_of(rows_.begin(), rows_.end(), [](const Row& row) {
+                                return std::any_of(row.begin() + kRequiredInputColumnCount, row.end(),
+                                                   [](const std::string& cell) { return !cell.empty(); });
+                            });
     const int columns = catchments ? kInputCount : kRequiredInputColumnCount;
     std::vector<std::string> lines{catchments ? kNetworkHeadLine : kNetworkHeadLineWithoutCatchments};
     for (const Row& row : rows_)
@@ -474,11 +475,11 @@ bool NetworkWindow::writeTo(const std::string& fileName, const FileForm& form) {
             }
         }
     }
+    const std::vector<std::string> lines = fileLines(form);
     try {
         std::string bytes = form.byteOrderMark ? "\xEF\xBB\xBF" : "";
         const char* lineEnd = form.crLf ? "\r\n" : "\n";
-        for (const std::string& line : fileLines())
-            bytes += (form.codePage1250 ? cp1250::encode(line) : line) + lineEnd;
+        for (const std::string& line : lines) bytes += (form.codePage1250 ? cp1250::encode(line) : line) + lineEnd;
         text_file::replaceFile(
             fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
     } catch (const std::runtime_error& problem) {  // EncodingError, FileError
@@ -487,6 +488,7 @@ bool NetworkWindow::writeTo(const std::string& fileName, const FileForm& form) {
     }
     fileName_ = fileName;
     fileForm_ = form;
+    fileForm_.catchmentColumns = lines.front() == kNetworkHeadLine;
     history_.markSaved();
     return true;
 }
@@ -500,7 +502,9 @@ bool NetworkWindow::saveAs() {
     // The file's own encoding keeps its form; the other is written as
     // programs write it: the code page with CR LF, UTF-8 with LF.
     FileForm form = fileForm_;
-    if (choice->kind != own) form = choice->kind == 1 ? FileForm{true, true, false} : FileForm{false, false, false};
+    if (choice->kind != own)
+        form = choice->kind == 1 ? FileForm{true, true, false, form.catchmentColumns}
+                                 : FileForm{false, false, false, form.catchmentColumns};
     return writeTo(choice->fileName, form);
 }
 
@@ -558,7 +562,7 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     rows_ = std::move(rows);
     history_.restart();
     fileName_ = fileName;
-    fileForm_ = {read.codePage1250, read.crLf, read.byteOrderMark};
+    fileForm_ = {read.codePage1250, read.crLf, read.byteOrderMark, read.columns == kInputCount};
     selectedRow_ = -1;
     redesign();
 }

@@ -159,6 +159,7 @@ private:
         bool codePage1250 = true;
         bool crLf = true;
         bool byteOrderMark = false;
+        bool catchmentColumns = false;  // its head line has them, typed or not
     };
 
     // One edit of rows: from `at` on, the rows `before` became `after`.
@@ -174,7 +175,7 @@ private:
     void afterEdit();
     void redesign();
     void selectProfile();
-    std::vector<std::string> fileLines() const;
+    std::vector<std::string> fileLines(const FileForm& form) const;
     bool writeTo(const std::string& fileName, const FileForm& form);
     bool askToKeepChanges();
     std::vector<Drawing> profiles() const;

@@ -9,18 +9,19 @@
 // where Uwagi holds only the notes that do not depend on levels or on Dw
 // ("obliczono dla Q", "brak zbieżności ...", "spadek terenu", "dopływ z odcinka ... bez wyniku").
 // Exit 2 with a message on stderr when the reference itself refuses the input.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using ld = long double;
@@ -46,7 +47,10 @@ struct Dec {
 std::optional<Dec> scanDec(std::string text) {
     text = trim(text);
     for (auto& c : text)
-        if (c == '.') { c = ','; break; }
+        if (c == '.') {
+            c = ',';
+            break;
+        }
     Dec d;
     size_t p = 0;
     if (p < text.size() && (text[p] == '+' || text[p] == '-')) d.neg = text[p++] == '-';
@@ -147,8 +151,11 @@ std::vector<std::string> splitSemi(const std::string& line) {
     std::vector<std::string> out;
     std::string cur;
     for (char c : line) {
-        if (c == ';') { out.push_back(cur); cur.clear(); }
-        else cur += c;
+        if (c == ';') {
+            out.push_back(cur);
+            cur.clear();
+        } else
+            cur += c;
     }
     out.push_back(cur);
     return out;
@@ -156,7 +163,12 @@ std::vector<std::string> splitSemi(const std::string& line) {
 std::string quoted(const std::string& f) {
     if (f.find_first_of(";\"\n\r") == std::string::npos) return f;
     std::string t = "\"";
-    for (char c : f) { if (c == '"') t += "\"\""; else t += c; }
+    for (char c : f) {
+        if (c == '"')
+            t += "\"\"";
+        else
+            t += c;
+    }
     return t + "\"";
 }
 // records of a ;-separated text with RFC 4180 quoting (fields may span lines)
@@ -169,18 +181,42 @@ std::vector<std::vector<std::string>> readRecords(const std::string& text) {
         char c = text[i];
         if (inq) {
             if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') { cur += '"'; ++i; }
-                else inq = false;
-            } else cur += c;
+                if (i + 1 < text.size() && text[i + 1] == '"') {
+                    cur += '"';
+                    ++i;
+                } else
+                    inq = false;
+            } else
+                cur += c;
             continue;
         }
-        if (c == '"' && cur.empty()) { inq = true; any = true; continue; }
-        if (c == ';') { rec.push_back(cur); cur.clear(); any = true; continue; }
+        if (c == '"' && cur.empty()) {
+            inq = true;
+            any = true;
+            continue;
+        }
+        if (c == ';') {
+            rec.push_back(cur);
+            cur.clear();
+            any = true;
+            continue;
+        }
         if (c == '\r') continue;
-        if (c == '\n') { rec.push_back(cur); recs.push_back(rec); rec.clear(); cur.clear(); any = false; continue; }
-        cur += c; any = true;
+        if (c == '\n') {
+            rec.push_back(cur);
+            recs.push_back(rec);
+            rec.clear();
+            cur.clear();
+            any = false;
+            continue;
+        }
+        cur += c;
+        any = true;
     }
-    if (any || !cur.empty() || !rec.empty()) { rec.push_back(cur); recs.push_back(rec); }
+    if (any || !cur.empty() || !rec.empty()) {
+        rec.push_back(cur);
+        recs.push_back(rec);
+    }
     return recs;
 }
 
@@ -224,7 +260,9 @@ void runOracle(const std::vector<std::string>& lines) {
     unlink(in);
     ++gOracleCalls;
     auto recs = readRecords(out);
-    if (recs.size() != need.size() + 1) refuse("oracle gave " + std::to_string(recs.size()) + " records for " + std::to_string(need.size()) + " lines:\n" + out);
+    if (recs.size() != need.size() + 1)
+        refuse("oracle gave " + std::to_string(recs.size()) + " records for " + std::to_string(need.size()) +
+               " lines:\n" + out);
     for (size_t k = 0; k < need.size(); ++k) {
         auto& r = recs[k + 1];
         Design d;
@@ -252,14 +290,14 @@ struct Section {
     // results
     ll sanitary = 0, fzr = 0;
     bool rain = false;
-    ll Q = 0;            // shown Q (ml/s)
-    ll designQ = 0;      // the Q the design state was computed for
+    ll Q = 0;        // shown Q (ml/s)
+    ll designQ = 0;  // the Q the design state was computed for
     bool hasResult = false;
     Design design;
     std::string message;
     bool showRain = false;  // tp, td present
     ll tOwn = 0, td = 0;
-    bool showQ = false;     // q, Qdeszcz present
+    bool showQ = false;  // q, Qdeszcz present
     ld q = 0;
     ll qr = 0;
     ll rainPart = 0;
@@ -318,21 +356,36 @@ int main(int argc, char** argv) {
             if (i + 1 >= argc) refuse("missing value for " + a);
             return argv[++i];
         };
-        if (a == "--oracle") gOracle = val();
-        else if (a == "--katalog") gKatalog = val();
-        else if (a == "--siec") netFile = val();
-        else if (a == "--opad-roczny") H = val();
-        else if (a == "--czestosc") C = val();
-        else if (a == "--czas-splywu") splyw = val();
-        else if (a == "--czas-min") tmin = val();
-        else if (a == "--retencja") R = val();
-        else if (a == "--deszcz-tabela") tableFile = val();
-        else if (a == "--q-min") qmin = val();
-        else if (a == "--spadek-min") smin = val();
-        else if (a == "--spadek-max") smax = val();
-        else if (a == "--przykrycie" || a == "--glebokosc-max" || a == "--kaskada") val();
-        else if (netFile.empty() && a[0] != '-') netFile = a;
-        else refuse("unknown option " + a);
+        if (a == "--oracle")
+            gOracle = val();
+        else if (a == "--katalog")
+            gKatalog = val();
+        else if (a == "--siec")
+            netFile = val();
+        else if (a == "--opad-roczny")
+            H = val();
+        else if (a == "--czestosc")
+            C = val();
+        else if (a == "--czas-splywu")
+            splyw = val();
+        else if (a == "--czas-min")
+            tmin = val();
+        else if (a == "--retencja")
+            R = val();
+        else if (a == "--deszcz-tabela")
+            tableFile = val();
+        else if (a == "--q-min")
+            qmin = val();
+        else if (a == "--spadek-min")
+            smin = val();
+        else if (a == "--spadek-max")
+            smax = val();
+        else if (a == "--przykrycie" || a == "--glebokosc-max" || a == "--kaskada")
+            val();
+        else if (netFile.empty() && a[0] != '-')
+            netFile = a;
+        else
+            refuse("unknown option " + a);
     }
     O.H = parseExt(H);
     O.C = parseExt(C);
@@ -388,12 +441,20 @@ int main(int argc, char** argv) {
         if (f.size() == 1 && trim(f[0]).empty()) continue;
         if (f.size() != cols) refuse("line " + std::to_string(r + 1) + " has " + std::to_string(f.size()) + " fields");
         Section s;
-        s.name = f[0]; s.od = f[1]; s.dto = f[2];
+        s.name = f[0];
+        s.od = f[1];
+        s.dto = f[2];
         s.L = scaledExact(f[3], 3);
         s.terenOd = scaledExact(f[4], 3);
         s.terenDo = scaledExact(f[5], 3);
         s.doplyw = trim(f[6]).empty() ? 0 : scaledExact(f[6], 3);
-        s.typ = f[7]; s.sred = f[8]; s.sdr = f[9]; s.scieki = f[10]; s.opory = f[11]; s.kryt = f[12]; s.hdmax = f[13];
+        s.typ = f[7];
+        s.sred = f[8];
+        s.sdr = f[9];
+        s.scieki = f[10];
+        s.opory = f[11];
+        s.kryt = f[12];
+        s.hdmax = f[13];
         if (cols == 16) {
             if (!trim(f[14]).empty()) {
                 ld F = parseExt(f[14]);
@@ -529,8 +590,8 @@ int main(int argc, char** argv) {
                     continue;
                 }
                 if (getenv("RAINREF_TRACE"))
-                    fprintf(stderr, "%s pass %d: T_up %lld T_own %lld T_d %lld q %.25Lg Qr %lld Q %lld\n", s.name.c_str(), p.k,
-                            p.tUp, tOwn, td, *q, qr, Q);
+                    fprintf(stderr, "%s pass %d: T_up %lld T_own %lld T_d %lld q %.25Lg Qr %lld Q %lld\n",
+                            s.name.c_str(), p.k, p.tUp, tOwn, td, *q, qr, Q);
                 p.Qk.push_back(Q);
                 p.tOwnk.push_back(tOwn);
                 p.tdk.push_back(td);
@@ -614,7 +675,10 @@ int main(int argc, char** argv) {
         if (rainNet) {
             f.push_back(scaledText((s.fzr + 50) / 100, 4));
             if (!s.rain) {
-                f.push_back(""); f.push_back(""); f.push_back(""); f.push_back("0");
+                f.push_back("");
+                f.push_back("");
+                f.push_back("");
+                f.push_back("0");
             } else {
                 f.push_back(s.showRain ? minutes2(s.tOwn) : "");
                 f.push_back(s.showRain ? minutes2(s.td) : "");
@@ -625,7 +689,8 @@ int main(int argc, char** argv) {
         std::vector<std::string> notes;
         if (s.designQ < O.qmin) notes.push_back("obliczono dla Q = " + scaledGeneral(O.qmin, 3) + " l/s");
         if (s.noConvergence) notes.push_back("brak zbieżności czasu przepływu");
-        if (s.G > O.smax) notes.push_back("spadek terenu " + scaledText(s.G, 1) + " ‰ > " + scaledText(O.smax, 1) + " ‰");
+        if (s.G > O.smax)
+            notes.push_back("spadek terenu " + scaledText(s.G, 1) + " ‰ > " + scaledText(O.smax, 1) + " ‰");
         for (int i : s.incoming)
             if (!S[i].hasResult) notes.push_back("dopływ z odcinka " + S[i].name + " bez wyniku");
         std::string u;

@@ -15,7 +15,7 @@ std::vector<std::string> withHead(std::vector<std::string> lines) {
 
 TEST(NetworkFile, ReadsLevelsInMillimetresAndInflowsInMillilitres) {
     std::vector<std::string> lines = withHead({"K1;A1; A2 ;50.0005;110,2344;109,8;;1;dowolna;;2;0;3;;0,12345;0,855", "",
-                                               "K2;A2;A3;1e1;109,8;109;0,0125;2;;;;;;;;0,5"});
+                                               "K2;A2;A3;1e1;109,8;109;0,0125;2;;;;;;;;1"});
     lines.front().insert(0, "\xEF\xBB\xBF");  // as spreadsheets save UTF-8
     const Network network = readNetwork(lines);
     ASSERT_EQ(network.sections.size(), 2U);
@@ -84,6 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                 14},
         Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5"},
                 "Wiersz 2: pole Psi jest puste przy zlewni większej od zera",
+                {2},
+                15},
+        Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5;-0,01"},
+                "Wiersz 2: współczynnik spływu musi leżeć w przedziale od 0 do 1",
                 {2},
                 15},
         Refusal{{"K1;A1;A2;50;110;109;1;1;;;0;0;1;;0,5;1,004"},

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "network/network_design.h"
 #include "network/network_parameters.h"
+#include "network/network_table.h"
 
 namespace vexa {
 namespace {
@@ -79,6 +83,61 @@ TEST(RainParameters, AreReadIntoMillisecondsHundredthsAndExactNumbers) {
     EXPECT_EQ(readParameter(rule("--retencja"), "2,004", parameters), "\"2,004\" nie może być większe od 2");
     EXPECT_EQ(parameters.rainFrequency, 0.1L);  // a refused text leaves the value as it was
     EXPECT_EQ(parameterText(rule("--czas-splywu"), parameters), "7,5");
+    EXPECT_FALSE(readParameter(rule("--czestosc"), "100", parameters));
+    EXPECT_EQ(readParameter(rule("--czas-splywu"), "60,01", parameters), "\"60,01\" nie może być większe od 60");
+}
+
+// A pipe for any flow at the velocity the test gives each pass of a section
+// (its last repeating); a velocity 0 gives no result.
+class PassCalculator : public SectionCalculator {
+public:
+    explicit PassCalculator(std::map<std::string, std::vector<extended>> velocities)
+        : velocities_(std::move(velocities)) {}
+    BatchResult run(const BatchSection& line) override {
+        const std::vector<extended>& each = velocities_.at(line.name);
+        const extended velocity = each[std::min(passes_[line.name]++, each.size() - 1)];
+        BatchResult result;
+        result.computed = velocity > 0;
+        if (!result.computed) return result.message = "brak rury", result;
+        result.fields = {"200 / 190", "X", "L", "0,25", line.slopeFrom, "50", "1", "1", "tak", "tak"};
+        result.outerDiameter = 200;
+        result.innerDiameter = 190;
+        result.state.vwy = velocity;
+        return result;
+    }
+
+private:
+    std::map<std::string, std::vector<extended>> velocities_;
+    std::map<std::string, std::size_t> passes_;
+};
+
+TEST(RainPasses, StopAtTheTenthAndRoundEveryTimeHalfUp) {
+    const Network network = readNetwork(std::vector<std::string>{
+        kNetworkHeadLine,
+        "P;P1;P2;100;110;110;;1;;;0;0;1;;10;1",
+        "Q;Q1;Q2;100;110;110;;1;;;0;0;1;;0,004;1",
+        "X;X1;X2;100;110;110;;1;;;0;0;1;;1;1",
+        "T;X2;T2;100,003;110;110;;1;;;0;0;1;;0,1235;0,85",
+    });
+    NetworkParameters parameters;
+    parameters.shortestRain = kMinute;
+    parameters.retention = 125;
+    PassCalculator calculator({
+        {"P", {1.0L, 1.1L, 1.2L, 1.3L, 1.4L, 1.5L, 1.6L, 1.7L, 1.8L, 1.8L}},        // repeats at pass 10
+        {"Q", {1.0L, 1.1L, 1.2L, 1.3L, 1.4L, 1.5L, 1.6L, 1.7L, 1.8L, 1.9L, 1.9L}},  // would at pass 11
+        {"X", {1.0L, 0}},                                                           // no pipe in pass 1
+        {"T", {2.0L}},
+    });
+    const std::vector<SectionDesign> designs = designNetwork(network, parameters, calculator);
+    EXPECT_EQ(designs[0].notes, "");
+    EXPECT_EQ(designs[0].rain.flowTime, 55556);  // 100 m at 1,8 m/s
+    EXPECT_EQ(designs[1].notes, "obliczono dla Q = 1 l/s, brak zbieżności czasu przepływu");
+    EXPECT_EQ(designs[1].rain.flowTime, 100'000);  // pass 1's, through pass 0's pipe
+    // X without a result adds no time: 100 003 mm at 2 m/s = 50 001,5 -> 50 002 ms; 5 min + 1,25 · 50 002 ms
+    // = 62 502,5 -> 62 503 ms; 1 ha + 1235 m² · 0,85 = 11 049,75 m².
+    EXPECT_EQ(designs[3].rain.flowTime, 50'002);
+    EXPECT_EQ(designs[3].rain.duration, 362'503);
+    EXPECT_EQ(networkResultFields(network.sections[3], designs[3], true)[position(ResultColumn::Fzr)], "1,1050");
 }
 
 }  // namespace

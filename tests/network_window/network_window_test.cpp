@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "network/network_table.h"
 #include "support/catalogues.h"
@@ -309,7 +310,6 @@ TEST_F(NetworkWindowTest, ANetworkIsSavedInTheEncodingChosen) {
     EXPECT_EQ(window->fileEncoding(), "Kodowanie zbioru: strona kodowa 1250, CR LF");
 }
 
-// A long design reports its progress every 500 sections and can be cancelled.
 // A rain network in the window gives vexa-calc's table, with the rain's
 // parameters and the engineer's table; a network without catchments leaves
 // the rain's columns empty.
@@ -323,6 +323,17 @@ TEST_F(NetworkWindowTest, ARainNetworkIsDesignedWithTheRainChosen) {
 
     window->open((examples / "deszcz.csv").string());
     EXPECT_EQ(rainColumn(ResultColumn::td)[6], "15,08");
+    // A file with the catchment's columns, all of them empty, is saved as it was read.
+    const std::string dry = std::string(kNetworkHeadLine) + "\nK1;A1;A2;50;110;109,8;0,4;1;;;2;0;3;;;\n";
+    std::ofstream(scratch / "sucha.csv", std::ios::binary) << dry;
+    window->open((scratch / "sucha.csv").string());
+    ASSERT_TRUE(window->save());
+    EXPECT_EQ(fileContents(scratch / "sucha.csv"), dry);
+    window->open((examples / "deszcz.csv").string());
+    platform.queueSaveFileName((scratch / "wyniki.csv").string());
+    window->exportTo(NetworkExport::ResultsTable);
+    EXPECT_EQ(fileContents(scratch / "wyniki.csv").substr(0, networkResultsHead(true).size() + 2),
+              networkResultsHead(true) + "\r\n");
     window->editParameter(8, "6");                        // Czas spływu [min]
     EXPECT_EQ(rainColumn(ResultColumn::td)[6], "16,21");  // as vexa-calc --czas-splywu 6
     window->editParameter(8, "5");
@@ -330,6 +341,11 @@ TEST_F(NetworkWindowTest, ARainNetworkIsDesignedWithTheRainChosen) {
     platform.queueOpenFileName((scratch / "nie ma.csv").string());
     window->chooseRainTable();
     EXPECT_FALSE(window->rainTableName());
+    platform.queueOpenFileName((examples / "deszcz.csv").string());
+    window->chooseRainTable();
+    EXPECT_EQ(platform.errors().back(),
+              "Zbiór \"" + (examples / "deszcz.csv").string() +
+                  "\" nie jest tabelą deszczu: Wiersz 1: wiersz tabeli deszczu musi mieć postać \"t;q\"");
     platform.queueOpenFileName((examples / "deszcz_tabela.csv").string());
     window->chooseRainTable();
     EXPECT_EQ(window->rainTableName(), (examples / "deszcz_tabela.csv").string());
@@ -341,6 +357,7 @@ TEST_F(NetworkWindowTest, ARainNetworkIsDesignedWithTheRainChosen) {
     EXPECT_FALSE(window->modified());
 }
 
+// A long design reports its progress every 500 sections and can be cancelled.
 TEST_F(NetworkWindowTest, ALongDesignCanBeCancelled) {
     std::string chain;
     for (int n = 1; n <= 600; ++n)
