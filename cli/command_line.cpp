@@ -153,6 +153,17 @@ const std::vector<CalcOption>& options() {
                      const auto problem = readParameter(rule, value, line.network.parameters);
                      return !problem || refuse(errors, name + " " + *problem);
                  }});
+        all.push_back({"--polaczenie", "korony|zwierciadla", false, kNetworkMode, HelpGroup::Network,
+                       "jak łączą się rury w studni: korony (domyślnie) - wierzchem rury nie wyżej\n"
+                       "niż wierzch rur wpadających; zwierciadla - także zwierciadłem ścieków przy\n"
+                       "przepływie obliczeniowym nie wyżej niż zwierciadło w rurach wpadających",
+                       [](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
+                           if (value != "korony" && value != "zwierciadla")
+                               return refuse(errors,
+                                             name + " \"" + value + "\" nie jest żadnym z: korony, zwierciadla");
+                           line.network.parameters.joinWaterSurfaces = value == "zwierciadla";
+                           return true;
+                       }});
         all.push_back(
             {"--deszcz-tabela", "ZBIÓR", false, kNetworkMode, HelpGroup::Network,
              "natężenia deszczu z ZBIORU zamiast wzoru Błaszczyka: wiersz \"t;q\" na czas\n"

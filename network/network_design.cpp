@@ -171,9 +171,15 @@ private:
         const long long slope = parseScaled(design.result.Bi(), 1).value();  // one decimal
         const long long fall = (slope * section.length + 5000) / 10000;
 
+        // The water's depth at the design filling.
+        const long long water = static_cast<long long>(
+            floorl(design.result.state.hnd * static_cast<extended>(design.innerDiameter) / 100.0L + 0.5L));
+
         // The highest upper invert that keeps the cover at both ends and
         // starts neither above an incoming invert nor, where the pipe grows,
-        // with its crown above the incoming crown.
+        // with its crown above the incoming crown; joined on the water
+        // surfaces, neither with its water above an incoming pipe's, which
+        // would back up into it.
         long long invert = std::min(section.groundFrom - parameters_.cover - crown,
                                     section.groundTo - parameters_.cover - crown + fall);
         std::optional<long long> highestIncoming;
@@ -182,9 +188,12 @@ private:
             if (!upper.levels) continue;
             invert =
                 std::min(invert, upper.levels->invertTo - std::max(0LL, design.innerDiameter - upper.innerDiameter));
+            if (parameters_.joinWaterSurfaces)
+                invert = std::min(invert, upper.levels->invertTo + upper.levels->water - water);
             highestIncoming = std::max(highestIncoming.value_or(upper.levels->invertTo), upper.levels->invertTo);
         }
         SectionLevels& levels = design.levels.emplace();
+        levels.water = water;
         levels.invertFrom = invert;
         levels.invertTo = invert - fall;
         levels.coverFrom = section.groundFrom - levels.invertFrom - crown;

@@ -27,6 +27,9 @@ struct NetworkParameters {
     long long flowMin = 1000;   // smallest design flow [ml/s]
     long long depthMax = 6000;  // invert depth beyond which a note is given [mm]
     long long dropMax = 500;    // drop beyond which a manhole is a drop manhole [mm]
+    // At a manhole the pipes are joined on their crowns; with this, on their
+    // water surfaces at the design flow too.
+    bool joinWaterSurfaces = false;
 
     // The design rain of a network with catchments.
     extended annualPrecipitation = 600;  // H [mm]
@@ -48,6 +51,7 @@ struct SectionLevels {
     long long depthTo = 0;
     long long drop = 0;   // at the upper manhole
     long long crown = 0;  // of the outer crown above the invert: the inside diameter and one wall
+    long long water = 0;  // the water's depth at the design filling
 };
 
 // The rain a section of a rain network carries. Without a catchment above

@@ -318,6 +318,12 @@ void NetworkWindow::editParameter(int parameter, const std::string& text) {
     redesign();
 }
 
+void NetworkWindow::joinWaterSurfaces(bool join) {
+    if (parameters_.joinWaterSurfaces == join) return;
+    parameters_.joinWaterSurfaces = join;
+    redesign();
+}
+
 void NetworkWindow::chooseRainTable() {
     const auto fileName = platform_.askOpenFileName({"Tabela deszczu", kRainTableFiles, "csv"});
     if (!fileName) return;

@@ -132,6 +132,10 @@ public:
     void undo();
     void redo();
     void editParameter(int parameter, const std::string& text);
+    // How pipes are joined at a manhole: on their crowns, or on their water
+    // surfaces too.
+    void joinWaterSurfaces(bool join);
+    bool waterSurfacesJoined() const { return parameters_.joinWaterSurfaces; }
     // The rain's intensities from a table file the user chooses, or from
     // the formula again.
     void chooseRainTable();

@@ -116,6 +116,12 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
         form->addRow(kNetworkParameterRules[n].label, field);
         parameters_.push_back(field);
     }
+    junction_ = new QComboBox;
+    junction_->setObjectName("polaczenie");
+    junction_->addItems({"wierzchy rur", "zwierciadła ścieków"});
+    connect(junction_, &QComboBox::activated, this,
+            [this](int item) { act([this, item] { window_.joinWaterSurfaces(item == 1); }); });
+    form->addRow("Połączenie w studniach", junction_);
     // The rain's intensities: Błaszczyk's formula, or the table of a file.
     rainTable_ = new QLabel;
     rainTable_->setObjectName("rainTable");
@@ -289,6 +295,7 @@ void NetworkWindowView::refreshAroundTable() {
     for (std::size_t n = 0; n < parameters_.size(); ++n)
         if (!parameters_[n]->hasFocus())
             parameters_[n]->setText(QString::fromStdString(window_.parameterText(static_cast<int>(n))));
+    junction_->setCurrentIndex(window_.waterSurfacesJoined() ? 1 : 0);
     const auto& table = window_.rainTableName();
     rainTable_->setText(table ? "tabela " + QString::fromStdString(text_file::pathFromUtf8(*table).filename().string())
                               : QString("wzór Błaszczyka"));

@@ -14,6 +14,7 @@
 
 #include "network_window/network_window.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +55,7 @@ private:
     NetworkTableModel* table_;
     NetworkTableView* tableView_;
     std::vector<QLineEdit*> parameters_;
+    QComboBox* junction_;
     QLabel* rainTable_;
     QPushButton* useFormula_;
     QLabel* problem_;

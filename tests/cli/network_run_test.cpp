@@ -60,6 +60,18 @@ TEST(NetworkRun, TheHandWorkedNetwork) {
     EXPECT_EQ(run.output, fileContents(networkData("hand_worked.expected")));
 }
 
+// Joined on the water surfaces: a pipe filling deeper than the one before it
+// starts lower, where the crown rule does not already put it lower
+// (hand_worked.md works both networks through).
+TEST(NetworkRun, PipesJoinedOnTheirWaterSurfaces) {
+    NetworkParameters parameters;
+    parameters.joinWaterSurfaces = true;
+    for (const std::string name : {"hand_worked", "water_surfaces"})
+        EXPECT_EQ(designNetworkFile(networkData(name + ".csv"), parameters).output,
+                  fileContents(networkData(name + (name == "hand_worked" ? "_zwierciadla" : "") + ".expected")))
+            << name;
+}
+
 // Rain: by the engineer's table, and by the formula with every rain option
 // at its default (hand_worked_rain.md works both through).
 TEST(NetworkRun, TheHandWorkedRainNetwork) {

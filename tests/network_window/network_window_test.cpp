@@ -47,6 +47,11 @@ TEST_F(NetworkWindowTest, AnEditIsDesignedAtOnceDownstreamAndUndoTakesItBack) {
     // Q of K1 K2 K3 B1 B2 K4 X2 X1, then DnoOd.
     EXPECT_EQ(column(0), (std::vector<std::string>{"0,4", "2,4", "41,4", "6", "9", "42,4", "205", "200"}));
     EXPECT_TRUE(window->rowMarked(0));  // "obliczono dla Q = 1 l/s"
+    const int invertFrom = position(ResultColumn::DnoOd) - position(NetworkWindow::kFirstResult);
+    window->joinWaterSurfaces(true);  // K2 fills deeper than K1 (hand_worked.md)
+    EXPECT_EQ(column(invertFrom)[1], "108,440");
+    window->joinWaterSurfaces(false);
+    EXPECT_EQ(column(invertFrom)[1], "108,443");
 
     window->editCell(0, 6, "2,6");  // K1's inflow
     EXPECT_EQ(column(0), (std::vector<std::string>{"2,6", "4,6", "43,6", "6", "9", "44,6", "205", "200"}));
