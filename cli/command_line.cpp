@@ -9,7 +9,9 @@
 
 #include "batch/batch_section.h"
 #include "network/network_columns.h"
+#include "network/network_file.h"
 #include "network/network_parameters.h"
+#include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
 #include "toolkit/numbers.h"
 #include "toolkit/text.h"
@@ -163,6 +165,21 @@ const std::vector<CalcOption>& options() {
                                              name + " \"" + value + "\" nie jest żadnym z: korony, zwierciadla");
                            line.network.parameters.joinWaterSurfaces = value == "zwierciadla";
                            return true;
+                       }});
+        all.push_back({"--dno-wylotu", "NAZWA=RZĘDNA", false, kNetworkMode, HelpGroup::Network,
+                       "rzędna dna kanału [m], do którego wpada wylot NAZWA (można podać wiele razy):\n"
+                       "odcinek kończący się w tym wylocie dostaje uwagę, gdy jego dno leży niżej niż\n"
+                       "dno odbiornika albo wyżej o więcej niż --kaskada; rzędne się nie zmieniają",
+                       [](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
+                           const std::size_t equals = value.rfind('=');
+                           const std::string manhole =
+                               equals == std::string::npos ? "" : delimited::trimmed(value.substr(0, equals));
+                           if (manhole.empty())
+                               return refuse(errors, name + " \"" + value + "\" nie ma postaci NAZWA=RZĘDNA");
+                           const auto level = scaled(name, value.substr(equals + 1), 3, -kLargestNetworkValue + 1,
+                                                     kLargestNetworkValue - 1, errors);
+                           if (level) line.network.parameters.receivingInverts[manhole] = *level;
+                           return level.has_value();
                        }});
         all.push_back(
             {"--deszcz-tabela", "ZBIÓR", false, kNetworkMode, HelpGroup::Network,

@@ -26,6 +26,10 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
         report(problem.what());
         return kBatchFileProblem;
     }
+    if (const auto stray = notAnOutlet(network, options.parameters)) {
+        report("--dno-wylotu: studnia \"" + *stray + "\" nie jest wylotem sieci");
+        return kBatchFileProblem;
+    }
     NetworkParameters parameters = options.parameters;
     if (options.rainTableFile) {
         // Checked whenever it is given, whether or not rain falls on the network.

@@ -43,6 +43,7 @@ public:
         for (const std::size_t above : network_.topology.incoming(index))
             if (!designs_[above].result.computed)
                 notes.push_back("dopływ z odcinka " + network_.sections[above].name + " bez wyniku");
+        if (design.levels) outletNotes(section, *design.levels, notes);
         for (std::size_t n = 0; n < notes.size(); ++n) design.notes += (n > 0 ? ", " : "") + notes[n];
     }
 
@@ -204,6 +205,20 @@ private:
         levels.crown = crown;
     }
 
+    // Where the section ends in an outlet whose receiving sewer is given:
+    // whether it can drain into it by gravity, and the drop down to it.
+    void outletNotes(const NetworkSection& section, const SectionLevels& levels,
+                     std::vector<std::string>& notes) const {
+        const auto receiving = parameters_.receivingInverts.find(section.to);
+        if (receiving == parameters_.receivingInverts.end() || network_.topology.leaving(section.to)) return;
+        const long long invert = levels.invertTo, below = receiving->second;
+        if (invert < below)
+            notes.push_back("dno " + formatScaled(invert, 3) + " m poniżej dna odbiornika " + formatScaled(below, 3) +
+                            " m");
+        if (invert - below > parameters_.dropMax)
+            notes.push_back("studnia kaskadowa na wylocie " + formatScaled(invert - below, 3) + " m");
+    }
+
     void levelNotes(std::size_t index, const SectionDesign& design, std::vector<std::string>& notes) const {
         const SectionLevels& levels = *design.levels;
         if (levels.drop > parameters_.dropMax)
@@ -227,6 +242,12 @@ private:
 };
 
 }  // namespace
+
+std::optional<std::string> notAnOutlet(const Network& network, const NetworkParameters& parameters) {
+    for (const auto& [name, invert] : parameters.receivingInverts)
+        if (network.topology.arriving(name).empty() || network.topology.leaving(name)) return name;
+    return std::nullopt;
+}
 
 std::string slopeText(long long tenths) { return formatScaled(tenths, 1); }
 std::string minutesText(long long milliseconds) { return formatScaled((milliseconds + 300) / 600, 2); }

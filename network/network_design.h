@@ -9,6 +9,7 @@
 // millilitres per second, slopes whole tenths of a per mille.
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,8 @@ struct NetworkParameters {
     // At a manhole the pipes are joined on their crowns; with this, on their
     // water surfaces at the design flow too.
     bool joinWaterSurfaces = false;
+    // The invert [mm] of the sewer each outlet named drains into.
+    std::map<std::string, long long> receivingInverts;
 
     // The design rain of a network with catchments.
     extended annualPrecipitation = 600;  // H [mm]
@@ -77,6 +80,9 @@ struct SectionDesign {
     // The calculation failed in a way it never should: the message says how.
     bool programFault = false;
 };
+
+// The first name among `receivingInverts` that is no outlet of the network.
+std::optional<std::string> notAnOutlet(const Network& network, const NetworkParameters& parameters);
 
 // The text of a slope in tenths of a per mille ("0,5", "100,0").
 std::string slopeText(long long tenths);

@@ -72,6 +72,23 @@ TEST(NetworkRun, PipesJoinedOnTheirWaterSurfaces) {
             << name;
 }
 
+// The receiving sewer's invert at an outlet: notes only, the levels stay.
+TEST(NetworkRun, AnOutletIsCheckedAgainstTheSewerItDrainsInto) {
+    const auto lastNote = [](const NetworkOutput& run) { return rows(run.output)[6].back(); };  // K6, into S7
+    NetworkParameters parameters;
+    parameters.receivingInverts["S7"] = 97'153;
+    const fs::path example = fs::path(VEXA_SOURCE_DIR) / "docs" / "examples" / "siec.csv";
+    EXPECT_EQ(lastNote(designNetworkFile(example, parameters)), "dno 97,152 m poniżej dna odbiornika 97,153 m");
+    parameters.receivingInverts["S7"] = 96'651;  // 0,501 m below K6's invert
+    EXPECT_EQ(lastNote(designNetworkFile(example, parameters)), "studnia kaskadowa na wylocie 0,501 m");
+    parameters.receivingInverts["S7"] = 96'652;
+    EXPECT_EQ(lastNote(designNetworkFile(example, parameters)), "");
+    parameters.receivingInverts["S6"] = 96'000;
+    const NetworkOutput refused = designNetworkFile(example, parameters);
+    EXPECT_EQ(refused.status, kBatchFileProblem);
+    EXPECT_EQ(refused.errors, "vexa-calc: --dno-wylotu: studnia \"S6\" nie jest wylotem sieci\n");
+}
+
 // Rain: by the engineer's table, and by the formula with every rain option
 // at its default (hand_worked_rain.md works both through).
 TEST(NetworkRun, TheHandWorkedRainNetwork) {
