@@ -202,6 +202,11 @@ const std::vector<CalcOption>& options() {
              "arkusz za arkuszem wzdłuż osi x, w metrach (jednostka to metr\n"
              "kilometrażu), warstwy TEREN, KANAL, STUDNIE, TABELA i OPISY",
              fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.profileDxfFile; })},
+            {"--swmm", "ZBIÓR.inp", false, kNetworkMode, HelpGroup::Network,
+             "zapisuje zaprojektowaną sieć jako model programu EPA SWMM 5 (LPS, fala\n"
+             "dynamiczna): węzeł w każdej studni, swobodny wylot, kanał kołowy na odcinek z\n"
+             "rzędnymi, stałe dopływy; odcinki bez wyniku pominięte z komentarzem",
+             fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.swmmFile; })},
             {"--skala-pozioma", "N", false, kNetworkMode, HelpGroup::Network,
              "skala pozioma profili 1:N, domyślnie 1:1000", scale(&ProfileScales::horizontal)},
             {"--skala-pionowa", "N", false, kNetworkMode, HelpGroup::Network,

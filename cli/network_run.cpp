@@ -51,6 +51,7 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     if (options.workbookFile) requests.push_back({NetworkExport::Workbook, *options.workbookFile});
     if (options.profileFile) requests.push_back({NetworkExport::ProfilesPdf, *options.profileFile});
     if (options.profileDxfFile) requests.push_back({NetworkExport::ProfilesDxf, *options.profileDxfFile});
+    if (options.swmmFile) requests.push_back({NetworkExport::SwmmModel, *options.swmmFile});
     NoOutputBackEnds none;
     OutputBackEnds& backEnds =
         requests.empty() || !options.batch.outputBackEnds ? none : options.batch.outputBackEnds();

@@ -21,6 +21,7 @@ struct NetworkRunOptions {
     std::optional<std::string> profileFile;     // --profile: the profiles as a PDF file, UTF-8
     std::optional<std::string> profileDxfFile;  // --profile-dxf: the same as a DXF drawing
     std::optional<std::string> rainTableFile;   // --deszcz-tabela: the engineer's rain intensities
+    std::optional<std::string> swmmFile;        // --swmm: the designed network as a SWMM model
     ProfileScales scales;                       // --skala-pozioma, --skala-pionowa
 };
 

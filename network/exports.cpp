@@ -4,6 +4,7 @@
 
 #include "drawing/drawing_pages.h"
 #include "network/network_table.h"
+#include "network/swmm_model.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
 #include "toolkit/text_file.h"
@@ -44,6 +45,7 @@ std::optional<OutputFormat> backEndFormat(NetworkExport kind) {
         case NetworkExport::ProfilesDxf:
             return OutputFormat::Dxf;
         case NetworkExport::ResultsTable:
+        case NetworkExport::SwmmModel:
             break;
     }
     return std::nullopt;
@@ -99,6 +101,14 @@ void NetworkExports::write(const std::vector<ExportRequest>& requests) const {
             case NetworkExport::ProfilesDxf:
                 written = backEnds_.dxf(file, profiles(), static_cast<double>(scales_.horizontal) / 1000);
                 break;
+            case NetworkExport::SwmmModel: {
+                // Titled by the model's own file: SWMM's windows show it.
+                const std::string title = text_file::pathFromUtf8(requests[n].fileName).stem().string();
+                error = text_file::writeBytes(
+                    file, text_file::codePageLines(swmmModelLines(network_, designs_, "Vexa: " + title)));
+                written = !error;
+                break;
+            }
         }
         if (!written) replacements[n]->fail(error);
     }

@@ -19,7 +19,7 @@
 
 namespace vexa {
 
-enum class NetworkExport { ResultsTable, Workbook, ProfilesPdf, ProfilesDxf };
+enum class NetworkExport { ResultsTable, Workbook, ProfilesPdf, ProfilesDxf, SwmmModel };
 
 struct ExportRequest {
     NetworkExport kind;

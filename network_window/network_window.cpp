@@ -592,6 +592,8 @@ SaveFileRequest requestFor(NetworkExport kind) {
             return {"Zapis skoroszytu wyników", "Skoroszyty Excel (*.xlsx)", "xlsx"};
         case NetworkExport::ProfilesPdf:
             return {"Profile do zbioru PDF", "Zbiory PDF (*.pdf)", "pdf"};
+        case NetworkExport::SwmmModel:
+            return {"Model SWMM", "Modele SWMM (*.inp)", "inp"};
         case NetworkExport::ProfilesDxf:
             break;
     }

@@ -72,6 +72,19 @@ TEST(NetworkRun, PipesJoinedOnTheirWaterSurfaces) {
             << name;
 }
 
+// The example's SWMM model as SWMM reads it (swmm_check.py reads every
+// model back; SWMM 5.2 runs it without an error or a warning).
+TEST(NetworkRun, TheExamplesSwmmModel) {
+    testing_support::ScratchFolder scratch;
+    NetworkRunOptions options;
+    options.batch.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
+    options.swmmFile = (scratch / "siec.inp").string();
+    std::istringstream input(fileContents(fs::path(VEXA_SOURCE_DIR) / "docs" / "examples" / "siec.csv"));
+    std::ostringstream output, errors;
+    EXPECT_EQ(runNetwork(options, input, output, errors), kBatchOk);
+    EXPECT_EQ(fileContents(scratch / "siec.inp"), fileContents(networkData("siec.inp")));
+}
+
 // The receiving sewer's invert at an outlet: notes only, the levels stay.
 TEST(NetworkRun, AnOutletIsCheckedAgainstTheSewerItDrainsInto) {
     const auto lastNote = [](const NetworkOutput& run) { return rows(run.output)[6].back(); };  // K6, into S7

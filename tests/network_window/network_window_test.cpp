@@ -339,6 +339,10 @@ TEST_F(NetworkWindowTest, ARainNetworkIsDesignedWithTheRainChosen) {
     window->exportTo(NetworkExport::ResultsTable);
     EXPECT_EQ(fileContents(scratch / "wyniki.csv").substr(0, networkResultsHead(true).size() + 2),
               networkResultsHead(true) + "\r\n");
+    platform.queueSaveFileName((scratch / "deszcz.inp").string());
+    window->exportTo(NetworkExport::SwmmModel);
+    EXPECT_EQ(fileContents(scratch / "deszcz.inp").substr(0, 46),
+              "[TITLE]\r\n;;Project Title/Notes\r\nVexa: deszcz\r\n");
     window->editParameter(8, "6");                        // Czas spływu [min]
     EXPECT_EQ(rainColumn(ResultColumn::td)[6], "16,21");  // as vexa-calc --czas-splywu 6
     window->editParameter(8, "5");
