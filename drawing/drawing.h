@@ -12,7 +12,7 @@
 namespace vexa {
 
 // What a line or text belongs to; a CAD drawing keeps each kind on its layer.
-enum class DrawingLayer { Ground, Sewer, Manholes, Table, Labels };
+enum class DrawingLayer { Ground, Sewer, Water, Manholes, Table, Labels };
 
 struct DrawingPoint {
     double x = 0;

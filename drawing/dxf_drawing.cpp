@@ -25,6 +25,8 @@ const char* dxfLayerName(DrawingLayer layer) {
             return "TEREN";
         case DrawingLayer::Sewer:
             return "KANAL";
+        case DrawingLayer::Water:
+            return "ZWIERCIADLO";
         case DrawingLayer::Manholes:
             return "STUDNIE";
         case DrawingLayer::Table:
@@ -42,8 +44,9 @@ struct LayerStyle {
     int colour;      // AutoCAD colour index
     int lineWeight;  // 1/100 mm
 };
-constexpr std::array<LayerStyle, 5> kLayers{{{DrawingLayer::Ground, 3, 35},
+constexpr std::array<LayerStyle, 6> kLayers{{{DrawingLayer::Ground, 3, 35},
                                              {DrawingLayer::Sewer, 5, 50},
+                                             {DrawingLayer::Water, 4, 25},
                                              {DrawingLayer::Manholes, 7, 35},
                                              {DrawingLayer::Table, 8, 25},
                                              {DrawingLayer::Labels, 7, 25}}};

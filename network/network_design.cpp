@@ -43,7 +43,7 @@ public:
         for (const std::size_t above : network_.topology.incoming(index))
             if (!designs_[above].result.computed)
                 notes.push_back("dopływ z odcinka " + network_.sections[above].name + " bez wyniku");
-        if (design.levels) outletNotes(section, *design.levels, notes);
+        outletNotes(section, design, notes);
         for (std::size_t n = 0; n < notes.size(); ++n) design.notes += (n > 0 ? ", " : "") + notes[n];
     }
 
@@ -206,12 +206,14 @@ private:
     }
 
     // Where the section ends in an outlet whose receiving sewer is given:
-    // whether it can drain into it by gravity, and the drop down to it.
-    void outletNotes(const NetworkSection& section, const SectionLevels& levels,
-                     std::vector<std::string>& notes) const {
+    // that sewer's invert, and whether the section can drain into it by
+    // gravity and how far it drops into it.
+    void outletNotes(const NetworkSection& section, SectionDesign& design, std::vector<std::string>& notes) const {
         const auto receiving = parameters_.receivingInverts.find(section.to);
         if (receiving == parameters_.receivingInverts.end() || network_.topology.leaving(section.to)) return;
-        const long long invert = levels.invertTo, below = receiving->second;
+        design.receivingInvert = receiving->second;
+        if (!design.levels) return;
+        const long long invert = design.levels->invertTo, below = receiving->second;
         if (invert < below)
             notes.push_back("dno " + formatScaled(invert, 3) + " m poniżej dna odbiornika " + formatScaled(below, 3) +
                             " m");

@@ -77,6 +77,8 @@ struct SectionDesign {
     long long innerDiameter = 0;  // Dw [mm], with a result
     std::optional<SectionLevels> levels;
     std::string notes;  // Uwagi
+    // The invert of the sewer its outlet drains into, where it ends in one given [mm].
+    std::optional<long long> receivingInvert;
     // The calculation failed in a way it never should: the message says how.
     bool programFault = false;
 };

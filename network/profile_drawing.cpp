@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,8 @@ using namespace profile_sheet;
 constexpr double kSheetWidth = 420;
 constexpr double kSheetHeight = 297;
 constexpr double kText = 2.5;       // table values and row titles
+constexpr double kDash = 3;         // of a dashed line, mm
+constexpr double kGap = 1.5;        // between its dashes, mm
 constexpr double kSmallText = 2.0;  // the pipes, manhole names in the drawing
 constexpr double kTitleText = 3.5;
 constexpr double kTitleRoom = 280;  // mm, left of the scales and the sheet's number
@@ -59,6 +62,7 @@ struct Station {
     long long ground = 0;
     std::optional<long long> invertIn;   // the arriving pipe's lower invert
     std::optional<long long> invertOut;  // the leaving pipe's upper invert
+    std::optional<long long> receiving;  // at an outlet, the invert of the sewer it drains into
 
     std::optional<long long> lowestInvert() const {
         if (invertIn && invertOut) return std::min(*invertIn, *invertOut);
@@ -72,14 +76,15 @@ public:
                    ProfileScales scales)
         : network_(network), designs_(designs), path_(path), scales_(scales) {
         const auto& first = network.sections[path.sections.front()];
-        stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt});
+        stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt, std::nullopt});
         for (const std::size_t index : path.sections) {
             const NetworkSection& section = network.sections[index];
             const std::optional<SectionLevels>& levels = designs[index].levels;
             if (levels) stations_.back().invertOut = levels->invertFrom;
             stations_.push_back({section.to, stations_.back().chainage + section.length, section.groundTo,
-                                 levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt});
+                                 levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt, std::nullopt});
         }
+        stations_.back().receiving = designs[path.sections.back()].receivingInvert;
         // Where a branch joins, the manhole goes down to the pipe leaving it.
         if (const auto leaving = network.topology.leaving(stations_.back().name); leaving && designs[*leaving].levels)
             stations_.back().invertOut = designs[*leaving].levels->invertFrom;
@@ -107,6 +112,7 @@ private:
         for (std::size_t s = first; s <= last; ++s) {
             lowest = std::min(lowest, stations_[s].ground);
             if (const auto invert = stations_[s].lowestInvert()) lowest = std::min(lowest, *invert);
+            if (const auto receiving = stations_[s].receiving) lowest = std::min(lowest, *receiving);
         }
         const long long below = lowest - 1000;
         return (below >= 0 ? below / 1000 : -((-below + 999) / 1000)) * 1000;
@@ -120,7 +126,8 @@ private:
     }
     bool fitsHeight(std::size_t first, std::size_t last, long long vertical) const {
         long long highest = stations_[first].ground;
-        for (std::size_t s = first; s <= last; ++s) highest = std::max(highest, stations_[s].ground);
+        for (std::size_t s = first; s <= last; ++s)
+            highest = std::max({highest, stations_[s].ground, stations_[s].receiving.value_or(highest)});
         const double height =
             static_cast<double>(highest - referenceLevel(first, last)) / static_cast<double>(vertical);
         return kTableTop + height <= kDrawingTop;
@@ -190,6 +197,18 @@ private:
         void line(DrawingLayer layer, double width, std::vector<DrawingPoint> points) {
             result.lines.push_back({layer, width, std::move(points)});
         }
+        // A dashed line from a to b: dashes of kDash, gaps of kGap, as every
+        // renderer draws them alike.
+        void dashed(DrawingLayer layer, DrawingPoint a, DrawingPoint b) {
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
+            for (double at = 0; at < length; at += kDash + kGap) {
+                const double end = std::min(at + kDash, length);
+                const auto along = [&](double share) {
+                    return DrawingPoint{a.x + (b.x - a.x) * share / length, a.y + (b.y - a.y) * share / length};
+                };
+                line(layer, 0.25, {along(at), along(end)});
+            }
+        }
         void text(DrawingLayer layer, DrawingPoint at, double height, bool upwards, AlongText along, AcrossText across,
                   std::string text) {
             result.texts.push_back({layer, at, height, upwards, along, across, std::move(text)});
@@ -220,6 +239,10 @@ private:
                      std::to_string(count));
             text(DrawingLayer::Labels, {kMargin + 2, kTableTop + 1.5}, kText, false, AlongText::Start, AcrossText::Foot,
                  "Poziom porównawczy " + formatScaled(reference / 10, 2) + " m n.p.m.");
+            // The legend of the one line that is not plain: the water surface.
+            dashed(DrawingLayer::Water, {right - 52, kTableTop + 2.5}, {right - 40, kTableTop + 2.5});
+            text(DrawingLayer::Labels, {right - 38, kTableTop + 1.5}, kText, false, AlongText::Start, AcrossText::Foot,
+                 "zwierciadło ścieków");
         }
 
         void table() {
@@ -262,6 +285,13 @@ private:
             }
             if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest), height);
             manholeCell(kChainage, atX, metres(station.chainage), height);
+            if (station.receiving) {
+                // The sewer the outlet drains into, at its invert.
+                const double receivingY = y(*station.receiving);
+                line(DrawingLayer::Sewer, 0.5, {{atX - 4, receivingY}, {atX + 1, receivingY}});
+                text(DrawingLayer::Labels, {atX - 5, receivingY}, kSmallText, false, AlongText::End,
+                     AcrossText::Middle, "dno odbiornika " + metres(*station.receiving) + " m");
+            }
             // The section rows are parted at every manhole.
             line(DrawingLayer::Table, 0.25, {{atX, rowTop(kLength)}, {atX, kMargin}});
         }
@@ -279,6 +309,8 @@ private:
                 line(DrawingLayer::Sewer, 0.5, {{fromX, y(levels->invertFrom)}, {toX, y(levels->invertTo)}});
                 line(DrawingLayer::Sewer, 0.5,
                      {{fromX, y(levels->invertFrom + levels->crown)}, {toX, y(levels->invertTo + levels->crown)}});
+                dashed(DrawingLayer::Water, {fromX, y(levels->invertFrom + levels->water)},
+                       {toX, y(levels->invertTo + levels->water)});
                 if (from.invertIn && *from.invertIn != levels->invertFrom)
                     line(DrawingLayer::Sewer, 0.5, {{fromX, y(*from.invertIn)}, {fromX, y(levels->invertFrom)}});
                 cell(kSlope, middle, design.result.Bi(), room, false);

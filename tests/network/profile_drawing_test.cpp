@@ -83,6 +83,14 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
     expectPoints(*sewer[5], {{155, 186.32}, {225, 184.78}});
     expectPoints(*sewer[6], {{155, 191.41}, {155, 182.84}});
 
+    // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert, at 1:100 0,71 mm.
+    // The legend's dashes come first.
+    const auto water = linesOn(sheet, DrawingLayer::Water);
+    const auto first = std::find_if(water.begin(), water.end(),
+                                    [](const DrawingLine* dash) { return dash->points[0].x < 71; });
+    ASSERT_NE(first, water.end());
+    expectPoints(**first, {{70, 201.43 + 0.71}, {73, 201.43 + 0.71 - 3 * 3.0 / 40}});
+
     // Each manhole from its ground to its lowest invert: at A4 that of K4.
     const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
     ASSERT_EQ(manholes.size(), 4U);
