@@ -289,8 +289,8 @@ private:
                 // The sewer the outlet drains into, at its invert.
                 const double receivingY = y(*station.receiving);
                 line(DrawingLayer::Sewer, 0.5, {{atX - 4, receivingY}, {atX + 1, receivingY}});
-                text(DrawingLayer::Labels, {atX - 5, receivingY}, kSmallText, false, AlongText::End,
-                     AcrossText::Middle, "dno odbiornika " + metres(*station.receiving) + " m");
+                text(DrawingLayer::Labels, {atX - 5, receivingY}, kSmallText, false, AlongText::End, AcrossText::Middle,
+                     "dno odbiornika " + metres(*station.receiving) + " m");
             }
             // The section rows are parted at every manhole.
             line(DrawingLayer::Table, 0.25, {{atX, rowTop(kLength)}, {atX, kMargin}});

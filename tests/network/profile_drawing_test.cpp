@@ -86,8 +86,8 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
     // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert, at 1:100 0,71 mm.
     // The legend's dashes come first.
     const auto water = linesOn(sheet, DrawingLayer::Water);
-    const auto first = std::find_if(water.begin(), water.end(),
-                                    [](const DrawingLine* dash) { return dash->points[0].x < 71; });
+    const auto first =
+        std::find_if(water.begin(), water.end(), [](const DrawingLine* dash) { return dash->points[0].x < 71; });
     ASSERT_NE(first, water.end());
     expectPoints(**first, {{70, 201.43 + 0.71}, {73, 201.43 + 0.71 - 3 * 3.0 / 40}});
 
@@ -242,13 +242,14 @@ TEST_F(HandWorkedProfile, OnLetterPaperEverythingStaysOnThePage) {
 TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
     const auto catalogue = testing_support::bundledCatalogue();
     BatchCalculator calculator(*catalogue);
-    const auto reference = [&](const std::vector<std::string>& lines) {
+    const auto reference = [&](const std::vector<std::string>& lines, const NetworkParameters& parameters = {}) {
         const Network network = readNetwork(lines);
-        const std::vector<SectionDesign> designs = designNetwork(network, {}, calculator);
+        const std::vector<SectionDesign> designs = designNetwork(network, parameters, calculator);
         const Drawing profile = networkProfiles(network, designs)[0];
         std::string label;
         for (const DrawingText& text : profile.sheets[0].texts)
-            if (text.text.rfind("Poziom porównawczy", 0) == 0) label = text.text;
+            if (text.text.rfind("Poziom porównawczy", 0) == 0 || text.text.rfind("dno odbiornika", 0) == 0)
+                label += text.text;
         for (const DrawingLine& line : profile.sheets[0].lines) {
             if (line.layer != DrawingLayer::Ground) continue;
             for (const DrawingPoint& point : line.points) EXPECT_GE(point.y, 120) << label;
@@ -260,6 +261,11 @@ TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}), "Poziom porównawczy -4,00 m n.p.m.");
     // A section without a result whose lowest ground is a whole metre below zero.
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}), "Poziom porównawczy -2,00 m n.p.m.");
+    // The sewer an outlet drains into is drawn, below the section's inverts.
+    NetworkParameters receiving;
+    receiving.receivingInverts["B"] = 100'000;
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;"}, receiving),
+              "Poziom porównawczy 99,00 m n.p.m.dno odbiornika 100,000 m");
 }
 
 }  // namespace
