@@ -200,7 +200,7 @@ const std::vector<CalcOption>& options() {
             {"--profile-dxf", "ZBIÓR.dxf", false, kNetworkMode, HelpGroup::Network,
              "zapisuje te same profile jako rysunek DXF (AutoCAD 2000) dla programów CAD:\n"
              "arkusz za arkuszem wzdłuż osi x, w metrach (jednostka to metr\n"
-             "kilometrażu), warstwy TEREN, KANAL, STUDNIE, TABELA i OPISY",
+             "kilometrażu), warstwy TEREN, KANAL, ZWIERCIADLO, STUDNIE, TABELA i OPISY",
              fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.network.profileDxfFile; })},
             {"--swmm", "ZBIÓR.inp", false, kNetworkMode, HelpGroup::Network,
              "zapisuje zaprojektowaną sieć jako model programu EPA SWMM 5 (LPS, fala\n"
