@@ -228,7 +228,7 @@ void NetworkWindowView::buildMenus() {
                            std::nullopt});
     exportAction("Profile do zbioru &PDF...", NetworkExport::ProfilesPdf);
     exportAction("Profile do rysunku D&XF...", NetworkExport::ProfilesDxf);
-    exportAction("&Model SWMM...", NetworkExport::SwmmModel);
+    exportAction("Mode&l SWMM...", NetworkExport::SwmmModel);
     file->addSeparator();
     file->addAction("Za&mknij", QKeySequence::Quit, this, [this] { close(); });
 
