@@ -70,6 +70,8 @@ TEST(NetworkRun, PipesJoinedOnTheirWaterSurfaces) {
         EXPECT_EQ(designNetworkFile(networkData(name + ".csv"), parameters).output,
                   fileContents(networkData(name + (name == "hand_worked" ? "_zwierciadla" : "") + ".expected")))
             << name;
+    EXPECT_EQ(designNetworkFile(fs::path(VEXA_SOURCE_DIR) / "docs" / "examples" / "siec.csv", parameters).output,
+              fileContents(networkData("siec_zwierciadla.expected")));
 }
 
 // The example's SWMM model as SWMM reads it (swmm_check.py reads every
