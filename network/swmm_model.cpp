@@ -1,6 +1,7 @@
 #include "network/swmm_model.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <unordered_map>
 #include <unordered_set>
@@ -22,6 +23,42 @@ constexpr long long kOutfallLinkDrop = 50;      // mm
 constexpr extended kOutfallLinkManning = 0.011L;
 // Rows of the generated layout, apart [m].
 constexpr long long kRowSpacing = 30;
+
+// The options of every model: litres per second, dynamic waves, inverts as
+// elevations, six hours of constant flows. A short routing step: at 5 s SWMM
+// lets the flow of a large, flat pipe swing about its constant supply.
+constexpr std::array<std::pair<const char*, const char*>, 30> kOptions{{
+    {"FLOW_UNITS", "LPS"},
+    {"INFILTRATION", "HORTON"},
+    {"FLOW_ROUTING", "DYNWAVE"},
+    {"LINK_OFFSETS", "ELEVATION"},
+    {"MIN_SLOPE", "0"},
+    {"ALLOW_PONDING", "NO"},
+    {"SKIP_STEADY_STATE", "NO"},
+    {"START_DATE", "01/01/2024"},
+    {"START_TIME", "00:00:00"},
+    {"REPORT_START_DATE", "01/01/2024"},
+    {"REPORT_START_TIME", "00:00:00"},
+    {"END_DATE", "01/01/2024"},
+    {"END_TIME", "06:00:00"},
+    {"DRY_DAYS", "0"},
+    {"REPORT_STEP", "00:15:00"},
+    {"WET_STEP", "00:05:00"},
+    {"DRY_STEP", "01:00:00"},
+    {"ROUTING_STEP", "0:00:01"},
+    {"INERTIAL_DAMPING", "PARTIAL"},
+    {"NORMAL_FLOW_LIMITED", "BOTH"},
+    {"FORCE_MAIN_EQUATION", "H-W"},
+    {"VARIABLE_STEP", "0.75"},
+    {"LENGTHENING_STEP", "0"},
+    {"MIN_SURFAREA", "1.167"},
+    {"MAX_TRIALS", "8"},
+    {"HEAD_TOLERANCE", "0.0015"},
+    {"SYS_FLOW_TOL", "5"},
+    {"LAT_FLOW_TOL", "5"},
+    {"MINIMUM_STEP", "0.5"},
+    {"THREADS", "1"},
+}};
 
 std::string metres(long long millimetres) { return withDecimalPoint(formatScaled(millimetres, 3)); }
 std::string number(extended value) { return withDecimalPoint(formatGeneral(value)); }
@@ -229,45 +266,11 @@ std::vector<std::string> swmmModelLines(const Network& network, const std::vecto
     }
     conduits.insert(conduits.end(), leftOut.begin(), leftOut.end());
 
-    std::vector<std::string> lines{"[TITLE]",
-                                   ";;Project Title/Notes",
-                                   title,
-                                   "",
-                                   "[OPTIONS]",
-                                   ";;Option             Value",
-                                   "FLOW_UNITS           LPS",
-                                   "INFILTRATION         HORTON",
-                                   "FLOW_ROUTING         DYNWAVE",
-                                   "LINK_OFFSETS         ELEVATION",
-                                   "MIN_SLOPE            0",
-                                   "ALLOW_PONDING        NO",
-                                   "SKIP_STEADY_STATE    NO",
-                                   "START_DATE           01/01/2024",
-                                   "START_TIME           00:00:00",
-                                   "REPORT_START_DATE    01/01/2024",
-                                   "REPORT_START_TIME    00:00:00",
-                                   "END_DATE             01/01/2024",
-                                   "END_TIME             06:00:00",
-                                   "DRY_DAYS             0",
-                                   "REPORT_STEP          00:15:00",
-                                   "WET_STEP             00:05:00",
-                                   "DRY_STEP             01:00:00",
-                                   // A short step: at 5 s SWMM lets the flow of a large, flat
-                                   // pipe swing about its constant supply.
-                                   "ROUTING_STEP         0:00:01",
-                                   "INERTIAL_DAMPING     PARTIAL",
-                                   "NORMAL_FLOW_LIMITED  BOTH",
-                                   "FORCE_MAIN_EQUATION  H-W",
-                                   "VARIABLE_STEP        0.75",
-                                   "LENGTHENING_STEP     0",
-                                   "MIN_SURFAREA         1.167",
-                                   "MAX_TRIALS           8",
-                                   "HEAD_TOLERANCE       0.0015",
-                                   "SYS_FLOW_TOL         5",
-                                   "LAT_FLOW_TOL         5",
-                                   "MINIMUM_STEP         0.5",
-                                   "THREADS              1",
-                                   ""};
+    std::vector<std::string> lines{"[TITLE]",   ";;Project Title/Notes",     title, "",
+                                   "[OPTIONS]", ";;Option             Value"};
+    for (const auto& [option, value] : kOptions)
+        lines.push_back(option + std::string(21 - std::string(option).size(), ' ') + value);
+    lines.push_back("");
     for (auto* part : {&junctions, &outfalls, &conduits, &sections, &inflows, &coordinates}) {
         lines.insert(lines.end(), part->begin(), part->end());
         lines.push_back("");
