@@ -51,7 +51,10 @@ public:
         if (items.empty()) return QStyledItemDelegate::createEditor(parent, option, index);
         auto* list = new QComboBox(parent);
         list->setObjectName("itemList");
-        for (const std::string& item : items) list->addItem(QString::fromStdString(item));
+        // Numbered as the cell shows them, so that the number typed chooses its item.
+        int number = firstItem(index.column());
+        for (const std::string& item : items)
+            list->addItem(QString::number(number++) + ": " + QString::fromStdString(item));
         return list;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {

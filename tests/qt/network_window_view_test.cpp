@@ -145,6 +145,14 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(window->row(0)[position(InputColumn::KryteriumDoboru)], std::string("1"));
         QCOMPARE(criterion.data().toString(), QString("1: Dobór dla samooczyszczania i przewietrzania"));
+        // Its number typed chooses it too.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        table->edit(criterion);
+        list = table->findChild<QComboBox*>("itemList");
+        QTest::keyClicks(list, "3");
+        QTest::keyClick(list, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(window->row(0)[position(InputColumn::KryteriumDoboru)], std::string("3"));
     }
 
     // On the empty row at the end a row is typed as in a spreadsheet: every
