@@ -11,10 +11,12 @@
 #include "network/network_columns.h"
 #include "network/network_file.h"
 #include "network/network_parameters.h"
+#include "network/network_project.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
 #include "toolkit/numbers.h"
 #include "toolkit/text.h"
+#include "toolkit/text_file.h"
 #include "toolkit/version.h"
 
 namespace vexa {
@@ -67,6 +69,9 @@ Apply scale(long long ProfileScales::*which) {
         return true;
     };
 }
+
+// The option naming a project file, read before every other.
+constexpr const char* kProjectOption = "--parametry";
 
 // An option that names a file: where the file's name goes.
 Apply fileIn(std::optional<std::string>& (*where)(CommandLine&)) {
@@ -147,6 +152,12 @@ const std::vector<CalcOption>& options() {
              true},
             {"--siec", "ZBIÓR", false, kNetworkMode, HelpGroup::Network, "projekt całej sieci z ZBIORU (opis powyżej)",
              fileIn([](CommandLine& line) -> std::optional<std::string>& { return line.networkFile; }), true},
+            {kProjectOption, "ZBIÓR.vexa", false, kNetworkMode, HelpGroup::Network,
+             "parametry projektu z ZBIORU, który okno sieci zapisuje obok sieci: wiersze\n"
+             "klucz=wartość, a klucz to nazwa opcji bez kresek (przykrycie=1,2); opcje\n"
+             "podane w wierszu poleceń mają pierwszeństwo",
+             // Read before the other options (readProject).
+             [](CommandLine&, const std::string&, const std::string&, std::ostream&) { return true; }},
         };
         for (const NetworkParameterRule& rule : kNetworkParameterRules)
             all.push_back(
@@ -160,26 +171,16 @@ const std::vector<CalcOption>& options() {
                        "niż wierzch rur wpadających; zwierciadla - także zwierciadłem ścieków przy\n"
                        "przepływie obliczeniowym nie wyżej niż zwierciadło w rurach wpadających",
                        [](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
-                           if (value != "korony" && value != "zwierciadla")
-                               return refuse(errors,
-                                             name + " \"" + value + "\" nie jest żadnym z: korony, zwierciadla");
-                           line.network.parameters.joinWaterSurfaces = value == "zwierciadla";
-                           return true;
+                           const auto problem = readJunction(value, line.network.parameters);
+                           return !problem || refuse(errors, name + " " + *problem);
                        }});
         all.push_back({"--dno-wylotu", "NAZWA=RZĘDNA", false, kNetworkMode, HelpGroup::Network,
                        "rzędna dna kanału [m], do którego wpada wylot NAZWA (można podać wiele razy):\n"
                        "odcinek kończący się w tym wylocie dostaje uwagę, gdy jego dno leży niżej niż\n"
                        "dno odbiornika albo wyżej o więcej niż --kaskada; rzędne się nie zmieniają",
                        [](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
-                           const std::size_t equals = value.rfind('=');
-                           const std::string manhole =
-                               equals == std::string::npos ? "" : delimited::trimmed(value.substr(0, equals));
-                           if (manhole.empty())
-                               return refuse(errors, name + " \"" + value + "\" nie ma postaci NAZWA=RZĘDNA");
-                           const auto level = scaled(name, value.substr(equals + 1), 3, -kLargestNetworkValue + 1,
-                                                     kLargestNetworkValue - 1, errors);
-                           if (level) line.network.parameters.receivingInverts[manhole] = *level;
-                           return level.has_value();
+                           const auto problem = readReceivingInvert(value, line.network.parameters);
+                           return !problem || refuse(errors, name + " " + *problem);
                        }});
         all.push_back(
             {"--deszcz-tabela", "ZBIÓR", false, kNetworkMode, HelpGroup::Network,
@@ -384,7 +385,28 @@ std::string usageText() {
     return usage;
 }
 
+namespace {
+
+// A project's parameters under those of the command line: --parametry.
+bool readProject(CommandLine& line, const std::string& name, const std::string& fileName, std::ostream& errors) {
+    try {
+        const NetworkProject project = readNetworkProject(text_file::readBytes(fileName));
+        applyProject(project, fileName, line.network.parameters, line.network.rainTableFile);
+    } catch (const ProjectError& problem) {
+        return refuse(errors, name.substr(2) + " \"" + fileName + "\": " + problem.what());
+    } catch (const std::runtime_error&) {  // the file cannot be read
+        return refuse(errors, "nie można odczytać zbioru \"" + fileName + "\"");
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<int> readCommandLine(int argc, char** argv, CommandLine& line, std::ostream& errors) {
+    // A project's parameters first, so that the options given beside it win.
+    for (int n = 1; n + 1 < argc; ++n)
+        if (argv[n] == std::string_view(kProjectOption) && !readProject(line, kProjectOption, argv[n + 1], errors))
+            return kBatchFileProblem;
     std::vector<const CalcOption*> given;
     for (int n = 1; n < argc; ++n) {
         const std::string argument = argv[n];

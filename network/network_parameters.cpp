@@ -1,6 +1,7 @@
 #include "network/network_parameters.h"
 
 #include "network/network_file.h"
+#include "toolkit/delimited_fields.h"
 #include "toolkit/errors.h"
 #include "toolkit/numbers.h"
 
@@ -129,6 +130,29 @@ std::optional<ParameterProblem> orderProblem(const NetworkParameters& parameters
             return ParameterProblem{&rule, "\"" + parameterText(rule, parameters) + "\" nie może być mniejsze od " +
                                                rule.notBelowName + " (" +
                                                formatScaledGeneral(parameters.*rule.notBelow, rule.decimals) + ")"};
+    return std::nullopt;
+}
+
+std::optional<std::string> readJunction(std::string_view text, NetworkParameters& parameters) {
+    if (text != kJoinedOnCrowns && text != kJoinedOnWaterSurfaces)
+        return "\"" + std::string(text) + "\" nie jest żadnym z: " + kJoinedOnCrowns + ", " + kJoinedOnWaterSurfaces;
+    parameters.joinWaterSurfaces = text == kJoinedOnWaterSurfaces;
+    return std::nullopt;
+}
+
+ScaledReading readReceivingLevel(std::string_view text) {
+    return readScaledInRange(text, 3, -kLargestLevel, kLargestLevel);
+}
+
+std::optional<std::string> readReceivingInvert(std::string_view text, NetworkParameters& parameters) {
+    // The last "=" parts them: a manhole's name may hold one.
+    const std::size_t equals = text.rfind('=');
+    const std::string manhole =
+        equals == std::string_view::npos ? "" : delimited::trimmed(std::string(text.substr(0, equals)));
+    if (manhole.empty()) return "\"" + std::string(text) + "\" nie ma postaci NAZWA=RZĘDNA";
+    const ScaledReading level = readReceivingLevel(text.substr(equals + 1));
+    if (!level.value) return level.problem;
+    parameters.receivingInverts[manhole] = *level.value;
     return std::nullopt;
 }
 

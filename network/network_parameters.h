@@ -64,6 +64,18 @@ struct ScaledReading {
 };
 ScaledReading readScaledInRange(std::string_view text, int decimals, long long lowest, long long highest);
 
+// How pipes join at a manhole, as vexa-calc's --polaczenie names it:
+// "korony" or "zwierciadla"; or why the text is neither.
+inline constexpr const char* kJoinedOnCrowns = "korony";
+inline constexpr const char* kJoinedOnWaterSurfaces = "zwierciadla";
+std::optional<std::string> readJunction(std::string_view text, NetworkParameters& parameters);
+
+// The receiving sewer's invert of an outlet, "NAZWA=RZĘDNA" as --dno-wylotu
+// takes it, or why it cannot be read ("\"95,x\" nie jest liczbą").
+std::optional<std::string> readReceivingInvert(std::string_view text, NetworkParameters& parameters);
+// The level alone [mm] of such a text, or why not.
+ScaledReading readReceivingLevel(std::string_view text);
+
 // The value as the window shows it ("1,2", "0,5", "100").
 std::string parameterText(const NetworkParameterRule& rule, const NetworkParameters& parameters);
 

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "support/files.h"
 
 namespace vexa {
 namespace {
@@ -46,6 +49,26 @@ TEST(CommandLine, EachModeTakesItsOwnOptions) {
     EXPECT_EQ(read({"--sprawdz-katalog", "--cp1250"}).line.mode, CalcMode::CatalogueCheck);
     EXPECT_EQ(read({"--sprawdz-katalog", "k.dat"}).line.network.batch.catalogue, "k.dat");
     EXPECT_EQ(read({"--tabela", "t.csv", "--version", "--nieznana"}).line.mode, CalcMode::Version);
+}
+
+TEST(CommandLine, AProjectsParametersGiveWayToTheOptionsBesideIt) {
+    const testing_support::ScratchFolder folder;
+    const std::string project = (folder / "siec.vexa").string();
+    std::ofstream(project) << "przykrycie=2\nspadek-max=80\ndeszcz-tabela=deszcz.csv\n";
+    const Reading read1 = read({"--przykrycie", "1,5", "--siec", "s.csv", "--parametry", project});
+    ASSERT_FALSE(read1.refused) << read1.errors;
+    EXPECT_EQ(read1.line.network.parameters.cover, 1500);
+    EXPECT_EQ(read1.line.network.parameters.slopeMax, 800);
+    EXPECT_EQ(read1.line.network.rainTableFile, (folder / "deszcz.csv").generic_string());
+
+    std::ofstream(project) << "przykrycie=2\nspadek-max=x\n";
+    const Reading faulty = read({"--siec", "s.csv", "--parametry", project});
+    EXPECT_EQ(faulty.refused, kBatchFileProblem);
+    EXPECT_EQ(faulty.errors, "vexa-calc: parametry \"" + project + "\": Wiersz 2: spadek-max \"x\" nie jest liczbą\n");
+    EXPECT_EQ(read({"--siec", "s.csv", "--parametry", (folder / "brak.vexa").string()}).refused, kBatchFileProblem);
+    std::ofstream(project) << "przykrycie=2\n";
+    EXPECT_EQ(read({"--parametry", project, "odcinki.csv"}).errors,
+              "vexa-calc: --parametry działa tylko z opcją --siec\n");
 }
 
 TEST(CommandLine, AnOptionOutsideItsModeIsRefusedByName) {
