@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <unordered_map>
 
 #include "batch/headless_platform.h"
 #include "drawing/drawing_pages.h"
@@ -104,8 +106,8 @@ NetworkWindow::NetworkWindow(PlatformServices& platform, const Catalogue& catalo
                                         {InputColumn::KryteriumDoboru, &form.RadioGroup3}})
         for (const std::string& item : group->Items)
             choices_[static_cast<std::size_t>(position(column))].push_back(text::onOneLine(item, true));
-    for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
-        parameterTexts_[n] = vexa::parameterText(kNetworkParameterRules[n], parameters_);
+    settings_ = defaultSettings();
+    useSettings();
 }
 
 NetworkWindow::~NetworkWindow() = default;
@@ -141,7 +143,7 @@ bool NetworkWindow::rowMarked(int row) const {
 }
 
 const std::string& NetworkWindow::parameterText(int parameter) const {
-    return parameterTexts_.at(static_cast<std::size_t>(parameter));
+    return settings_.parameterTexts.at(static_cast<std::size_t>(parameter));
 }
 
 const std::vector<std::string>& NetworkWindow::choices(int column) const {
@@ -154,7 +156,7 @@ const std::vector<std::string>& NetworkWindow::choices(int column) const {
 // Rows [at, at + count) become `rows`; the step records the change.
 void NetworkWindow::replaceRows(Step& step, int at, int count, std::vector<Row> rows) {
     const auto first = rows_.begin() + at;
-    Change& change = step.emplace_back(Change{at, std::vector<Row>(first, first + count), std::move(rows)});
+    Change& change = step.rows.emplace_back(Change{at, std::vector<Row>(first, first + count), std::move(rows)});
     rows_.erase(first, first + count);
     rows_.insert(rows_.begin() + at, change.after.begin(), change.after.end());
 }
@@ -169,13 +171,56 @@ void NetworkWindow::apply(const Change& change, bool forward) {
 }
 
 void NetworkWindow::record(Step step) {
-    if (step.empty()) return;
+    if (step.rows.empty() && !step.settingsAfter) return;
+    if (step.settingsAfter) {
+        settings_ = *step.settingsAfter;
+        useSettings();
+    }
     history_.record(std::move(step));
     afterEdit();
 }
 
+void NetworkWindow::changeSettings(Settings settings) {
+    Step step;
+    step.settingsBefore = settings_;
+    step.settingsAfter = std::move(settings);
+    record(std::move(step));
+}
+
+NetworkWindow::Settings NetworkWindow::defaultSettings() const {
+    Settings settings;
+    const NetworkParameters defaults;
+    for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
+        settings.parameterTexts[n] = vexa::parameterText(kNetworkParameterRules[n], defaults);
+    return settings;
+}
+
+void NetworkWindow::useSettings() {
+    parameterProblem_.reset();
+    // Every parameter as typed; the first that cannot be read says why.
+    NetworkParameters parameters;
+    for (std::size_t n = 0; n < kNetworkParameterRules.size() && !parameterProblem_; ++n)
+        if (const auto problem = readParameter(kNetworkParameterRules[n], settings_.parameterTexts[n], parameters))
+            parameterProblem_ = std::string(kNetworkParameterRules[n].label) + ": " + *problem;
+    if (!parameterProblem_)
+        if (const auto problem = orderProblem(parameters))
+            parameterProblem_ = std::string(problem->rule->label) + ": " + problem->problem;
+    for (const auto& [outlet, level] : settings_.receivingInverts) {
+        if (parameterProblem_) break;
+        const ScaledReading reading = readReceivingLevel(level);
+        if (reading.value)
+            parameters.receivingInverts[outlet] = *reading.value;
+        else
+            parameterProblem_ = "Dno odbiornika wylotu \"" + outlet + "\": " + reading.problem;
+    }
+    parameters.joinWaterSurfaces = settings_.joinWaterSurfaces;
+    parameters.rainTable = settings_.rainTable;
+    if (!parameterProblem_) parameters_ = std::move(parameters);
+}
+
 void NetworkWindow::afterEdit() {
     if (selectedRow_ >= rowCount()) selectedRow_ = -1;
+    listManholes();
     redesign();
 }
 
@@ -207,6 +252,27 @@ void NetworkWindow::clearCells(const std::vector<Cell>& cells) {
         }
         if (changed) replaceRows(step, row, 1, {cleared});
     }
+    record(std::move(step));
+}
+
+void NetworkWindow::fillDown(const std::vector<Cell>& cells) {
+    // The topmost cell of each column, then every row's cells below it.
+    std::map<int, int> top;  // column -> row
+    for (const Cell& cell : cells)
+        if (cell.row >= 0 && cell.row < rowCount() && cell.column >= 0 && cell.column < kInputCount)
+            if (const auto [at, added] = top.emplace(cell.column, cell.row); !added)
+                at->second = std::min(at->second, cell.row);
+    std::map<int, Row> changed;
+    for (const Cell& cell : cells) {
+        const auto from = top.find(cell.column);
+        if (from == top.end() || cell.row == from->second || cell.row >= rowCount()) continue;
+        auto [at, added] = changed.emplace(cell.row, rows_[static_cast<std::size_t>(cell.row)]);
+        at->second[static_cast<std::size_t>(cell.column)] =
+            rows_[static_cast<std::size_t>(from->second)][static_cast<std::size_t>(cell.column)];
+    }
+    Step step;
+    for (auto& [row, filled] : changed)
+        if (filled != rows_[static_cast<std::size_t>(row)]) replaceRows(step, row, 1, {std::move(filled)});
     record(std::move(step));
 }
 
@@ -289,46 +355,47 @@ void NetworkWindow::deleteRows(std::vector<int> rows) {
 void NetworkWindow::undo() {
     if (!history_.canUndo()) return;
     const Step& step = history_.undo();
-    for (auto change = step.rbegin(); change != step.rend(); ++change) apply(*change, false);
+    for (auto change = step.rows.rbegin(); change != step.rows.rend(); ++change) apply(*change, false);
+    if (step.settingsBefore) {
+        settings_ = *step.settingsBefore;
+        useSettings();
+    }
     afterEdit();
 }
 
 void NetworkWindow::redo() {
     if (!history_.canRedo()) return;
-    for (const Change& change : history_.redo()) apply(change, true);
+    const Step& step = history_.redo();
+    for (const Change& change : step.rows) apply(change, true);
+    if (step.settingsAfter) {
+        settings_ = *step.settingsAfter;
+        useSettings();
+    }
     afterEdit();
 }
 
 void NetworkWindow::editParameter(int parameter, const std::string& text) {
-    if (parameter < 0 || parameter >= static_cast<int>(kNetworkParameterRules.size())) return;
-    parameterTexts_[static_cast<std::size_t>(parameter)] = text;
-    parameterProblem_.reset();
-    // Every parameter as typed; the first that cannot be read says why.
-    NetworkParameters parameters = parameters_;
-    for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n) {
-        if (const auto problem = readParameter(kNetworkParameterRules[n], parameterTexts_[n], parameters)) {
-            parameterProblem_ = std::string(kNetworkParameterRules[n].label) + ": " + *problem;
-            break;
-        }
-    }
-    if (!parameterProblem_)
-        if (const auto problem = orderProblem(parameters))
-            parameterProblem_ = std::string(problem->rule->label) + ": " + problem->problem;
-    if (!parameterProblem_) parameters_ = parameters;
-    redesign();
+    if (parameter < 0 || parameter >= static_cast<int>(kNetworkParameterRules.size()) ||
+        settings_.parameterTexts[static_cast<std::size_t>(parameter)] == text)
+        return;
+    Settings settings = settings_;
+    settings.parameterTexts[static_cast<std::size_t>(parameter)] = text;
+    changeSettings(std::move(settings));
 }
 
 void NetworkWindow::joinWaterSurfaces(bool join) {
-    if (parameters_.joinWaterSurfaces == join) return;
-    parameters_.joinWaterSurfaces = join;
-    redesign();
+    if (settings_.joinWaterSurfaces == join) return;
+    Settings settings = settings_;
+    settings.joinWaterSurfaces = join;
+    changeSettings(std::move(settings));
 }
 
 void NetworkWindow::chooseRainTable() {
     const auto fileName = platform_.askOpenFileName({"Tabela deszczu", kRainTableFiles, "csv"});
     if (!fileName) return;
+    Settings settings = settings_;
     try {
-        parameters_.rainTable = std::make_shared<const RainTable>(readRainTable(text_file::readBytes(*fileName)));
+        settings.rainTable = std::make_shared<const RainTable>(readRainTable(text_file::readBytes(*fileName)));
     } catch (const RainTableError& problem) {
         platform_.showError("Zbiór \"" + *fileName + "\" nie jest tabelą deszczu: " + problem.what());
         return;
@@ -336,20 +403,169 @@ void NetworkWindow::chooseRainTable() {
         platform_.showError(problem.what());
         return;
     }
-    rainTableName_ = *fileName;
-    redesign();
+    settings.rainTableName = *fileName;
+    changeSettings(std::move(settings));
 }
 
 void NetworkWindow::useRainFormula() {
-    if (!parameters_.rainTable) return;
-    parameters_.rainTable.reset();
-    rainTableName_.reset();
-    redesign();
+    if (!settings_.rainTable) return;
+    Settings settings = settings_;
+    settings.rainTable.reset();
+    settings.rainTableName.reset();
+    changeSettings(std::move(settings));
 }
 
 void NetworkWindow::selectRow(int row) {
     selectedRow_ = row >= 0 && row < rowCount() ? row : -1;
     selectProfile();
+}
+
+// ---- manholes ----
+
+namespace {
+
+constexpr std::size_t kOd = position(InputColumn::Od);
+constexpr std::size_t kDo = position(InputColumn::Do);
+constexpr std::size_t kTerenOd = position(InputColumn::TerenOd);
+constexpr std::size_t kTerenDo = position(InputColumn::TerenDo);
+
+// A level's text as a number where it is one, so that "100" and "100,0" are one level.
+std::optional<long long> levelOf(const std::string& text) {
+    try {
+        return parseScaled(withDecimalComma(text), 3);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
+// A name's letters in one case, for finding: ASCII and the Polish letters.
+std::u32string folded(const std::string& text) {
+    static const std::u32string upper = U"ĄĆĘŁŃÓŚŹŻ", lower = U"ąćęłńóśźż";
+    std::u32string characters;
+    try {
+        characters = text::toUtf32(text);
+    } catch (const EncodingError&) {
+        return {};
+    }
+    for (char32_t& c : characters) {
+        if (c >= U'A' && c <= U'Z') c += U'a' - U'A';
+        if (const auto at = upper.find(c); at != std::u32string::npos) c = lower[at];
+    }
+    return characters;
+}
+
+}  // namespace
+
+void NetworkWindow::listManholes() {
+    manholes_.clear();
+    std::unordered_map<std::string, std::size_t> index;
+    std::unordered_map<std::string, bool> leaves;
+    for (const Row& row : rows_) {
+        for (const auto& [name, ground] : {std::pair{kOd, kTerenOd}, std::pair{kDo, kTerenDo}}) {
+            const std::string manhole = delimited::trimmed(row[name]);
+            if (manhole.empty()) continue;
+            auto [at, added] = index.emplace(manhole, manholes_.size());
+            if (added) {
+                manholes_.push_back({manhole, row[ground], false, false, {}});
+            } else {
+                Manhole& seen = manholes_[at->second];
+                const auto first = levelOf(seen.ground), here = levelOf(row[ground]);
+                seen.groundsDiffer =
+                    seen.groundsDiffer || (first && here ? *first != *here : seen.ground != row[ground]);
+            }
+            leaves[manhole] = leaves[manhole] || name == kOd;
+        }
+    }
+    for (Manhole& manhole : manholes_) {
+        manhole.outlet = !leaves[manhole.name];
+        if (const auto level = settings_.receivingInverts.find(manhole.name);
+            manhole.outlet && level != settings_.receivingInverts.end())
+            manhole.receivingInvert = level->second;
+    }
+}
+
+std::optional<int> NetworkWindow::findRow(const std::string& text, int after) const {
+    const std::u32string wanted = folded(delimited::trimmed(text));
+    if (wanted.empty() || rows_.empty()) return std::nullopt;
+    for (int step = 1; step <= rowCount(); ++step) {
+        const int row = ((after + step) % rowCount() + rowCount()) % rowCount();
+        for (const std::size_t column : {std::size_t{0}, kOd, kDo})
+            if (folded(rows_[static_cast<std::size_t>(row)][column]).find(wanted) != std::u32string::npos) return row;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> NetworkWindow::findManhole(const std::string& text, int after) const {
+    const std::u32string wanted = folded(delimited::trimmed(text));
+    const int count = static_cast<int>(manholes_.size());
+    if (wanted.empty() || count == 0) return std::nullopt;
+    for (int step = 1; step <= count; ++step) {
+        const int manhole = ((after + step) % count + count) % count;
+        if (folded(manholes_[static_cast<std::size_t>(manhole)].name).find(wanted) != std::u32string::npos)
+            return manhole;
+    }
+    return std::nullopt;
+}
+
+void NetworkWindow::editManholeGround(int manhole, const std::string& text) {
+    if (manhole < 0 || manhole >= static_cast<int>(manholes_.size())) return;
+    const std::string name = manholes_[static_cast<std::size_t>(manhole)].name;
+    const std::string level = text::withoutControlCharacters(text);
+    Step step;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        Row row = rows_[r];
+        for (const auto& [column, ground] : {std::pair{kOd, kTerenOd}, std::pair{kDo, kTerenDo}})
+            if (delimited::trimmed(row[column]) == name) row[ground] = level;
+        if (row != rows_[r]) replaceRows(step, static_cast<int>(r), 1, {row});
+    }
+    record(std::move(step));
+}
+
+void NetworkWindow::renameManhole(int manhole, const std::string& name) {
+    if (manhole < 0 || manhole >= static_cast<int>(manholes_.size())) return;
+    const std::string old = manholes_[static_cast<std::size_t>(manhole)].name;
+    const std::string renamed = delimited::trimmed(text::withoutControlCharacters(name));
+    if (renamed == old) return;
+    if (renamed.empty()) {
+        platform_.showError("Nazwa studni nie może być pusta");
+        return;
+    }
+    if (std::any_of(manholes_.begin(), manholes_.end(), [&](const Manhole& m) { return m.name == renamed; })) {
+        platform_.showError("Studnia \"" + renamed +
+                            "\" jest już w sieci: studnie łączy się, wpisując nazwę w tabeli odcinków");
+        return;
+    }
+    Step step;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        Row row = rows_[r];
+        for (const std::size_t column : {kOd, kDo})
+            if (delimited::trimmed(row[column]) == old) row[column] = renamed;
+        if (row != rows_[r]) replaceRows(step, static_cast<int>(r), 1, {row});
+    }
+    // The outlet's receiving sewer goes with its new name.
+    if (const auto level = settings_.receivingInverts.find(old); level != settings_.receivingInverts.end()) {
+        Settings settings = settings_;
+        settings.receivingInverts.erase(old);
+        settings.receivingInverts[renamed] = level->second;
+        step.settingsBefore = settings_;
+        step.settingsAfter = std::move(settings);
+    }
+    record(std::move(step));
+}
+
+void NetworkWindow::editReceivingInvert(int manhole, const std::string& text) {
+    if (manhole < 0 || manhole >= static_cast<int>(manholes_.size()) ||
+        !manholes_[static_cast<std::size_t>(manhole)].outlet)
+        return;
+    const std::string& name = manholes_[static_cast<std::size_t>(manhole)].name;
+    const std::string level = delimited::trimmed(text::withoutControlCharacters(text));
+    Settings settings = settings_;
+    if (level.empty())
+        settings.receivingInverts.erase(name);
+    else
+        settings.receivingInverts[name] = level;
+    if (settings.receivingInverts == settings_.receivingInverts) return;
+    changeSettings(std::move(settings));
 }
 
 // ---- design ----
@@ -482,13 +698,25 @@ bool NetworkWindow::writeTo(const std::string& fileName, const FileForm& form) {
         }
     }
     const std::vector<std::string> lines = fileLines(form);
+    const std::string projectName = projectFileName(fileName);
     try {
         std::string bytes = form.byteOrderMark ? "\xEF\xBB\xBF" : "";
         const char* lineEnd = form.crLf ? "\r\n" : "\n";
         for (const std::string& line : lines) bytes += (form.codePage1250 ? cp1250::encode(line) : line) + lineEnd;
-        text_file::replaceFile(
-            fileName, [&](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
-    } catch (const std::runtime_error& problem) {  // EncodingError, FileError
+        const std::string projectBytes = networkProjectBytes(project(form, projectName));
+        // The network and its project together, or neither.
+        text_file::FileReplacement network(fileName);
+        text_file::FileReplacement parameters(projectName);
+        if (const std::error_code error = text_file::writeBytes(network.temporary(), bytes)) network.fail(error);
+        if (const std::error_code error = text_file::writeBytes(parameters.temporary(), projectBytes))
+            parameters.fail(error);
+        network.commit();
+        parameters.commit();
+    } catch (const EncodingError&) {
+        platform_.showError("Parametry projektu zawierają znak spoza strony kodowej 1250 i nie mogą być zapisane w \"" +
+                            projectName + "\"");
+        return false;
+    } catch (const std::runtime_error& problem) {  // FileError
         platform_.showError(failureText(problem));
         return false;
     }
@@ -497,6 +725,81 @@ bool NetworkWindow::writeTo(const std::string& fileName, const FileForm& form) {
     fileForm_.catchmentColumns = lines.front() == kNetworkHeadLine;
     history_.markSaved();
     return true;
+}
+
+NetworkProject NetworkWindow::project(const FileForm& form, const std::string& projectFileName) const {
+    NetworkProject project;
+    project.codePage1250 = form.codePage1250;
+    project.crLf = form.crLf;
+    for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
+        project.entries.push_back(
+            {std::string(kNetworkParameterRules[n].option).substr(2), settings_.parameterTexts[n]});
+    project.entries.push_back({kJunctionKey, settings_.joinWaterSurfaces ? kJoinedOnWaterSurfaces : kJoinedOnCrowns});
+    if (settings_.rainTableName)
+        project.entries.push_back({kRainTableKey, pathInProject(*settings_.rainTableName, projectFileName)});
+    // Only the network's outlets: a level left by an outlet since joined to
+    // a section is kept for undo, not written.
+    const std::vector<std::string> outlets = network_.topology.outlets();
+    for (const auto& [outlet, level] : settings_.receivingInverts)
+        if (std::find(outlets.begin(), outlets.end(), outlet) != outlets.end())
+            project.entries.push_back({kReceivingInvertKey, outlet + "=" + level});
+    for (ProjectEntry& entry : networkFormEntries(form)) project.entries.push_back(std::move(entry));
+    return project;
+}
+
+NetworkWindow::Settings NetworkWindow::projectSettings(const std::string& networkFileName, FileForm* openForm) {
+    Settings settings = defaultSettings();
+    const std::string projectName = projectFileName(networkFileName);
+    if (!std::filesystem::exists(text_file::pathFromUtf8(projectName))) return settings;
+    NetworkProject project;
+    try {
+        project = readNetworkProject(text_file::readBytes(projectName));
+        projectNetworkForm(project);
+    } catch (const std::runtime_error& problem) {  // ProjectError, a file that cannot be read
+        platform_.showError("Zbiór \"" + projectName + "\" nie jest projektem sieci: " + problem.what() +
+                            ". Parametry mają wartości domyślne.");
+        return settings;
+    }
+    // The values as typed: one that cannot be read stops the design, as typed in the window.
+    std::vector<std::string> problems;
+    for (const ProjectEntry& entry : project.entries) {
+        for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
+            if (entry.key == std::string(kNetworkParameterRules[n].option).substr(2))
+                settings.parameterTexts[n] = entry.value;
+        NetworkParameters read;
+        if (entry.key == kJunctionKey) {
+            if (const auto problem = readJunction(entry.value, read))
+                problems.push_back("Wiersz " + std::to_string(entry.line) + ": " + entry.key + " " + *problem);
+            settings.joinWaterSurfaces = read.joinWaterSurfaces;
+        } else if (entry.key == kReceivingInvertKey) {
+            const std::size_t equals = entry.value.rfind('=');
+            if (equals == std::string::npos || delimited::trimmed(entry.value.substr(0, equals)).empty())
+                problems.push_back("Wiersz " + std::to_string(entry.line) + ": " + entry.key + " \"" + entry.value +
+                                   "\" nie ma postaci NAZWA=RZĘDNA");
+            else
+                settings.receivingInverts[delimited::trimmed(entry.value.substr(0, equals))] =
+                    entry.value.substr(equals + 1);
+        } else if (entry.key == kRainTableKey) {
+            const std::string table = pathFromProject(entry.value, projectName);
+            try {
+                settings.rainTable = std::make_shared<const RainTable>(readRainTable(text_file::readBytes(table)));
+                settings.rainTableName = table;
+            } catch (const std::runtime_error& problem) {  // RainTableError, a file that cannot be read
+                problems.push_back("tabela deszczu \"" + table + "\": " + problem.what() +
+                                   "; natężenia deszczu daje wzór Błaszczyka");
+            }
+        }
+    }
+    if (!problems.empty()) {
+        std::string text = "Zbiór \"" + projectName + "\":";
+        for (const std::string& problem : problems) text += "\n" + problem;
+        platform_.showError(text);
+    }
+    if (const auto kept = projectNetworkForm(project); kept && openForm) {
+        openForm->codePage1250 = kept->codePage1250;
+        openForm->byteOrderMark = kept->byteOrderMark;
+    }
+    return settings;
 }
 
 bool NetworkWindow::save() { return fileName_ ? writeTo(*fileName_, fileForm_) : saveAs(); }
@@ -509,8 +812,8 @@ bool NetworkWindow::saveAs() {
     // programs write it: the code page with CR LF, UTF-8 with LF.
     FileForm form = fileForm_;
     if (choice->kind != own)
-        form = choice->kind == 1 ? FileForm{true, true, false, form.catchmentColumns}
-                                 : FileForm{false, false, false, form.catchmentColumns};
+        form = choice->kind == 1 ? FileForm{{true, true, false}, form.catchmentColumns}
+                                 : FileForm{{false, false, false}, form.catchmentColumns};
     return writeTo(choice->fileName, form);
 }
 
@@ -536,7 +839,10 @@ void NetworkWindow::newNetwork() {
     history_.restart();
     fileName_.reset();
     fileForm_ = {};
+    settings_ = defaultSettings();
+    useSettings();
     selectedRow_ = -1;
+    listManholes();
     redesign();
 }
 
@@ -545,8 +851,11 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     if (!fileName) fileName = platform_.askOpenFileName({"Otwarcie sieci", kNetworkFiles, "csv"});
     if (!fileName) return;
     NetworkText read;
+    bool ascii = false;
     try {
-        read = readNetworkText(text_file::readBytes(*fileName));
+        const std::string bytes = text_file::readBytes(*fileName);
+        ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        read = readNetworkText(bytes);
     } catch (const NetworkError& problem) {
         platform_.showError("Zbiór \"" + *fileName + "\" nie jest siecią: " + problem.what());
         return;
@@ -565,11 +874,15 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
         Row& row = rows.emplace_back();
         std::copy(record.fields.begin(), record.fields.end(), row.begin());
     }
+    FileForm form{{read.codePage1250, read.crLf, read.byteOrderMark}, read.columns == kInputCount};
+    settings_ = projectSettings(*fileName, ascii ? &form : nullptr);
+    useSettings();
     rows_ = std::move(rows);
     history_.restart();
     fileName_ = fileName;
-    fileForm_ = {read.codePage1250, read.crLf, read.byteOrderMark, read.columns == kInputCount};
+    fileForm_ = form;
     selectedRow_ = -1;
+    listManholes();
     redesign();
 }
 

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +31,7 @@
 #include "network/network_design.h"
 #include "network/network_file.h"
 #include "network/network_parameters.h"
+#include "network/network_project.h"
 #include "network_window/edit_history.h"
 #include "network_window/section_cache.h"
 #include "toolkit/platform_services.h"
@@ -87,7 +89,7 @@ public:
     const std::string& parameterText(int parameter) const;
     const std::optional<std::string>& parameterProblem() const { return parameterProblem_; }
     // The rain table's file in use; nothing while the formula gives the rain.
-    const std::optional<std::string>& rainTableName() const { return rainTableName_; }
+    const std::optional<std::string>& rainTableName() const { return settings_.rainTableName; }
     // The items a cell of an item column offers (its value is the position,
     // from 1 for the type, from 0 for the groups); empty for other columns.
     const std::vector<std::string>& choices(int column) const;
@@ -115,6 +117,22 @@ public:
     // break or a quote between quotes.
     std::string copy(const std::vector<Cell>& cells) const;
 
+    // A manhole as the rows name it, once, in the order they first do.
+    struct Manhole {
+        std::string name;
+        std::string ground;           // its ground level as the first row naming it gives it
+        bool groundsDiffer = false;   // rows give it different levels
+        bool outlet = false;          // sections end in it and none leaves it
+        std::string receivingInvert;  // of an outlet: the sewer's invert it drains into, as typed
+    };
+    const std::vector<Manhole>& manholes() const { return manholes_; }
+
+    // The next row after `after` (-1: from the first) whose section or
+    // manholes hold `text`, in any case, round past the end; and the first
+    // such manhole after `after`.
+    std::optional<int> findRow(const std::string& text, int after) const;
+    std::optional<int> findManhole(const std::string& text, int after) const;
+
     // The user's entry points. A cell holds one line: control characters
     // (line breaks, tabs) typed or pasted into it are dropped.
     void editCell(int row, int column, const std::string& text);
@@ -126,6 +144,8 @@ public:
     // spreadsheets copy them; rows are added as needed. Cells right of the
     // input columns are left out, and the user is told which.
     void paste(int row, int column, const std::string& text);
+    // Each input column's cells given take the text of its topmost one: one step.
+    void fillDown(const std::vector<Cell>& cells);
     void insertRows(int at, int count);
     // The rows given, wherever they are: one step.
     void deleteRows(std::vector<int> rows);
@@ -135,15 +155,22 @@ public:
     // How pipes are joined at a manhole: on their crowns, or on their water
     // surfaces too.
     void joinWaterSurfaces(bool join);
-    bool waterSurfacesJoined() const { return parameters_.joinWaterSurfaces; }
+    bool waterSurfacesJoined() const { return settings_.joinWaterSurfaces; }
     // The rain's intensities from a table file the user chooses, or from
     // the formula again.
     void chooseRainTable();
     void useRainFormula();
     void selectRow(int row);
+    // A manhole's ground level in every row that names it, its new name in
+    // every row, its receiving sewer's invert: each one step.
+    void editManholeGround(int manhole, const std::string& text);
+    void renameManhole(int manhole, const std::string& name);
+    void editReceivingInvert(int manhole, const std::string& text);
 
     // "Nowa", "Otwórz", "Zapisz", "Zapisz jako": a changed network is not
     // dropped without asking. Open reads `fileName` where given, else asks.
+    // The design's parameters go with the network, in its project file
+    // beside it (NAME.vexa); a network without one opens with the defaults.
     void newNetwork();
     void open(std::optional<std::string> fileName = std::nullopt);
     bool save();
@@ -159,11 +186,17 @@ public:
     bool mayClose();
 
 private:
-    struct FileForm {
-        bool codePage1250 = true;
-        bool crLf = true;
-        bool byteOrderMark = false;
+    struct FileForm : NetworkFileForm {
         bool catchmentColumns = false;  // its head line has them, typed or not
+    };
+
+    // The design's settings as the user gave them: what the project file keeps.
+    struct Settings {
+        std::array<std::string, kNetworkParameterRules.size()> parameterTexts;
+        bool joinWaterSurfaces = false;
+        std::optional<std::string> rainTableName;
+        std::shared_ptr<const RainTable> rainTable;
+        std::map<std::string, std::string> receivingInverts;  // an outlet's level as typed
     };
 
     // One edit of rows: from `at` on, the rows `before` became `after`.
@@ -172,11 +205,27 @@ private:
         std::vector<Row> before;
         std::vector<Row> after;
     };
-    using Step = std::vector<Change>;
+    // An edit: of rows, of the settings, or of both at once.
+    struct Step {
+        std::vector<Change> rows;
+        std::optional<Settings> settingsBefore;
+        std::optional<Settings> settingsAfter;
+    };
     void replaceRows(Step& step, int at, int count, std::vector<Row> rows);
     void apply(const Change& change, bool forward);
     void record(Step step);
+    // The settings changed as one edit.
+    void changeSettings(Settings settings);
+    // The parameters the settings give, or the problem of one that cannot be read.
+    void useSettings();
+    Settings defaultSettings() const;
+    // The settings a network's project file gives; the defaults where it has
+    // none. Where the network's bytes leave its encoding open (all ASCII),
+    // `openForm` takes the project's.
+    Settings projectSettings(const std::string& networkFileName, FileForm* openForm);
+    NetworkProject project(const FileForm& form, const std::string& projectFileName) const;
     void afterEdit();
+    void listManholes();
     void redesign();
     void selectProfile();
     std::vector<std::string> fileLines(const FileForm& form) const;
@@ -193,10 +242,10 @@ private:
 
     std::vector<Row> rows_;
     EditHistory<Step> history_{kUndoSteps};
+    Settings settings_;
     NetworkParameters parameters_;
-    std::array<std::string, kNetworkParameterRules.size()> parameterTexts_;
-    std::optional<std::string> rainTableName_;
     std::optional<std::string> parameterProblem_;
+    std::vector<Manhole> manholes_;
 
     std::optional<Problem> problem_;
     Network network_;

@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "cli/command_line.h"
 #include "network/output_back_ends.h"
 #include "network_window/network_window.h"
 #include "support/catalogues.h"
@@ -218,6 +220,64 @@ TEST(NetworkRun, TheWindowsFilesAreReadInEveryEncodingWithAndWithoutCp1250) {
         ASSERT_EQ(reader.rowCount(), 1) << file;
         EXPECT_EQ(reader.row(0), window.row(0)) << file;
     }
+}
+
+// The window saves its parameters beside the network; vexa-calc --parametry
+// then gives the window's own results table, and the window reads the project
+// back to the same bytes.
+TEST(NetworkRun, TheWindowsProjectGivesVexaCalcItsOwnTable) {
+    const testing_support::ScratchFolder scratch;
+    const fs::path examples = fs::path(VEXA_SOURCE_DIR) / "docs" / "examples";
+    fs::copy_file(examples / "deszcz.csv", scratch / "deszcz.csv");
+    fs::create_directory(scratch / "tabele");
+    fs::copy_file(examples / "deszcz_tabela.csv", scratch / "tabele" / "tabela.csv");
+    const auto catalogue = testing_support::bundledCatalogue();
+    RecordingPlatform platform;
+    NoOutputBackEnds none;
+    NetworkWindow window(platform, *catalogue, none);
+    window.open((scratch / "deszcz.csv").string());
+    window.editParameter(0, "1,5");  // Przykrycie
+    window.editParameter(8, "6");    // Czas spływu
+    window.joinWaterSurfaces(true);
+    platform.queueOpenFileName((scratch / "tabele" / "tabela.csv").string());
+    window.chooseRainTable();
+    const auto& manholes = window.manholes();
+    const auto outlet = std::find_if(manholes.begin(), manholes.end(), [](const auto& m) { return m.outlet; });
+    ASSERT_NE(outlet, manholes.end());
+    window.editReceivingInvert(static_cast<int>(outlet - manholes.begin()), "95,5");
+    ASSERT_TRUE(window.save());
+    const std::string project = fileContents(scratch / "deszcz.vexa");
+    EXPECT_EQ(project.substr(0, 30), "przykrycie=1,5\nspadek-min=0,5\n");
+    EXPECT_NE(project.find("\npolaczenie=zwierciadla\ndeszcz-tabela=tabele/tabela.csv\ndno-wylotu=" + outlet->name +
+                           "=95,5\nkodowanie=utf-8\nkonce-wierszy=lf\n"),
+              std::string::npos)
+        << project;
+    platform.queueSaveFileName((scratch / "okno.csv").string());
+    window.exportTo(NetworkExport::ResultsTable);
+
+    CommandLine line;
+    std::vector<std::string> arguments{"vexa-calc", "--siec",      (scratch / "deszcz.csv").string(),
+                                       "--cp1250",  "--parametry", (scratch / "deszcz.vexa").string()};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    std::ostringstream refusal;
+    ASSERT_FALSE(readCommandLine(static_cast<int>(argv.size()), argv.data(), line, refusal)) << refusal.str();
+    line.network.batch.catalogue = fs::path(VEXA_SOURCE_DIR) / "pipe_vexa.dat";
+    std::istringstream input(fileContents(scratch / "deszcz.csv"));
+    std::ostringstream output, errors;
+    ASSERT_EQ(runNetwork(line.network, input, output, errors), kBatchOk) << errors.str();
+    EXPECT_EQ(output.str(), fileContents(scratch / "okno.csv"));
+
+    // Opened again: the same parameters, nothing changed, the same bytes saved.
+    NetworkWindow reader(platform, *catalogue, none);
+    reader.open((scratch / "deszcz.csv").string());
+    EXPECT_FALSE(reader.modified());
+    EXPECT_EQ(reader.parameterText(0), "1,5");
+    EXPECT_EQ(reader.rainTableName(), (scratch / "tabele" / "tabela.csv").generic_string());
+    const std::string network = fileContents(scratch / "deszcz.csv");
+    ASSERT_TRUE(reader.save());
+    EXPECT_EQ(fileContents(scratch / "deszcz.vexa"), project);
+    EXPECT_EQ(fileContents(scratch / "deszcz.csv"), network);
 }
 
 // Each note starts one unit past its limit: a ground as steep as the largest

@@ -61,7 +61,12 @@ TEST_F(NetworkWindowTest, AnEditIsDesignedAtOnceDownstreamAndUndoTakesItBack) {
     window->undo();
     EXPECT_EQ(column(0)[5], "42,4");
     EXPECT_EQ(column(11)[0], "108,643");
+    // The junction's two changes are edits too.
+    window->undo();
+    EXPECT_EQ(column(invertFrom)[1], "108,440");
+    window->undo();
     EXPECT_FALSE(window->canUndo());
+    EXPECT_FALSE(window->modified());
 
     // The results table as vexa-calc --cp1250 writes it.
     platform.queueSaveFileName((scratch / "wyniki.csv").string());
@@ -363,7 +368,64 @@ TEST_F(NetworkWindowTest, ARainNetworkIsDesignedWithTheRainChosen) {
     window->useRainFormula();
     EXPECT_FALSE(window->rainTableName());
     EXPECT_EQ(rainColumn(ResultColumn::q)[6], "96,5");
-    EXPECT_FALSE(window->modified());
+    EXPECT_TRUE(window->modified());  // the rain's choices are edits of the project
+}
+
+// A manhole is edited once for every row that names it, each edit one step;
+// a name is found in any case, and cells are filled down as in a spreadsheet.
+TEST_F(NetworkWindowTest, AManholeIsEditedOnceForEveryRowThatNamesIt) {
+    window->open(kHandWorked.string());
+    const auto& manholes = window->manholes();
+    ASSERT_EQ(manholes.size(), 10u);  // A1..A4, B1, B2, A5, C2, C3, C1: as the rows first name them
+    EXPECT_EQ(manholes[2].name, "A3");
+    EXPECT_EQ(manholes[2].ground, "109,50");
+    EXPECT_FALSE(manholes[2].outlet);
+    EXPECT_TRUE(manholes[6].outlet);
+    EXPECT_EQ(manholes[6].name, "A5");
+
+    window->editManholeGround(2, "109,60");  // A3: the end of K2 and B2, the start of K3
+    EXPECT_EQ(window->row(1)[5], "109,60");
+    EXPECT_EQ(window->row(2)[4], "109,60");
+    EXPECT_EQ(window->row(4)[5], "109,60");
+    ASSERT_TRUE(window->designed());
+    window->undo();  // one step
+    EXPECT_EQ(window->row(1)[5], "109,50");
+    EXPECT_EQ(window->row(4)[5], "109,50");
+    EXPECT_FALSE(window->canUndo());
+
+    window->editReceivingInvert(2, "100");  // not an outlet: nothing
+    EXPECT_FALSE(window->canUndo());
+    window->editReceivingInvert(6, "101");
+    const int uwagi = position(ResultColumn::Uwagi) - position(NetworkWindow::kFirstResult);
+    EXPECT_NE(window->result(5, uwagi).find("poniżej dna odbiornika 101,000 m"), std::string::npos);
+    window->renameManhole(6, "W1");
+    EXPECT_EQ(window->row(5)[2], "W1");
+    EXPECT_EQ(window->manholes()[6].receivingInvert, "101");  // the outlet's sewer goes with its name
+    window->renameManhole(6, "A4");
+    EXPECT_EQ(platform.errors().back(),
+              "Studnia \"A4\" jest już w sieci: studnie łączy się, wpisując nazwę w tabeli odcinków");
+    window->undo();
+    EXPECT_EQ(window->row(5)[2], "A5");
+    EXPECT_EQ(window->manholes()[6].receivingInvert, "101");
+    window->editReceivingInvert(6, "1O1");
+    EXPECT_FALSE(window->designed());
+    EXPECT_EQ(window->parameterProblem(), "Dno odbiornika wylotu \"A5\": \"1O1\" nie jest liczbą");
+
+    EXPECT_EQ(window->findRow("a3", -1), 1);  // K2 ends in A3
+    EXPECT_EQ(window->findRow("a3", 1), 2);
+    EXPECT_EQ(window->findRow("x1", 7), 7);  // round past the end to itself
+    EXPECT_FALSE(window->findRow("Z", -1));
+    EXPECT_EQ(window->findManhole("c", 0), 7);
+    EXPECT_EQ(window->findManhole("c", 9), 7);
+
+    // K1's criterion down to K2 and B1, not K3 between them; one cell of SDR alone.
+    window->fillDown({{3, 12}, {0, 12}, {1, 12}, {1, 9}});
+    EXPECT_EQ(window->row(1)[12], "3");
+    EXPECT_EQ(window->row(2)[12], "1");
+    EXPECT_EQ(window->row(3)[12], "3");
+    window->undo();
+    EXPECT_EQ(window->row(1)[12], "1");
+    EXPECT_EQ(window->row(3)[12], "1");
 }
 
 // A long design reports its progress every 500 sections and can be cancelled.
