@@ -176,6 +176,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     box.moveTopRight(rect().topRight() + QPoint(-4, 4));
     painter.fillRect(box, QColor(255, 255, 255, 220));
     painter.setPen(Qt::black);
+    painter.setFont(font());
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.drawText(box, Qt::AlignCenter, where);
 }
