@@ -90,16 +90,17 @@ public:
             stations_.back().invertOut = designs[*leaving].levels->invertFrom;
     }
 
-    Drawing build() {
-        Drawing drawing;
+    PlacedProfile build() {
+        PlacedProfile placed;
+        Drawing& drawing = placed.drawing;
         // A plain hyphen: the fonts of CAD programs may lack the dash.
         drawing.title = "Profil podłużny " + stations_.front().name + " - " + stations_.back().name;
         drawing.sheetWidth = kSheetWidth;
         drawing.sheetHeight = kSheetHeight;
         const std::vector<SheetRange> sheets = sheetRanges();
         for (std::size_t n = 0; n < sheets.size(); ++n)
-            drawing.sheets.push_back(sheet(drawing.title, sheets[n], n + 1, sheets.size()));
-        return drawing;
+            drawing.sheets.push_back(sheet(drawing.title, sheets[n], n, sheets.size(), placed.sections));
+        return placed;
     }
 
 private:
@@ -170,12 +171,17 @@ private:
                 if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
     }
 
-    DrawingSheet sheet(const std::string& title, const SheetRange& range, std::size_t number, std::size_t count) const {
+    // Sheet `n` (from 0) of `count`; its sections' places are added to `placements`.
+    DrawingSheet sheet(const std::string& title, const SheetRange& range, std::size_t n, std::size_t count,
+                       std::vector<SectionPlacement>& placements) const {
         SheetBuilder builder{*this, range.first, range.scales, referenceLevel(range.first, range.last), {}};
-        builder.frame(title, number, count);
+        builder.frame(title, n + 1, count);
         builder.table();
         for (std::size_t s = range.first; s <= range.last; ++s) builder.manhole(s, range.first, range.last);
-        for (std::size_t s = range.first; s < range.last; ++s) builder.section(s);
+        for (std::size_t s = range.first; s < range.last; ++s) {
+            builder.section(s);
+            placements.push_back({path_.sections[s], n, builder.x(stations_[s]), builder.x(stations_[s + 1])});
+        }
         builder.ground(range.last);
         return builder.result;
     }
@@ -347,6 +353,11 @@ private:
 
 Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
                        ProfileScales scales) {
+    return placedProfile(network, designs, path, scales).drawing;
+}
+
+PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
+                            ProfileScales scales) {
     return ProfileBuilder(network, designs, path, scales).build();
 }
 

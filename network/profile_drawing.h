@@ -24,6 +24,25 @@ struct ProfileScales {
 Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
                        ProfileScales scales = {});
 
+// Where a profile draws one of its sections: on which sheet (from 0), and
+// the x of its upper and lower manholes there, drawing mm.
+struct SectionPlacement {
+    std::size_t section = 0;  // position in the file's order
+    std::size_t sheet = 0;
+    double fromX = 0;
+    double toX = 0;
+    bool operator==(const SectionPlacement&) const = default;
+};
+
+// The profile as profileDrawing draws it, and where each of its sections
+// lies, in the path's order: a screen can point at one.
+struct PlacedProfile {
+    Drawing drawing;
+    std::vector<SectionPlacement> sections;
+};
+PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
+                            ProfileScales scales = {});
+
 // Every profile of a designed network, in the order of profilePaths.
 std::vector<Drawing> networkProfiles(const Network& network, const std::vector<SectionDesign>& designs,
                                      ProfileScales scales = {});

@@ -634,13 +634,22 @@ void NetworkWindow::redesign() {
 
 void NetworkWindow::selectProfile() {
     selectedProfile_.reset();
+    selectedPath_.clear();
+    selectedPlacement_.reset();
     if (designs_.empty() || selectedRow_ < 0 || selectedRow_ >= rowCount()) return;
     const int section = sectionOfRow_[static_cast<std::size_t>(selectedRow_)];
     if (section < 0) return;
-    for (const ProfilePath& path : profilePaths(network_, designs_))
-        if (std::find(path.sections.begin(), path.sections.end(), static_cast<std::size_t>(section)) !=
+    for (const ProfilePath& path : profilePaths(network_, designs_)) {
+        if (std::find(path.sections.begin(), path.sections.end(), static_cast<std::size_t>(section)) ==
             path.sections.end())
-            selectedProfile_ = profileDrawing(network_, designs_, path);
+            continue;
+        PlacedProfile placed = placedProfile(network_, designs_, path);
+        selectedProfile_ = std::move(placed.drawing);
+        for (const SectionPlacement& placement : placed.sections) {
+            selectedPath_.push_back(network_.sections[placement.section].line - 1);
+            if (placement.section == static_cast<std::size_t>(section)) selectedPlacement_ = placement;
+        }
+    }
 }
 
 std::vector<Drawing> NetworkWindow::profiles() const { return networkProfiles(network_, designs_); }

@@ -32,6 +32,7 @@
 #include "network/network_file.h"
 #include "network/network_parameters.h"
 #include "network/network_project.h"
+#include "network/profile_drawing.h"
 #include "network_window/edit_history.h"
 #include "network_window/section_cache.h"
 #include "toolkit/platform_services.h"
@@ -94,8 +95,11 @@ public:
     // from 1 for the type, from 0 for the groups); empty for other columns.
     const std::vector<std::string>& choices(int column) const;
     int selectedRow() const { return selectedRow_; }
-    // The profile of the path the selected row lies on.
+    // The profile of the path the selected row lies on, the rows of that
+    // path from its head down, and where the profile draws the row's section.
     const std::optional<Drawing>& selectedProfile() const { return selectedProfile_; }
+    const std::vector<int>& selectedPath() const { return selectedPath_; }
+    const std::optional<SectionPlacement>& selectedPlacement() const { return selectedPlacement_; }
     bool modified() const { return history_.modified(); }
     // How many sections the design window has computed since the window
     // opened: an edit computes the sections it changed, not the network.
@@ -254,6 +258,8 @@ private:
     std::vector<SectionDesign> designs_;
     int selectedRow_ = -1;
     std::optional<Drawing> selectedProfile_;
+    std::vector<int> selectedPath_;
+    std::optional<SectionPlacement> selectedPlacement_;
 
     std::optional<std::string> fileName_;
     FileForm fileForm_;

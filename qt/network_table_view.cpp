@@ -147,6 +147,11 @@ void NetworkTableView::currentChanged(const QModelIndex& current, const QModelIn
 }
 
 bool NetworkTableView::handledKey(QKeyEvent* event) {
+    // Ctrl+Page Down and Up turn the window's sheets; past the last or the
+    // first they do nothing, rather than move the current row a page.
+    if ((event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) &&
+        event->modifiers() == Qt::ControlModifier)
+        return true;
     if (state() == EditingState || frozen_->editing()) return false;
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
         emit clearRequested();

@@ -2,7 +2,8 @@
 
 // The network window's table as a spreadsheet: typing into a cell edits it,
 // Tab and Shift+Tab commit and go to the next or the previous cell, Enter
-// commits and goes down, Delete empties the selected cells. The first column
+// commits and goes down, Delete empties the selected cells; Ctrl+Page Down
+// and Up are left to the window. The first column
 // (the section's name) stays in view when the table scrolls right: a second
 // view over it shows that column alone, on the same model and selection, and
 // the keyboard passes between the two as the current cell does.

@@ -258,6 +258,22 @@ void NetworkWindowView::buildMenus() {
     deleteRows->setObjectName("deleteRows");
     QMenu* view = menuBar()->addMenu("&Widok");
     view->addAction("Cały &profil", this, [this] { profile_->fit(); });
+    // Ctrl as in spreadsheets, which turn their sheets so: Page Down and Page
+    // Up alone stay the table's and its lists', and turn the profile's sheets
+    // where the profile has the keyboard.
+    nextSheet_ = view->addAction("&Następny arkusz", QKeySequence(Qt::CTRL | Qt::Key_PageDown), profile_,
+                                 &DrawingView::nextSheet);
+    nextSheet_->setObjectName("nextSheet");
+    previousSheet_ = view->addAction("P&oprzedni arkusz", QKeySequence(Qt::CTRL | Qt::Key_PageUp), profile_,
+                                     &DrawingView::previousSheet);
+    previousSheet_->setObjectName("previousSheet");
+    connect(profile_, &DrawingView::sheetChanged, this, &NetworkWindowView::enableSheetActions);
+    enableSheetActions();
+}
+
+void NetworkWindowView::enableSheetActions() {
+    nextSheet_->setEnabled(profile_->sheet() + 1 < profile_->sheetCount());
+    previousSheet_->setEnabled(profile_->sheet() > 0);
 }
 
 std::vector<NetworkWindow::Cell> NetworkWindowView::selectedCells() const {
@@ -319,7 +335,18 @@ void NetworkWindowView::showProfile() {
     QString absent = "Zaznacz odcinek sieci, aby zobaczyć profil jego kolektora lub odgałęzienia";
     if (window_.problem())
         absent = "Sieć nie jest zaprojektowana: " + QString::fromStdString(window_.problem()->message);
-    profile_->setDrawing(window_.selectedProfile(), absent);
+    // Along the same path the engineer's zoom and place are kept; the view
+    // follows the selection to its section's sheet.
+    const bool samePath = !window_.selectedPath().empty() && window_.selectedPath() == shownPath_;
+    const bool moved = window_.selectedRow() != shownRow_;
+    shownPath_ = window_.selectedPath();
+    shownRow_ = window_.selectedRow();
+    profile_->setDrawing(window_.selectedProfile(), absent, samePath);
+    const std::optional<SectionPlacement>& placement = window_.selectedPlacement();
+    profile_->setMark(placement ? std::optional(SheetArea{placement->sheet, placement->fromX, placement->toX,
+                                                          profile_sheet::kMargin, profile_sheet::kTitleLine})
+                                : std::nullopt);
+    if (!samePath || moved) profile_->showMark();
 }
 
 void NetworkWindowView::closeEvent(QCloseEvent* event) {

@@ -45,6 +45,8 @@ private:
     void pasteClipboard();
     std::vector<NetworkWindow::Cell> selectedCells() const;
     void showProfile();
+    // The sheet actions as far as the profile's sheets go.
+    void enableSheetActions();
     // Everything but the table, which shows itself after a cell's edit.
     void refreshAroundTable();
     // The size the window had when last closed, within the screen.
@@ -63,6 +65,11 @@ private:
     DrawingView* profile_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
+    QAction* nextSheet_ = nullptr;
+    QAction* previousSheet_ = nullptr;
+    // The path whose profile is shown, and the row it is shown for.
+    std::vector<int> shownPath_;
+    int shownRow_ = -1;
     // The actions that need a design, and the export each is, if any.
     std::vector<std::pair<QAction*, std::optional<NetworkExport>>> needDesign_;
 };

@@ -163,6 +163,31 @@ TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
     EXPECT_TRUE(referenceLabelled);
 }
 
+// Each section of the path is placed once, in the path's order, on the sheet
+// and at the x where the table names its manholes: the shared A4 ends the
+// first sheet and starts the second.
+TEST_F(HandWorkedProfile, EachSectionIsPlacedWhereItsManholesAreDrawn) {
+    const ProfilePath path = profilePaths(network, designs)[0];
+    const PlacedProfile placed = placedProfile(network, designs, path);
+    ASSERT_EQ(placed.sections.size(), path.sections.size());
+    const auto nameAt = [&](std::size_t sheet, double x) {
+        for (const DrawingText& text : placed.drawing.sheets.at(sheet).texts)
+            if (text.layer == DrawingLayer::Table && std::abs(text.at.y - 111) < 0.01 && std::abs(text.at.x - x) < 0.01)
+                return text.text;
+        return std::string("(none)");
+    };
+    std::vector<std::size_t> sheets;
+    for (std::size_t n = 0; n < path.sections.size(); ++n) {
+        const SectionPlacement& placement = placed.sections[n];
+        const NetworkSection& section = network.sections[path.sections[n]];
+        EXPECT_EQ(placement.section, path.sections[n]);
+        EXPECT_EQ(nameAt(placement.sheet, placement.fromX), section.from) << section.name;
+        EXPECT_EQ(nameAt(placement.sheet, placement.toX), section.to) << section.name;
+        sheets.push_back(placement.sheet);
+    }
+    EXPECT_EQ(sheets, (std::vector<std::size_t>{0, 0, 0, 1}));
+}
+
 // On an A3 sheet at 600 dpi with 100 pixels unprintable all round, a
 // millimetre is 600 / 25,4 pixels from the sheet's top-left corner.
 TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {

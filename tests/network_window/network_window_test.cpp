@@ -119,6 +119,10 @@ TEST_F(NetworkWindowTest, RowsPastedFromASpreadsheetJoinTheNetwork) {
     window->selectRow(1);
     ASSERT_TRUE(window->selectedProfile());
     EXPECT_EQ(window->selectedProfile()->title, "Profil podłużny A1 - A3");
+    EXPECT_EQ(window->selectedPath(), (std::vector<int>{0, 1}));
+    ASSERT_TRUE(window->selectedPlacement());
+    EXPECT_EQ(window->selectedPlacement()->section, 1U);  // K2, after K1 on the sheet
+    EXPECT_GT(window->selectedPlacement()->fromX, 70);
 
     window->insertRows(1, 1);  // an empty row is no section
     EXPECT_TRUE(window->designed());

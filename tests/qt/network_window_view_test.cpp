@@ -133,6 +133,74 @@ private slots:
         QCOMPARE(drawn->title, std::string("Profil podłużny B1 - A5"));
     }
 
+    // A long collector M0 - M40, generated, walked along: the profile is
+    // dragged, zoomed and its sheets turned by keys; the selection moved
+    // down the table keeps the zoom and shows its section's sheet, marked.
+    void theProfileIsWalkedSheetBySheet() {
+        const QTemporaryDir folder;
+        const QString file = folder.filePath("kolektor.csv");
+        {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            QTextStream lines(&out);
+            lines << kNetworkHeadLine << "\n";
+            const auto ground = [](int manhole) {
+                return QString::number(120 - 0.2 * manhole, 'f', 2).replace('.', ',');
+            };
+            for (int n = 0; n < 40; ++n)
+                lines << QString("S%1;M%1;M%2;50;%3;%4;1;1;;;2;0;1;\n").arg(n).arg(n + 1).arg(ground(n), ground(n + 1));
+        }
+        window->open(file.toStdString());
+        view->refresh();
+        auto* profile = view->findChild<DrawingView*>("drawingView");
+        auto* next = view->findChild<QAction*>("nextSheet");
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(1, 0));
+        press(Qt::Key_Up);
+        QCOMPARE(window->selectedRow(), 0);
+        QCOMPARE(profile->sheet(), std::size_t{0});
+        QVERIFY(profile->sheetCount() > 3);
+        QVERIFY(!view->findChild<QAction*>("previousSheet")->isEnabled());
+
+        const QPointF before = profile->origin();
+        QTest::mousePress(profile, Qt::LeftButton, {}, QPoint(100, 80));
+        QCOMPARE(profile->cursor().shape(), Qt::ClosedHandCursor);
+        QTest::mouseMove(profile, QPoint(130, 100));
+        QTest::mouseRelease(profile, Qt::LeftButton, {}, QPoint(130, 100));
+        QCOMPARE(profile->origin(), before + QPointF(30, 20));
+        QCOMPARE(profile->cursor().shape(), Qt::OpenHandCursor);
+
+        QWheelEvent wheel(QPointF(100, 80), profile->mapToGlobal(QPointF(100, 80)), {}, {0, 120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(profile, &wheel);
+        const double zoom = profile->zoom();
+        QVERIFY(zoom > 1);
+        table->setFocus();
+        press(Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(profile->sheet(), std::size_t{1});
+        profile->setFocus();
+        for (std::size_t n = 2; n <= profile->sheetCount(); ++n) press(Qt::Key_PageDown);  // one past the last
+        QCOMPARE(profile->sheet(), profile->sheetCount() - 1);
+        QVERIFY(!next->isEnabled());
+        table->setFocus();
+        press(Qt::Key_PageDown, Qt::ControlModifier);  // not a page down the table either
+        QCOMPARE(profile->sheet(), profile->sheetCount() - 1);
+        QCOMPARE(table->currentIndex().row(), 0);
+
+        for (int n = 0; n < 8; ++n) press(Qt::Key_Down);
+        QCOMPARE(window->selectedRow(), 8);
+        const std::optional<SectionPlacement> placement = window->selectedPlacement();
+        QVERIFY(placement && placement->sheet > 0);
+        QCOMPARE(profile->zoom(), zoom);
+        QCOMPARE(profile->sheet(), placement->sheet);
+        QVERIFY(next->isEnabled());
+        QCOMPARE(profile->mark()->sheet, placement->sheet);
+        QCOMPARE(profile->mark()->left, placement->fromX);
+        QCOMPARE(profile->mark()->right, placement->toX);
+        QVERIFY(profile->toScreen({placement->fromX, 0}).x() >= 0);
+        QVERIFY(profile->toScreen({placement->toX, 0}).x() <= profile->width());
+    }
+
     void anItemIsChosenFromItsList() {
         const QModelIndex criterion = table->model()->index(0, position(InputColumn::KryteriumDoboru));
         table->setCurrentIndex(criterion);
