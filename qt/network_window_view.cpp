@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,13 +15,16 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "network/network_parameters.h"
 #include "qt/drawing_view.h"
+#include "qt/manhole_table_model.h"
 #include "qt/network_table_model.h"
 #include "qt/network_table_view.h"
 #include "toolkit/text_file.h"
@@ -35,6 +39,17 @@ constexpr QSize kFrameAllowance{16, 48};
 // Where the window's size is kept between runs.
 QSettings settings() { return QSettings("vexa", "vexa"); }
 constexpr const char* kSizeKey = "okno-sieci/rozmiar";
+constexpr const char* kColumnGroupKey = "okno-sieci/kolumny-";
+
+// The result columns the view hides or shows together.
+struct ColumnGroup {
+    const char* caption;
+    ResultColumn first;
+    ResultColumn last;
+};
+constexpr ColumnGroup kColumnGroups[]{{"W&yniki", ResultColumn::Q, ResultColumn::Bwp},
+                                      {"&Rzędne", ResultColumn::DnoOd, ResultColumn::Kaskada},
+                                      {"D&eszcz", ResultColumn::Fzr, ResultColumn::Qdeszcz}};
 
 // The first item of a list: 1 for the type list, 0 for the groups.
 int firstItem(int column) { return column == position(InputColumn::Typ) ? 1 : 0; }
@@ -75,6 +90,28 @@ private:
     NetworkWindow& window_;
 };
 
+// A parameter's field undoes its own typing while it has any, and leaves
+// Ctrl+Z and Ctrl+Y to the window's undo of edits after that.
+class FieldUndo : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo),
+                   redo = key->matches(QKeySequence::Redo) ||
+                          (key->key() == Qt::Key_Y && key->modifiers() == Qt::ControlModifier);
+        if (field && ((undo && !field->isUndoAvailable()) || (redo && !field->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 // ---- the window ----
@@ -108,11 +145,14 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
 
     auto* parameters = new QWidget;
     auto* form = new QFormLayout(parameters);
+    auto* fieldUndo = new FieldUndo(this);
     for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n) {
         auto* field = new QLineEdit;
         field->setObjectName(QString(kNetworkParameterRules[n].option).mid(2));  // "przykrycie", ...
         field->setMaximumWidth(90);
+        field->installEventFilter(fieldUndo);
         connect(field, &QLineEdit::editingFinished, this, [this, field, n] {
+            field->setModified(false);
             if (field->text().toStdString() != window_.parameterText(static_cast<int>(n)))
                 act([&] { window_.editParameter(static_cast<int>(n), field->text().toStdString()); });
         });
@@ -159,8 +199,44 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     sideScroll->setFrameShape(QFrame::NoFrame);
     sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sideScroll->setMinimumWidth(side->sizeHint().width() + 20);
+    // The sections, and the manholes they name, each once.
+    manholes_ = new ManholeTableModel(window_, this);
+    manholeView_ = new QTableView;
+    manholeView_->setObjectName("manholeTable");
+    manholeView_->setModel(manholes_);
+    manholeView_->verticalHeader()->setDefaultSectionSize(22);
+    manholeView_->horizontalHeader()->setDefaultSectionSize(140);
+    manholeView_->setWordWrap(false);
+    connect(manholes_, &ManholeTableModel::edited, this, &NetworkWindowView::refresh);
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName("tabs");
+    tabs_->addTab(tableView_, "&Odcinki");
+    tabs_->addTab(manholeView_, "&Studnie");
+    // Ctrl+F's bar above them.
+    findBar_ = new QWidget;
+    auto* findLayout = new QHBoxLayout(findBar_);
+    findLayout->setContentsMargins(0, 0, 0, 0);
+    find_ = new QLineEdit;
+    find_->setObjectName("find");
+    find_->setPlaceholderText("nazwa odcinka lub studni");
+    find_->setClearButtonEnabled(true);
+    connect(find_, &QLineEdit::returnPressed, this, &NetworkWindowView::findNext);
+    auto* closeFind =
+        new QShortcut(QKeySequence(Qt::Key_Escape), findBar_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(closeFind, &QShortcut::activated, this, [this] {
+        findBar_->hide();
+        tabs_->currentWidget()->setFocus();
+    });
+    findLayout->addWidget(new QLabel("Znajdź:"));
+    findLayout->addWidget(find_, 1);
+    findBar_->hide();
+    auto* tablePane = new QWidget;
+    auto* tableLayout = new QVBoxLayout(tablePane);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(findBar_);
+    tableLayout->addWidget(tabs_);
     auto* top = new QSplitter(Qt::Horizontal);
-    top->addWidget(tableView_);
+    top->addWidget(tablePane);
     top->addWidget(sideScroll);
     top->setStretchFactor(0, 1);
     auto* whole = new QSplitter(Qt::Vertical);
@@ -256,7 +332,36 @@ void NetworkWindowView::buildMenus() {
         act([&] { window_.deleteRows(rows); });
     });
     deleteRows->setObjectName("deleteRows");
+    QAction* fillDown = edit->addAction("Wypełnij w &dół", QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
+        if (tabs_->currentWidget() == tableView_) act([this] { window_.fillDown(selectedCells()); });
+    });
+    fillDown->setObjectName("fillDown");
+    edit->addSeparator();
+    edit->addAction("&Znajdź...", QKeySequence::Find, this, [this] {
+        findBar_->show();
+        find_->setFocus();
+        find_->selectAll();
+    });
     QMenu* view = menuBar()->addMenu("&Widok");
+    // The result columns by their groups, hidden or shown as last chosen.
+    for (const auto& [caption, first, last] : kColumnGroups) {
+        QAction* group = view->addAction(caption);
+        group->setCheckable(true);
+        const QString name = QString(caption).remove('&');
+        group->setObjectName("kolumny-" + name);
+        const QString key = kColumnGroupKey + name;
+        group->setChecked(settings().value(key, true).toBool());
+        const auto show = [this, first = first, last = last](bool shown) {
+            for (int column = NetworkWindow::tableColumn(first); column <= NetworkWindow::tableColumn(last); ++column)
+                tableView_->setColumnHidden(column, !shown);
+        };
+        show(group->isChecked());
+        connect(group, &QAction::toggled, this, [show, key](bool shown) {
+            show(shown);
+            settings().setValue(key, shown);
+        });
+    }
+    view->addSeparator();
     view->addAction("Cały &profil", this, [this] { profile_->fit(); });
     // Ctrl as in spreadsheets, which turn their sheets so: Page Down and Page
     // Up alone stay the table's and its lists', and turn the profile's sheets
@@ -301,6 +406,24 @@ void NetworkWindowView::pasteClipboard() {
     act([&] { window_.paste(at.isValid() ? at.row() : window_.rowCount(), column, text); });
 }
 
+void NetworkWindowView::findNext() {
+    const std::string text = find_->text().toStdString();
+    std::optional<int> found;
+    if (tabs_->currentWidget() == manholeView_) {
+        found =
+            window_.findManhole(text, manholeView_->currentIndex().isValid() ? manholeView_->currentIndex().row() : -1);
+        if (found) manholeView_->setCurrentIndex(manholes_->index(*found, ManholeTableModel::Name));
+    } else {
+        found = window_.findRow(text, tableView_->currentIndex().isValid() ? tableView_->currentIndex().row() : -1);
+        if (found) tableView_->setCurrentIndex(table_->index(*found, 0));
+    }
+    find_->setFocus();  // Enter again finds the next one
+    if (!found)
+        statusBar()->showMessage("Nie znaleziono \"" + find_->text() + "\"", 5000);
+    else
+        statusBar()->clearMessage();
+}
+
 void NetworkWindowView::act(const std::function<void()>& action) {
     action();
     refresh();
@@ -308,12 +431,14 @@ void NetworkWindowView::act(const std::function<void()>& action) {
 
 void NetworkWindowView::refresh() {
     table_->reload();
+    manholes_->reload();
     refreshAroundTable();
 }
 
 void NetworkWindowView::refreshAroundTable() {
+    // A field shows the window's value but while it is being typed into.
     for (std::size_t n = 0; n < parameters_.size(); ++n)
-        if (!parameters_[n]->hasFocus())
+        if (!parameters_[n]->hasFocus() || !parameters_[n]->isModified())
             parameters_[n]->setText(QString::fromStdString(window_.parameterText(static_cast<int>(n))));
     junction_->setCurrentIndex(window_.waterSurfacesJoined() ? 1 : 0);
     const auto& table = window_.rainTableName();

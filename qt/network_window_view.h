@@ -18,10 +18,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
+class QTableView;
 
 namespace vexa {
 
 class DrawingView;
+class ManholeTableModel;
 class NetworkTableModel;
 class NetworkTableView;
 
@@ -43,6 +46,8 @@ private:
     void buildMenus();
     void copySelection(bool cut);
     void pasteClipboard();
+    // The next row (or manhole) holding the find bar's text.
+    void findNext();
     std::vector<NetworkWindow::Cell> selectedCells() const;
     void showProfile();
     // The sheet actions as far as the profile's sheets go.
@@ -56,6 +61,11 @@ private:
     NetworkWindow& window_;
     NetworkTableModel* table_;
     NetworkTableView* tableView_;
+    ManholeTableModel* manholes_;
+    QTableView* manholeView_;
+    QTabWidget* tabs_;
+    QWidget* findBar_;
+    QLineEdit* find_;
     std::vector<QLineEdit*> parameters_;
     QComboBox* junction_;
     QLabel* rainTable_;

@@ -115,6 +115,68 @@ private slots:
         QVERIFY(!formula->isEnabled());
     }
 
+    // The habits of a day's work, by keys: a parameter typed and undone, a
+    // manhole's ground edited once in its tab, a name found, cells filled
+    // down, a group of result columns hidden from the menu.
+    void theWindowIsWorkedByKeys() {
+        const QString title = "Vexa - projekt sieci - hand_worked.csv";
+        auto* cover = view->findChild<QLineEdit*>("przykrycie");
+        cover->setFocus();
+        cover->selectAll();
+        QTest::keyClicks(cover, "1,5");
+        press(Qt::Key_Tab);
+        QCOMPARE(window->parameterText(0), std::string("1,5"));
+        QCOMPARE(view->windowTitle(), title + " *");
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cover->text(), QString("1,2"));
+        QCOMPARE(view->windowTitle(), title);
+
+        // A3 in the manholes' tab: the end of K2 and B2, the start of K3.
+        auto* manholes = view->findChild<QTableView*>("manholeTable");
+        press(Qt::Key_S, Qt::AltModifier);
+        QVERIFY(manholes->isVisible());
+        manholes->setFocus();
+        manholes->setCurrentIndex(manholes->model()->index(0, 0));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down);
+        press(Qt::Key_Right);
+        press("109,6");
+        press(Qt::Key_Return);
+        QCOMPARE(window->row(1)[5], std::string("109,6"));
+        QCOMPARE(window->row(2)[4], std::string("109,6"));
+        QCOMPARE(window->row(4)[5], std::string("109,6"));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window->row(2)[4], std::string("109,50"));
+        QCOMPARE(manholes->model()->index(2, 1).data().toString(), QString("109,50"));
+
+        press(Qt::Key_O, Qt::AltModifier);
+        table->setFocus();
+        press(Qt::Key_F, Qt::ControlModifier);
+        auto* find = view->findChild<QLineEdit*>("find");
+        QVERIFY(find->hasFocus());
+        press("x1");
+        press(Qt::Key_Return);
+        QCOMPARE(table->currentIndex().row(), 7);
+        press(Qt::Key_Escape);
+        QVERIFY(!find->isVisible());
+
+        // K1's criterion filled down over K2.
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(0, position(InputColumn::KryteriumDoboru)));
+        press(Qt::Key_Down, Qt::ShiftModifier);
+        press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(window->row(1)[position(InputColumn::KryteriumDoboru)], std::string("3"));
+
+        const int invertFrom = NetworkWindow::tableColumn(ResultColumn::DnoOd);
+        QVERIFY(!table->isColumnHidden(invertFrom));
+        press(Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
+        QTRY_VERIFY(table->isColumnHidden(invertFrom));
+        QVERIFY(table->isColumnHidden(NetworkWindow::tableColumn(ResultColumn::Kaskada)));
+        QVERIFY(!table->isColumnHidden(NetworkWindow::tableColumn(ResultColumn::Uwagi)));
+    }
+
     void aBadCellIsMarkedWithItsMessage() {
         typeInto(2, 3, "7O");
         QTRY_COMPARE(view->findChild<QLabel*>("problem")->text(),
