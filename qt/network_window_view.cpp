@@ -344,6 +344,7 @@ void NetworkWindowView::buildMenus() {
     });
     QMenu* view = menuBar()->addMenu("&Widok");
     // The result columns by their groups, hidden or shown as last chosen.
+    view->addSection("Kolumny wyników");
     for (const auto& [caption, first, last] : kColumnGroups) {
         QAction* group = view->addAction(caption);
         group->setCheckable(true);
