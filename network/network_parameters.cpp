@@ -144,15 +144,20 @@ ScaledReading readReceivingLevel(std::string_view text) {
     return readScaledInRange(text, 3, -kLargestLevel, kLargestLevel);
 }
 
-std::optional<std::string> readReceivingInvert(std::string_view text, NetworkParameters& parameters) {
-    // The last "=" parts them: a manhole's name may hold one.
+std::optional<std::pair<std::string, std::string>> outletAndLevel(std::string_view text) {
     const std::size_t equals = text.rfind('=');
-    const std::string manhole =
-        equals == std::string_view::npos ? "" : delimited::trimmed(std::string(text.substr(0, equals)));
-    if (manhole.empty()) return "\"" + std::string(text) + "\" nie ma postaci NAZWA=RZĘDNA";
-    const ScaledReading level = readReceivingLevel(text.substr(equals + 1));
+    if (equals == std::string_view::npos) return std::nullopt;
+    std::string manhole = delimited::trimmed(text.substr(0, equals));
+    if (manhole.empty()) return std::nullopt;
+    return std::pair{std::move(manhole), std::string(text.substr(equals + 1))};
+}
+
+std::optional<std::string> readReceivingInvert(std::string_view text, NetworkParameters& parameters) {
+    const auto outlet = outletAndLevel(text);
+    if (!outlet) return "\"" + std::string(text) + "\" " + kNotOutletAndLevel;
+    const ScaledReading level = readReceivingLevel(outlet->second);
     if (!level.value) return level.problem;
-    parameters.receivingInverts[manhole] = *level.value;
+    parameters.receivingInverts[outlet->first] = *level.value;
     return std::nullopt;
 }
 

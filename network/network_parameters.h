@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "network/network_design.h"
 
@@ -73,6 +74,10 @@ std::optional<std::string> readJunction(std::string_view text, NetworkParameters
 // The receiving sewer's invert of an outlet, "NAZWA=RZĘDNA" as --dno-wylotu
 // takes it, or why it cannot be read ("\"95,x\" nie jest liczbą").
 std::optional<std::string> readReceivingInvert(std::string_view text, NetworkParameters& parameters);
+// Such a text's outlet and level text, parted at the last "=" (a manhole's
+// name may hold one); nothing where it has no name.
+std::optional<std::pair<std::string, std::string>> outletAndLevel(std::string_view text);
+inline constexpr const char* kNotOutletAndLevel = "nie ma postaci NAZWA=RZĘDNA";
 // The level alone [mm] of such a text, or why not.
 ScaledReading readReceivingLevel(std::string_view text);
 

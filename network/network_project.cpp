@@ -54,7 +54,7 @@ std::string projectFileName(const std::string& networkFileName) {
     return std::string(text.begin(), text.end());
 }
 
-NetworkProject readNetworkProject(std::string_view bytes) {
+NetworkProject readNetworkProject(std::string_view bytes, std::vector<ProjectError>* faults) {
     NetworkProject project;
     const DecodedFileText decoded = decodedFileText(bytes);
     project.codePage1250 = decoded.codePage1250;
@@ -68,15 +68,23 @@ NetworkProject readNetworkProject(std::string_view bytes) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (delimited::trimmed(line).empty() || line.front() == '#') continue;
+        const auto fault = [&](const std::string& problem) {
+            if (!faults) throw ProjectError(number, problem);
+            faults->emplace_back(number, problem);
+        };
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos)
-            throw ProjectError(number, "wiersz nie ma postaci klucz=wartość: \"" + line + "\"");
+        if (equals == std::string::npos) {
+            fault("wiersz nie ma postaci klucz=wartość: \"" + line + "\"");
+            continue;
+        }
         ProjectEntry entry{delimited::trimmed(line.substr(0, equals)), delimited::trimmed(line.substr(equals + 1)),
                            number};
-        if (!knownKey(entry.key)) throw ProjectError(number, "nieznany klucz \"" + entry.key + "\"");
-        if (entry.key != kReceivingInvertKey && project.find(entry.key))
-            throw ProjectError(number, "klucz \"" + entry.key + "\" występuje drugi raz");
-        project.entries.push_back(std::move(entry));
+        if (!knownKey(entry.key))
+            fault("nieznany klucz \"" + entry.key + "\"");
+        else if (entry.key != kReceivingInvertKey && project.find(entry.key))
+            fault("klucz \"" + entry.key + "\" występuje drugi raz");
+        else
+            project.entries.push_back(std::move(entry));
     }
     return project;
 }

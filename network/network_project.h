@@ -60,8 +60,9 @@ std::string projectFileName(const std::string& networkFileName);
 // Reads a project's bytes (UTF-8 or code page 1250, as a network file):
 // blank lines and lines starting with "#" are skipped. Throws ProjectError
 // for a line without "=", a key no project has, or a key given twice
-// (but dno-wylotu).
-NetworkProject readNetworkProject(std::string_view bytes);
+// (but dno-wylotu); with `faults`, leaves such a line out and adds it there
+// instead, so that the rest is kept.
+NetworkProject readNetworkProject(std::string_view bytes, std::vector<ProjectError>* faults = nullptr);
 
 // The bytes of a project in its form. Throws EncodingError for a character
 // the code page cannot hold.

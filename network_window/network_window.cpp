@@ -761,16 +761,16 @@ NetworkWindow::Settings NetworkWindow::projectSettings(const std::string& networ
     const std::string projectName = projectFileName(networkFileName);
     if (!std::filesystem::exists(text_file::pathFromUtf8(projectName))) return settings;
     NetworkProject project;
+    std::vector<std::string> problems;
     try {
-        project = readNetworkProject(text_file::readBytes(projectName));
-        projectNetworkForm(project);
-    } catch (const std::runtime_error& problem) {  // ProjectError, a file that cannot be read
-        platform_.showError("Zbiór \"" + projectName + "\" nie jest projektem sieci: " + problem.what() +
-                            ". Parametry mają wartości domyślne.");
+        std::vector<ProjectError> faults;
+        project = readNetworkProject(text_file::readBytes(projectName), &faults);
+        for (const ProjectError& fault : faults) problems.push_back(fault.what());
+    } catch (const std::runtime_error& problem) {  // a file that cannot be read
+        platform_.showError(std::string(problem.what()) + ". Parametry mają wartości domyślne.");
         return settings;
     }
     // The values as typed: one that cannot be read stops the design, as typed in the window.
-    std::vector<std::string> problems;
     for (const ProjectEntry& entry : project.entries) {
         for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
             if (entry.key == std::string(kNetworkParameterRules[n].option).substr(2))
@@ -781,13 +781,11 @@ NetworkWindow::Settings NetworkWindow::projectSettings(const std::string& networ
                 problems.push_back("Wiersz " + std::to_string(entry.line) + ": " + entry.key + " " + *problem);
             settings.joinWaterSurfaces = read.joinWaterSurfaces;
         } else if (entry.key == kReceivingInvertKey) {
-            const std::size_t equals = entry.value.rfind('=');
-            if (equals == std::string::npos || delimited::trimmed(entry.value.substr(0, equals)).empty())
-                problems.push_back("Wiersz " + std::to_string(entry.line) + ": " + entry.key + " \"" + entry.value +
-                                   "\" nie ma postaci NAZWA=RZĘDNA");
+            if (const auto outlet = outletAndLevel(entry.value))
+                settings.receivingInverts[outlet->first] = outlet->second;
             else
-                settings.receivingInverts[delimited::trimmed(entry.value.substr(0, equals))] =
-                    entry.value.substr(equals + 1);
+                problems.push_back("Wiersz " + std::to_string(entry.line) + ": " + entry.key + " \"" + entry.value +
+                                   "\" " + kNotOutletAndLevel);
         } else if (entry.key == kRainTableKey) {
             const std::string table = pathFromProject(entry.value, projectName);
             try {
@@ -799,14 +797,18 @@ NetworkWindow::Settings NetworkWindow::projectSettings(const std::string& networ
             }
         }
     }
+    try {
+        if (const auto kept = projectNetworkForm(project); kept && openForm) {
+            openForm->codePage1250 = kept->codePage1250;
+            openForm->byteOrderMark = kept->byteOrderMark;
+        }
+    } catch (const ProjectError& problem) {
+        problems.push_back(problem.what());
+    }
     if (!problems.empty()) {
         std::string text = "Zbiór \"" + projectName + "\":";
         for (const std::string& problem : problems) text += "\n" + problem;
         platform_.showError(text);
-    }
-    if (const auto kept = projectNetworkForm(project); kept && openForm) {
-        openForm->codePage1250 = kept->codePage1250;
-        openForm->byteOrderMark = kept->byteOrderMark;
     }
     return settings;
 }

@@ -432,6 +432,20 @@ TEST_F(NetworkWindowTest, AManholeIsEditedOnceForEveryRowThatNamesIt) {
     EXPECT_EQ(window->row(3)[12], "1");
 }
 
+// A project file with faults keeps what it can give: a value as typed, the
+// lines it cannot read said.
+TEST_F(NetworkWindowTest, AProjectWithFaultsKeepsWhatItCanGive) {
+    fs::copy_file(kHandWorked, scratch / "siec.csv");
+    std::ofstream(scratch / "siec.vexa") << "przykrycie=1,5\nglebokosc=5\nspadek-min=x\npolaczenie=osie\n";
+    window->open((scratch / "siec.csv").string());
+    EXPECT_EQ(platform.errors().back(), "Zbiór \"" + (scratch / "siec.vexa").string() +
+                                            "\":\nWiersz 2: nieznany klucz \"glebokosc\"\nWiersz 4: polaczenie "
+                                            "\"osie\" nie jest żadnym z: korony, zwierciadla");
+    EXPECT_EQ(window->parameterText(0), "1,5");
+    EXPECT_EQ(window->parameterProblem(), "Spadek najmniejszy [‰]: \"x\" nie jest liczbą");
+    EXPECT_FALSE(window->modified());
+}
+
 // A long design reports its progress every 500 sections and can be cancelled.
 TEST_F(NetworkWindowTest, ALongDesignCanBeCancelled) {
     std::string chain;
