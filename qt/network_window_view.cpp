@@ -161,7 +161,6 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     auto* side = new QWidget;
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->addWidget(parameters);
-    sideLayout->addWidget(problemsBox_, 1);
     sideLayout->addStretch();
 
     // The parameters scroll where the window is lower than their column.
@@ -172,8 +171,14 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sideScroll->setMinimumWidth(side->sizeHint().width() + 20);
     auto* top = new QSplitter(Qt::Horizontal);
+    // The problems beside the table, in view however far the parameters scroll.
+    auto* sideColumn = new QWidget;
+    auto* sideColumnLayout = new QVBoxLayout(sideColumn);
+    sideColumnLayout->setContentsMargins(0, 0, 0, 0);
+    sideColumnLayout->addWidget(sideScroll, 1);
+    sideColumnLayout->addWidget(problemsBox_, 1);
     top->addWidget(tableView_);
-    top->addWidget(sideScroll);
+    top->addWidget(sideColumn);
     top->setStretchFactor(0, 1);
     auto* whole = new QSplitter(Qt::Vertical);
     whole->addWidget(top);
