@@ -28,6 +28,13 @@ public:
             design.sanitaryFlow += designs_[above].sanitaryFlow;
             design.rain.reducedArea += designs_[above].rain.reducedArea;
         }
+        if (section.leftOut()) {
+            // Not designed: what runs through it runs on below it, but no rain.
+            design.rain = {};
+            design.flow = design.sanitaryFlow;
+            design.result.message = section.fault;
+            return;
+        }
         const bool converged = design.rain.reducedArea == 0 ? (calculate(index, design.sanitaryFlow, design), true)
                                                             : designForRain(index, design);
 

@@ -92,7 +92,8 @@ std::string slopeText(long long tenths);
 std::string minutesText(long long milliseconds);
 
 // Designs the sections in the order the water needs and returns them in the
-// file's order. `designed` (if any) is told each section's position in the
+// file's order. A section left out (NetworkSection::fault) gets no result:
+// its message is its fault. `designed` (if any) is told each section's position in the
 // file as soon as it is designed.
 std::vector<SectionDesign> designNetwork(const Network& network, const NetworkParameters& parameters,
                                          SectionCalculator& calculator,

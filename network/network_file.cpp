@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <unordered_map>
 
 #include "toolkit/cp1250.h"
@@ -45,56 +46,62 @@ NetworkError::NetworkError(std::vector<int> lines, const std::string& problem, i
 
 namespace {
 
+// The fields of one line, read one by one: a field that cannot be read is
+// told to `faults` and read as nothing, so that every fault of the line is
+// found, in the order the fields are read.
 class LineReader {
 public:
-    LineReader(int line, std::vector<std::string> fields) : line_(line), fields_(std::move(fields)) {}
+    LineReader(int line, const std::vector<std::string>& fields, std::vector<NetworkError>& faults)
+        : line_(line), fields_(fields), faults_(faults) {}
 
     // A name that must not be empty, without the blanks around it: "S2 "
     // names the manhole S2.
-    std::string name(InputColumn input) const {
-        const int column = position(input);
-        std::string text = delimited::trimmed(fields_[static_cast<std::size_t>(column)]);
-        if (text.empty()) refuseField(line_, column, "jest puste");
+    std::optional<std::string> name(InputColumn input) const {
+        std::string text = delimited::trimmed(field(input));
+        if (text.empty()) return fieldFault(input, "jest puste"), std::nullopt;
         return text;
     }
 
     // A number in units of 10^-decimals of its column, read as a typed
-    // number is read; an empty field is `empty`, or refused without it.
-    long long number(InputColumn input, std::optional<long long> empty = std::nullopt) const {
-        const int column = position(input);
-        const int decimals = vexa::column(input).decimals;
-        const std::string& field = fields_[static_cast<std::size_t>(column)];
-        if (delimited::trimmed(field).empty()) {
-            if (empty) return *empty;
-            refuseField(line_, column, "jest puste");
+    // number is read; an empty field is `empty`, or a fault without it.
+    std::optional<long long> number(InputColumn input, std::optional<long long> empty = std::nullopt) const {
+        const std::string& text = field(input);
+        if (delimited::trimmed(text).empty()) {
+            if (!empty) fieldFault(input, "jest puste");
+            return empty;
         }
         std::optional<long long> value;
         try {
-            value = parseScaled(withDecimalComma(field), decimals);
+            value = parseScaled(withDecimalComma(text), vexa::column(input).decimals);
         } catch (const ConversionError&) {
-            refuseField(line_, column, "\"" + field + "\" nie jest liczbą");
+            return fieldFault(input, "\"" + text + "\" nie jest liczbą"), std::nullopt;
         }
         if (!value || *value >= kLargestNetworkValue || *value <= -kLargestNetworkValue)
-            refuseField(line_, column, "\"" + field + "\" leży poza zakresem");
-        return *value;
+            return fieldFault(input, "\"" + text + "\" leży poza zakresem"), std::nullopt;
+        return value;
     }
 
-    [[noreturn]] void fail(const std::string& problem, int column = -1) const { refuse({line_}, problem, column); }
-    // The number of a field already read by number(), as typed.
-    extended typed(InputColumn input) const {
-        return parseNumber(withDecimalComma(fields_[static_cast<std::size_t>(position(input))]));
-    }
+    // The number of a field number() has read, as typed.
+    extended typed(InputColumn input) const { return parseNumber(withDecimalComma(field(input))); }
+    bool empty(InputColumn input) const { return delimited::trimmed(field(input)).empty(); }
 
-    bool empty(InputColumn input) const {
-        return delimited::trimmed(fields_[static_cast<std::size_t>(position(input))]).empty();
+    void fail(const std::string& problem, int column = -1) const {
+        faults_.emplace_back(std::vector{line_}, problem, column);
     }
-    [[noreturn]] void emptyField(InputColumn input, const std::string& detail) const {
-        refuseField(line_, position(input), detail);
+    // A problem of one field: "pole <key> <detail>".
+    void fieldFault(InputColumn input, const std::string& detail) const {
+        const int column = position(input);
+        faults_.emplace_back(std::vector{line_},
+                             std::string("pole ") + kInputColumns[static_cast<std::size_t>(column)].key + " " + detail,
+                             column, detail);
     }
 
 private:
+    const std::string& field(InputColumn input) const { return fields_[static_cast<std::size_t>(position(input))]; }
+
     int line_;
-    std::vector<std::string> fields_;
+    const std::vector<std::string>& fields_;
+    std::vector<NetworkError>& faults_;
 };
 
 // The network column of each field of a batch line, where it has one.
@@ -116,41 +123,67 @@ constexpr std::array<int, kBatchFields> kNetworkColumnOfBatchField{position(Inpu
 // zero its runoff coefficient, from 0 to 1, both as typed (before they are
 // rounded to the square metre and the hundredth).
 void readCatchment(const LineReader& reader, NetworkSection& section) {
-    section.catchmentArea = reader.number(InputColumn::Zlewnia, 0);
-    const extended area = reader.empty(InputColumn::Zlewnia) ? 0 : reader.typed(InputColumn::Zlewnia);
-    if (area < 0) reader.fail("powierzchnia zlewni nie może być ujemna", position(InputColumn::Zlewnia));
+    const std::optional<long long> area = reader.number(InputColumn::Zlewnia, 0);
+    const extended typedArea = area && !reader.empty(InputColumn::Zlewnia) ? reader.typed(InputColumn::Zlewnia) : 0;
+    if (typedArea < 0) reader.fail("powierzchnia zlewni nie może być ujemna", position(InputColumn::Zlewnia));
+    section.catchmentArea = area.value_or(0);
     if (reader.empty(InputColumn::Psi)) {
-        if (area > 0) reader.emptyField(InputColumn::Psi, "jest puste przy zlewni większej od zera");
+        if (typedArea > 0) reader.fieldFault(InputColumn::Psi, "jest puste przy zlewni większej od zera");
         return;
     }
-    section.runoffCoefficient = reader.number(InputColumn::Psi);
-    const extended coefficient = reader.typed(InputColumn::Psi);
-    if (coefficient < 0 || coefficient > 1)
+    const std::optional<long long> coefficient = reader.number(InputColumn::Psi);
+    if (!coefficient) return;
+    section.runoffCoefficient = *coefficient;
+    const extended typedCoefficient = reader.typed(InputColumn::Psi);
+    if (typedCoefficient < 0 || typedCoefficient > 1)
         reader.fail("współczynnik spływu musi leżeć w przedziale od 0 do 1", position(InputColumn::Psi));
 }
 
-NetworkSection readSection(const delimited::Record& record, int columns) {
-    const int line = record.line;
-    std::vector<std::string> fields = record.fields;
-    if (static_cast<int>(fields.size()) > columns)
-        refuse({line}, "wiersz ma " + std::to_string(fields.size()) + " pól, a najwyżej " + std::to_string(columns));
-    fields.resize(kInputColumnCount);
-    const LineReader reader(line, fields);
-
+// A section as far as its line can be read.
+struct ReadLine {
     NetworkSection section;
+    bool kept = false;                          // its name and its downstream manhole are read
+    bool groundFrom = false, groundTo = false;  // the ground levels are
+};
+
+void leaveOut(NetworkSection& section, const NetworkError& fault) {
+    if (section.fault.empty()) section.fault = fault.what();
+    section.catchmentArea = 0;
+    section.runoffCoefficient = 0;
+}
+
+ReadLine readLine(const delimited::Record& record, int columns, std::vector<NetworkError>& faults) {
+    const int line = record.line;
+    const std::size_t firstFault = faults.size();
+    if (static_cast<int>(record.fields.size()) > columns)
+        faults.emplace_back(std::vector{line}, "wiersz ma " + std::to_string(record.fields.size()) +
+                                                   " pól, a najwyżej " + std::to_string(columns));
+    std::vector<std::string> fields = record.fields;
+    fields.resize(kInputColumnCount);
+    const LineReader reader(line, fields, faults);
+
+    ReadLine read;
+    NetworkSection& section = read.section;
     section.line = line;
-    section.name = reader.name(InputColumn::Odcinek);
-    section.from = reader.name(InputColumn::Od);
-    section.to = reader.name(InputColumn::Do);
-    section.length = reader.number(InputColumn::Dlugosc);
-    section.groundFrom = reader.number(InputColumn::TerenOd);
-    section.groundTo = reader.number(InputColumn::TerenDo);
-    section.inflow = reader.number(InputColumn::Doplyw, 0);
-    if (section.length <= 0) reader.fail("długość odcinka musi być większa od zera", position(InputColumn::Dlugosc));
-    if (section.inflow < 0) reader.fail("dopływ nie może być ujemny", position(InputColumn::Doplyw));
-    if (section.from == section.to)
-        reader.fail("odcinek \"" + section.name + "\" zaczyna się i kończy w tej samej studni \"" + section.from +
-                    "\"");
+    const auto name = reader.name(InputColumn::Odcinek);
+    const auto from = reader.name(InputColumn::Od);
+    const auto to = reader.name(InputColumn::Do);
+    const auto length = reader.number(InputColumn::Dlugosc);
+    const auto groundFrom = reader.number(InputColumn::TerenOd);
+    const auto groundTo = reader.number(InputColumn::TerenDo);
+    const auto inflow = reader.number(InputColumn::Doplyw, 0);
+    if (length && *length <= 0) reader.fail("długość odcinka musi być większa od zera", position(InputColumn::Dlugosc));
+    if (inflow && *inflow < 0) reader.fail("dopływ nie może być ujemny", position(InputColumn::Doplyw));
+    if (from && from == to)
+        reader.fail((name ? "odcinek \"" + *name + "\"" : std::string("odcinek")) +
+                    " zaczyna się i kończy w tej samej studni \"" + *from + "\"");
+    section.name = name.value_or("");
+    section.from = from.value_or("");
+    section.to = to.value_or("");
+    section.length = length.value_or(0);
+    section.groundFrom = groundFrom.value_or(0);
+    section.groundTo = groundTo.value_or(0);
+    section.inflow = inflow && *inflow >= 0 ? *inflow : 0;
     readCatchment(reader, section);
 
     // The pipe's fields as a vexa-calc line holds them.
@@ -173,70 +206,111 @@ NetworkSection readSection(const delimited::Record& record, int columns) {
     } catch (const MalformedLine& problem) {
         const int column =
             problem.field() >= 0 ? kNetworkColumnOfBatchField[static_cast<std::size_t>(problem.field())] : -1;
-        throw NetworkError({line}, problem.what(), column, column >= 0 ? problem.detail() : std::string());
+        faults.emplace_back(std::vector{line}, problem.what(), column, column >= 0 ? problem.detail() : std::string());
     }
-    return section;
+
+    read.kept = name && to;
+    read.groundFrom = groundFrom && from && from != to;  // a manhole of its own only where it has two
+    read.groundTo = groundTo.has_value();
+    if (faults.size() > firstFault) {
+        leaveOut(section, faults[firstFault]);
+        section.detached = !from || from == to;
+    }
+    return read;
 }
 
 // Every flow of the design is a sum of inflows, and every rain's area a
-// sum of reduced areas.
-void checkTotals(const Network& network) {
+// sum of reduced areas: a line that takes either sum out of range is left
+// out, with what it would add.
+void checkTotals(Network& network, std::vector<NetworkError>& faults) {
     long long inflow = 0, area = 0;
-    for (const NetworkSection& section : network.sections) {
+    for (NetworkSection& section : network.sections) {
         inflow += section.inflow;
-        if (inflow >= kLargestNetworkValue)
-            refuse({section.line}, "suma dopływów sieci do tego wiersza leży poza zakresem",
-                   position(InputColumn::Doplyw));
+        if (inflow >= kLargestNetworkValue) {
+            inflow -= section.inflow;
+            section.inflow = 0;
+            leaveOut(section, faults.emplace_back(std::vector{section.line},
+                                                  "suma dopływów sieci do tego wiersza leży poza zakresem",
+                                                  position(InputColumn::Doplyw)));
+        }
         area += section.reducedArea();
-        if (area >= kLargestNetworkValue)
-            refuse({section.line}, "suma zlewni zredukowanych sieci do tego wiersza leży poza zakresem",
-                   position(InputColumn::Zlewnia));
-    }
-}
-
-// Names and outflows, in the order of the lines: the first section that
-// repeats either is refused.
-void checkNamesAndManholes(const Network& network) {
-    std::unordered_map<std::string, std::size_t> names;  // section name -> its first section
-    std::optional<std::pair<std::size_t, std::size_t>> sameName;
-    for (std::size_t n = 0; n < network.sections.size() && !sameName; ++n)
-        if (auto [seen, added] = names.emplace(network.sections[n].name, n); !added) sameName = {seen->second, n};
-    const auto& secondOutflow = network.topology.secondOutflow();
-    const auto line = [&](std::size_t section) { return network.sections[section].line; };
-    if (sameName && (!secondOutflow || sameName->second <= secondOutflow->second))
-        refuse({line(sameName->first), line(sameName->second)},
-               "dwa odcinki noszą nazwę \"" + network.sections[sameName->second].name + "\"",
-               position(InputColumn::Odcinek));
-    if (secondOutflow)
-        refuse({line(secondOutflow->first), line(secondOutflow->second)},
-               "ze studni \"" + network.sections[secondOutflow->second].from + "\" wychodzą dwa odcinki",
-               position(InputColumn::Od));
-}
-
-void checkGroundLevels(const Network& network) {
-    struct Seen {
-        long long level;
-        int line;
-    };
-    std::unordered_map<std::string, Seen> ground;
-    for (const NetworkSection& section : network.sections) {
-        for (const auto& [manhole, level] :
-             {std::pair{&section.from, section.groundFrom}, std::pair{&section.to, section.groundTo}}) {
-            const auto [seen, added] = ground.emplace(*manhole, Seen{level, section.line});
-            if (!added && seen->second.level != level)
-                refuse({seen->second.line, section.line}, "różne rzędne terenu studni \"" + *manhole +
-                                                              "\": " + formatScaled(seen->second.level, 3) + " m i " +
-                                                              formatScaled(level, 3) + " m");
+        if (area >= kLargestNetworkValue) {
+            area -= section.reducedArea();
+            leaveOut(section, faults.emplace_back(std::vector{section.line},
+                                                  "suma zlewni zredukowanych sieci do tego wiersza leży poza zakresem",
+                                                  position(InputColumn::Zlewnia)));
         }
     }
 }
 
-void checkNoCircle(const Network& network) {
-    if (const auto circle = network.topology.circle()) {
-        std::vector<int> lines;
-        for (const std::size_t n : *circle) lines.push_back(network.sections[n].line);
-        refuse(lines, "odcinki tworzą zamknięty obieg");
+// Each section repeating the name of an earlier one, and each leaving a
+// manhole an earlier one leaves, with that earlier one; in the order of the
+// later sections, a name before a manhole. Both of a pair are left out,
+// and of a manhole left twice both leave it no more.
+void checkNamesAndManholes(Network& network, std::vector<NetworkError>& faults) {
+    std::unordered_map<std::string, std::size_t> names, leaving;  // -> the first section
+    std::vector<std::pair<std::size_t, std::size_t>> outflows;
+    std::vector<NetworkSection>& sections = network.sections;
+    for (std::size_t n = 0; n < sections.size(); ++n) {
+        if (auto [seen, added] = names.emplace(sections[n].name, n); !added) {
+            const std::size_t first = seen->second;
+            leaveOut(sections[n], faults.emplace_back(std::vector{sections[first].line, sections[n].line},
+                                                      "dwa odcinki noszą nazwę \"" + sections[n].name + "\"",
+                                                      position(InputColumn::Odcinek)));
+            leaveOut(sections[first], faults.back());
+        }
+        if (sections[n].detached) continue;
+        if (auto [seen, added] = leaving.emplace(sections[n].from, n); !added) {
+            const std::size_t first = seen->second;
+            leaveOut(sections[n], faults.emplace_back(std::vector{sections[first].line, sections[n].line},
+                                                      "ze studni \"" + sections[n].from + "\" wychodzą dwa odcinki",
+                                                      position(InputColumn::Od)));
+            leaveOut(sections[first], faults.back());
+            outflows.emplace_back(first, n);
+        }
     }
+    // Detached only now: a third section leaving the manhole is a pair with the first too.
+    for (const auto& [first, second] : outflows) sections[first].detached = sections[second].detached = true;
+}
+
+// Both of two lines that give one manhole different ground levels are left out.
+void checkGroundLevels(Network& network, const std::vector<ReadLine>& read, std::vector<NetworkError>& faults) {
+    struct Seen {
+        long long level;
+        std::size_t section;
+    };
+    std::unordered_map<std::string, Seen> ground;
+    std::vector<NetworkSection>& sections = network.sections;
+    for (std::size_t n = 0; n < sections.size(); ++n) {
+        for (const auto& [manhole, level, known] :
+             {std::tuple{&sections[n].from, sections[n].groundFrom, read[n].groundFrom},
+              std::tuple{&sections[n].to, sections[n].groundTo, read[n].groundTo}}) {
+            if (!known) continue;
+            const auto [seen, added] = ground.emplace(*manhole, Seen{level, n});
+            if (added || seen->second.level == level) continue;
+            NetworkSection& first = sections[seen->second.section];
+            leaveOut(sections[n], faults.emplace_back(std::vector{first.line, sections[n].line},
+                                                      "różne rzędne terenu studni \"" + *manhole +
+                                                          "\": " + formatScaled(seen->second.level, 3) + " m i " +
+                                                          formatScaled(level, 3) + " m"));
+            leaveOut(first, faults.back());
+        }
+    }
+}
+
+// The sections of a circle are left out and leave their manholes no more.
+void checkNoCircle(Network& network, std::vector<NetworkError>& faults) {
+    const std::vector<std::vector<std::size_t>> circles = network.topology.circles();
+    for (const std::vector<std::size_t>& circle : circles) {
+        std::vector<int> lines;
+        for (const std::size_t n : circle) lines.push_back(network.sections[n].line);
+        faults.emplace_back(std::move(lines), "odcinki tworzą zamknięty obieg");
+        for (const std::size_t n : circle) {
+            leaveOut(network.sections[n], faults.back());
+            network.sections[n].detached = true;
+        }
+    }
+    if (!circles.empty()) network.topology = NetworkTopology(network.sections);
 }
 
 }  // namespace
@@ -288,16 +362,29 @@ bool Network::rain() const {
                        [](const NetworkSection& section) { return section.reducedArea() > 0; });
 }
 
-Network readNetwork(const std::vector<delimited::Record>& records, int columns) {
-    Network network;
-    network.sections.reserve(records.size());
-    for (const delimited::Record& record : records) network.sections.push_back(readSection(record, columns));
+NetworkWithFaults readNetworkLeniently(const std::vector<delimited::Record>& records, int columns) {
+    NetworkWithFaults result;
+    Network& network = result.network;
+    std::vector<ReadLine> read;
+    read.reserve(records.size());
+    for (const delimited::Record& record : records) {
+        ReadLine line = readLine(record, columns, result.faults);
+        if (line.kept) read.push_back(std::move(line));
+    }
+    network.sections.reserve(read.size());
+    for (ReadLine& line : read) network.sections.push_back(std::move(line.section));
+    checkTotals(network, result.faults);
+    checkNamesAndManholes(network, result.faults);
+    checkGroundLevels(network, read, result.faults);
     network.topology = NetworkTopology(network.sections);
-    checkTotals(network);
-    checkNamesAndManholes(network);
-    checkGroundLevels(network);
-    checkNoCircle(network);
-    return network;
+    checkNoCircle(network, result.faults);
+    return result;
+}
+
+Network readNetwork(const std::vector<delimited::Record>& records, int columns) {
+    NetworkWithFaults read = readNetworkLeniently(records, columns);
+    if (!read.faults.empty()) throw read.faults.front();
+    return std::move(read.network);
 }
 
 Network readNetwork(const std::vector<std::string>& lines) {

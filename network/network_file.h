@@ -41,6 +41,17 @@ struct NetworkSection {
     // Typ, Srednica, SDR, Scieki, Opory, KryteriumDoboru and HdMax; the flow
     // and slope fields are left to the design.
     BatchSection pipe;
+
+    // A section read leniently from a line with a fault is left out of the
+    // design: `fault` is the first fault's message. It keeps its name and
+    // its downstream manhole, so that the sections below it are designed as
+    // below a section without a result; of its own it carries the inflow
+    // where that could be read, and no rain.
+    std::string fault;
+    // Its upstream manhole takes no part in the network: it cannot be read,
+    // or joined it would keep a fault alive (a manhole left twice, a circle).
+    bool detached = false;
+    bool leftOut() const { return !fault.empty(); }
 };
 
 struct Network {
@@ -103,10 +114,29 @@ DecodedFileText decodedFileText(std::string_view bytes);
 // network's or a quote is never closed.
 NetworkText readNetworkText(std::string_view bytes);
 
+// A network read as far as it can be, and every fault found in it: the
+// faults of single lines in the order of the lines (of one line, in the
+// order its fields are read), then the sums, the names and manholes left
+// twice, the ground levels and the circles.
+struct NetworkWithFaults {
+    Network network;
+    std::vector<NetworkError> faults;
+};
+
 // Checks the records of a network file (fields in UTF-8). A network is a
 // forest: every manhole is the upstream end of at most one section, and no
 // water runs in a circle. A line has at most `columns` fields, those of the
-// head line. Throws NetworkError for the first fault.
+// head line.
+//
+// Every line a fault names is left out (NetworkSection::fault); a line
+// without a name or a downstream manhole is no section at all. Of a
+// manhole left twice and of a circle, every section named keeps its
+// downstream manhole only, so that what is left is a network; sections of
+// the same name and of different ground levels at one manhole are left out
+// where they stand.
+NetworkWithFaults readNetworkLeniently(const std::vector<delimited::Record>& records, int columns = kInputColumnCount);
+
+// The same, refused with the first fault: throws NetworkError.
 Network readNetwork(const std::vector<delimited::Record>& records, int columns = kInputColumnCount);
 
 // The same for the lines of a file, the head line among them (line n of the

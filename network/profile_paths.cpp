@@ -77,7 +77,23 @@ private:
 }  // namespace
 
 std::vector<ProfilePath> profilePaths(const Network& network, const std::vector<SectionDesign>& designs) {
-    return PathFinder(network, designs).paths();
+    // A section left out may lack its length or its ground: a path is drawn
+    // in the runs between such sections, those above one as branches.
+    std::vector<ProfilePath> runs;
+    for (const ProfilePath& path : PathFinder(network, designs).paths()) {
+        ProfilePath run;
+        for (const std::size_t n : path.sections) {
+            if (!network.sections[n].leftOut()) {
+                run.sections.push_back(n);
+            } else if (!run.sections.empty()) {
+                runs.push_back(std::move(run));
+                run = {};
+            }
+        }
+        run.mainCollector = path.mainCollector;
+        if (!run.sections.empty()) runs.push_back(std::move(run));
+    }
+    return runs;
 }
 
 }  // namespace vexa

@@ -4,7 +4,8 @@
 // profile draws. Every outlet's main collector runs upstream from the
 // outlet, taking at each manhole the incoming section with the largest flow;
 // the sections left over are drawn as branches, each from a manhole already
-// drawn upstream by the same rule. Every section lies on exactly one profile.
+// drawn upstream by the same rule. Every section lies on exactly one profile,
+// but for a section left out of the design, which lies on none.
 
 #include <cstddef>
 #include <vector>

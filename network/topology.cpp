@@ -15,11 +15,11 @@ NetworkTopology::NetworkTopology(const std::vector<NetworkSection>& sections)
     : next_(sections.size(), kNone), incoming_(sections.size()) {
     for (std::size_t n = 0; n < sections.size(); ++n) {
         arriving_[sections[n].to].push_back(n);
-        const auto [first, added] = leaving_.emplace(sections[n].from, n);
-        if (!added && !secondOutflow_) secondOutflow_ = std::pair{first->second, n};
+        if (!sections[n].detached) leaving_.emplace(sections[n].from, n);
     }
     for (std::size_t n = 0; n < sections.size(); ++n) {
         if (const auto below = leaving_.find(sections[n].to); below != leaving_.end()) next_[n] = below->second;
+        if (sections[n].detached) continue;
         if (const auto above = arriving_.find(sections[n].from); above != arriving_.end()) incoming_[n] = above->second;
     }
 }
@@ -44,11 +44,13 @@ std::vector<std::string> NetworkTopology::outlets() const {
 
 // With at most one section leaving each manhole, water runs from a section
 // to at most one next; a circle is a walk that comes back to itself.
-std::optional<std::vector<std::size_t>> NetworkTopology::circle() const {
+std::vector<std::vector<std::size_t>> NetworkTopology::circles() const {
     enum class Seen { Not, OnThisWalk, LeadsOut };
     std::vector<Seen> seen(next_.size(), Seen::Not);
+    std::vector<std::vector<std::size_t>> found;
+    std::vector<std::size_t> walk;
     for (std::size_t start = 0; start < next_.size(); ++start) {
-        std::vector<std::size_t> walk;
+        walk.clear();
         std::size_t at = start;
         while (at != kNone && seen[at] == Seen::Not) {
             seen[at] = Seen::OnThisWalk;
@@ -56,10 +58,10 @@ std::optional<std::vector<std::size_t>> NetworkTopology::circle() const {
             at = next_[at];
         }
         if (at != kNone && seen[at] == Seen::OnThisWalk)
-            return std::vector<std::size_t>(std::find(walk.begin(), walk.end(), at), walk.end());
+            found.emplace_back(std::find(walk.begin(), walk.end(), at), walk.end());
         for (const std::size_t n : walk) seen[n] = Seen::LeadsOut;
     }
-    return std::nullopt;
+    return found;
 }
 
 std::vector<std::size_t> NetworkTopology::designOrder() const {

@@ -4,13 +4,13 @@
 // by everything that follows the water: at each manhole the sections that
 // arrive (in the file's order) and the one that leaves it, the order in
 // which sections can be designed (each after every section above it), and
-// what stops a file from being a network (a manhole left twice, a circle).
+// the circles that stop a file from being a network. A detached section
+// (NetworkSection::detached) only arrives.
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 namespace vexa {
@@ -31,13 +31,10 @@ public:
     // Manholes no section leaves but some section ends in, in no order.
     std::vector<std::string> outlets() const;
 
-    // The first section leaving a manhole that an earlier one leaves
-    // already, with that earlier one.
-    const std::optional<std::pair<std::size_t, std::size_t>>& secondOutflow() const { return secondOutflow_; }
-    // The sections of the first circle the water runs in, in its order,
-    // starting from the first one met walking down from the file's first
-    // section; none in a network.
-    std::optional<std::vector<std::size_t>> circle() const;
+    // The sections of each circle the water runs in, in its order, starting
+    // from the first one met walking down from the file's sections in turn;
+    // none in a network.
+    std::vector<std::vector<std::size_t>> circles() const;
     // Every section after all that run into it, the file's order where the
     // water leaves a choice; in a network without a circle, all of them.
     std::vector<std::size_t> designOrder() const;
@@ -47,7 +44,6 @@ private:
     std::vector<std::vector<std::size_t>> incoming_;
     std::unordered_map<std::string, std::vector<std::size_t>> arriving_;
     std::unordered_map<std::string, std::size_t> leaving_;
-    std::optional<std::pair<std::size_t, std::size_t>> secondOutflow_;
 };
 
 }  // namespace vexa

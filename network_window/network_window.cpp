@@ -126,6 +126,7 @@ std::string NetworkWindow::result(int row, int column) const {
     const auto shown = static_cast<std::size_t>(position(kFirstResult) + column);
     if (!rain_ && isRainColumn(static_cast<ResultColumn>(shown))) return {};
     const auto section = static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)]);
+    if (network_.sections[section].leftOut()) return {};  // a row with a fault shows no results
     return networkResultFields(network_.sections[section], designs_[section], true)[shown];
 }
 
@@ -140,6 +141,13 @@ bool NetworkWindow::rowMarked(int row) const {
         return false;
     const SectionDesign& design = designs_[static_cast<std::size_t>(sectionOfRow_[static_cast<std::size_t>(row)])];
     return !design.result.computed || !design.notes.empty();
+}
+
+std::vector<std::size_t> NetworkWindow::rowProblems(int row) const {
+    std::vector<std::size_t> found;
+    const auto first = std::lower_bound(problemRows_.begin(), problemRows_.end(), std::pair{row, std::size_t{0}});
+    for (auto at = first; at != problemRows_.end() && at->first == row; ++at) found.push_back(at->second);
+    return found;
 }
 
 const std::string& NetworkWindow::parameterText(int parameter) const {
@@ -580,12 +588,26 @@ std::string rowsText(const std::vector<int>& rows) {
     return text;
 }
 
+// A fault of the rows as the user is told of it: a field named by the
+// heading the user sees, not by the file's key.
+NetworkWindow::Problem problemOf(const NetworkError& fault) {
+    NetworkWindow::Problem problem{{}, {}, fault.field()};
+    for (const int line : fault.lines()) problem.rows.push_back(line - 1);
+    problem.message =
+        rowsText(problem.rows) +
+        (fault.detail().empty()
+             ? ": " + fault.problem()
+             : std::string(", ") + kInputColumns[static_cast<std::size_t>(fault.field())].headingWithUnit() + ": " +
+                   fault.detail());
+    return problem;
+}
+
 }  // namespace
 
 void NetworkWindow::redesign() {
-    problem_.reset();
+    problems_.clear();
+    problemRows_.clear();
     designs_.clear();
-    network_ = {};
     sectionOfRow_.assign(rows_.size(), -1);
     // The rows as the records of a network file, empty rows left out; a
     // record's line is its row from 1.
@@ -593,28 +615,19 @@ void NetworkWindow::redesign() {
     for (std::size_t r = 0; r < rows_.size(); ++r)
         if (!emptyRow(rows_[r]))
             records.push_back({static_cast<int>(r) + 1, std::vector<std::string>(rows_[r].begin(), rows_[r].end())});
-    if (parameterProblem_) {
-        problem_ = Problem{*parameterProblem_, {}, -1};
-    } else {
-        try {
-            network_ = readNetwork(records);
-        } catch (const NetworkError& fault) {
-            Problem problem{{}, {}, fault.field()};
-            for (const int line : fault.lines()) problem.rows.push_back(line - 1);
-            // Named by the heading the user sees, not by the file's key.
-            problem.message =
-                rowsText(problem.rows) +
-                (fault.detail().empty()
-                     ? ": " + fault.problem()
-                     : std::string(", ") + kInputColumns[static_cast<std::size_t>(fault.field())].headingWithUnit() +
-                           ": " + fault.detail());
-            problem_ = std::move(problem);
-        }
-    }
+    // Rows with faults are left out; the rest is designed.
+    NetworkWithFaults read = readNetworkLeniently(records);
+    network_ = std::move(read.network);
     rain_ = network_.rain();
-    if (!problem_) {
-        for (std::size_t n = 0; n < network_.sections.size(); ++n)
-            sectionOfRow_[static_cast<std::size_t>(network_.sections[n].line - 1)] = static_cast<int>(n);
+    for (std::size_t n = 0; n < network_.sections.size(); ++n)
+        sectionOfRow_[static_cast<std::size_t>(network_.sections[n].line - 1)] = static_cast<int>(n);
+    if (parameterProblem_) problems_.push_back({*parameterProblem_, {}, -1});
+    std::stable_sort(read.faults.begin(), read.faults.end(), [](const NetworkError& a, const NetworkError& b) {
+        return a.lines().front() < b.lines().front();
+    });
+    for (const NetworkError& fault : read.faults) problems_.push_back(problemOf(fault));
+
+    if (!parameterProblem_) {
         std::size_t done = 0;
         try {
             designs_ = designNetwork(network_, parameters_, cache_, [&](std::size_t) {
@@ -625,10 +638,13 @@ void NetworkWindow::redesign() {
             });
         } catch (const CalculationStopped& stopped) {
             designs_.clear();
-            problem_ = Problem{stopped.what(), {}, -1};
+            problems_.insert(problems_.begin(), Problem{stopped.what(), {}, -1});
         }
         platform_.calculationEnded();
     }
+    for (std::size_t n = 0; n < problems_.size(); ++n)
+        for (const int row : problems_[n].rows) problemRows_.emplace_back(row, n);
+    std::sort(problemRows_.begin(), problemRows_.end());
     selectProfile();
 }
 
@@ -900,8 +916,16 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
 // ---- results and profiles ----
 
 bool NetworkWindow::designedOrSaid() {
-    if (!designs_.empty()) return true;
-    platform_.showError(problem_ ? "Sieć nie jest zaprojektowana: " + problem_->message : "Sieć nie ma odcinków");
+    if (complete()) return true;
+    if (problems_.empty()) {
+        platform_.showError("Sieć nie ma odcinków");
+    } else if (!designed()) {
+        platform_.showError("Sieć nie jest zaprojektowana: " + problems_.front().message);
+    } else {
+        const std::string count =
+            problems_.size() == 1 ? "" : ". Pierwszy z " + std::to_string(problems_.size()) + " błędów";
+        platform_.showError("Sieć nie jest zaprojektowana w całości" + count + ": " + problems_.front().message);
+    }
     return false;
 }
 

@@ -6,10 +6,11 @@
 //            │   undo / redo, editParameter (the edits of rows are one undo
 //            │   step each; the typed texts are kept as typed, on one line)
 //            v
-//   check the rows as a network file ──fault──> problem(): marked, no design
-//            │ none
+//   read the rows as a network file ──faults──> problems(): every one listed,
+//            │                                  its rows marked and left out
 //            v
-//   design the network (sections already designed come from a store)
+//   design the rest (sections already designed come from a store; those
+//   below a row left out as below a section without a result)
 //            v
 //   results, notes, the profile of the selected row's path ──> the skin reads
 //
@@ -22,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/catalogue.h"
@@ -60,12 +62,14 @@ public:
         return kResultColumns[static_cast<std::size_t>(position(kFirstResult) + column)];
     }
 
-    // What stops the design: the message, the rows it names (from 0) and the
-    // input column at fault, or -1 for the rows as a whole.
+    // What stops the design of rows, or of the network: the message, the
+    // rows it names (from 0) and the input column at fault, or -1 for the
+    // rows as a whole.
     struct Problem {
         std::string message;
         std::vector<int> rows;
         int column = -1;
+        bool operator==(const Problem&) const = default;
     };
 
     // `outputs` write the workbooks, PDF and DXF files the window exports.
@@ -84,8 +88,15 @@ public:
     std::string rowNote(int row) const;
     // A row whose section has a message or a note.
     bool rowMarked(int row) const;
-    const std::optional<Problem>& problem() const { return problem_; }
+    // Every problem, by the first row it names; one without rows (a
+    // parameter, a cancelled design) first.
+    const std::vector<Problem>& problems() const { return problems_; }
+    // The problems naming a row, as positions in problems().
+    std::vector<std::size_t> rowProblems(int row) const;
+    // Whether sections are designed: all but those a problem stops.
     bool designed() const { return !designs_.empty(); }
+    // Whether the whole network is: what the exports and the printing need.
+    bool complete() const { return designed() && problems_.empty(); }
     // The parameters as typed, and the problem of one that cannot be read.
     const std::string& parameterText(int parameter) const;
     const std::optional<std::string>& parameterProblem() const { return parameterProblem_; }
@@ -180,7 +191,8 @@ public:
     bool save();
     bool saveAs();
     // The results as a code page 1250 table and as a workbook; the profiles
-    // as PDF and as DXF. Each asks where; none without a design.
+    // as PDF and as DXF. Each asks where; none while the network is not
+    // complete.
     void exportTo(NetworkExport kind);
     // Whether this program writes such files at all.
     bool canExport(NetworkExport kind) const;
@@ -251,7 +263,8 @@ private:
     std::optional<std::string> parameterProblem_;
     std::vector<Manhole> manholes_;
 
-    std::optional<Problem> problem_;
+    std::vector<Problem> problems_;
+    std::vector<std::pair<int, std::size_t>> problemRows_;  // (row, problem), in order
     Network network_;
     bool rain_ = false;              // whether the network has catchments
     std::vector<int> sectionOfRow_;  // -1 for an empty row

@@ -25,8 +25,9 @@ int NetworkTableModel::columnCount(const QModelIndex& parent) const {
 QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
     const int row = index.row(), column = index.column();
     const bool existing = row < window_.rowCount();
-    const auto& problem = window_.problem();
-    const bool faulty = problem && std::find(problem->rows.begin(), problem->rows.end(), row) != problem->rows.end();
+    // The problems of the row, asked for only where they are shown.
+    const auto faults = [&] { return existing ? window_.rowProblems(row) : std::vector<std::size_t>(); };
+    const auto& problems = window_.problems();
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole: {
@@ -40,17 +41,24 @@ QVariant NetworkTableModel::data(const QModelIndex& index, int role) const {
                 return QString::fromStdString(text + ": " + items[static_cast<std::size_t>(item)]);
             return QString::fromStdString(text);
         }
-        case Qt::BackgroundRole:
+        case Qt::BackgroundRole: {
             if (!existing) return {};
-            if (faulty && (problem->column < 0 || problem->column == column)) return QColor(255, 190, 190);
-            if (faulty) return QColor(255, 225, 225);
+            const std::vector<std::size_t> found = faults();
+            if (std::any_of(found.begin(), found.end(),
+                            [&](std::size_t n) { return problems[n].column < 0 || problems[n].column == column; }))
+                return QColor(255, 190, 190);
+            if (!found.empty()) return QColor(255, 225, 225);
             if (window_.rowMarked(row)) return QColor(255, 245, 200);
             if (column >= kInputs) return QColor(240, 240, 240);
             return {};
-        case Qt::ToolTipRole:
-            if (faulty) return QString::fromStdString(problem->message);
+        }
+        case Qt::ToolTipRole: {
+            QStringList messages;
+            for (const std::size_t n : faults()) messages << QString::fromStdString(problems[n].message);
+            if (!messages.isEmpty()) return messages.join('\n');
             if (existing && window_.rowMarked(row)) return QString::fromStdString(window_.rowNote(row));
             return {};
+        }
         default:
             return {};
     }

@@ -142,8 +142,11 @@ bool NetworkTableView::edit(const QModelIndex& index, EditTrigger trigger, QEven
 
 void NetworkTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    // The keyboard follows the current cell into the view that shows it.
+    // The keyboard follows the current cell into the view that shows it,
+    // both ways: a key typed in the other view would open the cell's editor
+    // from there and reach it twice.
     if (current.column() == 0 && hasFocus()) frozen_->setFocus();
+    if (current.isValid() && current.column() != 0 && frozen_->hasFocus()) setFocus();
 }
 
 bool NetworkTableView::handledKey(QKeyEvent* event) {

@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -50,6 +52,10 @@ struct ColumnGroup {
 constexpr ColumnGroup kColumnGroups[]{{"W&yniki", ResultColumn::Q, ResultColumn::Bwp},
                                       {"&Rzędne", ResultColumn::DnoOd, ResultColumn::Kaskada},
                                       {"D&eszcz", ResultColumn::Fzr, ResultColumn::Qdeszcz}};
+// Beyond so many problems the list says how many more there are: a table
+// pasted wrong would otherwise fill it with thousands.
+constexpr std::size_t kMostProblemsListed = 500;
+constexpr int kRowRole = Qt::UserRole, kColumnRole = Qt::UserRole + 1;
 
 // The first item of a list: 1 for the type list, 0 for the groups.
 int firstItem(int column) { return column == position(InputColumn::Typ) ? 1 : 0; }
@@ -180,16 +186,21 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     tableButtons->addWidget(useFormula_);
     form->addRow("Natężenie deszczu", rainTable_);
     form->addRow("", tableButtons);
-    problem_ = new QLabel;
-    problem_->setObjectName("problem");
-    problem_->setWordWrap(true);
-    problem_->setStyleSheet("color: #b00000;");
+    // Every problem at once, in the order of the rows; one chosen takes the
+    // table to its cell.
+    problemsBox_ = new QGroupBox("Błędy sieci");
+    problemList_ = new QListWidget;
+    problemList_->setObjectName("faults");
+    problemList_->setWordWrap(true);
+    problemList_->setStyleSheet("color: #b00000;");
+    (new QVBoxLayout(problemsBox_))->addWidget(problemList_);
+    connect(problemList_, &QListWidget::itemClicked, this, &NetworkWindowView::goToProblem);
+    connect(problemList_, &QListWidget::itemActivated, this, &NetworkWindowView::goToProblem);
 
     profile_ = new DrawingView;
     auto* side = new QWidget;
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->addWidget(parameters);
-    sideLayout->addWidget(problem_);
     sideLayout->addStretch();
 
     // The parameters scroll where the window is lower than their column.
@@ -236,8 +247,14 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     tableLayout->addWidget(findBar_);
     tableLayout->addWidget(tabs_);
     auto* top = new QSplitter(Qt::Horizontal);
+    // The problems beside the table, in view however far the parameters scroll.
+    auto* sideColumn = new QWidget;
+    auto* sideColumnLayout = new QVBoxLayout(sideColumn);
+    sideColumnLayout->setContentsMargins(0, 0, 0, 0);
+    sideColumnLayout->addWidget(sideScroll, 1);
+    sideColumnLayout->addWidget(problemsBox_, 1);
     top->addWidget(tablePane);
-    top->addWidget(sideScroll);
+    top->addWidget(sideColumn);
     top->setStretchFactor(0, 1);
     auto* whole = new QSplitter(Qt::Vertical);
     whole->addWidget(top);
@@ -447,20 +464,24 @@ void NetworkWindowView::refreshAroundTable() {
                               : QString("wzór Błaszczyka"));
     rainTable_->setToolTip(table ? QString::fromStdString(*table) : QString());
     useFormula_->setEnabled(table.has_value());
-    problem_->setText(window_.problem() ? QString::fromStdString(window_.problem()->message) : QString());
+    showProblems();
     showProfile();
     undo_->setEnabled(window_.canUndo());
     redo_->setEnabled(window_.canRedo());
     encoding_->setText(QString::fromStdString(window_.fileEncoding()));
     for (const auto& [action, kind] : needDesign_)
-        action->setEnabled(window_.designed() && (!kind || window_.canExport(*kind)));
+        action->setEnabled(window_.complete() && (!kind || window_.canExport(*kind)));
     setWindowTitle(QString::fromStdString(window_.caption()));
 }
 
 void NetworkWindowView::showProfile() {
     QString absent = "Zaznacz odcinek sieci, aby zobaczyć profil jego kolektora lub odgałęzienia";
-    if (window_.problem())
-        absent = "Sieć nie jest zaprojektowana: " + QString::fromStdString(window_.problem()->message);
+    const auto& problems = window_.problems();
+    const std::vector<std::size_t> selected = window_.rowProblems(window_.selectedRow());
+    if (!window_.designed() && !problems.empty())
+        absent = "Sieć nie jest zaprojektowana: " + QString::fromStdString(problems.front().message);
+    else if (!selected.empty())
+        absent = "Odcinek nie jest zaprojektowany: " + QString::fromStdString(problems[selected.front()].message);
     // Along the same path the engineer's zoom and place are kept; the view
     // follows the selection to its section's sheet.
     const bool samePath = !window_.selectedPath().empty() && window_.selectedPath() == shownPath_;
@@ -473,6 +494,35 @@ void NetworkWindowView::showProfile() {
                                                           profile_sheet::kMargin, profile_sheet::kTitleLine})
                                 : std::nullopt);
     if (!samePath || moved) profile_->showMark();
+}
+
+void NetworkWindowView::showProblems() {
+    const auto& problems = window_.problems();
+    problemsBox_->setVisible(!problems.empty());
+    if (problems == listed_) return;  // the list the user may be walking stays as it is
+    listed_ = problems;
+    problemList_->clear();
+    for (std::size_t n = 0; n < problems.size() && n < kMostProblemsListed; ++n) {
+        auto* item = new QListWidgetItem(QString::fromStdString(problems[n].message), problemList_);
+        item->setToolTip(item->text());
+        item->setData(kRowRole, problems[n].rows.empty() ? -1 : problems[n].rows.front());
+        item->setData(kColumnRole, problems[n].column);
+    }
+    if (problems.size() > kMostProblemsListed) {
+        auto* more = new QListWidgetItem("Dalszych błędów: " + QString::number(problems.size() - kMostProblemsListed),
+                                         problemList_);
+        more->setData(kRowRole, -1);
+    }
+}
+
+void NetworkWindowView::goToProblem(const QListWidgetItem* item) {
+    const int row = item->data(kRowRole).toInt();
+    if (row < 0) return;  // a parameter's, or the design's as a whole
+    const QModelIndex cell = table_->index(row, std::max(item->data(kColumnRole).toInt(), 0));
+    tableView_->setCurrentIndex(cell);
+    static_cast<QAbstractItemView*>(tableView_)->scrollTo(cell);
+    // The keyboard to the view that shows the cell, to mend it at once.
+    (cell.column() == 0 ? tableView_->frozenColumn() : tableView_)->setFocus();
 }
 
 void NetworkWindowView::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The network window on the desktop: the table of sections with their
-// results, the parameters, what stops the design, the profile of the
+// results, the parameters, every problem of the network, the profile of the
 // selected section's path, and the file's encoding in the status bar. Every
 // user action goes to the NetworkWindow model; after it the view shows the
 // model again.
@@ -15,8 +15,11 @@
 #include "network_window/network_window.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -52,6 +55,9 @@ private:
     void showProfile();
     // The sheet actions as far as the profile's sheets go.
     void enableSheetActions();
+    void showProblems();
+    // The cell a listed problem names, made current and scrolled to.
+    void goToProblem(const QListWidgetItem* item);
     // Everything but the table, which shows itself after a cell's edit.
     void refreshAroundTable();
     // The size the window had when last closed, within the screen.
@@ -70,7 +76,9 @@ private:
     QComboBox* junction_;
     QLabel* rainTable_;
     QPushButton* useFormula_;
-    QLabel* problem_;
+    QGroupBox* problemsBox_;
+    QListWidget* problemList_;
+    std::vector<NetworkWindow::Problem> listed_;
     QLabel* encoding_;
     DrawingView* profile_;
     QAction* undo_ = nullptr;

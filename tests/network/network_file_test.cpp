@@ -132,6 +132,54 @@ INSTANTIATE_TEST_SUITE_P(
                 "Wiersze 3, 4 i 5: odcinki tworzą zamknięty obieg",
                 {3, 4, 5}}));
 
+// Read leniently, every fault is listed: those of single lines in the
+// order of the lines, then those between lines. A line with a fault is left
+// out; of a manhole left twice and of a circle the sections leave their
+// manholes no more, so that the rest is a network.
+TEST(NetworkFile, ALenientReadingListsEveryFaultAndLeavesOutTheLinesAtFault) {
+    const std::vector<std::string> lines = withHead({
+        "K1;A1;A2;50;110;109;1;1",
+        "K2;A2;A3;7O;109;108;2;x",  // two bad cells
+        ";B1;A3;50;110;108;1;1",    // no name: no section
+        "K4;A3;A4;50;108;107;1;1",
+        "K5;C1;C2;50;110;109;1;1",
+        "K6;C1;C3;50;110;109;1;1",
+        "K7;D1;D2;50;110;109;1;1",
+        "K8;D2;D1;50;109;110,5;1;1",
+    });
+    std::string text;
+    for (const std::string& line : lines) text += line + '\n';
+    const NetworkWithFaults read = readNetworkLeniently(readNetworkText(text).records);
+    std::vector<std::string> messages;
+    for (const NetworkError& fault : read.faults) messages.push_back(fault.what());
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "Wiersz 3: pole Dlugosc \"7O\" nie jest liczbą",
+                            "Wiersz 3: pole Typ \"x\" nie jest liczbą całkowitą",
+                            "Wiersz 4: pole Odcinek jest puste",
+                            "Wiersze 6 i 7: ze studni \"C1\" wychodzą dwa odcinki",
+                            "Wiersze 8 i 9: różne rzędne terenu studni \"D1\": 110,000 m i 110,500 m",
+                            "Wiersze 8 i 9: odcinki tworzą zamknięty obieg",
+                        }));
+    try {
+        readNetwork(lines);
+        FAIL() << "accepted";
+    } catch (const NetworkError& error) {
+        EXPECT_EQ(std::string(error.what()), messages.front());
+    }
+
+    std::string leftOut, detached;
+    for (const NetworkSection& section : read.network.sections) {
+        leftOut += section.leftOut() ? section.name + " " : "";
+        detached += section.detached ? section.name + " " : "";
+    }
+    EXPECT_EQ(leftOut, "K2 K5 K6 K7 K8 ");
+    EXPECT_EQ(detached, "K5 K6 K7 K8 ");
+    // K2 still takes K1's water, with its own inflow, on to K4.
+    EXPECT_EQ(read.network.sections[1].inflow, 2000);
+    EXPECT_EQ(read.network.topology.incoming(1), std::vector<std::size_t>{0});
+    EXPECT_EQ(read.network.topology.incoming(2), std::vector<std::size_t>{1});
+}
+
 // The same network in UTF-8 with a byte-order mark and LF, and in code page
 // 1250 with CR LF, a name over two lines in quotes: the same records.
 TEST(NetworkFile, EveryEncodingAndAQuotedLineBreakIsReadTheSame) {

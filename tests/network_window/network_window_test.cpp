@@ -1,5 +1,5 @@
 // The network window's reactions, without a display: edits designed at once,
-// paste, undo, a bad cell, the parameters, the profile of the selected row,
+// paste, undo, bad cells, the parameters, the profile of the selected row,
 // files saved as they were read, and a changed network not lost on closing.
 
 #include "network_window/network_window.h"
@@ -76,24 +76,42 @@ TEST_F(NetworkWindowTest, AnEditIsDesignedAtOnceDownstreamAndUndoTakesItBack) {
     EXPECT_NE(table.find("\r\nK4;A4;A5;50,000;42,4;200 / 192,2;"), std::string::npos);
 }
 
-TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped) {
+// A bad cell leaves out its row and marks the section below it; every other
+// section keeps its result, and nothing is exported until all is mended.
+TEST_F(NetworkWindowTest, ABadCellLeavesOutItsRowAndKeepsWhatWasTyped) {
     window->open(kHandWorked.string());
-    window->editCell(2, 3, "7O");
-    ASSERT_TRUE(window->problem());
-    EXPECT_EQ(window->problem()->message, "Wiersz 3, Długość [m]: \"7O\" nie jest liczbą");
-    EXPECT_EQ(window->problem()->rows, std::vector<int>{2});
-    EXPECT_EQ(window->problem()->column, 3);
-    EXPECT_FALSE(window->designed());
+    const int invertFrom = position(ResultColumn::DnoOd) - position(NetworkWindow::kFirstResult);
+    const int notes = position(ResultColumn::Uwagi) - position(NetworkWindow::kFirstResult);
+    const std::vector<std::string> inverts = column(invertFrom);
+    window->editCell(2, 3, "7O");  // K3's length
+    ASSERT_EQ(window->problems().size(), 1U);
+    EXPECT_EQ(window->problems()[0], (NetworkWindow::Problem{"Wiersz 3, Długość [m]: \"7O\" nie jest liczbą", {2}, 3}));
     EXPECT_EQ(window->row(2)[3], "7O");
+    ASSERT_TRUE(window->designed());
+    EXPECT_EQ(column(0), (std::vector<std::string>{"0,4", "2,4", "", "6", "9", "42,4", "205", "200"}));
+    EXPECT_TRUE(column(notes)[5].ends_with(", dopływ z odcinka K3 bez wyniku")) << column(notes)[5];
+    window->selectRow(5);  // K4's profile starts below the row left out
+    ASSERT_TRUE(window->selectedProfile());
+    EXPECT_EQ(window->selectedProfile()->title, "Profil podłużny A4 - A5");
+
+    window->editCell(3, 6, "-6");  // B1's inflow
+    EXPECT_EQ(window->rowProblems(3), std::vector<std::size_t>{1});
+    EXPECT_EQ(window->problems()[1].message, "Wiersz 4: dopływ nie może być ujemny");
+    EXPECT_FALSE(window->complete());
     window->exportTo(NetworkExport::ProfilesPdf);
-    EXPECT_EQ(platform.errors().back(), "Sieć nie jest zaprojektowana: Wiersz 3, Długość [m]: \"7O\" nie jest liczbą");
+    EXPECT_EQ(platform.errors().back(),
+              "Sieć nie jest zaprojektowana w całości. Pierwszy z 2 błędów: Wiersz 3, Długość [m]: \"7O\" nie jest "
+              "liczbą");
 
     window->editCell(2, 3, "70");
-    EXPECT_FALSE(window->problem());
-    EXPECT_TRUE(window->designed());
+    window->editCell(3, 6, "6");
+    EXPECT_TRUE(window->problems().empty());
+    EXPECT_TRUE(window->complete());
+    EXPECT_EQ(column(invertFrom), inverts);
 
     window->editParameter(1, "0,4");  // Spadek najmniejszy
-    EXPECT_EQ(window->problem()->message, "Spadek najmniejszy [‰]: \"0,4\" nie może być mniejsze od 0,5");
+    EXPECT_EQ(window->problems().front().message, "Spadek najmniejszy [‰]: \"0,4\" nie może być mniejsze od 0,5");
+    EXPECT_FALSE(window->designed());
     window->editParameter(1, "0,5");
     window->editParameter(3, "5");  // Przepływ najmniejszy
     EXPECT_TRUE(window->designed());
@@ -105,7 +123,7 @@ TEST_F(NetworkWindowTest, ABadCellStopsTheDesignUntilMendedAndKeepsWhatWasTyped)
     window->editParameter(2, "1,0");
     EXPECT_TRUE(window->designed());
     window->editParameter(2, "0,9");
-    EXPECT_EQ(window->problem()->message,
+    EXPECT_EQ(window->problems().front().message,
               "Spadek największy [‰]: \"0,9\" nie może być mniejsze od najmniejszego spadku (1)");
 }
 
@@ -456,8 +474,8 @@ TEST_F(NetworkWindowTest, ALongDesignCanBeCancelled) {
     window->paste(0, 0, chain);
     EXPECT_EQ(platform.progressReports(), std::vector<std::string>{"Odcinek 500 z 600"});
     EXPECT_FALSE(window->designed());
-    ASSERT_TRUE(window->problem());
-    EXPECT_EQ(window->problem()->message, kCalculationCancelled);
+    ASSERT_FALSE(window->problems().empty());
+    EXPECT_EQ(window->problems().front().message, kCalculationCancelled);
 }
 
 }  // namespace

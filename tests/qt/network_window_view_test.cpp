@@ -1,6 +1,6 @@
 // The network window on the offscreen platform: its real table shows the
-// designed network, a value typed into a cell is designed at once, a bad one
-// is marked, and the selected row's profile is drawn.
+// designed network, a value typed into a cell is designed at once, bad ones
+// are marked and listed, and the selected row's profile is drawn.
 
 #include "qt/network_window_view.h"
 
@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -177,13 +178,35 @@ private slots:
         QVERIFY(!table->isColumnHidden(NetworkWindow::tableColumn(ResultColumn::Uwagi)));
     }
 
-    void aBadCellIsMarkedWithItsMessage() {
-        typeInto(2, 3, "7O");
-        QTRY_COMPARE(view->findChild<QLabel*>("problem")->text(),
-                     QString("Wiersz 3, Długość [m]: \"7O\" nie jest liczbą"));
+    // Bad values typed are marked and listed at once, in the order of the
+    // rows; an entry chosen takes the table to its cell.
+    void badCellsAreMarkedAndListed() {
+        auto* faults = view->findChild<QListWidget*>("faults");
+        QVERIFY(faults && !faults->isVisible());
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(2, 3));  // K3's length
+        press("7O");
+        press(Qt::Key_Return);
+        QCOMPARE(faults->count(), 1);
+        QVERIFY(faults->isVisible());
+        const QString message("Wiersz 3, Długość [m]: \"7O\" nie jest liczbą");
+        QCOMPARE(faults->item(0)->text(), message);
         QCOMPARE(table->model()->index(2, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 190, 190));
-        QCOMPARE(shown(2, "Q [l/s]"), QString());
-        QCOMPARE(table->model()->index(2, 3).data().toString(), QString("7O"));
+        QCOMPARE(table->model()->index(2, 0).data(Qt::ToolTipRole).toString(), message);
+
+        table->setCurrentIndex(table->model()->index(0, 6));  // K1's inflow
+        press("-1");
+        press(Qt::Key_Return);
+        QCOMPARE(faults->count(), 2);
+        QCOMPARE(faults->item(0)->text(), QString("Wiersz 1: dopływ nie może być ujemny"));
+        QCOMPARE(faults->item(1)->text(), message);
+
+        QTest::mouseClick(faults->viewport(), Qt::LeftButton, {}, faults->visualItemRect(faults->item(1)).center());
+        QCOMPARE(table->currentIndex(), table->model()->index(2, 3));
+        faults->setFocus();
+        faults->setCurrentRow(0);
+        QTest::keyClick(faults, Qt::Key_Return);
+        QCOMPARE(table->currentIndex(), table->model()->index(0, 6));
     }
 
     void theSelectedRowsPathIsDrawn() {
