@@ -362,15 +362,62 @@ bool Network::rain() const {
                        [](const NetworkSection& section) { return section.reducedArea() > 0; });
 }
 
-NetworkWithFaults readNetworkLeniently(const std::vector<delimited::Record>& records, int columns) {
+namespace {
+
+// A line as the store knows it: its place, the fields of its head line and its own.
+struct StoredLineKey {
+    int line;
+    int columns;
+    std::vector<std::string> fields;
+    bool operator==(const StoredLineKey&) const = default;
+};
+struct StoredLineHash {
+    std::size_t operator()(const StoredLineKey& key) const {
+        std::size_t hash = std::hash<int>()(key.line) * 31 + static_cast<std::size_t>(key.columns);
+        for (const std::string& field : key.fields) hash = hash * 1'000'003 ^ std::hash<std::string>()(field);
+        return hash;
+    }
+};
+
+}  // namespace
+
+struct NetworkLineStore::Lines {
+    struct Stored {
+        ReadLine read;
+        std::vector<NetworkError> faults;
+        std::uint64_t used = 0;  // the last reading that met the line
+    };
+    std::unordered_map<StoredLineKey, Stored, StoredLineHash> lines;
+    std::uint64_t reading = 0;
+};
+
+NetworkLineStore::NetworkLineStore() : lines_(std::make_unique<Lines>()) {}
+NetworkLineStore::~NetworkLineStore() = default;
+
+NetworkWithFaults readNetworkLeniently(const std::vector<delimited::Record>& records, int columns,
+                                       NetworkLineStore* store) {
     NetworkWithFaults result;
     Network& network = result.network;
     std::vector<ReadLine> read;
     read.reserve(records.size());
+    NetworkLineStore::Lines* stored = store ? store->lines_.get() : nullptr;
+    if (stored) ++stored->reading;
     for (const delimited::Record& record : records) {
-        ReadLine line = readLine(record, columns, result.faults);
+        ReadLine line;
+        if (stored) {
+            auto [at, added] = stored->lines.try_emplace(StoredLineKey{record.line, columns, record.fields});
+            if (added) at->second.read = readLine(record, columns, at->second.faults);
+            at->second.used = stored->reading;
+            line = at->second.read;
+            result.faults.insert(result.faults.end(), at->second.faults.begin(), at->second.faults.end());
+        } else {
+            line = readLine(record, columns, result.faults);
+        }
         if (line.kept) read.push_back(std::move(line));
     }
+    // Lines the edits have left behind go once they outnumber those read.
+    if (stored && stored->lines.size() > 2 * records.size() + 1000)
+        std::erase_if(stored->lines, [&](const auto& entry) { return entry.second.used != stored->reading; });
     network.sections.reserve(read.size());
     for (ReadLine& line : read) network.sections.push_back(std::move(line.section));
     checkTotals(network, result.faults);

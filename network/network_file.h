@@ -7,6 +7,7 @@
 // computed from them is exact and the same on every machine.
 
 #include <array>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -134,7 +135,25 @@ struct NetworkWithFaults {
 // downstream manhole only, so that what is left is a network; sections of
 // the same name and of different ground levels at one manhole are left out
 // where they stand.
-NetworkWithFaults readNetworkLeniently(const std::vector<delimited::Record>& records, int columns = kInputColumnCount);
+class NetworkLineStore;
+NetworkWithFaults readNetworkLeniently(const std::vector<delimited::Record>& records, int columns = kInputColumnCount,
+                                       NetworkLineStore* store = nullptr);
+
+// The lines of a network already read, kept by their place and fields: a
+// network edited in a window is read anew after every edit, and most of its
+// lines are those it read before. Lines no longer read are forgotten.
+class NetworkLineStore {
+public:
+    NetworkLineStore();
+    ~NetworkLineStore();
+    NetworkLineStore(const NetworkLineStore&) = delete;
+    NetworkLineStore& operator=(const NetworkLineStore&) = delete;
+
+private:
+    friend NetworkWithFaults readNetworkLeniently(const std::vector<delimited::Record>&, int, NetworkLineStore*);
+    struct Lines;
+    std::unique_ptr<Lines> lines_;
+};
 
 // The same, refused with the first fault: throws NetworkError.
 Network readNetwork(const std::vector<delimited::Record>& records, int columns = kInputColumnCount);

@@ -162,20 +162,32 @@ const std::vector<std::string>& NetworkWindow::choices(int column) const {
 // ---- edits ----
 
 // Rows [at, at + count) become `rows`; the step records the change.
+namespace {
+
+// Rows [at, at + count) become `with`: those of both are assigned where they
+// stand, so that an edit of a row does not move the rows after it.
+void replaceRange(std::vector<NetworkWindow::Row>& rows, int at, std::size_t count,
+                  const std::vector<NetworkWindow::Row>& with) {
+    const std::size_t both = std::min(count, with.size());
+    const auto first = rows.begin() + at;
+    std::copy(with.begin(), with.begin() + static_cast<std::ptrdiff_t>(both), first);
+    const auto rest = first + static_cast<std::ptrdiff_t>(both);
+    if (count > both) rows.erase(rest, rest + static_cast<std::ptrdiff_t>(count - both));
+    if (with.size() > both) rows.insert(rest, with.begin() + static_cast<std::ptrdiff_t>(both), with.end());
+}
+
+}  // namespace
+
 void NetworkWindow::replaceRows(Step& step, int at, int count, std::vector<Row> rows) {
     const auto first = rows_.begin() + at;
     Change& change = step.rows.emplace_back(Change{at, std::vector<Row>(first, first + count), std::move(rows)});
-    rows_.erase(first, first + count);
-    rows_.insert(rows_.begin() + at, change.after.begin(), change.after.end());
+    replaceRange(rows_, at, static_cast<std::size_t>(count), change.after);
 }
 
 // Makes a change again (forward) or takes it back.
 void NetworkWindow::apply(const Change& change, bool forward) {
-    const std::vector<Row>& from = forward ? change.before : change.after;
-    const std::vector<Row>& to = forward ? change.after : change.before;
-    const auto at = rows_.begin() + change.at;
-    rows_.erase(at, at + static_cast<std::ptrdiff_t>(from.size()));
-    rows_.insert(rows_.begin() + change.at, to.begin(), to.end());
+    replaceRange(rows_, change.at, (forward ? change.before : change.after).size(),
+                 forward ? change.after : change.before);
 }
 
 void NetworkWindow::record(Step step) {
@@ -467,25 +479,27 @@ std::u32string folded(const std::string& text) {
 void NetworkWindow::listManholes() {
     manholes_.clear();
     std::unordered_map<std::string, std::size_t> index;
-    std::unordered_map<std::string, bool> leaves;
+    index.reserve(rows_.size() + 1);
+    std::vector<bool> leaves;  // of each manhole: a section leaves it
     for (const Row& row : rows_) {
         for (const auto& [name, ground] : {std::pair{kOd, kTerenOd}, std::pair{kDo, kTerenDo}}) {
-            const std::string manhole = delimited::trimmed(row[name]);
+            std::string manhole = delimited::trimmed(row[name]);
             if (manhole.empty()) continue;
-            auto [at, added] = index.emplace(manhole, manholes_.size());
+            const auto [at, added] = index.emplace(std::move(manhole), manholes_.size());
             if (added) {
-                manholes_.push_back({manhole, row[ground], false, false, {}});
-            } else {
-                Manhole& seen = manholes_[at->second];
+                manholes_.push_back({at->first, row[ground], false, false, {}});
+                leaves.push_back(false);
+            } else if (Manhole& seen = manholes_[at->second]; !seen.groundsDiffer && seen.ground != row[ground]) {
+                // "100" and "100,0" are one level.
                 const auto first = levelOf(seen.ground), here = levelOf(row[ground]);
-                seen.groundsDiffer =
-                    seen.groundsDiffer || (first && here ? *first != *here : seen.ground != row[ground]);
+                seen.groundsDiffer = !first || !here || *first != *here;
             }
-            leaves[manhole] = leaves[manhole] || name == kOd;
+            if (name == kOd) leaves[at->second] = true;
         }
     }
-    for (Manhole& manhole : manholes_) {
-        manhole.outlet = !leaves[manhole.name];
+    for (std::size_t n = 0; n < manholes_.size(); ++n) {
+        Manhole& manhole = manholes_[n];
+        manhole.outlet = !leaves[n];
         if (const auto level = settings_.receivingInverts.find(manhole.name);
             manhole.outlet && level != settings_.receivingInverts.end())
             manhole.receivingInvert = level->second;
@@ -616,7 +630,7 @@ void NetworkWindow::redesign() {
         if (!emptyRow(rows_[r]))
             records.push_back({static_cast<int>(r) + 1, std::vector<std::string>(rows_[r].begin(), rows_[r].end())});
     // Rows with faults are left out; the rest is designed.
-    NetworkWithFaults read = readNetworkLeniently(records);
+    NetworkWithFaults read = readNetworkLeniently(records, kInputColumnCount, &lines_);
     network_ = std::move(read.network);
     rain_ = network_.rain();
     for (std::size_t n = 0; n < network_.sections.size(); ++n)

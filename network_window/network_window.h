@@ -254,6 +254,7 @@ private:
     OutputBackEnds& outputs_;
     std::unique_ptr<SectionCalculator> calculator_;
     SectionCache cache_;
+    NetworkLineStore lines_;  // the rows already read, for the next design
     std::array<std::vector<std::string>, kInputCount> choices_;
 
     std::vector<Row> rows_;
