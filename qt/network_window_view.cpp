@@ -55,6 +55,7 @@ constexpr ColumnGroup kColumnGroups[]{{"W&yniki", ResultColumn::Q, ResultColumn:
 // Beyond so many problems the list says how many more there are: a table
 // pasted wrong would otherwise fill it with thousands.
 constexpr std::size_t kMostProblemsListed = 500;
+constexpr int kProblemsInView = 6;
 constexpr int kRowRole = Qt::UserRole, kColumnRole = Qt::UserRole + 1;
 
 // The first item of a list: 1 for the type list, 0 for the groups.
@@ -252,7 +253,7 @@ NetworkWindowView::NetworkWindowView(NetworkWindow& window, QWidget* parent) : Q
     auto* sideColumnLayout = new QVBoxLayout(sideColumn);
     sideColumnLayout->setContentsMargins(0, 0, 0, 0);
     sideColumnLayout->addWidget(sideScroll, 1);
-    sideColumnLayout->addWidget(problemsBox_, 1);
+    sideColumnLayout->addWidget(problemsBox_, 0);
     top->addWidget(tablePane);
     top->addWidget(sideColumn);
     top->setStretchFactor(0, 1);
@@ -513,6 +514,10 @@ void NetworkWindowView::showProblems() {
                                          problemList_);
         more->setData(kRowRole, -1);
     }
+    // As high as its first few entries: the parameters keep the rest of the column.
+    int height = 2 * problemList_->frameWidth();
+    for (int n = 0; n < problemList_->count() && n < kProblemsInView; ++n) height += problemList_->sizeHintForRow(n);
+    problemList_->setFixedHeight(height);
 }
 
 void NetworkWindowView::goToProblem(const QListWidgetItem* item) {
