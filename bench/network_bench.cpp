@@ -70,6 +70,7 @@ void cityEditInTheWindow(benchmark::State& state) {
     const int row = rain ? vexa_bench::firstTreesLastRow(lines) : 0;
     const int column = vexa::position(rain ? vexa::InputColumn::Zlewnia : vexa::InputColumn::Doplyw);
     if (rain) window.editCell(row, vexa::position(vexa::InputColumn::Psi), "0,9");
+    window.selectRow(row);  // as the engineer has it: its path's profile drawn after every edit
     bool other = false;
     for (auto _ : state) {
         window.editCell(row, column, other ? "1,5" : "2,5");

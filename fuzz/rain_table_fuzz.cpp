@@ -9,21 +9,11 @@
 #include <string_view>
 
 #include "batch/batch_calculator.h"
-#include "catalogue/catalogue_reader.h"
 #include "network/network_design.h"
 #include "network/rain.h"
+#include "small_catalogue.h"
 
 namespace {
-
-const vexa::Catalogue& smallCatalogue() {
-    static const auto catalogue = [] {
-        auto read = std::make_unique<vexa::Catalogue>();
-        vexa::readCatalogueFile(VEXA_FUZZ_CATALOGUE, *read);
-        vexa::linkOptimisation(*read);
-        return read;
-    }();
-    return *catalogue;
-}
 
 // Two branches joining, one long and slow, a section without a catchment below.
 const vexa::Network& rainNetwork() {

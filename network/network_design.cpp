@@ -29,8 +29,11 @@ public:
             design.rain.reducedArea += designs_[above].rain.reducedArea;
         }
         if (section.leftOut()) {
-            // Not designed: what runs through it runs on below it, but no rain.
-            design.rain = {};
+            // Not designed, as a section without a result: what runs into it
+            // runs on below it, and so do the catchments above it and their
+            // time to its upper end; it has no rain part of its own.
+            design.rain.endTime = upstreamTime(index);
+            design.rain.flow.reset();
             design.flow = design.sanitaryFlow;
             design.result.message = section.fault;
             return;
@@ -103,12 +106,10 @@ private:
     // its flow repeats. False when it never does (the first pass is kept).
     bool designForRain(std::size_t index, SectionDesign& design) {
         const NetworkSection& section = network_.sections[index];
-        long long upTime = 0, largestIncoming = 0;
-        for (const std::size_t above : network_.topology.incoming(index)) {
-            const SectionRain& upper = designs_[above].rain;
-            if (upper.reducedArea > 0) upTime = std::max(upTime, upper.endTime);
-            largestIncoming = std::max(largestIncoming, upper.flow.value_or(0));
-        }
+        const long long upTime = upstreamTime(index);
+        long long largestIncoming = 0;
+        for (const std::size_t above : network_.topology.incoming(index))
+            largestIncoming = std::max(largestIncoming, designs_[above].rain.flow.value_or(0));
         const auto finish = [&](long long ownTime) {
             design.rain.endTime = std::min(upTime + (design.result.computed ? ownTime : 0), kLongestTime);
         };
@@ -127,6 +128,14 @@ private:
         design.rain.flowTime = firstFlowTime;
         finish(firstFlowTime);
         return false;
+    }
+
+    // The longest time the water of a catchment above takes to the section's upper end.
+    long long upstreamTime(std::size_t index) const {
+        long long time = 0;
+        for (const std::size_t above : network_.topology.incoming(index))
+            if (designs_[above].rain.reducedArea > 0) time = std::max(time, designs_[above].rain.endTime);
+        return time;
     }
 
     // One pass: the rain's duration for the section's own flow time

@@ -7,6 +7,7 @@
 #include "network/network_parameters.h"
 #include "toolkit/cp1250.h"
 #include "toolkit/delimited_fields.h"
+#include "toolkit/text.h"
 #include "toolkit/text_file.h"
 
 namespace vexa {
@@ -77,8 +78,9 @@ NetworkProject readNetworkProject(std::string_view bytes, std::vector<ProjectErr
             fault("wiersz nie ma postaci klucz=wartość: \"" + line + "\"");
             continue;
         }
-        ProjectEntry entry{delimited::trimmed(line.substr(0, equals)), delimited::trimmed(line.substr(equals + 1)),
-                           number};
+        // No control character stays in a value: none can be written back on its line.
+        ProjectEntry entry{delimited::trimmed(line.substr(0, equals)),
+                           delimited::trimmed(text::withoutControlCharacters(line.substr(equals + 1))), number};
         if (!knownKey(entry.key))
             fault("nieznany klucz \"" + entry.key + "\"");
         else if (entry.key != kReceivingInvertKey && project.find(entry.key))
@@ -111,14 +113,6 @@ void applyProject(const NetworkProject& project, const std::string& projectFileN
         else if (entry.key == kRainTableKey)
             rainTableFile = pathFromProject(entry.value, projectFileName);
         if (problem) throw ProjectError(entry.line, entry.key + " " + *problem);
-    }
-    if (const auto order = orderProblem(parameters)) {
-        // The later of the two lines makes the fault.
-        int line = 0;
-        for (const NetworkParameterRule& rule : kNetworkParameterRules)
-            if (&rule == order->rule || rule.value == order->rule->notBelow)
-                if (const ProjectEntry* entry = project.find(keyOf(rule))) line = std::max(line, entry->line);
-        throw ProjectError(line, std::string(keyOf(*order->rule)) + " " + order->problem);
     }
     // The form is checked here too, so that a project vexa-calc takes the window takes.
     projectNetworkForm(project);

@@ -72,6 +72,8 @@ std::string networkProjectBytes(const NetworkProject& project);
 // vexa-calc reads its option. The rain table's file is given relative to the
 // project's folder, `projectFileName`. Throws ProjectError naming the line
 // of a value that cannot be read ("Wiersz 2: przykrycie \"x\" nie jest liczbą").
+// The order of the slopes is left to be checked with the options given
+// beside the project, which may mend it.
 void applyProject(const NetworkProject& project, const std::string& projectFileName, NetworkParameters& parameters,
                   std::optional<std::string>& rainTableFile);
 

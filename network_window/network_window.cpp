@@ -192,10 +192,7 @@ void NetworkWindow::apply(const Change& change, bool forward) {
 
 void NetworkWindow::record(Step step) {
     if (step.rows.empty() && !step.settingsAfter) return;
-    if (step.settingsAfter) {
-        settings_ = *step.settingsAfter;
-        useSettings();
-    }
+    if (step.settingsAfter) settings_ = *step.settingsAfter;
     history_.record(std::move(step));
     afterEdit();
 }
@@ -225,13 +222,16 @@ void NetworkWindow::useSettings() {
     if (!parameterProblem_)
         if (const auto problem = orderProblem(parameters))
             parameterProblem_ = std::string(problem->rule->label) + ": " + problem->problem;
-    for (const auto& [outlet, level] : settings_.receivingInverts) {
+    // The levels of the outlets the rows have now: one left by an outlet
+    // since joined to a section is kept for undo, not read.
+    for (const Manhole& manhole : manholes_) {
         if (parameterProblem_) break;
-        const ScaledReading reading = readReceivingLevel(level);
+        if (manhole.receivingInvert.empty()) continue;
+        const ScaledReading reading = readReceivingLevel(manhole.receivingInvert);
         if (reading.value)
-            parameters.receivingInverts[outlet] = *reading.value;
+            parameters.receivingInverts[manhole.name] = *reading.value;
         else
-            parameterProblem_ = "Dno odbiornika wylotu \"" + outlet + "\": " + reading.problem;
+            parameterProblem_ = "Dno odbiornika wylotu \"" + manhole.name + "\": " + reading.problem;
     }
     parameters.joinWaterSurfaces = settings_.joinWaterSurfaces;
     parameters.rainTable = settings_.rainTable;
@@ -240,7 +240,13 @@ void NetworkWindow::useSettings() {
 
 void NetworkWindow::afterEdit() {
     if (selectedRow_ >= rowCount()) selectedRow_ = -1;
+    designAgain();
+}
+
+// The manholes of the rows first: the settings read the outlets' levels.
+void NetworkWindow::designAgain() {
     listManholes();
+    useSettings();
     redesign();
 }
 
@@ -376,10 +382,7 @@ void NetworkWindow::undo() {
     if (!history_.canUndo()) return;
     const Step& step = history_.undo();
     for (auto change = step.rows.rbegin(); change != step.rows.rend(); ++change) apply(*change, false);
-    if (step.settingsBefore) {
-        settings_ = *step.settingsBefore;
-        useSettings();
-    }
+    if (step.settingsBefore) settings_ = *step.settingsBefore;
     afterEdit();
 }
 
@@ -387,19 +390,17 @@ void NetworkWindow::redo() {
     if (!history_.canRedo()) return;
     const Step& step = history_.redo();
     for (const Change& change : step.rows) apply(change, true);
-    if (step.settingsAfter) {
-        settings_ = *step.settingsAfter;
-        useSettings();
-    }
+    if (step.settingsAfter) settings_ = *step.settingsAfter;
     afterEdit();
 }
 
 void NetworkWindow::editParameter(int parameter, const std::string& text) {
     if (parameter < 0 || parameter >= static_cast<int>(kNetworkParameterRules.size()) ||
-        settings_.parameterTexts[static_cast<std::size_t>(parameter)] == text)
+        settings_.parameterTexts[static_cast<std::size_t>(parameter)] == text::withoutControlCharacters(text))
         return;
+    // One line, as every value of the project file.
     Settings settings = settings_;
-    settings.parameterTexts[static_cast<std::size_t>(parameter)] = text;
+    settings.parameterTexts[static_cast<std::size_t>(parameter)] = text::withoutControlCharacters(text);
     changeSettings(std::move(settings));
 }
 
@@ -736,8 +737,13 @@ bool NetworkWindow::writeTo(const std::string& fileName, const FileForm& form) {
             }
         }
     }
-    const std::vector<std::string> lines = fileLines(form);
     const std::string projectName = projectFileName(fileName);
+    if (text_file::pathFromUtf8(projectName) == text_file::pathFromUtf8(fileName)) {
+        platform_.showError(
+            "Zbiór sieci nie może mieć rozszerzenia .vexa: tak nazywa się projekt zapisywany obok sieci");
+        return false;
+    }
+    const std::vector<std::string> lines = fileLines(form);
     try {
         std::string bytes = form.byteOrderMark ? "\xEF\xBB\xBF" : "";
         const char* lineEnd = form.crLf ? "\r\n" : "\n";
@@ -776,12 +782,11 @@ NetworkProject NetworkWindow::project(const FileForm& form, const std::string& p
     project.entries.push_back({kJunctionKey, settings_.joinWaterSurfaces ? kJoinedOnWaterSurfaces : kJoinedOnCrowns});
     if (settings_.rainTableName)
         project.entries.push_back({kRainTableKey, pathInProject(*settings_.rainTableName, projectFileName)});
-    // Only the network's outlets: a level left by an outlet since joined to
-    // a section is kept for undo, not written.
-    const std::vector<std::string> outlets = network_.topology.outlets();
-    for (const auto& [outlet, level] : settings_.receivingInverts)
-        if (std::find(outlets.begin(), outlets.end(), outlet) != outlets.end())
-            project.entries.push_back({kReceivingInvertKey, outlet + "=" + level});
+    // The outlets' levels as the manholes' tab shows them, in the order of their names.
+    std::map<std::string, std::string> levels;
+    for (const Manhole& manhole : manholes_)
+        if (manhole.outlet && !manhole.receivingInvert.empty()) levels[manhole.name] = manhole.receivingInvert;
+    for (const auto& [outlet, level] : levels) project.entries.push_back({kReceivingInvertKey, outlet + "=" + level});
     for (ProjectEntry& entry : networkFormEntries(form)) project.entries.push_back(std::move(entry));
     return project;
 }
@@ -881,10 +886,8 @@ void NetworkWindow::newNetwork() {
     fileName_.reset();
     fileForm_ = {};
     settings_ = defaultSettings();
-    useSettings();
     selectedRow_ = -1;
-    listManholes();
-    redesign();
+    designAgain();
 }
 
 void NetworkWindow::open(std::optional<std::string> fileName) {
@@ -917,14 +920,12 @@ void NetworkWindow::open(std::optional<std::string> fileName) {
     }
     FileForm form{{read.codePage1250, read.crLf, read.byteOrderMark}, read.columns == kInputCount};
     settings_ = projectSettings(*fileName, ascii ? &form : nullptr);
-    useSettings();
     rows_ = std::move(rows);
     history_.restart();
     fileName_ = fileName;
     fileForm_ = form;
     selectedRow_ = -1;
-    listManholes();
-    redesign();
+    designAgain();
 }
 
 // ---- results and profiles ----

@@ -241,6 +241,7 @@ private:
     Settings projectSettings(const std::string& networkFileName, FileForm* openForm);
     NetworkProject project(const FileForm& form, const std::string& projectFileName) const;
     void afterEdit();
+    void designAgain();
     void listManholes();
     void redesign();
     void selectProfile();

@@ -523,6 +523,7 @@ void NetworkWindowView::showProblems() {
 void NetworkWindowView::goToProblem(const QListWidgetItem* item) {
     const int row = item->data(kRowRole).toInt();
     if (row < 0) return;  // a parameter's, or the design's as a whole
+    tabs_->setCurrentWidget(tableView_);
     const QModelIndex cell = table_->index(row, std::max(item->data(kColumnRole).toInt(), 0));
     tableView_->setCurrentIndex(cell);
     static_cast<QAbstractItemView*>(tableView_)->scrollTo(cell);

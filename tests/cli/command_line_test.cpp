@@ -61,6 +61,9 @@ TEST(CommandLine, AProjectsParametersGiveWayToTheOptionsBesideIt) {
     EXPECT_EQ(read1.line.network.parameters.slopeMax, 800);
     EXPECT_EQ(read1.line.network.rainTableFile, (folder / "deszcz.csv").generic_string());
 
+    std::ofstream(project) << "spadek-min=200\n";  // above the default largest slope, which the option mends
+    EXPECT_FALSE(read({"--siec", "s.csv", "--parametry", project, "--spadek-max", "300"}).refused);
+
     std::ofstream(project) << "przykrycie=2\nspadek-max=x\n";
     const Reading faulty = read({"--siec", "s.csv", "--parametry", project});
     EXPECT_EQ(faulty.refused, kBatchFileProblem);

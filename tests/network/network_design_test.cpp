@@ -35,14 +35,16 @@ private:
 };
 
 // A binary tree: K<n> runs from S<n> into S<(n-1)/2>, K0 into the outlet W;
-// water enters at the heads.
-std::vector<delimited::Record> tree(int sections) {
+// water enters at the heads, and with `rain` a catchment drains into each.
+std::vector<delimited::Record> tree(int sections, bool rain = false) {
     std::vector<delimited::Record> records;
-    for (int n = 0; n < sections; ++n)
-        records.push_back(
-            {n + 2,
-             {"K" + std::to_string(n), "S" + std::to_string(n), n == 0 ? "W" : "S" + std::to_string((n - 1) / 2), "50",
-              "100", "100", 2 * n + 1 >= sections ? "0,8" : "", "1", "", "", "2", "0", "1"}});
+    for (int n = 0; n < sections; ++n) {
+        const bool head = 2 * n + 1 >= sections;
+        records.push_back({n + 2,
+                           {"K" + std::to_string(n), "S" + std::to_string(n),
+                            n == 0 ? "W" : "S" + std::to_string((n - 1) / 2), "50", "100", "100", head ? "0,8" : "",
+                            "1", "", "", "2", "0", "1", "", rain && head ? "0,5" : "", rain && head ? "0,9" : ""}});
+    }
     return records;
 }
 
@@ -70,6 +72,22 @@ TEST(NetworkDesign, ALineAtFaultChangesOnlyWhatLiesBelowIt) {
                   networkResultFields(clean.sections[n], cleanDesigns[n], false))
             << n;
     }
+}
+
+// The catchments above a line at fault still drain through it: the sections
+// below take their area and their time, as below a section without a result.
+TEST(NetworkDesign, TheRainAboveALineAtFaultRunsOnBelowIt) {
+    const auto catalogue = testing_support::bundledCatalogue();
+    SharedLines calculator(*catalogue);
+    std::vector<delimited::Record> records = tree(7, true);
+    const std::vector<SectionDesign> clean = designNetwork(readNetwork(records), {}, calculator);
+    records[1].fields[3] = "5O";  // K1, below the heads K3 and K4
+    const NetworkWithFaults read = readNetworkLeniently(records);
+    const std::vector<SectionDesign> designs = designNetwork(read.network, {}, calculator);
+    EXPECT_FALSE(designs[1].rain.flow);
+    EXPECT_EQ(designs[1].rain.reducedArea, clean[1].rain.reducedArea);
+    EXPECT_EQ(designs[0].rain.reducedArea, clean[0].rain.reducedArea);
+    EXPECT_GT(*designs[0].rain.flow, *designs[2].rain.flow);  // K0 carries the rain of K1's side too
 }
 
 }  // namespace

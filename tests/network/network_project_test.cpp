@@ -49,8 +49,6 @@ TEST(NetworkProject, NamesTheLineOfEachFault) {
     EXPECT_EQ(fault("przykrycie=1\nglebokosc=5\n"), "Wiersz 2: nieznany klucz \"glebokosc\"");
     EXPECT_EQ(fault("kaskada=1\nkaskada=2\n"), "Wiersz 2: klucz \"kaskada\" występuje drugi raz");
     EXPECT_EQ(fault("przykrycie=1,2\nq-min=0,5\n"), "Wiersz 2: q-min \"0,5\" nie może być mniejsze od 1");
-    EXPECT_EQ(fault("spadek-max=2\nczestosc=2\nspadek-min=3\n"),
-              "Wiersz 3: spadek-max \"2\" nie może być mniejsze od najmniejszego spadku (3)");
     EXPECT_EQ(fault("dno-wylotu=95\n"), "Wiersz 1: dno-wylotu \"95\" nie ma postaci NAZWA=RZĘDNA");
     EXPECT_EQ(fault("polaczenie=osie\n"), "Wiersz 1: polaczenie \"osie\" nie jest żadnym z: korony, zwierciadla");
     EXPECT_EQ(fault("kodowanie=latin2\n"),

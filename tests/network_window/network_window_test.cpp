@@ -432,6 +432,10 @@ TEST_F(NetworkWindowTest, AManholeIsEditedOnceForEveryRowThatNamesIt) {
     window->editReceivingInvert(6, "1O1");
     EXPECT_FALSE(window->designed());
     EXPECT_EQ(window->parameterProblem(), "Dno odbiornika wylotu \"A5\": \"1O1\" nie jest liczbą");
+    window->paste(8, 0, "K5\tA5\tA6\t50\t99\t98,5\t\t1\t\t\t2\t0\t1\n");  // A5 no outlet now: its level not read
+    EXPECT_FALSE(window->parameterProblem());
+    EXPECT_TRUE(window->designed());
+    window->undo();
 
     EXPECT_EQ(window->findRow("a3", -1), 1);  // K2 ends in A3
     EXPECT_EQ(window->findRow("a3", 1), 2);
