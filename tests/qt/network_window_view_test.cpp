@@ -176,6 +176,23 @@ private slots:
         QTRY_VERIFY(table->isColumnHidden(invertFrom));
         QVERIFY(table->isColumnHidden(NetworkWindow::tableColumn(ResultColumn::Kaskada)));
         QVERIFY(!table->isColumnHidden(NetworkWindow::tableColumn(ResultColumn::Uwagi)));
+
+        // A parameter saved with Ctrl+S goes into the project beside the network.
+        const QTemporaryDir folder;
+        const QString network = folder.filePath("siec.csv");
+        QFile::copy(QFINDTESTDATA("../data/network/hand_worked.csv"), network);
+        press(Qt::Key_Z, Qt::ControlModifier);  // the fill, so that the network may go unasked
+        platform.queueOpenFileName(network.toStdString());
+        press(Qt::Key_O, Qt::ControlModifier);
+        cover->setFocus();
+        cover->selectAll();
+        QTest::keyClicks(cover, "1,5");
+        press(Qt::Key_Tab);
+        press(Qt::Key_S, Qt::ControlModifier);
+        QFile project(folder.filePath("siec.vexa"));
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        QVERIFY(project.readAll().startsWith("przykrycie=1,5\nspadek-min=0,5\n"));  // the network's line ends
+        QCOMPARE(view->windowTitle(), QString("Vexa - projekt sieci - siec.csv"));
     }
 
     // Bad values typed are marked and listed at once, in the order of the
