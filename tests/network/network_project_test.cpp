@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "network/network_parameters.h"
 #include "toolkit/cp1250.h"
 
@@ -56,11 +58,14 @@ TEST(NetworkProject, NamesTheLineOfEachFault) {
 }
 
 TEST(NetworkProject, KeepsAFileOfItsFolderRelative) {
-    EXPECT_EQ(projectFileName("/a/siec.csv"), "/a/siec.vexa");
-    EXPECT_EQ(pathInProject("/a/b/deszcz.csv", "/a/siec.vexa"), "b/deszcz.csv");
-    EXPECT_EQ(pathInProject("/c/deszcz.csv", "/a/siec.vexa"), "/c/deszcz.csv");
-    EXPECT_EQ(pathFromProject("b/deszcz.csv", "/a/siec.vexa"), "/a/b/deszcz.csv");
-    EXPECT_EQ(pathFromProject("/c/deszcz.csv", "/a/siec.vexa"), "/c/deszcz.csv");
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "a";
+    const std::string project = (folder / "siec.vexa").string();
+    const std::string elsewhere = (std::filesystem::temp_directory_path() / "c" / "deszcz.csv").generic_string();
+    EXPECT_EQ(projectFileName((folder / "siec.csv").string()), project);
+    EXPECT_EQ(pathInProject((folder / "b" / "deszcz.csv").string(), project), "b/deszcz.csv");
+    EXPECT_EQ(pathInProject(elsewhere, project), elsewhere);
+    EXPECT_EQ(pathFromProject("b/deszcz.csv", project), (folder / "b" / "deszcz.csv").generic_string());
+    EXPECT_EQ(pathFromProject(elsewhere, project), elsewhere);
 }
 
 }  // namespace
