@@ -32,6 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;  // a character the code page lacks, refused before anything is written
     }
     const vexa::NetworkProject again = vexa::readNetworkProject(written, &faults);
+    // Code page text whose bytes happen to be UTF-8 reads as UTF-8, as every file of Vexa does.
+    if (again.codePage1250 != lenient.codePage1250) return 0;
     if (again.entries.size() != lenient.entries.size()) __builtin_trap();
     for (std::size_t n = 0; n < again.entries.size(); ++n)
         if (again.entries[n].key != lenient.entries[n].key || again.entries[n].value != lenient.entries[n].value)
