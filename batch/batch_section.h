@@ -22,6 +22,8 @@ struct BatchSection {
     std::string slopeTo;       // Do
     int pipeCriterion = 0;     // KryteriumDoboru
     std::string fillingLimit;  // HdMax
+
+    bool operator==(const BatchSection&) const = default;
 };
 
 inline constexpr int kBatchFields = 13;

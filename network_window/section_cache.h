@@ -25,8 +25,14 @@ private:
     // the store stays near the size of the network.
     static constexpr std::size_t kMostKept = 100'000;
 
+    // The line's fields themselves, not its text: a design asks for every
+    // section after every edit, and most are found.
+    struct LineHash {
+        std::size_t operator()(const BatchSection& section) const;
+    };
+
     SectionCalculator& calculator_;
-    std::unordered_map<std::string, BatchResult> results_;
+    std::unordered_map<BatchSection, BatchResult, LineHash> results_;
     std::size_t calculated_ = 0;
 };
 
