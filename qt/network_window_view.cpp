@@ -298,8 +298,10 @@ void NetworkWindowView::showEvent(QShowEvent* event) {
 }
 
 NetworkWindowView::~NetworkWindowView() {
-    // The table's selection goes with its view, after the profile's view.
+    // The table's selection goes with its view, after the profile's view;
+    // a parameter's field that loses the keyboard as it goes says nothing.
     tableView_->selectionModel()->disconnect(this);
+    for (QLineEdit* field : parameters_) field->disconnect(this);
 }
 
 void NetworkWindowView::buildMenus() {
@@ -532,9 +534,14 @@ void NetworkWindowView::goToProblem(const QListWidgetItem* item) {
 }
 
 void NetworkWindowView::closeEvent(QCloseEvent* event) {
+    // What is being typed (a parameter, a cell) is an edit before the
+    // question whether to keep the changes.
+    QWidget* typing = focusWidget();
+    if (typing) typing->clearFocus();
     if (!window_.mayClose()) {
         event->ignore();
         refresh();
+        if (typing) typing->setFocus();
         return;
     }
     if (!isMaximized() && !isFullScreen()) settings().setValue(kSizeKey, size());

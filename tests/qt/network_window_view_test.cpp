@@ -193,6 +193,15 @@ private slots:
         QVERIFY(project.open(QIODevice::ReadOnly));
         QVERIFY(project.readAll().startsWith("przykrycie=1,5\nspadek-min=0,5\n"));  // the network's line ends
         QCOMPARE(view->windowTitle(), QString("Vexa - projekt sieci - siec.csv"));
+
+        // A value still being typed when the window closes is an edit to keep or drop.
+        cover->setFocus();
+        cover->selectAll();
+        QTest::keyClicks(cover, "2");
+        platform.queueAnswer(Answer::Cancel);
+        QVERIFY(!view->close());
+        QCOMPARE(window->parameterText(0), std::string("2"));
+        QVERIFY(cover->hasFocus());
     }
 
     // Bad values typed are marked and listed at once, in the order of the
