@@ -42,7 +42,8 @@ constexpr double tableHeight() {
     for (const RowLayout& row : kRowLayout) height += row.height;
     return height;
 }
-constexpr double kTableTop = kMargin + tableHeight();  // the reference level's line
+static_assert(tableHeight() == kTableHeight);
+constexpr double kTableTop = kMargin + kTableHeight;  // the reference level's line
 constexpr double kDrawingTop = kTitleLine - kNameBand;
 
 double rowTop(int row) {
@@ -267,6 +268,7 @@ private:
                 std::vector<Cell> cells;
             };
             const ProjectData& project = profile.project_;
+            // Their heights add up to the table's.
             const std::vector<BlockRow> rows{
                 {14, {{"Nazwa projektu", project.name, 1}}},
                 {12, {{"Adres", project.address, 1}}},

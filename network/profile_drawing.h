@@ -68,6 +68,7 @@ inline constexpr double kFrameLeft = 20;                    // room to bind the 
 inline constexpr double kTitleLine = 277;                   // the title band above it
 inline constexpr double kHeaderRight = kFrameLeft + 50;     // the table's column of row titles ends here
 inline constexpr double kFirstManhole = kHeaderRight + 10;  // x of a sheet's first manhole
+inline constexpr double kTableHeight = 110;                 // under the drawing, from the frame's foot
 inline constexpr double kTitleBlockWidth = 120;             // in the lower right corner, as high as the table
 inline constexpr double kTableRight = kSheetWidth - kMargin - kTitleBlockWidth;  // where the title block starts
 inline constexpr double kLastManholeLimit = kTableRight - 10;  // no manhole further right, but one alone

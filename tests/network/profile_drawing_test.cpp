@@ -261,7 +261,7 @@ TEST(ProfileTitleBlock, HoldsTheProjectAndNothingOfTheProfileRunsUnderIt) {
     using namespace profile_sheet;
     const auto underBlock = [](DrawingPoint point) {
         return point.x > kTableRight + 0.01 && point.x < kSheetWidth - kMargin - 0.01 && point.y > kMargin + 0.01 &&
-               point.y < kMargin + 110 - 0.01;
+               point.y < kMargin + kTableHeight - 0.01;
     };
     for (const DrawingSheet& sheet : profile.sheets) {
         std::map<std::string, double> blockTexts;  // text -> its room
@@ -271,7 +271,7 @@ TEST(ProfileTitleBlock, HoldsTheProjectAndNothingOfTheProfileRunsUnderIt) {
                 continue;
             }
             const double reach = text.upwards ? text.height : text.room / 2;
-            if (text.at.y < kMargin + 110) {
+            if (text.at.y < kMargin + kTableHeight) {
                 EXPECT_LT(text.at.x + reach, kTableRight) << text.text;
             }
         }
