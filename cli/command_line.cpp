@@ -223,7 +223,21 @@ const std::vector<CalcOption>& options() {
                  return true;
              }},
         };
-        all.insert(all.end(), outputs.begin(), outputs.end());
+        all.insert(all.end(), outputs.begin(), outputs.end() - 2);
+        // The title blocks' texts, on one line each as in the project file.
+        for (const ProjectDataField& field : kProjectDataFields) {
+            std::string help = field.member == &ProjectData::heightDatum
+                                   ? "nazwa układu wysokości w opisie poziomu porównawczego profili,\n"
+                                     "domyślnie " +
+                                         std::string(field.defaultValue)
+                                   : std::string("tabliczka rysunkowa profili: ") + field.label;
+            all.push_back({std::string("--") + field.key, "TEKST", false, kNetworkMode, HelpGroup::Network, help,
+                           [&field](CommandLine& line, const std::string&, const std::string& value, std::ostream&) {
+                               line.network.project.*field.member = text::withoutControlCharacters(value);
+                               return true;
+                           }});
+        }
+        all.insert(all.end(), outputs.end() - 2, outputs.end());
         return all;
     }();
     return table;
@@ -391,7 +405,7 @@ namespace {
 bool readProject(CommandLine& line, const std::string& name, const std::string& fileName, std::ostream& errors) {
     try {
         const NetworkProject project = readNetworkProject(text_file::readBytes(fileName));
-        applyProject(project, fileName, line.network.parameters, line.network.rainTableFile);
+        applyProject(project, fileName, line.network.parameters, line.network.rainTableFile, line.network.project);
     } catch (const ProjectError& problem) {
         return refuse(errors, name.substr(2) + " \"" + fileName + "\": " + problem.what());
     } catch (const std::runtime_error&) {  // the file cannot be read

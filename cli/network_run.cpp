@@ -56,7 +56,7 @@ int runNetwork(const NetworkRunOptions& options, std::istream& input, std::ostre
     OutputBackEnds& backEnds =
         requests.empty() || !options.batch.outputBackEnds ? none : options.batch.outputBackEnds();
     std::vector<SectionDesign> designs;
-    const NetworkExports exports(network, designs, backEnds, options.scales);
+    const NetworkExports exports(network, designs, backEnds, options.scales, options.project);
     // What cannot be written at all is said before anything is designed.
     if (const std::string refusal = exports.refusal(requests); !refusal.empty()) {
         report(refusal);

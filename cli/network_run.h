@@ -23,6 +23,7 @@ struct NetworkRunOptions {
     std::optional<std::string> rainTableFile;   // --deszcz-tabela: the engineer's rain intensities
     std::optional<std::string> swmmFile;        // --swmm: the designed network as a SWMM model
     ProfileScales scales;                       // --skala-pozioma, --skala-pionowa
+    ProjectData project;                        // --projekt-..., --uklad-wysokosci: the title blocks
 };
 
 // Designs the network read from `input`, writes the files asked for (all or

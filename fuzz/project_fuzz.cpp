@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!faults.empty()) __builtin_trap();  // the strict reading refuses what the lenient one lists
         vexa::NetworkParameters parameters;
         std::optional<std::string> rainTable;
-        vexa::applyProject(project, "/projekt/siec.vexa", parameters, rainTable);
+        vexa::ProjectData projectData;
+        vexa::applyProject(project, "/projekt/siec.vexa", parameters, rainTable, projectData);
         if (parameters.slopeMin < 5 || parameters.flowMin < 1000 || parameters.retention > 200) __builtin_trap();
     } catch (const vexa::ProjectError&) {
     }

@@ -1,6 +1,7 @@
 #include "network/exports.h"
 
 #include <memory>
+#include <utility>
 
 #include "drawing/drawing_pages.h"
 #include "network/network_table.h"
@@ -52,8 +53,8 @@ std::optional<OutputFormat> backEndFormat(NetworkExport kind) {
 }
 
 NetworkExports::NetworkExports(const Network& network, const std::vector<SectionDesign>& designs,
-                               OutputBackEnds& backEnds, ProfileScales scales)
-    : network_(network), designs_(designs), backEnds_(backEnds), scales_(scales) {}
+                               OutputBackEnds& backEnds, ProfileScales scales, ProjectData project)
+    : network_(network), designs_(designs), backEnds_(backEnds), scales_(scales), project_(std::move(project)) {}
 
 std::string NetworkExports::refusal(const std::vector<ExportRequest>& requests) const {
     bool profiles = false;
@@ -67,7 +68,7 @@ std::string NetworkExports::refusal(const std::vector<ExportRequest>& requests) 
 }
 
 const std::vector<Drawing>& NetworkExports::profiles() const {
-    if (!drawn_) profiles_ = networkProfiles(network_, designs_, scales_);
+    if (!drawn_) profiles_ = networkProfiles(network_, designs_, scales_, project_);
     drawn_ = true;
     return profiles_;
 }

@@ -32,7 +32,7 @@ std::optional<OutputFormat> backEndFormat(NetworkExport kind);
 class NetworkExports {
 public:
     NetworkExports(const Network& network, const std::vector<SectionDesign>& designs, OutputBackEnds& backEnds,
-                   ProfileScales scales = {});
+                   ProfileScales scales = {}, ProjectData project = {});
 
     // Why the files asked for cannot be written at all, before anything is
     // designed or written: a format this program lacks ("Nie można zapisać
@@ -52,6 +52,7 @@ private:
     const std::vector<SectionDesign>& designs_;
     OutputBackEnds& backEnds_;
     ProfileScales scales_;
+    ProjectData project_;                    // for the profiles' title blocks
     mutable std::vector<Drawing> profiles_;  // drawn once, when first needed
     mutable bool drawn_ = false;
 };

@@ -22,6 +22,8 @@ bool knownKey(std::string_view key) {
     for (const char* other :
          {kJunctionKey, kRainTableKey, kReceivingInvertKey, kNetworkEncodingKey, kNetworkLineEndsKey})
         if (key == other) return true;
+    for (const ProjectDataField& field : kProjectDataFields)
+        if (key == field.key) return true;
     return false;
 }
 
@@ -99,7 +101,7 @@ std::string networkProjectBytes(const NetworkProject& project) {
 }
 
 void applyProject(const NetworkProject& project, const std::string& projectFileName, NetworkParameters& parameters,
-                  std::optional<std::string>& rainTableFile) {
+                  std::optional<std::string>& rainTableFile, ProjectData& data) {
     for (const ProjectEntry& entry : project.entries) {
         std::optional<std::string> problem;
         const auto rule = std::find_if(kNetworkParameterRules.begin(), kNetworkParameterRules.end(),
@@ -112,6 +114,8 @@ void applyProject(const NetworkProject& project, const std::string& projectFileN
             problem = readReceivingInvert(entry.value, parameters);
         else if (entry.key == kRainTableKey)
             rainTableFile = pathFromProject(entry.value, projectFileName);
+        for (const ProjectDataField& field : kProjectDataFields)
+            if (entry.key == field.key) data.*field.member = entry.value;
         if (problem) throw ProjectError(entry.line, entry.key + " " + *problem);
     }
     // The form is checked here too, so that a project vexa-calc takes the window takes.

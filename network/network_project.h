@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "network/network_design.h"
+#include "network/project_data.h"
 
 namespace vexa {
 
@@ -73,9 +74,10 @@ std::string networkProjectBytes(const NetworkProject& project);
 // project's folder, `projectFileName`. Throws ProjectError naming the line
 // of a value that cannot be read ("Wiersz 2: przykrycie \"x\" nie jest liczbą").
 // The order of the slopes is left to be checked with the options given
-// beside the project, which may mend it.
+// beside the project, which may mend it. The texts of the title blocks go
+// to `data`.
 void applyProject(const NetworkProject& project, const std::string& projectFileName, NetworkParameters& parameters,
-                  std::optional<std::string>& rainTableFile);
+                  std::optional<std::string>& rainTableFile, ProjectData& data);
 
 // The network file's form the project keeps, where it keeps one, and its
 // entries: "kodowanie=cp1250|utf-8|utf-8-bom", "konce-wierszy=crlf|lf".

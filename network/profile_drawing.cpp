@@ -14,14 +14,13 @@ namespace {
 
 using namespace profile_sheet;
 
-constexpr double kSheetWidth = 420;
-constexpr double kSheetHeight = 297;
 constexpr double kText = 2.5;       // table values and row titles
 constexpr double kDash = 3;         // of a dashed line, mm
 constexpr double kGap = 1.5;        // between its dashes, mm
 constexpr double kSmallText = 2.0;  // the pipes, manhole names in the drawing
 constexpr double kTitleText = 3.5;
-constexpr double kTitleRoom = 280;  // mm, left of the scales and the sheet's number
+constexpr double kTitleRoom = kSheetWidth - kMargin - kFrameLeft - 6;
+constexpr double kLabelText = 1.8;  // of the title block's cells
 
 // The table's rows from the top down, with their heights [mm].
 enum Row { kManhole, kGround, kInvert, kDepth, kChainage, kLength, kSlope, kPipe, kRows };
@@ -43,7 +42,8 @@ constexpr double tableHeight() {
     for (const RowLayout& row : kRowLayout) height += row.height;
     return height;
 }
-constexpr double kTableTop = kMargin + tableHeight();  // the reference level's line
+static_assert(tableHeight() == kTableHeight);
+constexpr double kTableTop = kMargin + kTableHeight;  // the reference level's line
 constexpr double kDrawingTop = kTitleLine - kNameBand;
 
 double rowTop(int row) {
@@ -73,8 +73,8 @@ struct Station {
 class ProfileBuilder {
 public:
     ProfileBuilder(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                   ProfileScales scales)
-        : network_(network), designs_(designs), path_(path), scales_(scales) {
+                   ProfileScales scales, const ProjectData& project)
+        : network_(network), designs_(designs), path_(path), scales_(scales), project_(project) {
         const auto& first = network.sections[path.sections.front()];
         stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt, std::nullopt});
         for (const std::size_t index : path.sections) {
@@ -90,7 +90,9 @@ public:
             stations_.back().invertOut = designs[*leaving].levels->invertFrom;
     }
 
-    PlacedProfile build() {
+    std::size_t sheetCount() const { return sheetRanges().size(); }
+
+    PlacedProfile build(SheetNumbering numbering) {
         PlacedProfile placed;
         Drawing& drawing = placed.drawing;
         // A plain hyphen: the fonts of CAD programs may lack the dash.
@@ -98,8 +100,9 @@ public:
         drawing.sheetWidth = kSheetWidth;
         drawing.sheetHeight = kSheetHeight;
         const std::vector<SheetRange> sheets = sheetRanges();
+        const std::size_t total = numbering.total == 0 ? sheets.size() : numbering.total;
         for (std::size_t n = 0; n < sheets.size(); ++n)
-            drawing.sheets.push_back(sheet(drawing.title, sheets[n], n, sheets.size(), placed.sections));
+            drawing.sheets.push_back(sheet(drawing.title, sheets[n], n, {numbering.first + n, total}, placed.sections));
         return placed;
     }
 
@@ -171,11 +174,13 @@ private:
                 if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
     }
 
-    // Sheet `n` (from 0) of `count`; its sections' places are added to `placements`.
-    DrawingSheet sheet(const std::string& title, const SheetRange& range, std::size_t n, std::size_t count,
+    // Sheet `n` (from 0) of the profile, numbered `number.first` + 1 of
+    // `number.total`; its sections' places are added to `placements`.
+    DrawingSheet sheet(const std::string& title, const SheetRange& range, std::size_t n, SheetNumbering number,
                        std::vector<SectionPlacement>& placements) const {
         SheetBuilder builder{*this, range.first, range.scales, referenceLevel(range.first, range.last), {}};
-        builder.frame(title, n + 1, count);
+        builder.frame(title);
+        builder.titleBlock(title, number.first + 1, number.total);
         builder.table();
         for (std::size_t s = range.first; s <= range.last; ++s) builder.manhole(s, range.first, range.last);
         for (std::size_t s = range.first; s < range.last; ++s) {
@@ -230,36 +235,86 @@ private:
             cell(row, atX, std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 2, true, height);
         }
 
-        void frame(const std::string& title, std::size_t number, std::size_t count) {
+        void frame(const std::string& title) {
             const double right = kSheetWidth - kMargin, top = kSheetHeight - kMargin;
             line(DrawingLayer::Labels, 0.5,
-                 {{kMargin, kMargin}, {right, kMargin}, {right, top}, {kMargin, top}, {kMargin, kMargin}});
-            line(DrawingLayer::Labels, 0.25, {{kMargin, kTitleLine}, {right, kTitleLine}});
-            const double middle = (kTitleLine + top) / 2;
-            text(DrawingLayer::Labels, {kMargin + 3, middle}, kTitleText, false, AlongText::Start, AcrossText::Middle,
-                 title);
+                 {{kFrameLeft, kMargin}, {right, kMargin}, {right, top}, {kFrameLeft, top}, {kFrameLeft, kMargin}});
+            line(DrawingLayer::Labels, 0.25, {{kFrameLeft, kTitleLine}, {right, kTitleLine}});
+            text(DrawingLayer::Labels, {kFrameLeft + 3, (kTitleLine + top) / 2}, kTitleText, false, AlongText::Start,
+                 AcrossText::Middle, title);
             result.texts.back().room = kTitleRoom;
-            text(DrawingLayer::Labels, {right - 3, middle}, kText, false, AlongText::End, AcrossText::Middle,
-                 "Skala pozioma 1:" + std::to_string(scales.horizontal) +
-                     ", pionowa 1:" + std::to_string(scales.vertical) + "   Arkusz " + std::to_string(number) + " z " +
-                     std::to_string(count));
-            text(DrawingLayer::Labels, {kMargin + 2, kTableTop + 1.5}, kText, false, AlongText::Start, AcrossText::Foot,
-                 "Poziom porównawczy " + formatScaled(reference / 10, 2) + " m n.p.m.");
+            const std::string& datum = profile.project_.heightDatum;
+            text(DrawingLayer::Labels, {kFrameLeft + 2, kTableTop + 1.5}, kText, false, AlongText::Start,
+                 AcrossText::Foot,
+                 "Poziom porównawczy " + formatScaled(reference / 10, 2) + " m n.p.m." +
+                     (datum.empty() ? "" : " " + datum));
             // The legend of the one line that is not plain: the water surface.
             dashed(DrawingLayer::Water, {right - 52, kTableTop + 2.5}, {right - 40, kTableTop + 2.5});
             text(DrawingLayer::Labels, {right - 38, kTableTop + 1.5}, kText, false, AlongText::Start, AcrossText::Foot,
                  "zwierciadło ścieków");
         }
 
-        void table() {
+        // The title block right of the table, as high as it: rows of cells,
+        // each with its label at its top and its value below, fitted to it.
+        void titleBlock(const std::string& title, std::size_t number, std::size_t count) {
+            struct Cell {
+                const char* label;
+                std::string value;
+                double width;  // share of the block's
+                double height = kText;
+            };
+            struct BlockRow {
+                double height;
+                std::vector<Cell> cells;
+            };
+            const ProjectData& project = profile.project_;
+            // Their heights add up to the table's.
+            const std::vector<BlockRow> rows{
+                {14, {{"Nazwa projektu", project.name, 1}}},
+                {12, {{"Adres", project.address, 1}}},
+                {12, {{"Inwestor", project.investor, 1}}},
+                {12, {{"Stadium", project.stage, 0.5}, {"Branża", "sanitarna", 0.5}}},
+                {12, {{"Projektant", project.designer, 0.6}, {"nr upr.", project.licence, 0.4}}},
+                {12, {{"Sprawdzający", project.checker, 0.6}, {"Data", project.date, 0.4}}},
+                {20, {{"Rysunek", title, 1, kTitleText}}},
+                {16,
+                 {{"Nr rysunku", project.number, 1.0 / 3},
+                  {"Skala", "1:" + std::to_string(scales.horizontal) + " / 1:" + std::to_string(scales.vertical),
+                   1.0 / 3},
+                  {"Arkusz", std::to_string(number) + " z " + std::to_string(count), 1.0 / 3}}},
+            };
             const double right = kSheetWidth - kMargin;
+            line(DrawingLayer::Labels, 0.5, {{kTableRight, kMargin}, {kTableRight, kTableTop}, {right, kTableTop}});
+            double top = kTableTop;
+            for (const BlockRow& row : rows) {
+                const double bottom = top - row.height;
+                if (bottom > kMargin) line(DrawingLayer::Labels, 0.25, {{kTableRight, bottom}, {right, bottom}});
+                double left = kTableRight;
+                for (const Cell& cell : row.cells) {
+                    const double width = cell.width * kTitleBlockWidth;
+                    if (left > kTableRight) line(DrawingLayer::Labels, 0.25, {{left, top}, {left, bottom}});
+                    text(DrawingLayer::Labels, {left + 1.5, top - 1.2}, kLabelText, false, AlongText::Start,
+                         AcrossText::Top, cell.label);
+                    result.texts.back().room = width - 3;
+                    if (!cell.value.empty()) {
+                        text(DrawingLayer::Labels, {left + 1.5, (top - 1.2 - kLabelText + bottom) / 2}, cell.height,
+                             false, AlongText::Start, AcrossText::Middle, cell.value);
+                        result.texts.back().room = width - 3;
+                    }
+                    left += width;
+                }
+                top = bottom;
+            }
+        }
+
+        void table() {
             for (int row = 0; row <= kRows; ++row) {
                 const double atY = row < kRows ? rowTop(row) : kMargin;
-                line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kMargin, atY}, {right, atY}});
+                line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kFrameLeft, atY}, {kTableRight, atY}});
             }
             line(DrawingLayer::Table, 0.25, {{kHeaderRight, kTableTop}, {kHeaderRight, kMargin}});
             for (int row = 0; row < kRows; ++row)
-                text(DrawingLayer::Table, {kMargin + 2, rowMiddle(row)}, kText, false, AlongText::Start,
+                text(DrawingLayer::Table, {kFrameLeft + 2, rowMiddle(row)}, kText, false, AlongText::Start,
                      AcrossText::Middle, kRowLayout[static_cast<std::size_t>(row)].title);
         }
 
@@ -346,26 +401,36 @@ private:
     const std::vector<SectionDesign>& designs_;
     const ProfilePath& path_;
     ProfileScales scales_;
+    const ProjectData& project_;
     std::vector<Station> stations_;
 };
 
 }  // namespace
 
 Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                       ProfileScales scales) {
-    return placedProfile(network, designs, path, scales).drawing;
+                       ProfileScales scales, const ProjectData& project, SheetNumbering numbering) {
+    return placedProfile(network, designs, path, scales, project, numbering).drawing;
 }
 
 PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                            ProfileScales scales) {
-    return ProfileBuilder(network, designs, path, scales).build();
+                            ProfileScales scales, const ProjectData& project, SheetNumbering numbering) {
+    return ProfileBuilder(network, designs, path, scales, project).build(numbering);
 }
 
 std::vector<Drawing> networkProfiles(const Network& network, const std::vector<SectionDesign>& designs,
-                                     ProfileScales scales) {
+                                     ProfileScales scales, const ProjectData& project) {
+    const std::vector<ProfilePath> paths = profilePaths(network, designs);
+    std::vector<ProfileBuilder> builders;
+    SheetNumbering numbering;
+    for (const ProfilePath& path : paths) {
+        builders.emplace_back(network, designs, path, scales, project);
+        numbering.total += builders.back().sheetCount();
+    }
     std::vector<Drawing> drawings;
-    for (const ProfilePath& path : profilePaths(network, designs))
-        drawings.push_back(profileDrawing(network, designs, path, scales));
+    for (ProfileBuilder& builder : builders) {
+        drawings.push_back(builder.build(numbering).drawing);
+        numbering.first += drawings.back().sheets.size();
+    }
     return drawings;
 }
 

@@ -6,12 +6,14 @@
 // reference level, and under the drawing the table of levels, depths,
 // distances, lengths, slopes and pipes. A3 landscape sheets; a profile too
 // long or too tall for one sheet goes on to the next, with its table and
-// its own reference level.
+// its own reference level. Every sheet has a binding margin on the left and
+// the project's title block in its lower right corner.
 
 #include "drawing/drawing.h"
 #include "network/network_design.h"
 #include "network/network_file.h"
 #include "network/profile_paths.h"
+#include "network/project_data.h"
 
 namespace vexa {
 
@@ -20,9 +22,17 @@ struct ProfileScales {
     long long vertical = 100;     // 1:100
 };
 
+// How a profile's sheets are numbered in its title block: from `first` + 1
+// of `total`, so that a set of profiles is numbered through; a total of 0
+// numbers the profile alone.
+struct SheetNumbering {
+    std::size_t first = 0;
+    std::size_t total = 0;
+};
+
 // `designs` in the file's order, as designNetwork gives them.
 Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                       ProfileScales scales = {});
+                       ProfileScales scales = {}, const ProjectData& project = {}, SheetNumbering numbering = {});
 
 // Where a profile draws one of its sections: on which sheet (from 0), and
 // the x of its upper and lower manholes there, drawing mm.
@@ -41,21 +51,28 @@ struct PlacedProfile {
     std::vector<SectionPlacement> sections;
 };
 PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                            ProfileScales scales = {});
+                            ProfileScales scales = {}, const ProjectData& project = {}, SheetNumbering numbering = {});
 
-// Every profile of a designed network, in the order of profilePaths.
+// Every profile of a designed network, in the order of profilePaths, their
+// sheets numbered through the set.
 std::vector<Drawing> networkProfiles(const Network& network, const std::vector<SectionDesign>& designs,
-                                     ProfileScales scales = {});
+                                     ProfileScales scales = {}, const ProjectData& project = {});
 
 // Where a profile's sheet puts things, in drawing mm: tests and renderers
 // read them here rather than repeat them.
 namespace profile_sheet {
-inline constexpr double kMargin = 10;             // the frame, all round
-inline constexpr double kTitleLine = 277;         // the title band above it
-inline constexpr double kHeaderRight = 60;        // the table's column of row titles ends here
-inline constexpr double kFirstManhole = 70;       // x of a sheet's first manhole
-inline constexpr double kLastManholeLimit = 400;  // no manhole further right, but one alone
-inline constexpr double kNameBand = 15;           // above the ground, for the manholes' names
+inline constexpr double kSheetWidth = 420;  // A3 landscape
+inline constexpr double kSheetHeight = 297;
+inline constexpr double kMargin = 10;                       // the frame, but on the left
+inline constexpr double kFrameLeft = 20;                    // room to bind the sheets
+inline constexpr double kTitleLine = 277;                   // the title band above it
+inline constexpr double kHeaderRight = kFrameLeft + 50;     // the table's column of row titles ends here
+inline constexpr double kFirstManhole = kHeaderRight + 10;  // x of a sheet's first manhole
+inline constexpr double kTableHeight = 110;                 // under the drawing, from the frame's foot
+inline constexpr double kTitleBlockWidth = 120;             // in the lower right corner, as high as the table
+inline constexpr double kTableRight = kSheetWidth - kMargin - kTitleBlockWidth;  // where the title block starts
+inline constexpr double kLastManholeLimit = kTableRight - 10;  // no manhole further right, but one alone
+inline constexpr double kNameBand = 15;                        // above the ground, for the manholes' names
 }  // namespace profile_sheet
 
 }  // namespace vexa

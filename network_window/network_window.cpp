@@ -436,6 +436,14 @@ void NetworkWindow::useRainFormula() {
     changeSettings(std::move(settings));
 }
 
+void NetworkWindow::editProjectData(const ProjectData& data) {
+    Settings settings = settings_;
+    for (const ProjectDataField& field : kProjectDataFields)
+        settings.projectData.*field.member = text::withoutControlCharacters(data.*field.member);
+    if (settings.projectData == settings_.projectData) return;
+    changeSettings(std::move(settings));
+}
+
 void NetworkWindow::selectRow(int row) {
     selectedRow_ = row >= 0 && row < rowCount() ? row : -1;
     selectProfile();
@@ -674,7 +682,7 @@ void NetworkWindow::selectProfile() {
         if (std::find(path.sections.begin(), path.sections.end(), static_cast<std::size_t>(section)) ==
             path.sections.end())
             continue;
-        PlacedProfile placed = placedProfile(network_, designs_, path);
+        PlacedProfile placed = placedProfile(network_, designs_, path, {}, settings_.projectData);
         selectedProfile_ = std::move(placed.drawing);
         for (const SectionPlacement& placement : placed.sections) {
             selectedPath_.push_back(network_.sections[placement.section].line - 1);
@@ -683,7 +691,9 @@ void NetworkWindow::selectProfile() {
     }
 }
 
-std::vector<Drawing> NetworkWindow::profiles() const { return networkProfiles(network_, designs_); }
+std::vector<Drawing> NetworkWindow::profiles() const {
+    return networkProfiles(network_, designs_, {}, settings_.projectData);
+}
 
 // ---- files ----
 
@@ -787,6 +797,10 @@ NetworkProject NetworkWindow::project(const FileForm& form, const std::string& p
     for (const Manhole& manhole : manholes_)
         if (manhole.outlet && !manhole.receivingInvert.empty()) levels[manhole.name] = manhole.receivingInvert;
     for (const auto& [outlet, level] : levels) project.entries.push_back({kReceivingInvertKey, outlet + "=" + level});
+    // A text left as it is by default is not written: a project without one stays without it.
+    for (const ProjectDataField& field : kProjectDataFields)
+        if (const std::string& value = settings_.projectData.*field.member; value != field.defaultValue)
+            project.entries.push_back({field.key, value});
     for (ProjectEntry& entry : networkFormEntries(form)) project.entries.push_back(std::move(entry));
     return project;
 }
@@ -810,6 +824,8 @@ NetworkWindow::Settings NetworkWindow::projectSettings(const std::string& networ
         for (std::size_t n = 0; n < kNetworkParameterRules.size(); ++n)
             if (entry.key == std::string(kNetworkParameterRules[n].option).substr(2))
                 settings.parameterTexts[n] = entry.value;
+        for (const ProjectDataField& field : kProjectDataFields)
+            if (entry.key == field.key) settings.projectData.*field.member = entry.value;
         NetworkParameters read;
         if (entry.key == kJunctionKey) {
             if (const auto problem = readJunction(entry.value, read))
@@ -975,7 +991,7 @@ void NetworkWindow::exportTo(NetworkExport kind) {
     const auto fileName = platform_.askSaveFileName(requestFor(kind));
     if (!fileName) return;
     try {
-        NetworkExports(network_, designs_, outputs_).write({{kind, *fileName}});
+        NetworkExports(network_, designs_, outputs_, {}, settings_.projectData).write({{kind, *fileName}});
     } catch (const std::runtime_error& problem) {  // FileError, EncodingError, PrintError
         platform_.showError(failureText(problem));
     }

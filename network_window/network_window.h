@@ -175,6 +175,10 @@ public:
     // the formula again.
     void chooseRainTable();
     void useRainFormula();
+    // What the profiles' title blocks say of the project: the fields
+    // changed, on one line each, as one edit.
+    const ProjectData& projectData() const { return settings_.projectData; }
+    void editProjectData(const ProjectData& data);
     void selectRow(int row);
     // A manhole's ground level in every row that names it, its new name in
     // every row, its receiving sewer's invert: each one step.
@@ -213,6 +217,7 @@ private:
         std::optional<std::string> rainTableName;
         std::shared_ptr<const RainTable> rainTable;
         std::map<std::string, std::string> receivingInverts;  // an outlet's level as typed
+        ProjectData projectData;
     };
 
     // One edit of rows: from `at` on, the rows `before` became `after`.

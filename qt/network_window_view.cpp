@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,6 +39,32 @@ namespace {
 constexpr int kInputs = NetworkWindow::kInputCount;
 constexpr QSize kPreferredSize{1280, 860};
 constexpr QSize kFrameAllowance{16, 48};
+
+// "Dane projektu": the title blocks' texts as a form; what OK gives, or
+// nothing for Cancel.
+std::optional<ProjectData> askProjectData(QWidget* parent, const ProjectData& data) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle("Dane projektu");
+    auto* form = new QFormLayout(&dialog);
+    std::vector<QLineEdit*> edits;
+    for (const ProjectDataField& field : kProjectDataFields) {
+        auto* edit = new QLineEdit(QString::fromStdString(data.*field.member), &dialog);
+        edit->setObjectName(field.key);
+        edit->setMinimumWidth(360);
+        form->addRow(QString::fromUtf8(field.label) + ":", edit);
+        edits.push_back(edit);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Cancel)->setText("Anuluj");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    ProjectData given = data;
+    for (std::size_t n = 0; n < kProjectDataFields.size(); ++n)
+        given.*kProjectDataFields[n].member = edits[n]->text().toStdString();
+    return given;
+}
 
 // Where the window's size is kept between runs.
 QSettings settings() { return QSettings("vexa", "vexa"); }
@@ -311,6 +339,13 @@ void NetworkWindowView::buildMenus() {
     file->addAction("&Zapisz", QKeySequence::Save, this, [this] { act([this] { window_.save(); }); });
     file->addAction("Zapisz &jako...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                     [this] { act([this] { window_.saveAs(); }); });
+    file->addSeparator();
+    file->addAction("Dane p&rojektu...", this,
+                    [this] {
+                        if (const auto given = askProjectData(this, window_.projectData()))
+                            act([this, &given] { window_.editProjectData(*given); });
+                    })
+        ->setObjectName("projectData");
     file->addSeparator();
     // An export can be chosen once the network is designed, and where this
     // program writes such files.

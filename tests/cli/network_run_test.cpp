@@ -222,9 +222,9 @@ TEST(NetworkRun, TheWindowsFilesAreReadInEveryEncodingWithAndWithoutCp1250) {
     }
 }
 
-// The window saves its parameters beside the network; vexa-calc --parametry
-// then gives the window's own results table, and the window reads the project
-// back to the same bytes.
+// The window saves its parameters and the title blocks' texts beside the
+// network; vexa-calc --parametry then gives the window's own results table
+// and texts, and the window reads the project back to the same bytes.
 TEST(NetworkRun, TheWindowsProjectGivesVexaCalcItsOwnTable) {
     const testing_support::ScratchFolder scratch;
     const fs::path examples = fs::path(VEXA_SOURCE_DIR) / "docs" / "examples";
@@ -245,11 +245,19 @@ TEST(NetworkRun, TheWindowsProjectGivesVexaCalcItsOwnTable) {
     const auto outlet = std::find_if(manholes.begin(), manholes.end(), [](const auto& m) { return m.outlet; });
     ASSERT_NE(outlet, manholes.end());
     window.editReceivingInvert(static_cast<int>(outlet - manholes.begin()), "95,5");
+    ProjectData data;
+    data.name = "Kanalizacja\tdeszczowa";  // one line
+    data.heightDatum = "Kronsztadt 86";
+    window.editProjectData(data);
+    window.undo();  // one edit
+    EXPECT_EQ(window.projectData(), ProjectData{});
+    window.redo();
     ASSERT_TRUE(window.save());
     const std::string project = fileContents(scratch / "deszcz.vexa");
     EXPECT_EQ(project.substr(0, 30), "przykrycie=1,5\nspadek-min=0,5\n");
     EXPECT_NE(project.find("\npolaczenie=zwierciadla\ndeszcz-tabela=tabele/tabela.csv\ndno-wylotu=" + outlet->name +
-                           "=95,5\nkodowanie=utf-8\nkonce-wierszy=lf\n"),
+                           "=95,5\nprojekt-nazwa=Kanalizacjadeszczowa\nuklad-wysokosci=Kronsztadt 86\n"
+                           "kodowanie=utf-8\nkonce-wierszy=lf\n"),
               std::string::npos)
         << project;
     platform.queueSaveFileName((scratch / "okno.csv").string());
@@ -267,12 +275,14 @@ TEST(NetworkRun, TheWindowsProjectGivesVexaCalcItsOwnTable) {
     std::ostringstream output, errors;
     ASSERT_EQ(runNetwork(line.network, input, output, errors), kBatchOk) << errors.str();
     EXPECT_EQ(output.str(), fileContents(scratch / "okno.csv"));
+    EXPECT_EQ(line.network.project, window.projectData());
 
     // Opened again: the same parameters, nothing changed, the same bytes saved.
     NetworkWindow reader(platform, *catalogue, none);
     reader.open((scratch / "deszcz.csv").string());
     EXPECT_FALSE(reader.modified());
     EXPECT_EQ(reader.parameterText(0), "1,5");
+    EXPECT_EQ(reader.projectData(), window.projectData());
     EXPECT_EQ(reader.rainTableName(), (scratch / "tabele" / "tabela.csv").generic_string());
     const std::string network = fileContents(scratch / "deszcz.csv");
     ASSERT_TRUE(reader.save());

@@ -17,13 +17,14 @@ TEST(NetworkProject, ReadsItsValuesAndWritesTheSameBytes) {
     const std::string bytes = cp1250::encode(
         "przykrycie=1,20\r\nspadek-max=80\r\npolaczenie=zwierciadla\r\ndno-wylotu=W1=95,2\r\n"
         "dno-wylotu=Wylot ż=90\r\ndeszcz-tabela=tabele/deszcz.csv\r\nczas-splywu=7,5\r\nkodowanie=cp1250\r\n"
-        "konce-wierszy=crlf\r\n");
+        "konce-wierszy=crlf\r\nprojekt-nazwa=Kanalizacja ul. Źródlanej\r\nuklad-wysokosci=Kronsztadt 86\r\n");
     const NetworkProject project = readNetworkProject(bytes);
     EXPECT_EQ(networkProjectBytes(project), bytes);
 
     NetworkParameters parameters;
     std::optional<std::string> rainTable;
-    applyProject(project, "/projekty/siec.vexa", parameters, rainTable);
+    ProjectData data;
+    applyProject(project, "/projekty/siec.vexa", parameters, rainTable, data);
     EXPECT_EQ(parameters.cover, 1200);
     EXPECT_EQ(parameters.slopeMax, 800);
     EXPECT_TRUE(parameters.joinWaterSurfaces);
@@ -31,6 +32,9 @@ TEST(NetworkProject, ReadsItsValuesAndWritesTheSameBytes) {
     EXPECT_EQ(parameters.runoffTime, 450'000);
     EXPECT_EQ(parameters.slopeMin, 5);  // not given: as it was
     EXPECT_EQ(rainTable, "/projekty/tabele/deszcz.csv");
+    EXPECT_EQ(data.name, "Kanalizacja ul. Źródlanej");
+    EXPECT_EQ(data.heightDatum, "Kronsztadt 86");
+    EXPECT_EQ(data.investor, "");
     const auto form = projectNetworkForm(project);
     ASSERT_TRUE(form);
     EXPECT_TRUE(form->codePage1250 && form->crLf && !form->byteOrderMark);
@@ -41,7 +45,8 @@ TEST(NetworkProject, NamesTheLineOfEachFault) {
         try {
             NetworkParameters parameters;
             std::optional<std::string> rainTable;
-            applyProject(readNetworkProject(text), "siec.vexa", parameters, rainTable);
+            ProjectData data;
+            applyProject(readNetworkProject(text), "siec.vexa", parameters, rainTable, data);
         } catch (const ProjectError& problem) {
             return std::string(problem.what());
         }

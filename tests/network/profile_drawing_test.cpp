@@ -4,7 +4,7 @@
 // sheet at 1:100, so A4 - A5 goes on a second sheet with its own reference
 // level. On the first, the lowest invert is K4's 102,604 m at A4: reference
 // 101,00 m, so a level L lies at y = 120 + (L - 101000 mm) / 100, and a
-// chainage c at x = 70 + c / 1000.
+// chainage c at x = 80 + c / 1000.
 
 #include "network/profile_drawing.h"
 
@@ -68,39 +68,39 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
 
     const auto ground = linesOn(sheet, DrawingLayer::Ground);
     ASSERT_EQ(ground.size(), 1U);
-    expectPoints(*ground[0], {{70, 215}, {110, 212}, {155, 205}, {225, 205}});
+    expectPoints(*ground[0], {{80, 215}, {120, 212}, {165, 205}, {235, 205}});
 
     // Invert and crown of B1, B2 and K3; B2's drop at A3 from 108,141 to
     // 107,284 m. Crowns: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above
     // the invert, 355 / 341 is 348.
     const auto sewer = linesOn(sheet, DrawingLayer::Sewer);
     ASSERT_EQ(sewer.size(), 7U);
-    expectPoints(*sewer[0], {{70, 201.43}, {110, 198.43}});
-    expectPoints(*sewer[1], {{70, 203.00}, {110, 200.00}});
-    expectPoints(*sewer[2], {{110, 198.43}, {155, 191.41}});
-    expectPoints(*sewer[3], {{110, 200.00}, {155, 192.98}});
-    expectPoints(*sewer[4], {{155, 182.84}, {225, 181.30}});
-    expectPoints(*sewer[5], {{155, 186.32}, {225, 184.78}});
-    expectPoints(*sewer[6], {{155, 191.41}, {155, 182.84}});
+    expectPoints(*sewer[0], {{80, 201.43}, {120, 198.43}});
+    expectPoints(*sewer[1], {{80, 203.00}, {120, 200.00}});
+    expectPoints(*sewer[2], {{120, 198.43}, {165, 191.41}});
+    expectPoints(*sewer[3], {{120, 200.00}, {165, 192.98}});
+    expectPoints(*sewer[4], {{165, 182.84}, {235, 181.30}});
+    expectPoints(*sewer[5], {{165, 186.32}, {235, 184.78}});
+    expectPoints(*sewer[6], {{165, 191.41}, {165, 182.84}});
 
     // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert, at 1:100 0,71 mm.
     // The legend's dashes come first.
     const auto water = linesOn(sheet, DrawingLayer::Water);
     const auto first =
-        std::find_if(water.begin(), water.end(), [](const DrawingLine* dash) { return dash->points[0].x < 71; });
+        std::find_if(water.begin(), water.end(), [](const DrawingLine* dash) { return dash->points[0].x < 81; });
     ASSERT_NE(first, water.end());
-    expectPoints(**first, {{70, 201.43 + 0.71}, {73, 201.43 + 0.71 - 3 * 3.0 / 40}});
+    expectPoints(**first, {{80, 201.43 + 0.71}, {83, 201.43 + 0.71 - 3 * 3.0 / 40}});
 
     // Each manhole from its ground to its lowest invert: at A4 that of K4.
     const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
     ASSERT_EQ(manholes.size(), 4U);
-    expectPoints(*manholes[0], {{70, 215}, {70, 201.43}});
-    expectPoints(*manholes[3], {{225, 205}, {225, 136.04}});
+    expectPoints(*manholes[0], {{80, 215}, {80, 201.43}});
+    expectPoints(*manholes[3], {{235, 205}, {235, 136.04}});
 
     // The second sheet starts at A4 with the reference level of K4's 97,604 m.
     const auto secondGround = linesOn(profile.sheets[1], DrawingLayer::Ground);
     ASSERT_EQ(secondGround.size(), 1U);
-    expectPoints(*secondGround[0], {{70, 255}, {120, 150}});
+    expectPoints(*secondGround[0], {{80, 255}, {130, 150}});
 }
 
 TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
@@ -111,55 +111,55 @@ TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
     // Rows from the top: 111 Studnia, 94 ground, 78 invert, 62 depth,
     // 46 chainage, 34 length, 26 slope, 16 pipe (a line above and below).
     const std::map<std::pair<long, long>, std::string> expected{
-        {{1200, 11100}, "Studnia|"},
-        {{1200, 9400}, "Rzędna terenu [m]|"},
-        {{1200, 7800}, "Rzędna dna kanału [m]|"},
-        {{1200, 6200}, "Zagłębienie [m]|"},
-        {{1200, 4600}, "Odległość [m]|"},
-        {{1200, 3400}, "Długość [m]|"},
-        {{1200, 2600}, "Spadek [‰]|"},
-        {{1200, 1600}, "Rura|"},
-        {{7000, 11100}, "B1|"},
-        {{7000, 9400}, "110,500|"},
-        {{7000, 7800}, "109,143|"},
-        {{7000, 6200}, "1,357|"},
-        {{7000, 4600}, "0,000|"},
-        {{11000, 11100}, "B2|"},
-        {{11000, 9400}, "110,200|"},
-        {{11000, 7800}, "108,843|"},
-        {{11000, 6200}, "1,357|"},
-        {{11000, 4600}, "40,000|"},
-        {{15500, 11100}, "A3|"},
-        {{15500, 9400}, "109,500|"},
-        {{15250, 7800}, "108,141|"},  // the drop: arriving left, leaving right
-        {{15750, 7800}, "107,284|"},
-        {{15500, 6200}, "2,216|"},
-        {{15500, 4600}, "85,000|"},
-        {{22500, 11100}, "A4|"},
-        {{22500, 9400}, "109,500|"},
-        {{22250, 7800}, "107,130|"},
-        {{22750, 7800}, "102,604|"},
-        {{22500, 6200}, "6,896|"},
-        {{22500, 4600}, "155,000|"},
-        {{9000, 3400}, "40,000|"},
-        {{9000, 2600}, "7,5|"},
-        {{9000, 1760}, "160 / 153,6|"},
-        {{9000, 1440}, "DP-101-0160|"},
-        {{13250, 3400}, "45,000|"},
-        {{13250, 2600}, "15,6|"},
-        {{13250, 1760}, "160 / 153,6|"},
-        {{13250, 1440}, "DP-101-0160|"},
-        {{19000, 3400}, "70,000|"},
-        {{19000, 2600}, "2,2|"},
-        {{19000, 1760}, "355 / 341|"},
-        {{19000, 1440}, "DP-101-0355|"},
+        {{2200, 11100}, "Studnia|"},
+        {{2200, 9400}, "Rzędna terenu [m]|"},
+        {{2200, 7800}, "Rzędna dna kanału [m]|"},
+        {{2200, 6200}, "Zagłębienie [m]|"},
+        {{2200, 4600}, "Odległość [m]|"},
+        {{2200, 3400}, "Długość [m]|"},
+        {{2200, 2600}, "Spadek [‰]|"},
+        {{2200, 1600}, "Rura|"},
+        {{8000, 11100}, "B1|"},
+        {{8000, 9400}, "110,500|"},
+        {{8000, 7800}, "109,143|"},
+        {{8000, 6200}, "1,357|"},
+        {{8000, 4600}, "0,000|"},
+        {{12000, 11100}, "B2|"},
+        {{12000, 9400}, "110,200|"},
+        {{12000, 7800}, "108,843|"},
+        {{12000, 6200}, "1,357|"},
+        {{12000, 4600}, "40,000|"},
+        {{16500, 11100}, "A3|"},
+        {{16500, 9400}, "109,500|"},
+        {{16250, 7800}, "108,141|"},  // the drop: arriving left, leaving right
+        {{16750, 7800}, "107,284|"},
+        {{16500, 6200}, "2,216|"},
+        {{16500, 4600}, "85,000|"},
+        {{23500, 11100}, "A4|"},
+        {{23500, 9400}, "109,500|"},
+        {{23250, 7800}, "107,130|"},
+        {{23750, 7800}, "102,604|"},
+        {{23500, 6200}, "6,896|"},
+        {{23500, 4600}, "155,000|"},
+        {{10000, 3400}, "40,000|"},
+        {{10000, 2600}, "7,5|"},
+        {{10000, 1760}, "160 / 153,6|"},
+        {{10000, 1440}, "DP-101-0160|"},
+        {{14250, 3400}, "45,000|"},
+        {{14250, 2600}, "15,6|"},
+        {{14250, 1760}, "160 / 153,6|"},
+        {{14250, 1440}, "DP-101-0160|"},
+        {{20000, 3400}, "70,000|"},
+        {{20000, 2600}, "2,2|"},
+        {{20000, 1760}, "355 / 341|"},
+        {{20000, 1440}, "DP-101-0355|"},
     };
     EXPECT_EQ(cells, expected);
 
     bool referenceLabelled = false;
     for (const DrawingText& text : profiles[0].sheets[0].texts)
-        if (text.text == "Poziom porównawczy 101,00 m n.p.m.")
-            referenceLabelled = std::abs(text.at.x - 12) < 0.01 && std::abs(text.at.y - 121.5) < 0.01;
+        if (text.text == "Poziom porównawczy 101,00 m n.p.m. PL-EVRF2007-NH")
+            referenceLabelled = std::abs(text.at.x - 22) < 0.01 && std::abs(text.at.y - 121.5) < 0.01;
     EXPECT_TRUE(referenceLabelled);
 }
 
@@ -201,22 +201,22 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
         ADD_FAILURE() << text;
         return RecordingPrinter::Call{};
     };
-    // The ground from B1 (70; 215 mm, up from the bottom of 297) to B2.
+    // The ground from B1 (80; 215 mm, up from the bottom of 297) to B2.
     bool groundFound = false;
     for (const auto& call : printer.calls())
-        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 1837 && call.x2 == 2498 &&
+        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1790 && call.y1 == 1837 && call.x2 == 2735 &&
             call.y2 == 1908)
             groundFound = true;
     EXPECT_TRUE(groundFound);
-    // "B1" upright in the Studnia row, centred on (70; 111 mm): 2,5 mm
+    // "B1" upright in the Studnia row, centred on (80; 111 mm): 2,5 mm
     // capitals are 10 pt, a text 83 pixels high and 82 long, starting 41
     // below the centre. (The name above the ground is smaller.)
     const auto name = found(RecordingPrinter::Kind::UpwardText, "B1", 10);
-    EXPECT_EQ(name.x1, 1512);
+    EXPECT_EQ(name.x1, 1748);
     EXPECT_EQ(name.y1, 4335);
     // The title, 3,5 mm capitals (14 pt), level, its middle at 282 mm.
     const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 - A5", 14);
-    EXPECT_EQ(title.x1, 207);
+    EXPECT_EQ(title.x1, 443);
     EXPECT_EQ(title.y1, 196);
 }
 
@@ -234,12 +234,56 @@ TEST_F(HandWorkedProfile, ASectionTooTallForASheetIsDrawnAtAScaleThatHoldsIt) {
     std::vector<std::string> scales;
     for (const DrawingSheet& sheet : profile.sheets) {
         for (const DrawingText& text : sheet.texts)
-            if (text.text.rfind("Skala", 0) == 0) scales.push_back(text.text);
+            if (text.text.starts_with("1:") || text.text.find(" z ") != std::string::npos) scales.push_back(text.text);
         for (const DrawingLine& line : sheet.lines)
             for (const DrawingPoint& point : line.points) EXPECT_TRUE(point.y <= 287 && point.x <= 410) << point.y;
     }
-    EXPECT_EQ(scales, (std::vector<std::string>{"Skala pozioma 1:1000, pionowa 1:250   Arkusz 1 z 2",
-                                                "Skala pozioma 1:1000, pionowa 1:100   Arkusz 2 z 2"}));
+    EXPECT_EQ(scales, (std::vector<std::string>{"1:1000 / 1:250", "1 z 2", "1:1000 / 1:100", "2 z 2"}));
+}
+
+// A long collector of many sheets: its pipes, manholes and table stop left
+// of the title block in the lower right corner, whose cells hold the
+// project's texts, each fitted to its cell.
+TEST(ProfileTitleBlock, HoldsTheProjectAndNothingOfTheProfileRunsUnderIt) {
+    std::vector<std::string> lines{kNetworkHeadLine};
+    for (int n = 0; n < 30; ++n)
+        lines.push_back("S" + std::to_string(n) + ";M" + std::to_string(n) + ";M" + std::to_string(n + 1) +
+                        ";45;110;110;5;1;;;2;0;1;");
+    const Network network = readNetwork(lines);
+    const auto catalogue = testing_support::bundledCatalogue();
+    BatchCalculator calculator(*catalogue);
+    const std::vector<SectionDesign> designs = designNetwork(network, {}, calculator);
+    ProjectData project;
+    project.name = "Kanalizacja ul. Polnej";
+    project.licence = "POM/0123/PWOS/09";
+    const Drawing profile = networkProfiles(network, designs, {}, project)[0];
+    ASSERT_GT(profile.sheets.size(), 3U);
+    using namespace profile_sheet;
+    const auto underBlock = [](DrawingPoint point) {
+        return point.x > kTableRight + 0.01 && point.x < kSheetWidth - kMargin - 0.01 && point.y > kMargin + 0.01 &&
+               point.y < kMargin + kTableHeight - 0.01;
+    };
+    for (const DrawingSheet& sheet : profile.sheets) {
+        std::map<std::string, double> blockTexts;  // text -> its room
+        for (const DrawingText& text : sheet.texts) {
+            if (text.layer == DrawingLayer::Labels && underBlock(text.at)) {
+                blockTexts[text.text] = text.room;
+                continue;
+            }
+            const double reach = text.upwards ? text.height : text.room / 2;
+            if (text.at.y < kMargin + kTableHeight) {
+                EXPECT_LT(text.at.x + reach, kTableRight) << text.text;
+            }
+        }
+        for (const DrawingLine& line : sheet.lines) {
+            if (line.layer == DrawingLayer::Labels) continue;
+            for (const DrawingPoint& point : line.points) EXPECT_FALSE(underBlock(point)) << point.x;
+        }
+        EXPECT_EQ(blockTexts["Kanalizacja ul. Polnej"], kTitleBlockWidth - 3);
+        EXPECT_EQ(blockTexts["POM/0123/PWOS/09"], kTitleBlockWidth * 0.4 - 3);
+        EXPECT_EQ(blockTexts.count("sanitarna"), 1U);
+        EXPECT_EQ(blockTexts.count("Inwestor"), 1U);  // an empty field: its label alone
+    }
 }
 
 // On US letter with half an inch unprintable all round, the A3 sheet is
@@ -282,15 +326,18 @@ TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
         return label;
     };
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;", "S2;B;C;50;109,5;104,2;5;99;;;2;0;1;"}),
-              "Poziom porównawczy 103,00 m n.p.m.");
-    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}), "Poziom porównawczy -4,00 m n.p.m.");
+              "Poziom porównawczy 103,00 m n.p.m. PL-EVRF2007-NH");
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}),
+              "Poziom porównawczy -4,00 m n.p.m. PL-EVRF2007-NH");
     // A section without a result whose lowest ground is a whole metre below zero.
-    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}), "Poziom porównawczy -2,00 m n.p.m.");
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}),
+              "Poziom porównawczy -2,00 m n.p.m. PL-EVRF2007-NH");
     // The sewer an outlet drains into is drawn, below the section's inverts.
     NetworkParameters receiving;
     receiving.receivingInverts["B"] = 100'000;
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;"}, receiving),
-              "Poziom porównawczy 99,00 m n.p.m.dno odbiornika 100,000 m");
+              "Poziom porównawczy 99,00 m n.p.m. PL-EVRF2007-NH"
+              "dno odbiornika 100,000 m");
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ for fields in rows:
             expect(level in texts["TABELA"], fields[0] + " level " + level)
         expect(fields[9] in texts["TABELA"], fields[0] + " slope " + fields[9])
 expect("Profil podłużny B1 - A5" in texts["OPISY"], "title")
-expect("Poziom porównawczy 101,00 m n.p.m." in texts["OPISY"], "reference level")
+expect("Poziom porównawczy 101,00 m n.p.m. PL-EVRF2007-NH" in texts["OPISY"], "reference level")
 
 
 def points(layer):
@@ -68,14 +68,14 @@ def points(layer):
             for line in doc.modelspace().query(f'LWPOLYLINE[layer=="{layer}"]')]
 
 
-expect(points("TEREN")[0] == [(70, 215), (110, 212), (155, 205), (225, 205)], "ground " + str(points("TEREN")[0]))
-expect(points("KANAL")[0] == [(70, 201.43), (110, 198.43)], "B1's invert " + str(points("KANAL")[0]))
+expect(points("TEREN")[0] == [(80, 215), (120, 212), (165, 205), (235, 205)], "ground " + str(points("TEREN")[0]))
+expect(points("KANAL")[0] == [(80, 201.43), (120, 198.43)], "B1's invert " + str(points("KANAL")[0]))
 
 # Sheet after sheet along x, 20 mm apart: the frames of the hand-worked
-# network's four sheets start at 10, 450, 890 and 1330.
+# network's four sheets start at 20 (the binding margin), 460, 900 and 1340.
 frames = sorted(round(min(x for x, *_ in line.get_points()), 3)
                 for line in doc.modelspace().query('LWPOLYLINE[layer=="OPISY"]') if len(line.get_points()) == 5)
-expect(frames == [10 + 440 * sheet for sheet in range(len(frames))] and len(frames) == 4, "sheets " + str(frames))
+expect(frames == [20 + 440 * sheet for sheet in range(len(frames))] and len(frames) == 4, "sheets " + str(frames))
 # Manhole names read upwards, the title along the sheet.
 rotations = {round(text.dxf.rotation) for text in doc.modelspace().query('TEXT[layer=="STUDNIE"]')}
 expect(rotations == {90}, "manhole names turned " + str(rotations))

@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -428,6 +429,28 @@ private slots:
         QCOMPARE(window->rowCount(), 6);
         QCOMPARE(shown(1, "Odcinek"), QString("K3"));
         QCOMPARE(shown(2, "Odcinek"), QString("B2"));
+    }
+
+    // "Dane projektu...": OK applies what was typed as one edit, Cancel nothing.
+    void theProjectFormAppliesItsFieldsAsOneEdit() {
+        const auto fill = [this](const QString& investor, QDialogButtonBox::StandardButton button) {
+            QTimer::singleShot(0, [investor, button] {
+                QWidget* form = QApplication::activeModalWidget();
+                QVERIFY(form);
+                form->findChild<QLineEdit*>("projekt-inwestor")->setText(investor);
+                form->findChild<QLineEdit*>("projekt-data")->setText("12.2026");
+                form->findChild<QDialogButtonBox*>()->button(button)->click();
+            });
+            view->findChild<QAction*>("projectData")->trigger();
+        };
+        fill("Gmina Źródła", QDialogButtonBox::Cancel);
+        QCOMPARE(window->projectData(), ProjectData{});
+        fill("Gmina Źródła", QDialogButtonBox::Ok);
+        QCOMPARE(window->projectData().investor, std::string("Gmina Źródła"));
+        QCOMPARE(window->projectData().date, std::string("12.2026"));
+        QVERIFY(window->modified());
+        window->undo();
+        QCOMPARE(window->projectData(), ProjectData{});
     }
 
 private:
