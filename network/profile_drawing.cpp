@@ -143,27 +143,31 @@ private:
         ProfileScales scales;
     };
 
-    // The stations of each sheet. Each sheet holds at least one section; a
-    // section too long or too tall for a sheet at the chosen scales is drawn
-    // alone at the next scales of the usual series that hold it, and its
-    // sheet says so.
+    // The profile's one pair of scales: those chosen, or the next of the
+    // usual series that hold its longest and its tallest section on a sheet.
+    ProfileScales profileScales() const {
+        ProfileScales scales = scales_;
+        for (std::size_t first = 0; first + 1 < stations_.size(); ++first) {
+            while (!fitsWidth(first, first + 1, scales.horizontal)) scales.horizontal = nextScale(scales.horizontal);
+            while (!fitsHeight(first, first + 1, scales.vertical)) scales.vertical = nextScale(scales.vertical);
+        }
+        return scales;
+    }
+
+    // The stations of each sheet, all at the profile's scales; each sheet
+    // holds at least one section.
     std::vector<SheetRange> sheetRanges() const {
+        const ProfileScales scales = profileScales();
         std::vector<SheetRange> ranges;
-        const auto add = [&](std::size_t first, std::size_t last) {
-            ProfileScales scales = scales_;
-            while (!fitsWidth(first, last, scales.horizontal)) scales.horizontal = nextScale(scales.horizontal);
-            while (!fitsHeight(first, last, scales.vertical)) scales.vertical = nextScale(scales.vertical);
-            ranges.push_back({first, last, scales});
-        };
         std::size_t first = 0;
         for (std::size_t last = 1; last < stations_.size(); ++last) {
             if (last > first + 1 &&
-                !(fitsWidth(first, last, scales_.horizontal) && fitsHeight(first, last, scales_.vertical))) {
-                add(first, last - 1);
+                !(fitsWidth(first, last, scales.horizontal) && fitsHeight(first, last, scales.vertical))) {
+                ranges.push_back({first, last - 1, scales});
                 first = last - 1;
             }
         }
-        add(first, stations_.size() - 1);
+        ranges.push_back({first, stations_.size() - 1, scales});
         return ranges;
     }
 

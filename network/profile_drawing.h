@@ -6,7 +6,7 @@
 // reference level, and under the drawing the table of levels, depths,
 // distances, lengths, slopes and pipes. A3 landscape sheets; a profile too
 // long or too tall for one sheet goes on to the next, with its table and
-// its own reference level. Every sheet has a binding margin on the left and
+// its own reference level, at the profile's one pair of scales. Every sheet has a binding margin on the left and
 // the project's title block in its lower right corner.
 
 #include "drawing/drawing.h"

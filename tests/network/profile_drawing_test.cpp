@@ -221,10 +221,10 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
 }
 
 // 30 m of fall in one section is 300 mm at 1:100, more than a sheet holds:
-// that section is drawn alone at 1:250 (the next scales 1:200 hold 28 m
-// above the reference level at most), the next one at 1:100 again; and
+// the whole profile is drawn at 1:250 (the next scales 1:200 hold 28 m
+// above the reference level at most), one scale on all its sheets; and
 // every point stays on its sheet.
-TEST_F(HandWorkedProfile, ASectionTooTallForASheetIsDrawnAtAScaleThatHoldsIt) {
+TEST_F(HandWorkedProfile, ASectionTooTallForASheetSetsTheProfilesScale) {
     network = readNetwork({kNetworkHeadLine, "S1;A;B;200;130;100;5;1;;;2;0;1;", "S2;B;C;50;100;99,5;5;1;;;2;0;1;"});
     const auto catalogue = testing_support::bundledCatalogue();
     BatchCalculator calculator(*catalogue);
@@ -238,7 +238,7 @@ TEST_F(HandWorkedProfile, ASectionTooTallForASheetIsDrawnAtAScaleThatHoldsIt) {
         for (const DrawingLine& line : sheet.lines)
             for (const DrawingPoint& point : line.points) EXPECT_TRUE(point.y <= 287 && point.x <= 410) << point.y;
     }
-    EXPECT_EQ(scales, (std::vector<std::string>{"1:1000 / 1:250", "1 z 2", "1:1000 / 1:100", "2 z 2"}));
+    EXPECT_EQ(scales, (std::vector<std::string>{"1:1000 / 1:250", "1 z 2", "1:1000 / 1:250", "2 z 2"}));
 }
 
 // A long collector of many sheets: its pipes, manholes and table stop left
