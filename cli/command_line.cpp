@@ -81,6 +81,17 @@ Apply fileIn(std::optional<std::string>& (*where)(CommandLine&)) {
     };
 }
 
+// An option read into the network's parameters by `read`, which says why it
+// cannot be.
+using ParameterReading = std::function<std::optional<std::string>(std::string_view, NetworkParameters&)>;
+Apply intoParameters(ParameterReading read) {
+    return [read = std::move(read)](CommandLine& line, const std::string& name, const std::string& value,
+                                    std::ostream& errors) {
+        const auto problem = read(value, line.network.parameters);
+        return !problem || refuse(errors, name + " " + *problem);
+    };
+}
+
 // A positive number of seconds, with a decimal comma or point.
 bool setTimeLimit(CommandLine& line, const std::string&, const std::string& value, std::ostream& errors) {
     try {
@@ -160,28 +171,20 @@ const std::vector<CalcOption>& options() {
              [](CommandLine&, const std::string&, const std::string&, std::ostream&) { return true; }},
         };
         for (const NetworkParameterRule& rule : kNetworkParameterRules)
-            all.push_back(
-                {rule.option, rule.valueName, false, kNetworkMode, HelpGroup::Network, rule.help,
-                 [&rule](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
-                     const auto problem = readParameter(rule, value, line.network.parameters);
-                     return !problem || refuse(errors, name + " " + *problem);
-                 }});
+            all.push_back({rule.option, rule.valueName, false, kNetworkMode, HelpGroup::Network, rule.help,
+                           intoParameters([&rule](std::string_view value, NetworkParameters& parameters) {
+                               return readParameter(rule, value, parameters);
+                           })});
         all.push_back({"--polaczenie", "korony|zwierciadla", false, kNetworkMode, HelpGroup::Network,
                        "jak łączą się rury w studni: korony (domyślnie) - wierzchem rury nie wyżej\n"
                        "niż wierzch rur wpadających; zwierciadla - także zwierciadłem ścieków przy\n"
                        "przepływie obliczeniowym nie wyżej niż zwierciadło w rurach wpadających",
-                       [](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
-                           const auto problem = readJunction(value, line.network.parameters);
-                           return !problem || refuse(errors, name + " " + *problem);
-                       }});
+                       intoParameters(readJunction)});
         all.push_back({"--dno-wylotu", "NAZWA=RZĘDNA", false, kNetworkMode, HelpGroup::Network,
                        "rzędna dna kanału [m], do którego wpada wylot NAZWA (można podać wiele razy):\n"
                        "odcinek kończący się w tym wylocie dostaje uwagę, gdy jego dno leży niżej niż\n"
                        "dno odbiornika albo wyżej o więcej niż --kaskada; rzędne się nie zmieniają",
-                       [](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
-                           const auto problem = readReceivingInvert(value, line.network.parameters);
-                           return !problem || refuse(errors, name + " " + *problem);
-                       }});
+                       intoParameters(readReceivingInvert)});
         all.push_back(
             {"--deszcz-tabela", "ZBIÓR", false, kNetworkMode, HelpGroup::Network,
              "natężenia deszczu z ZBIORU zamiast wzoru Błaszczyka: wiersz \"t;q\" na czas\n"

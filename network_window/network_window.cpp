@@ -538,18 +538,25 @@ std::optional<int> NetworkWindow::findManhole(const std::string& text, int after
     return std::nullopt;
 }
 
+// Every row `change` changes, as one step.
+NetworkWindow::Step NetworkWindow::changedRows(const std::function<void(Row&)>& change) {
+    Step step;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        Row row = rows_[r];
+        change(row);
+        if (row != rows_[r]) replaceRows(step, static_cast<int>(r), 1, {std::move(row)});
+    }
+    return step;
+}
+
 void NetworkWindow::editManholeGround(int manhole, const std::string& text) {
     if (manhole < 0 || manhole >= static_cast<int>(manholes_.size())) return;
     const std::string name = manholes_[static_cast<std::size_t>(manhole)].name;
     const std::string level = text::withoutControlCharacters(text);
-    Step step;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        Row row = rows_[r];
+    record(changedRows([&](Row& row) {
         for (const auto& [column, ground] : {std::pair{kOd, kTerenOd}, std::pair{kDo, kTerenDo}})
             if (delimited::trimmed(row[column]) == name) row[ground] = level;
-        if (row != rows_[r]) replaceRows(step, static_cast<int>(r), 1, {row});
-    }
-    record(std::move(step));
+    }));
 }
 
 void NetworkWindow::renameManhole(int manhole, const std::string& name) {
@@ -566,13 +573,10 @@ void NetworkWindow::renameManhole(int manhole, const std::string& name) {
                             "\" jest już w sieci: studnie łączy się, wpisując nazwę w tabeli odcinków");
         return;
     }
-    Step step;
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
-        Row row = rows_[r];
+    Step step = changedRows([&](Row& row) {
         for (const std::size_t column : {kOd, kDo})
             if (delimited::trimmed(row[column]) == old) row[column] = renamed;
-        if (row != rows_[r]) replaceRows(step, static_cast<int>(r), 1, {row});
-    }
+    });
     // The outlet's receiving sewer goes with its new name.
     if (const auto level = settings_.receivingInverts.find(old); level != settings_.receivingInverts.end()) {
         Settings settings = settings_;

@@ -233,6 +233,7 @@ private:
         std::optional<Settings> settingsAfter;
     };
     void replaceRows(Step& step, int at, int count, std::vector<Row> rows);
+    Step changedRows(const std::function<void(Row&)>& change);
     void apply(const Change& change, bool forward);
     void record(Step step);
     // The settings changed as one edit.
