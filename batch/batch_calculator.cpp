@@ -109,6 +109,7 @@ public:
         if (const TForm1::ShownPipe& shown = f.shownPipe(); shown.pipe) {
             result.outerDiameter = shown.pipe->dout;
             result.innerDiameter = shown.innerDiameter;
+            result.typeName = shown.type->nazwa;
         }
         if (notebook_) saveInNotebook(result);
         return result;

@@ -215,6 +215,14 @@ const std::vector<CalcOption>& options() {
              "skala pozioma profili 1:N, domyślnie 1:1000", scale(&ProfileScales::horizontal)},
             {"--skala-pionowa", "N", false, kNetworkMode, HelpGroup::Network,
              "skala pionowa profili 1:N, domyślnie 1:100", scale(&ProfileScales::vertical)},
+            {"--dokladnosc-rzednych", "2|3", false, kNetworkMode, HelpGroup::Network,
+             "liczba miejsc po przecinku rzędnych, zagłębień i odległości w tabeli\n"
+             "profili, domyślnie 2 (tabela wyników i eksporty zawsze w milimetrach)",
+             [](CommandLine& line, const std::string& name, const std::string& value, std::ostream& errors) {
+                 if (value != "2" && value != "3") return refuse(errors, name + " \"" + value + "\" nie jest 2 ani 3");
+                 line.network.scales.levelDecimals = value == "2" ? 2 : 3;
+                 return true;
+             }},
             {"--help", "", false, kAll, HelpGroup::Information, "wyświetla ten opis",
              [](CommandLine& line, const std::string&, const std::string&, std::ostream&) {
                  line.mode = CalcMode::Help;
@@ -230,7 +238,7 @@ const std::vector<CalcOption>& options() {
         // The title blocks' texts, on one line each as in the project file.
         for (const ProjectDataField& field : kProjectDataFields) {
             std::string help = field.member == &ProjectData::heightDatum
-                                   ? "nazwa układu wysokości w opisie poziomu porównawczego profili,\n"
+                                   ? "nazwa układu wysokości w legendzie arkuszy profili,\n"
                                      "domyślnie " +
                                          std::string(field.defaultValue)
                                    : std::string("tabliczka rysunkowa profili: ") + field.label;

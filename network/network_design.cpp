@@ -233,14 +233,15 @@ private:
         if (invert < below)
             notes.push_back("dno " + formatScaled(invert, 3) + " m poniżej dna odbiornika " + formatScaled(below, 3) +
                             " m");
-        if (invert - below > parameters_.dropMax)
+        design.outletDropManhole = invert - below > parameters_.dropMax;
+        if (design.outletDropManhole)
             notes.push_back("studnia kaskadowa na wylocie " + formatScaled(invert - below, 3) + " m");
     }
 
-    void levelNotes(std::size_t index, const SectionDesign& design, std::vector<std::string>& notes) const {
+    void levelNotes(std::size_t index, SectionDesign& design, std::vector<std::string>& notes) const {
         const SectionLevels& levels = *design.levels;
-        if (levels.drop > parameters_.dropMax)
-            notes.push_back("studnia kaskadowa " + formatScaled(levels.drop, 3) + " m");
+        design.dropManhole = levels.drop > parameters_.dropMax;
+        if (design.dropManhole) notes.push_back("studnia kaskadowa " + formatScaled(levels.drop, 3) + " m");
         const long long depth = std::max(levels.depthFrom, levels.depthTo);
         if (depth > parameters_.depthMax)
             notes.push_back("zagłębienie " + formatScaled(depth, 3) + " m > " + formatScaled(parameters_.depthMax, 3) +

@@ -77,6 +77,10 @@ struct SectionDesign {
     long long innerDiameter = 0;  // Dw [mm], with a result
     std::optional<SectionLevels> levels;
     std::string notes;  // Uwagi
+    // Its upper manhole drops more than a plain manhole may, and so does the
+    // outlet it ends in into the sewer below: drop manholes.
+    bool dropManhole = false;
+    bool outletDropManhole = false;
     // The invert of the sewer its outlet drains into, where it ends in one given [mm].
     std::optional<long long> receivingInvert;
     // The calculation failed in a way it never should: the message says how.

@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "network/profile_sheets.h"
+#include "network/profile_title_block.h"
+#include "network/sheet_pen.h"
 #include "toolkit/delimited_fields.h"
 #include "toolkit/numbers.h"
 
@@ -14,28 +17,48 @@ namespace {
 
 using namespace profile_sheet;
 
-constexpr double kText = 2.5;       // table values and row titles
-constexpr double kDash = 3;         // of a dashed line, mm
-constexpr double kGap = 1.5;        // between its dashes, mm
-constexpr double kSmallText = 2.0;  // the pipes, manhole names in the drawing
-constexpr double kTitleText = 3.5;
-constexpr double kTitleRoom = kSheetWidth - kMargin - kFrameLeft - 6;
-constexpr double kLabelText = 1.8;  // of the title block's cells
+constexpr double kText = 2.0;       // table values and row titles
+constexpr double kSmallText = 1.8;  // manhole names in the drawing, the pipe
+constexpr double kFineText = 1.3;   // the catalogue number, a manhole's kind
+constexpr double kTitleText = 3.0;
+constexpr double kLabelText = 2.0;    // the reference level's
+constexpr double kMinPartWidth = 60;  // room for a profile's title and its reference level
+constexpr double kMinRunWidth = 55;   // room for the label of a reference level
+constexpr double kStepMark = 6;       // where the reference level changes, up from the table
 
-// The table's rows from the top down, with their heights [mm].
-enum Row { kManhole, kGround, kInvert, kDepth, kChainage, kLength, kSlope, kPipe, kRows };
+// The table's rows from the top down, with their heights [mm]: the
+// manholes' values stand upright, the sections' run along them.
+enum Row {
+    kManhole,
+    kGround,
+    kInvert,
+    kDepth,
+    kChainage,
+    kSection,
+    kLength,
+    kSlope,
+    kPipe,
+    kFlow,
+    kVelocity,
+    kFilling,
+    kRows
+};
 struct RowLayout {
     const char* title;
     double height;
 };
-constexpr std::array<RowLayout, kRows> kRowLayout{{{"Studnia", 18},
-                                                   {"Rzędna terenu [m]", 16},
-                                                   {"Rzędna dna kanału [m]", 16},
-                                                   {"Zagłębienie [m]", 16},
-                                                   {"Odległość [m]", 16},
-                                                   {"Długość [m]", 8},
-                                                   {"Spadek [‰]", 8},
-                                                   {"Rura", 12}}};
+constexpr std::array<RowLayout, kRows> kRowLayout{{{"Studnia", 22},
+                                                   {"Rzędna terenu [m]", 12},
+                                                   {"Rzędna dna kanału [m]", 12},
+                                                   {"Zagłębienie [m]", 10},
+                                                   {"Odległość [m]", 13},
+                                                   {"Odcinek", 5},
+                                                   {"Długość [m]", 5},
+                                                   {"Spadek [‰]", 5},
+                                                   {"Rura", 9},
+                                                   {"Q [l/s]", 5},
+                                                   {"v [m/s]", 5},
+                                                   {"h/d [%]", 5}}};
 
 constexpr double tableHeight() {
     double height = 0;
@@ -43,17 +66,47 @@ constexpr double tableHeight() {
     return height;
 }
 static_assert(tableHeight() == kTableHeight);
-constexpr double kTableTop = kMargin + kTableHeight;  // the reference level's line
-constexpr double kDrawingTop = kTitleLine - kNameBand;
 
-double rowTop(int row) {
-    double top = kTableTop;
-    for (int r = 0; r < row; ++r) top -= kRowLayout[static_cast<std::size_t>(r)].height;
-    return top;
+// The room a part of a profile has on a sheet: the width of a band, and the
+// height of its drawing in a band alone on its sheet.
+constexpr double kWidthRoom = kFrameRight - kHeaderRight;
+constexpr double kDrawingRoom = kFrameTop - kBandsBottom - kTableHeight - kNameBand - kProfileTitleBand;
+
+// The top of a row below the table's top, and its middle.
+double rowDepth(int row) {
+    double depth = 0;
+    for (int r = 0; r < row; ++r) depth += kRowLayout[static_cast<std::size_t>(r)].height;
+    return depth;
 }
-double rowMiddle(int row) { return rowTop(row) - kRowLayout[static_cast<std::size_t>(row)].height / 2; }
+double rowMiddleDepth(int row) { return rowDepth(row) + kRowLayout[static_cast<std::size_t>(row)].height / 2; }
 
-std::string metres(long long millimetres) { return formatScaled(millimetres, 3); }
+// Millimetres as metres with 3 decimals, or rounded half away from zero to 2.
+std::string metres(long long millimetres, int decimals) {
+    if (decimals >= 3) return formatScaled(millimetres, 3);
+    const long long centimetres = millimetres >= 0 ? (millimetres + 5) / 10 : -((-millimetres + 5) / 10);
+    return formatScaled(centimetres, 2);
+}
+
+// A chainage as surveyors write it: kilometres + metres, "1+234,56".
+std::string chainage(long long millimetres, int decimals) {
+    const long long unit = decimals >= 3 ? 1 : 10;
+    const long long perKilometre = 1'000'000 / unit;
+    const long long units = (millimetres + unit / 2) / unit;
+    std::string metresText = formatScaled(units % perKilometre, decimals >= 3 ? 3 : 2);
+    const std::size_t width = static_cast<std::size_t>(decimals >= 3 ? 7 : 6);
+    if (metresText.size() < width) metresText.insert(0, width - metresText.size(), '0');
+    return std::to_string(units / perKilometre) + "+" + metresText;
+}
+
+// The pipe as the catalogue's type gives it, without its class, with its
+// outer diameter and wall: "PVC-U SN8 160×4,7".
+std::string pipeText(const BatchResult& result) {
+    if (result.typeName.empty()) return result.Bd();
+    std::string type = result.typeName;
+    if (const std::size_t klass = type.find(" klasa "); klass != std::string::npos) type.erase(klass);
+    const auto wallTenths = std::llround((static_cast<extended>(result.outerDiameter) - result.innerDiameter) * 5);
+    return type + " " + formatFixed(result.outerDiameter, 4, 0) + "×" + formatScaled(wallTenths, 1);
+}
 
 // A manhole along the profile, with the inverts of the profile's pipes at it.
 struct Station {
@@ -63,6 +116,7 @@ struct Station {
     std::optional<long long> invertIn;   // the arriving pipe's lower invert
     std::optional<long long> invertOut;  // the leaving pipe's upper invert
     std::optional<long long> receiving;  // at an outlet, the invert of the sewer it drains into
+    bool dropManhole = false;
 
     std::optional<long long> lowestInvert() const {
         if (invertIn && invertOut) return std::min(*invertIn, *invertOut);
@@ -70,40 +124,67 @@ struct Station {
     }
 };
 
+// Stations drawn from one reference level: the last of one run is the first
+// of the next, where the level steps.
+struct Run {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    long long reference = 0;  // mm
+};
+
+// The stations of a profile drawn in one place on a sheet, with its table.
+struct Part {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    std::vector<Run> runs;
+    PartSize size;
+};
+
 class ProfileBuilder {
 public:
     ProfileBuilder(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                   ProfileScales scales, const ProjectData& project)
-        : network_(network), designs_(designs), path_(path), scales_(scales), project_(project) {
+                   ProfileScales scales)
+        : network_(network), designs_(designs), path_(path), scales_(scales) {
         const auto& first = network.sections[path.sections.front()];
-        stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt, std::nullopt});
+        stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt, std::nullopt, false});
         for (const std::size_t index : path.sections) {
             const NetworkSection& section = network.sections[index];
             const std::optional<SectionLevels>& levels = designs[index].levels;
             if (levels) stations_.back().invertOut = levels->invertFrom;
+            stations_.back().dropManhole = designs[index].dropManhole;
             stations_.push_back({section.to, stations_.back().chainage + section.length, section.groundTo,
-                                 levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt, std::nullopt});
+                                 levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt, std::nullopt,
+                                 false});
         }
-        stations_.back().receiving = designs[path.sections.back()].receivingInvert;
+        const SectionDesign& last = designs[path.sections.back()];
+        stations_.back().receiving = last.receivingInvert;
+        stations_.back().dropManhole = last.outletDropManhole;
         // Where a branch joins, the manhole goes down to the pipe leaving it.
-        if (const auto leaving = network.topology.leaving(stations_.back().name); leaving && designs[*leaving].levels)
-            stations_.back().invertOut = designs[*leaving].levels->invertFrom;
+        if (const auto leaving = network.topology.leaving(stations_.back().name); leaving) {
+            stations_.back().dropManhole = designs[*leaving].dropManhole;
+            if (designs[*leaving].levels) stations_.back().invertOut = designs[*leaving].levels->invertFrom;
+        }
+        ends_ = stations_.front().name + " - " + stations_.back().name;
+        chooseScales();
+        cutIntoParts();
     }
 
-    std::size_t sheetCount() const { return sheetRanges().size(); }
+    // A plain hyphen: the fonts of CAD programs may lack the dash.
+    std::string title() const { return "Profil podłużny " + ends_; }
+    const std::string& ends() const { return ends_; }
+    std::string scalesText() const {
+        return "1:" + std::to_string(scales_.horizontal) + " / 1:" + std::to_string(scales_.vertical);
+    }
+    const std::vector<Part>& parts() const { return parts_; }
 
-    PlacedProfile build(SheetNumbering numbering) {
-        PlacedProfile placed;
-        Drawing& drawing = placed.drawing;
-        // A plain hyphen: the fonts of CAD programs may lack the dash.
-        drawing.title = "Profil podłużny " + stations_.front().name + " - " + stations_.back().name;
-        drawing.sheetWidth = kSheetWidth;
-        drawing.sheetHeight = kSheetHeight;
-        const std::vector<SheetRange> sheets = sheetRanges();
-        const std::size_t total = numbering.total == 0 ? sheets.size() : numbering.total;
-        for (std::size_t n = 0; n < sheets.size(); ++n)
-            drawing.sheets.push_back(sheet(drawing.title, sheets[n], n, {numbering.first + n, total}, placed.sections));
-        return placed;
+    // Part `n` at `place` on `sheet` (from 0); its sections' places are added to `placements`.
+    void drawPart(std::size_t n, const PartPlace& place, DrawingSheet& sheet,
+                  std::vector<SectionPlacement>& placements) const {
+        PartPainter painter{*this, parts_[n], place, SheetPen(sheet)};
+        painter.draw();
+        for (std::size_t s = parts_[n].first; s < parts_[n].last; ++s)
+            placements.push_back(
+                {path_.sections[s], place.sheet, painter.x(s), painter.x(s + 1), place.bottom, place.top});
     }
 
 private:
@@ -122,53 +203,28 @@ private:
         return (below >= 0 ? below / 1000 : -((-below + 999) / 1000)) * 1000;
     }
 
-    // The width and the height the stations first .. last take at `scales`.
-    bool fitsWidth(std::size_t first, std::size_t last, long long horizontal) const {
-        const double width =
-            static_cast<double>(stations_[last].chainage - stations_[first].chainage) / static_cast<double>(horizontal);
-        return kFirstManhole + width <= kLastManholeLimit;
-    }
-    bool fitsHeight(std::size_t first, std::size_t last, long long vertical) const {
+    // The height of the stations first .. last above their reference level, mm at `vertical`.
+    double height(std::size_t first, std::size_t last, long long vertical) const {
         long long highest = stations_[first].ground;
         for (std::size_t s = first; s <= last; ++s)
             highest = std::max({highest, stations_[s].ground, stations_[s].receiving.value_or(highest)});
-        const double height =
-            static_cast<double>(highest - referenceLevel(first, last)) / static_cast<double>(vertical);
-        return kTableTop + height <= kDrawingTop;
+        return static_cast<double>(highest - referenceLevel(first, last)) / static_cast<double>(vertical);
     }
-
-    struct SheetRange {
-        std::size_t first;  // stations; a sheet's last is the next one's first
-        std::size_t last;
-        ProfileScales scales;
-    };
+    // The distance from station first to station last, mm at `horizontal`.
+    double distance(std::size_t first, std::size_t last, long long horizontal) const {
+        return static_cast<double>(stations_[last].chainage - stations_[first].chainage) /
+               static_cast<double>(horizontal);
+    }
 
     // The profile's one pair of scales: those chosen, or the next of the
-    // usual series that hold its longest and its tallest section on a sheet.
-    ProfileScales profileScales() const {
-        ProfileScales scales = scales_;
+    // usual series that hold its longest and its tallest section in a band.
+    void chooseScales() {
         for (std::size_t first = 0; first + 1 < stations_.size(); ++first) {
-            while (!fitsWidth(first, first + 1, scales.horizontal)) scales.horizontal = nextScale(scales.horizontal);
-            while (!fitsHeight(first, first + 1, scales.vertical)) scales.vertical = nextScale(scales.vertical);
+            while (kLead + distance(first, first + 1, scales_.horizontal) + kTrail > kWidthRoom)
+                scales_.horizontal = nextScale(scales_.horizontal);
+            while (height(first, first + 1, scales_.vertical) > kDrawingRoom)
+                scales_.vertical = nextScale(scales_.vertical);
         }
-        return scales;
-    }
-
-    // The stations of each sheet, all at the profile's scales; each sheet
-    // holds at least one section.
-    std::vector<SheetRange> sheetRanges() const {
-        const ProfileScales scales = profileScales();
-        std::vector<SheetRange> ranges;
-        std::size_t first = 0;
-        for (std::size_t last = 1; last < stations_.size(); ++last) {
-            if (last > first + 1 &&
-                !(fitsWidth(first, last, scales.horizontal) && fitsHeight(first, last, scales.vertical))) {
-                ranges.push_back({first, last - 1, scales});
-                first = last - 1;
-            }
-        }
-        ranges.push_back({first, stations_.size() - 1, scales});
-        return ranges;
     }
 
     // The next scale after 1:n of the series 1, 2, 5, 10, 20, 25, 50, 100, ...
@@ -178,226 +234,192 @@ private:
                 if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
     }
 
-    // Sheet `n` (from 0) of the profile, numbered `number.first` + 1 of
-    // `number.total`; its sections' places are added to `placements`.
-    DrawingSheet sheet(const std::string& title, const SheetRange& range, std::size_t n, SheetNumbering number,
-                       std::vector<SectionPlacement>& placements) const {
-        SheetBuilder builder{*this, range.first, range.scales, referenceLevel(range.first, range.last), {}};
-        builder.frame(title);
-        builder.titleBlock(title, number.first + 1, number.total);
-        builder.table();
-        for (std::size_t s = range.first; s <= range.last; ++s) builder.manhole(s, range.first, range.last);
-        for (std::size_t s = range.first; s < range.last; ++s) {
-            builder.section(s);
-            placements.push_back({path_.sections[s], n, builder.x(stations_[s]), builder.x(stations_[s + 1])});
+    // As many stations to a part as a band is wide. A part too tall for a
+    // band steps its reference level at the manhole before the station that
+    // would not fit, once the level's run has room for its label; else the
+    // part ends there. Every part and every run holds a section at least.
+    void cutIntoParts() {
+        std::size_t first = 0;
+        while (first + 1 < stations_.size()) {
+            Part part{first, first + 1, {}, {}};
+            Run run{first, first + 1, 0};
+            for (std::size_t last = first + 2; last < stations_.size(); ++last) {
+                if (kLead + distance(first, last, scales_.horizontal) + kTrail > kWidthRoom) break;
+                if (height(run.first, last, scales_.vertical) > kDrawingRoom) {
+                    const double runWidth =
+                        distance(run.first, last - 1, scales_.horizontal) + (run.first == first ? kLead : 0);
+                    if (runWidth < kMinRunWidth) break;
+                    part.runs.push_back(run);
+                    run = {last - 1, last, 0};
+                }
+                run.last = last;
+                part.last = last;
+            }
+            part.runs.push_back(run);
+            double tallest = 0;
+            for (Run& each : part.runs) {
+                each.reference = referenceLevel(each.first, each.last);
+                tallest = std::max(tallest, height(each.first, each.last, scales_.vertical));
+            }
+            // The last run's label wants its room too, as far as the band has it.
+            const double natural = kLead + distance(first, part.last, scales_.horizontal) + kTrail;
+            const double lastLabel = kLead + distance(first, part.runs.back().first, scales_.horizontal) + kMinRunWidth;
+            part.size = {std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel})),
+                         kTableHeight + tallest + kNameBand + kProfileTitleBand};
+            parts_.push_back(std::move(part));
+            first = parts_.back().last;
         }
-        builder.ground(range.last);
-        return builder.result;
     }
 
-    struct SheetBuilder {
+    struct PartPainter {
         const ProfileBuilder& profile;
-        std::size_t first;
-        ProfileScales scales;
-        long long reference;
-        DrawingSheet result;
+        const Part& part;
+        PartPlace place;
+        SheetPen pen;
 
-        double x(const Station& station) const {
-            return kFirstManhole + static_cast<double>(station.chainage - profile.stations_[first].chainage) /
-                                       static_cast<double>(scales.horizontal);
+        int decimals() const { return profile.scales_.levelDecimals; }
+        double tableTop() const { return place.bottom + kTableHeight; }
+        double right() const { return place.left + part.size.width; }
+        double x(std::size_t s) const {
+            return place.left + kLead + profile.distance(part.first, s, profile.scales_.horizontal);
         }
-        double y(long long level) const {
-            return kTableTop + static_cast<double>(level - reference) / static_cast<double>(scales.vertical);
+        double y(long long level, const Run& run) const {
+            return tableTop() +
+                   static_cast<double>(level - run.reference) / static_cast<double>(profile.scales_.vertical);
         }
-        void line(DrawingLayer layer, double width, std::vector<DrawingPoint> points) {
-            result.lines.push_back({layer, width, std::move(points)});
-        }
-        // A dashed line from a to b: dashes of kDash, gaps of kGap, as every
-        // renderer draws them alike.
-        void dashed(DrawingLayer layer, DrawingPoint a, DrawingPoint b) {
-            const double length = std::hypot(b.x - a.x, b.y - a.y);
-            for (double at = 0; at < length; at += kDash + kGap) {
-                const double end = std::min(at + kDash, length);
-                const auto along = [&](double share) {
-                    return DrawingPoint{a.x + (b.x - a.x) * share / length, a.y + (b.y - a.y) * share / length};
-                };
-                line(layer, 0.25, {along(at), along(end)});
-            }
-        }
-        void text(DrawingLayer layer, DrawingPoint at, double height, bool upwards, AlongText along, AcrossText across,
-                  std::string text) {
-            result.texts.push_back({layer, at, height, upwards, along, across, std::move(text)});
-        }
-        // A value in a table cell: upright at a manhole, in the height of its
-        // row, or level along a section, in its length.
-        void cell(int row, double atX, std::string value, double room, bool upwards = true, double height = kText) {
-            text(DrawingLayer::Table, {atX, rowMiddle(row)}, height, upwards, AlongText::Centre, AcrossText::Middle,
-                 std::move(value));
-            result.texts.back().room = room;
-        }
-        void manholeCell(int row, double atX, std::string value, double height = kText) {
-            cell(row, atX, std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 2, true, height);
+        double rowMiddle(int row) const { return tableTop() - rowMiddleDepth(row); }
+
+        void draw() {
+            pen.line(DrawingLayer::Table, 0.5, {{right(), place.bottom}, {right(), place.top}});
+            pen.text(DrawingLayer::Labels, {place.left + 2, place.top - kProfileTitleBand / 2}, kTitleText,
+                     AlongText::Start, AcrossText::Middle, profile.title(), part.size.width - 4);
+            for (std::size_t s = part.first; s <= part.last; ++s) manholeCells(s);
+            for (std::size_t s = part.first; s < part.last; ++s) sectionCells(s);
+            for (std::size_t r = 0; r < part.runs.size(); ++r) run(r);
         }
 
-        void frame(const std::string& title) {
-            const double right = kSheetWidth - kMargin, top = kSheetHeight - kMargin;
-            line(DrawingLayer::Labels, 0.5,
-                 {{kFrameLeft, kMargin}, {right, kMargin}, {right, top}, {kFrameLeft, top}, {kFrameLeft, kMargin}});
-            line(DrawingLayer::Labels, 0.25, {{kFrameLeft, kTitleLine}, {right, kTitleLine}});
-            text(DrawingLayer::Labels, {kFrameLeft + 3, (kTitleLine + top) / 2}, kTitleText, false, AlongText::Start,
-                 AcrossText::Middle, title);
-            result.texts.back().room = kTitleRoom;
-            const std::string& datum = profile.project_.heightDatum;
-            text(DrawingLayer::Labels, {kFrameLeft + 2, kTableTop + 1.5}, kText, false, AlongText::Start,
-                 AcrossText::Foot,
-                 "Poziom porównawczy " + formatScaled(reference / 10, 2) + " m n.p.m." +
-                     (datum.empty() ? "" : " " + datum));
-            // The legend of the one line that is not plain: the water surface.
-            dashed(DrawingLayer::Water, {right - 52, kTableTop + 2.5}, {right - 40, kTableTop + 2.5});
-            text(DrawingLayer::Labels, {right - 38, kTableTop + 1.5}, kText, false, AlongText::Start, AcrossText::Foot,
-                 "zwierciadło ścieków");
+        // The drawing from one reference level, labelled at its start; a
+        // step is marked on the table's top.
+        void run(std::size_t r) {
+            const Run& run = part.runs[r];
+            const double start = r == 0 ? place.left : x(run.first);
+            const double end = r + 1 < part.runs.size() ? x(part.runs[r + 1].first) : right();
+            if (r > 0) pen.line(DrawingLayer::Labels, 0.7, {{start, tableTop()}, {start, tableTop() + kStepMark}});
+            pen.text(DrawingLayer::Labels, {start + 1.2, tableTop() + 1.2}, kLabelText, AlongText::Start,
+                     AcrossText::Foot, "Poziom porównawczy " + formatScaled(run.reference / 10, 2) + " m n.p.m.",
+                     end - start - 2);
+            for (std::size_t s = run.first; s <= run.last; ++s)
+                manhole(s, run, /*named=*/r + 1 == part.runs.size() || s < run.last);
+            for (std::size_t s = run.first; s < run.last; ++s) section(s, run);
+            std::vector<DrawingPoint> ground;
+            for (std::size_t s = run.first; s <= run.last; ++s)
+                ground.push_back({x(s), y(profile.stations_[s].ground, run)});
+            pen.line(DrawingLayer::Ground, 0.35, std::move(ground));
         }
 
-        // The title block right of the table, as high as it: rows of cells,
-        // each with its label at its top and its value below, fitted to it.
-        void titleBlock(const std::string& title, std::size_t number, std::size_t count) {
-            struct Cell {
-                const char* label;
-                std::string value;
-                double width;  // share of the block's
-                double height = kText;
-            };
-            struct BlockRow {
-                double height;
-                std::vector<Cell> cells;
-            };
-            const ProjectData& project = profile.project_;
-            // Their heights add up to the table's.
-            const std::vector<BlockRow> rows{
-                {14, {{"Nazwa projektu", project.name, 1}}},
-                {12, {{"Adres", project.address, 1}}},
-                {12, {{"Inwestor", project.investor, 1}}},
-                {12, {{"Stadium", project.stage, 0.5}, {"Branża", "sanitarna", 0.5}}},
-                {12, {{"Projektant", project.designer, 0.6}, {"nr upr.", project.licence, 0.4}}},
-                {12, {{"Sprawdzający", project.checker, 0.6}, {"Data", project.date, 0.4}}},
-                {20, {{"Rysunek", title, 1, kTitleText}}},
-                {16,
-                 {{"Nr rysunku", project.number, 1.0 / 3},
-                  {"Skala", "1:" + std::to_string(scales.horizontal) + " / 1:" + std::to_string(scales.vertical),
-                   1.0 / 3},
-                  {"Arkusz", std::to_string(number) + " z " + std::to_string(count), 1.0 / 3}}},
-            };
-            const double right = kSheetWidth - kMargin;
-            line(DrawingLayer::Labels, 0.5, {{kTableRight, kMargin}, {kTableRight, kTableTop}, {right, kTableTop}});
-            double top = kTableTop;
-            for (const BlockRow& row : rows) {
-                const double bottom = top - row.height;
-                if (bottom > kMargin) line(DrawingLayer::Labels, 0.25, {{kTableRight, bottom}, {right, bottom}});
-                double left = kTableRight;
-                for (const Cell& cell : row.cells) {
-                    const double width = cell.width * kTitleBlockWidth;
-                    if (left > kTableRight) line(DrawingLayer::Labels, 0.25, {{left, top}, {left, bottom}});
-                    text(DrawingLayer::Labels, {left + 1.5, top - 1.2}, kLabelText, false, AlongText::Start,
-                         AcrossText::Top, cell.label);
-                    result.texts.back().room = width - 3;
-                    if (!cell.value.empty()) {
-                        text(DrawingLayer::Labels, {left + 1.5, (top - 1.2 - kLabelText + bottom) / 2}, cell.height,
-                             false, AlongText::Start, AcrossText::Middle, cell.value);
-                        result.texts.back().room = width - 3;
-                    }
-                    left += width;
-                }
-                top = bottom;
-            }
+        // Where the next manhole stands near, a manhole's upright texts are smaller.
+        double textHeight(std::size_t s) const {
+            double spacing = kWidthRoom;
+            if (s > part.first) spacing = std::min(spacing, x(s) - x(s - 1));
+            if (s < part.last) spacing = std::min(spacing, x(s + 1) - x(s));
+            return std::min(kText, spacing * 0.7);
         }
 
-        void table() {
-            for (int row = 0; row <= kRows; ++row) {
-                const double atY = row < kRows ? rowTop(row) : kMargin;
-                line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kFrameLeft, atY}, {kTableRight, atY}});
-            }
-            line(DrawingLayer::Table, 0.25, {{kHeaderRight, kTableTop}, {kHeaderRight, kMargin}});
-            for (int row = 0; row < kRows; ++row)
-                text(DrawingLayer::Table, {kFrameLeft + 2, rowMiddle(row)}, kText, false, AlongText::Start,
-                     AcrossText::Middle, kRowLayout[static_cast<std::size_t>(row)].title);
-        }
-
-        // Station s of the sheet's first .. last. Its upright texts are made
-        // smaller where the next manhole stands too near for them.
-        void manhole(std::size_t s, std::size_t firstStation, std::size_t lastStation) {
+        void manhole(std::size_t s, const Run& run, bool named) {
             const Station& station = profile.stations_[s];
-            const double atX = x(station);
-            double spacing = kLastManholeLimit;  // no neighbour: room enough
-            if (s > firstStation) spacing = std::min(spacing, atX - x(profile.stations_[s - 1]));
-            if (s < lastStation) spacing = std::min(spacing, x(profile.stations_[s + 1]) - atX);
-            const double height = std::min(kText, spacing * 0.7);
-            const double groundY = y(station.ground);
-            const std::optional<long long> lowest = station.lowestInvert();
-            if (lowest) line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*lowest)}});
-            text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kSmallText, height), true, AlongText::Start,
-                 AcrossText::Middle, station.name);
-            result.texts.back().room = kNameBand - 2;
-
-            manholeCell(kManhole, atX, station.name, height);
-            manholeCell(kGround, atX, metres(station.ground), height);
-            if (station.invertIn && station.invertOut && *station.invertIn != *station.invertOut) {
-                // A drop: the arriving invert left of the manhole, the leaving one right.
-                const double apart = std::min(2.5, spacing / 4);
-                manholeCell(kInvert, atX - apart, metres(*station.invertIn), std::min(height, apart * 1.4));
-                manholeCell(kInvert, atX + apart, metres(*station.invertOut), std::min(height, apart * 1.4));
-            } else if (lowest) {
-                manholeCell(kInvert, atX, metres(*lowest), height);
-            }
-            if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest), height);
-            manholeCell(kChainage, atX, metres(station.chainage), height);
+            const double atX = x(s), groundY = y(station.ground, run);
+            if (const auto lowest = station.lowestInvert())
+                pen.line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*lowest, run)}});
+            // A manhole where the level steps is named once, above the higher of its two drawings.
+            if (named)
+                pen.text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kSmallText, textHeight(s)),
+                         AlongText::Start, AcrossText::Middle, station.name, kNameBand - 2, true);
             if (station.receiving) {
                 // The sewer the outlet drains into, at its invert.
-                const double receivingY = y(*station.receiving);
-                line(DrawingLayer::Sewer, 0.5, {{atX - 4, receivingY}, {atX + 1, receivingY}});
-                text(DrawingLayer::Labels, {atX - 5, receivingY}, kSmallText, false, AlongText::End, AcrossText::Middle,
-                     "dno odbiornika " + metres(*station.receiving) + " m");
+                const double receivingY = y(*station.receiving, run);
+                pen.line(DrawingLayer::Sewer, 0.5, {{atX - 4, receivingY}, {atX + 1, receivingY}});
+                pen.text(DrawingLayer::Labels, {atX - 5, receivingY}, kSmallText, AlongText::End, AcrossText::Middle,
+                         "dno odbiornika " + metres(*station.receiving, decimals()) + " m");
             }
-            // The section rows are parted at every manhole.
-            line(DrawingLayer::Table, 0.25, {{atX, rowTop(kLength)}, {atX, kMargin}});
         }
 
-        // The pipe from station s to s + 1, its drop at s, and its cells.
-        void section(std::size_t s) {
-            const Station& from = profile.stations_[s];
-            const Station& to = profile.stations_[s + 1];
+        void manholeCell(int row, double atX, std::string value, double height) {
+            pen.text(DrawingLayer::Table, {atX, rowMiddle(row)}, height, AlongText::Centre, AcrossText::Middle,
+                     std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 2, true);
+        }
+
+        void manholeCells(std::size_t s) {
+            const Station& station = profile.stations_[s];
+            const double atX = x(s), height = textHeight(s);
+            if (station.dropManhole) {
+                // The kind beside the name, smaller.
+                const double apart = std::min(1.6, height * 0.8);
+                manholeCell(kManhole, atX - apart, station.name, std::min(height, kText));
+                manholeCell(kManhole, atX + apart, "studnia kaskadowa", std::min(height * 0.65, kFineText));
+            } else {
+                manholeCell(kManhole, atX, station.name, height);
+            }
+            manholeCell(kGround, atX, metres(station.ground, decimals()), height);
+            const std::optional<long long> lowest = station.lowestInvert();
+            if (station.invertIn && station.invertOut && *station.invertIn != *station.invertOut) {
+                // A drop: the arriving invert left of the manhole, the leaving one right.
+                const double apart = std::min(2.0, (height / kText) * 2.0);
+                manholeCell(kInvert, atX - apart, metres(*station.invertIn, decimals()), std::min(height, apart * 1.4));
+                manholeCell(kInvert, atX + apart, metres(*station.invertOut, decimals()),
+                            std::min(height, apart * 1.4));
+            } else if (lowest) {
+                manholeCell(kInvert, atX, metres(*lowest, decimals()), height);
+            }
+            if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest, decimals()), height);
+            manholeCell(kChainage, atX, chainage(station.chainage, decimals()), height);
+            // The section rows are parted at every manhole.
+            pen.line(DrawingLayer::Table, 0.25, {{atX, tableTop() - rowDepth(kSection)}, {atX, place.bottom}});
+        }
+
+        // A section's values along it, between its manholes.
+        void sectionCells(std::size_t s) {
             const std::size_t index = profile.path_.sections[s];
             const SectionDesign& design = profile.designs_[index];
-            const double fromX = x(from), toX = x(to), middle = (fromX + toX) / 2;
+            const double fromX = x(s), toX = x(s + 1), middle = (fromX + toX) / 2;
             const double room = std::max(toX - fromX - 1.5, 1.0);
-            cell(kLength, middle, metres(profile.network_.sections[index].length), room, false);
-            if (const std::optional<SectionLevels>& levels = design.levels) {
-                line(DrawingLayer::Sewer, 0.5, {{fromX, y(levels->invertFrom)}, {toX, y(levels->invertTo)}});
-                line(DrawingLayer::Sewer, 0.5,
-                     {{fromX, y(levels->invertFrom + levels->crown)}, {toX, y(levels->invertTo + levels->crown)}});
-                dashed(DrawingLayer::Water, {fromX, y(levels->invertFrom + levels->water)},
-                       {toX, y(levels->invertTo + levels->water)});
-                if (from.invertIn && *from.invertIn != levels->invertFrom)
-                    line(DrawingLayer::Sewer, 0.5, {{fromX, y(*from.invertIn)}, {fromX, y(levels->invertFrom)}});
-                cell(kSlope, middle, design.result.Bi(), room, false);
-                const double pipeMiddle = rowMiddle(kPipe);
-                text(DrawingLayer::Table, {middle, pipeMiddle + 1.6}, kSmallText, false, AlongText::Centre,
-                     AcrossText::Middle, design.result.Bd());
-                result.texts.back().room = room;
-                text(DrawingLayer::Table, {middle, pipeMiddle - 1.6}, kSmallText, false, AlongText::Centre,
-                     AcrossText::Middle, delimited::trimmed(design.result.Bnrkat()));
-                result.texts.back().room = room;
-            } else {
-                cell(kPipe, middle, "bez wyniku", room, false, kSmallText);
+            const auto cell = [&](int row, std::string value) {
+                pen.text(DrawingLayer::Table, {middle, rowMiddle(row)}, kText, AlongText::Centre, AcrossText::Middle,
+                         std::move(value), room);
+            };
+            cell(kSection, profile.network_.sections[index].name);
+            cell(kLength, metres(profile.network_.sections[index].length, decimals()));
+            if (!design.levels) {
+                pen.text(DrawingLayer::Table, {middle, rowMiddle(kPipe)}, kSmallText, AlongText::Centre,
+                         AcrossText::Middle, "bez wyniku", room);
+                return;
             }
+            cell(kSlope, design.result.Bi());
+            const double pipeMiddle = rowMiddle(kPipe);
+            pen.text(DrawingLayer::Table, {middle, pipeMiddle + 1.4}, kSmallText, AlongText::Centre, AcrossText::Middle,
+                     pipeText(design.result), room);
+            pen.text(DrawingLayer::Table, {middle, pipeMiddle - 2.3}, kFineText, AlongText::Centre, AcrossText::Middle,
+                     delimited::trimmed(design.result.Bnrkat()), room);
+            cell(kFlow, formatScaledGeneral(design.flow, 3));
+            cell(kVelocity, design.result.Bv());
+            cell(kFilling, design.result.Bh());
         }
 
-        void ground(std::size_t last) {
-            std::vector<DrawingPoint> points;
-            for (std::size_t s = first; s <= last; ++s) {
-                const Station& station = profile.stations_[s];
-                points.push_back({x(station), y(station.ground)});
-            }
-            line(DrawingLayer::Ground, 0.35, std::move(points));
+        // The pipe from station s to s + 1, and its drop at s.
+        void section(std::size_t s, const Run& run) {
+            const Station& from = profile.stations_[s];
+            const SectionDesign& design = profile.designs_[profile.path_.sections[s]];
+            const std::optional<SectionLevels>& levels = design.levels;
+            if (!levels) return;
+            const double fromX = x(s), toX = x(s + 1);
+            pen.line(DrawingLayer::Sewer, 0.5, {{fromX, y(levels->invertFrom, run)}, {toX, y(levels->invertTo, run)}});
+            pen.line(
+                DrawingLayer::Sewer, 0.5,
+                {{fromX, y(levels->invertFrom + levels->crown, run)}, {toX, y(levels->invertTo + levels->crown, run)}});
+            pen.dashed(DrawingLayer::Water, {fromX, y(levels->invertFrom + levels->water, run)},
+                       {toX, y(levels->invertTo + levels->water, run)});
+            if (from.invertIn && *from.invertIn != levels->invertFrom)
+                pen.line(DrawingLayer::Sewer, 0.5,
+                         {{fromX, y(*from.invertIn, run)}, {fromX, y(levels->invertFrom, run)}});
         }
     };
 
@@ -405,9 +427,69 @@ private:
     const std::vector<SectionDesign>& designs_;
     const ProfilePath& path_;
     ProfileScales scales_;
-    const ProjectData& project_;
     std::vector<Station> stations_;
+    std::string ends_;  // its first and last manholes
+    std::vector<Part> parts_;
 };
+
+// The band's table: its rows across the parts, and their titles in the column left of them.
+void drawBand(SheetPen& pen, const SheetBand& band) {
+    const double tableTop = band.bottom + kTableHeight;
+    for (const double y : {band.bottom, band.top})
+        if (y > kMargin && y < kFrameTop) pen.line(DrawingLayer::Table, 0.5, {{kFrameLeft, y}, {kFrameRight, y}});
+    for (int row = 0; row < kRows; ++row) {
+        const double y = tableTop - rowDepth(row);
+        pen.line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kFrameLeft, y}, {band.right, y}});
+        pen.text(DrawingLayer::Table, {kFrameLeft + 2, tableTop - rowMiddleDepth(row)}, kText, AlongText::Start,
+                 AcrossText::Middle, kRowLayout[static_cast<std::size_t>(row)].title, kHeaderRight - kFrameLeft - 3);
+    }
+    pen.line(DrawingLayer::Table, 0.5, {{kHeaderRight, band.bottom}, {kHeaderRight, tableTop}});
+}
+
+struct DrawnSheets {
+    std::vector<DrawingSheet> sheets;
+    std::vector<std::string> titles;  // what each sheet shows
+    std::vector<SectionPlacement> placements;
+};
+
+// The profiles' parts in their order on shared sheets, numbered from
+// `numbering.first` + 1 of `numbering.total` (0: of these sheets).
+DrawnSheets drawSheets(const std::vector<ProfileBuilder>& profiles, SheetNumbering numbering,
+                       const ProjectData& project) {
+    std::vector<std::pair<std::size_t, std::size_t>> parts;  // profile, part
+    std::vector<PartSize> sizes;
+    for (std::size_t p = 0; p < profiles.size(); ++p)
+        for (std::size_t n = 0; n < profiles[p].parts().size(); ++n) {
+            parts.emplace_back(p, n);
+            sizes.push_back(profiles[p].parts()[n].size);
+        }
+    const SheetPacking packing = packParts(sizes);
+    DrawnSheets drawn;
+    drawn.sheets.resize(packing.sheets);
+    std::vector<std::vector<std::size_t>> shown(packing.sheets);  // the profiles on each sheet
+    for (std::size_t n = 0; n < parts.size(); ++n) {
+        const PartPlace& place = packing.parts[n];
+        profiles[parts[n].first].drawPart(parts[n].second, place, drawn.sheets[place.sheet], drawn.placements);
+        if (shown[place.sheet].empty() || shown[place.sheet].back() != parts[n].first)
+            shown[place.sheet].push_back(parts[n].first);
+    }
+    const std::size_t total = numbering.total == 0 ? packing.sheets : numbering.total;
+    for (std::size_t sheet = 0; sheet < packing.sheets; ++sheet) {
+        SheetPen pen(drawn.sheets[sheet]);
+        for (const SheetBand& band : packing.bands)
+            if (band.sheet == sheet) drawBand(pen, band);
+        SheetTitle title{{}, {}, numbering.first + sheet + 1, total};
+        title.drawing = shown[sheet].size() > 1 ? "Profile podłużne " : "Profil podłużny ";
+        for (const std::size_t p : shown[sheet]) {
+            title.drawing += (p == shown[sheet].front() ? "" : ", ") + profiles[p].ends();
+            if (title.scales.find(profiles[p].scalesText()) == std::string::npos)
+                title.scales += (title.scales.empty() ? "" : "; ") + profiles[p].scalesText();
+        }
+        drawSheetFrame(pen, project, title);
+        drawn.titles.push_back(title.drawing);
+    }
+    return drawn;
+}
 
 }  // namespace
 
@@ -418,23 +500,27 @@ Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>&
 
 PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
                             ProfileScales scales, const ProjectData& project, SheetNumbering numbering) {
-    return ProfileBuilder(network, designs, path, scales, project).build(numbering);
+    std::vector<ProfileBuilder> profiles;
+    profiles.emplace_back(network, designs, path, scales);
+    DrawnSheets drawn = drawSheets(profiles, numbering, project);
+    PlacedProfile placed;
+    placed.drawing.title = profiles.front().title();
+    placed.drawing.sheetWidth = kSheetWidth;
+    placed.drawing.sheetHeight = kSheetHeight;
+    placed.drawing.sheets = std::move(drawn.sheets);
+    placed.sections = std::move(drawn.placements);
+    return placed;
 }
 
 std::vector<Drawing> networkProfiles(const Network& network, const std::vector<SectionDesign>& designs,
                                      ProfileScales scales, const ProjectData& project) {
     const std::vector<ProfilePath> paths = profilePaths(network, designs);
-    std::vector<ProfileBuilder> builders;
-    SheetNumbering numbering;
-    for (const ProfilePath& path : paths) {
-        builders.emplace_back(network, designs, path, scales, project);
-        numbering.total += builders.back().sheetCount();
-    }
+    std::vector<ProfileBuilder> profiles;
+    for (const ProfilePath& path : paths) profiles.emplace_back(network, designs, path, scales);
+    DrawnSheets drawn = drawSheets(profiles, {}, project);
     std::vector<Drawing> drawings;
-    for (ProfileBuilder& builder : builders) {
-        drawings.push_back(builder.build(numbering).drawing);
-        numbering.first += drawings.back().sheets.size();
-    }
+    for (std::size_t sheet = 0; sheet < drawn.sheets.size(); ++sheet)
+        drawings.push_back({drawn.titles[sheet], kSheetWidth, kSheetHeight, {std::move(drawn.sheets[sheet])}});
     return drawings;
 }
 

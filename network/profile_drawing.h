@@ -1,13 +1,15 @@
 #pragma once
 
-// The longitudinal profile of one path of a designed network, drawn as
-// engineers hand it in: the ground, the pipes' invert and outer crown, the
-// manholes from the ground down to their lowest invert with their names, the
-// reference level, and under the drawing the table of levels, depths,
-// distances, lengths, slopes and pipes. A3 landscape sheets; a profile too
-// long or too tall for one sheet goes on to the next, with its table and
-// its own reference level, at the profile's one pair of scales. Every sheet has a binding margin on the left and
-// the project's title block in its lower right corner.
+// The longitudinal profiles of a designed network, drawn as engineers hand
+// them in: the ground, the pipes' invert and outer crown, the manholes from
+// the ground down to their lowest invert with their names, the reference
+// level, and under the drawing the table of manholes, levels, depths,
+// chainage, sections, lengths, slopes, pipes and flows. A3 landscape sheets
+// with a binding margin, the project's title block in the lower right corner
+// and the legend of the lines beside it. A profile too long for a sheet goes
+// on to the next with its table; one too tall steps its reference level at a
+// manhole; short profiles share a sheet, side by side and one above the
+// other, each with its table; every profile keeps one pair of scales.
 
 #include "drawing/drawing.h"
 #include "network/network_design.h"
@@ -20,6 +22,8 @@ namespace vexa {
 struct ProfileScales {
     long long horizontal = 1000;  // 1:1000
     long long vertical = 100;     // 1:100
+    // Of the levels, depths and distances in the table: 2 or 3 (millimetres).
+    int levelDecimals = 2;
 };
 
 // How a profile's sheets are numbered in its title block: from `first` + 1
@@ -34,13 +38,16 @@ struct SheetNumbering {
 Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
                        ProfileScales scales = {}, const ProjectData& project = {}, SheetNumbering numbering = {});
 
-// Where a profile draws one of its sections: on which sheet (from 0), and
-// the x of its upper and lower manholes there, drawing mm.
+// Where a profile draws one of its sections: on which sheet (from 0), the x
+// of its upper and lower manholes there, and the foot of its table and the
+// top of its drawing, drawing mm.
 struct SectionPlacement {
     std::size_t section = 0;  // position in the file's order
     std::size_t sheet = 0;
     double fromX = 0;
     double toX = 0;
+    double bottom = 0;
+    double top = 0;
     bool operator==(const SectionPlacement&) const = default;
 };
 
@@ -53,8 +60,9 @@ struct PlacedProfile {
 PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
                             ProfileScales scales = {}, const ProjectData& project = {}, SheetNumbering numbering = {});
 
-// Every profile of a designed network, in the order of profilePaths, their
-// sheets numbered through the set.
+// Every profile of a designed network, in the order of profilePaths, on
+// sheets they share, numbered through the set: a drawing per sheet, titled
+// by the profiles it holds.
 std::vector<Drawing> networkProfiles(const Network& network, const std::vector<SectionDesign>& designs,
                                      ProfileScales scales = {}, const ProjectData& project = {});
 
@@ -63,16 +71,20 @@ std::vector<Drawing> networkProfiles(const Network& network, const std::vector<S
 namespace profile_sheet {
 inline constexpr double kSheetWidth = 420;  // A3 landscape
 inline constexpr double kSheetHeight = 297;
-inline constexpr double kMargin = 10;                       // the frame, but on the left
-inline constexpr double kFrameLeft = 20;                    // room to bind the sheets
-inline constexpr double kTitleLine = 277;                   // the title band above it
-inline constexpr double kHeaderRight = kFrameLeft + 50;     // the table's column of row titles ends here
-inline constexpr double kFirstManhole = kHeaderRight + 10;  // x of a sheet's first manhole
-inline constexpr double kTableHeight = 110;                 // under the drawing, from the frame's foot
-inline constexpr double kTitleBlockWidth = 120;             // in the lower right corner, as high as the table
-inline constexpr double kTableRight = kSheetWidth - kMargin - kTitleBlockWidth;  // where the title block starts
-inline constexpr double kLastManholeLimit = kTableRight - 10;  // no manhole further right, but one alone
-inline constexpr double kNameBand = 15;                        // above the ground, for the manholes' names
+inline constexpr double kMargin = 10;     // the frame, but on the left
+inline constexpr double kFrameLeft = 20;  // room to bind the sheets
+inline constexpr double kFrameRight = kSheetWidth - kMargin;
+inline constexpr double kFrameTop = kSheetHeight - kMargin;
+inline constexpr double kTitleBlockWidth = 180;  // in the lower right corner
+inline constexpr double kTitleBlockHeight = 36;
+inline constexpr double kTitleBlockLeft = kFrameRight - kTitleBlockWidth;
+inline constexpr double kBandsBottom = kMargin + kTitleBlockHeight;  // the profiles stand above the block and legend
+inline constexpr double kHeaderRight = kFrameLeft + 42;              // the tables' column of row titles ends here
+inline constexpr double kTableHeight = 108;                          // under each profile
+inline constexpr double kLead = 8;                                   // from a profile's left edge to its first manhole
+inline constexpr double kTrail = 8;                                  // from its last manhole to its right edge
+inline constexpr double kNameBand = 12;                              // above the ground, for the manholes' names
+inline constexpr double kProfileTitleBand = 7;                       // above the names, for the profile's title
 }  // namespace profile_sheet
 
 }  // namespace vexa

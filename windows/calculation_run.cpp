@@ -109,7 +109,7 @@ void TForm1::showResults(int found, bool optimal) {
     const bool sdrWall = optimal ? type.klasa == "SDR" : ComboSDR.Visible;
     const extended innerDiameter = sdrWall ? sdrInnerDiameter(pipe.dout, state.sdr) : pipe.din;
     const std::string inner = sdrWall ? formatFixed(innerDiameter, 4, 0) : formatGeneral(pipe.din);
-    shown_ = {&pipe, innerDiameter};
+    shown_ = {&type, &pipe, innerDiameter};
 
     Bnrkat.Text = " " + pipe.kod;
     if (optimal) {

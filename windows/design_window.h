@@ -123,6 +123,7 @@ public:
     // diameter [mm] they show for it (from the SDR for an SDR wall); no pipe
     // before the first result and from the start of every calculation.
     struct ShownPipe {
+        const Rura_1* type = nullptr;
         const Podrura* pipe = nullptr;
         extended innerDiameter = 0;
     };

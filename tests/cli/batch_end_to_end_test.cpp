@@ -147,10 +147,10 @@ TEST_F(BatchEndToEnd, NetworkOptionsReachTheDesignInCodePage1250) {
 }
 
 #ifdef VEXA_PDF_PRINTOUTS
-// The hand-worked network's three profiles (the main collector on two
-// sheets) on A3 landscape pages, with every manhole, level and slope, their
-// sheets numbered through the set, and the title block's texts from the
-// project file and from the options, which win.
+// The hand-worked network's three profiles on two A3 landscape pages, with
+// every manhole, level (in millimetres, as asked) and slope, their sheets
+// numbered through the set, and the title block's texts from the project
+// file and from the options, which win.
 TEST_F(BatchEndToEnd, NetworkProfilesPrintToAnA3LandscapePdf) {
     const fs::path pdf = scratch / "profile.pdf";
     const fs::path project = scratch / "siec.vexa";
@@ -161,27 +161,28 @@ TEST_F(BatchEndToEnd, NetworkProfilesPrintToAnA3LandscapePdf) {
     const CalcRun result =
         run("--katalog \"" VEXA_SOURCE_DIR "/pipe_vexa.dat\" --siec \"" + data("network/hand_worked.csv").string() +
             "\" --profile \"" + pdf.string() + "\" --parametry \"" + project.string() +
-            "\" --projekt-nazwa \"Kanalizacja ul. Polnej\" --projekt-uprawnienia \"POM/0123/PWOS/09\"");
+            "\" --projekt-nazwa \"Kanalizacja ul. Polnej\" --projekt-uprawnienia \"POM/0123/PWOS/09\" "
+            "--dokladnosc-rzednych 3");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output, fileContents(data("network/hand_worked.expected")));
     const fs::path info = scratch / "pdfinfo.txt";
     ASSERT_EQ(std::system(("pdfinfo \"" + pdf.string() + "\" > \"" + info.string() + "\"").c_str()), 0);
-    EXPECT_NE(fileContents(info).find("Pages:           4\n"), std::string::npos);
+    EXPECT_NE(fileContents(info).find("Pages:           2\n"), std::string::npos);
     EXPECT_NE(fileContents(info).find("Page size:       1191 x 842 pts (A3)"), std::string::npos);
     EXPECT_NE(fileContents(info).find("Title:           Vexa - profile podłużne\n"), std::string::npos);
     EXPECT_NE(fileContents(info).find("Creator:         Vexa " VEXA_VERSION "\n"), std::string::npos);
     const std::string text = testing_support::pdfText(pdf);
-    for (const char* expected : {"Profil podłużny B1 - A5", "Profil podłużny C1 - C3", "Profil podłużny A1 - A3",
-                                 "bez wyniku", "Poziom porównawczy 96,00 m n.p.m. Kronsztadt 86",
-                                 "Kanalizacja ul. Polnej", "Gmina Źródła", "POM/0123/PWOS/09", "sanitarna"})
+    for (const char* expected :
+         {"Profil podłużny B1 - A5", "Profil podłużny C1 - C3", "Profil podłużny A1 - A3", "bez wyniku",
+          "Poziom porównawczy 96,00 m n.p.m.", "Rzędne w układzie wysokościowym Kronsztadt 86",
+          "Kanalizacja ul. Polnej", "Gmina Źródła", "POM/0123/PWOS/09", "sanitarna"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     EXPECT_EQ(text.find("Nazwa z projektu"), std::string::npos);
-    // pdftotext reads the short "2 z 4" without its spaces.
+    // pdftotext reads the short "1 z 2" without its spaces.
     std::string compact = text;
     std::erase(compact, ' ');
-    EXPECT_NE(compact.find("\n2z4\n"), std::string::npos);
-    EXPECT_NE(compact.find("\n4z4\n"), std::string::npos);
-    EXPECT_EQ(compact.find("z2\n"), std::string::npos);
+    EXPECT_NE(compact.find("\n1z2\n"), std::string::npos);
+    EXPECT_NE(compact.find("\n2z2\n"), std::string::npos);
     // Every manhole, invert level and slope of the results table.
     std::istringstream table(result.output);
     std::string line;

@@ -85,6 +85,8 @@ TEST(CommandLine, AnOptionOutsideItsModeIsRefusedByName) {
               "vexa-calc: --sprawdz-katalog łączy się tylko z --katalog i --cp1250\n"},
              {{"--skala-pionowa", "1,5", "--siec", "s.csv"},
               "vexa-calc: --skala-pionowa \"1,5\" nie jest liczbą całkowitą\n"},
+             {{"--dokladnosc-rzednych", "4", "--siec", "s.csv"},
+              "vexa-calc: --dokladnosc-rzednych \"4\" nie jest 2 ani 3\n"},
              {{"--limit-czasu", "0"}, "vexa-calc: \"0\" nie jest dodatnią liczbą sekund\n"},
          }) {
         const Reading reading = read(arguments);

@@ -1,10 +1,11 @@
 // The profile of the hand-worked network's main collector, B1 - B2 - A3 - A4
-// - A5, as drawing geometry, and its first sheet on a recording printer.
-// Its ground spans 110,500 m down to an invert of 97,604 m: too tall for one
-// sheet at 1:100, so A4 - A5 goes on a second sheet with its own reference
-// level. On the first, the lowest invert is K4's 102,604 m at A4: reference
-// 101,00 m, so a level L lies at y = 120 + (L - 101000 mm) / 100, and a
-// chainage c at x = 80 + c / 1000.
+// - A5, as drawing geometry, and its sheet on a recording printer. Its
+// section A4 - A5 alone falls from a ground of 109,500 m to an invert of
+// 97,604 m: 13,5 m above the reference level of 96,00 m, too tall for a
+// sheet at 1:100, so the profile is drawn at 1:200. It stands alone in the
+// sheet's one band, its table's foot on the title block: a level L lies at
+// y = 154 + (L - 96000 mm) / 200, and a chainage c at x = 70 + c / 1000.
+// The branch C1 - C3 stands beside it; A1 - A3 has the next sheet.
 
 #include "network/profile_drawing.h"
 
@@ -60,132 +61,161 @@ std::vector<const DrawingLine*> linesOn(const DrawingSheet& sheet, DrawingLayer 
 }
 
 TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
-    ASSERT_EQ(profiles.size(), 3U);  // the main collector, X1 - X2, and K1 - K2
-    const Drawing& profile = profiles[0];
-    EXPECT_EQ(profile.title, "Profil podłużny B1 - A5");
-    ASSERT_EQ(profile.sheets.size(), 2U);
-    const DrawingSheet& sheet = profile.sheets[0];
+    ASSERT_EQ(profiles.size(), 2U);  // a drawing per sheet
+    EXPECT_EQ(profiles[0].title, "Profile podłużne B1 - A5, C1 - C3");
+    EXPECT_EQ(profiles[1].title, "Profil podłużny A1 - A3");
+    const DrawingSheet& sheet = profiles[0].sheets.at(0);
 
     const auto ground = linesOn(sheet, DrawingLayer::Ground);
-    ASSERT_EQ(ground.size(), 1U);
-    expectPoints(*ground[0], {{80, 215}, {120, 212}, {165, 205}, {235, 205}});
+    ASSERT_EQ(ground.size(), 3U);  // two profiles', and the legend's
+    expectPoints(*ground[0], {{70, 226.5}, {110, 225}, {155, 221.5}, {225, 221.5}, {275, 169}});
+    expectPoints(*ground[1], {{291, 194}, {321, 193}, {361, 189}});
 
-    // Invert and crown of B1, B2 and K3; B2's drop at A3 from 108,141 to
-    // 107,284 m. Crowns: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above
-    // the invert, 355 / 341 is 348.
+    // Invert and crown of B1; B2's drop at A3 from 108,141 to 107,284 m.
+    // Crowns: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above the invert.
     const auto sewer = linesOn(sheet, DrawingLayer::Sewer);
-    ASSERT_EQ(sewer.size(), 7U);
-    expectPoints(*sewer[0], {{80, 201.43}, {120, 198.43}});
-    expectPoints(*sewer[1], {{80, 203.00}, {120, 200.00}});
-    expectPoints(*sewer[2], {{120, 198.43}, {165, 191.41}});
-    expectPoints(*sewer[3], {{120, 200.00}, {165, 192.98}});
-    expectPoints(*sewer[4], {{165, 182.84}, {235, 181.30}});
-    expectPoints(*sewer[5], {{165, 186.32}, {235, 184.78}});
-    expectPoints(*sewer[6], {{165, 191.41}, {165, 182.84}});
+    expectPoints(*sewer[0], {{70, 219.72}, {110, 218.22}});
+    expectPoints(*sewer[1], {{70, 220.5}, {110, 219}});
+    expectPoints(*sewer[6], {{155, 214.70}, {155, 210.42}});
 
-    // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert, at 1:100 0,71 mm.
-    // The legend's dashes come first.
+    // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert.
     const auto water = linesOn(sheet, DrawingLayer::Water);
-    const auto first =
-        std::find_if(water.begin(), water.end(), [](const DrawingLine* dash) { return dash->points[0].x < 81; });
-    ASSERT_NE(first, water.end());
-    expectPoints(**first, {{80, 201.43 + 0.71}, {83, 201.43 + 0.71 - 3 * 3.0 / 40}});
+    expectPoints(*water[0], {{70, 219.715 + 0.355}, {73, 219.715 + 0.355 - 3 * 1.5 / 40}});
 
     // Each manhole from its ground to its lowest invert: at A4 that of K4.
     const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
-    ASSERT_EQ(manholes.size(), 4U);
-    expectPoints(*manholes[0], {{80, 215}, {80, 201.43}});
-    expectPoints(*manholes[3], {{235, 205}, {235, 136.04}});
-
-    // The second sheet starts at A4 with the reference level of K4's 97,604 m.
-    const auto secondGround = linesOn(profile.sheets[1], DrawingLayer::Ground);
-    ASSERT_EQ(secondGround.size(), 1U);
-    expectPoints(*secondGround[0], {{80, 255}, {130, 150}});
+    expectPoints(*manholes[0], {{70, 226.5}, {70, 219.72}});
+    expectPoints(*manholes[3], {{225, 221.5}, {225, 187.02}});
 }
 
 TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
-    std::map<std::pair<long, long>, std::string> cells;  // (x, y) in hundredths of a mm -> text
-    for (const DrawingText& text : profiles[0].sheets[0].texts)
-        if (text.layer == DrawingLayer::Table)
-            cells[{std::lround(text.at.x * 100), std::lround(text.at.y * 100)}] += text.text + "|";
-    // Rows from the top: 111 Studnia, 94 ground, 78 invert, 62 depth,
-    // 46 chainage, 34 length, 26 slope, 16 pipe (a line above and below).
-    const std::map<std::pair<long, long>, std::string> expected{
-        {{2200, 11100}, "Studnia|"},
-        {{2200, 9400}, "Rzędna terenu [m]|"},
-        {{2200, 7800}, "Rzędna dna kanału [m]|"},
-        {{2200, 6200}, "Zagłębienie [m]|"},
-        {{2200, 4600}, "Odległość [m]|"},
-        {{2200, 3400}, "Długość [m]|"},
-        {{2200, 2600}, "Spadek [‰]|"},
-        {{2200, 1600}, "Rura|"},
-        {{8000, 11100}, "B1|"},
-        {{8000, 9400}, "110,500|"},
-        {{8000, 7800}, "109,143|"},
-        {{8000, 6200}, "1,357|"},
-        {{8000, 4600}, "0,000|"},
-        {{12000, 11100}, "B2|"},
-        {{12000, 9400}, "110,200|"},
-        {{12000, 7800}, "108,843|"},
-        {{12000, 6200}, "1,357|"},
-        {{12000, 4600}, "40,000|"},
-        {{16500, 11100}, "A3|"},
-        {{16500, 9400}, "109,500|"},
-        {{16250, 7800}, "108,141|"},  // the drop: arriving left, leaving right
-        {{16750, 7800}, "107,284|"},
-        {{16500, 6200}, "2,216|"},
-        {{16500, 4600}, "85,000|"},
-        {{23500, 11100}, "A4|"},
-        {{23500, 9400}, "109,500|"},
-        {{23250, 7800}, "107,130|"},
-        {{23750, 7800}, "102,604|"},
-        {{23500, 6200}, "6,896|"},
-        {{23500, 4600}, "155,000|"},
-        {{10000, 3400}, "40,000|"},
-        {{10000, 2600}, "7,5|"},
-        {{10000, 1760}, "160 / 153,6|"},
-        {{10000, 1440}, "DP-101-0160|"},
-        {{14250, 3400}, "45,000|"},
-        {{14250, 2600}, "15,6|"},
-        {{14250, 1760}, "160 / 153,6|"},
-        {{14250, 1440}, "DP-101-0160|"},
-        {{20000, 3400}, "70,000|"},
-        {{20000, 2600}, "2,2|"},
-        {{20000, 1760}, "355 / 341|"},
-        {{20000, 1440}, "DP-101-0355|"},
+    const auto cellsOf = [](const Drawing& profile) {
+        std::map<std::pair<long, long>, std::string> cells;  // (x, y) in tenths of a mm -> text
+        for (const DrawingText& text : profile.sheets[0].texts)
+            if (text.layer == DrawingLayer::Table && text.at.x < 280)
+                cells[{std::lround(text.at.x * 10), std::lround(text.at.y * 10)}] += text.text + "|";
+        return cells;
     };
-    EXPECT_EQ(cells, expected);
+    // Rows from the top: 143 Studnia, 126 ground, 114 invert, 103 depth,
+    // 91,5 chainage; 82,5 section, 77,5 length, 72,5 slope, 65,5 pipe (a
+    // line above and below), 58,5 Q, 53,5 v, 48,5 h/d.
+    const std::map<std::pair<long, long>, std::string> expected{
+        {{220, 1430}, "Studnia|"},
+        {{220, 1260}, "Rzędna terenu [m]|"},
+        {{220, 1140}, "Rzędna dna kanału [m]|"},
+        {{220, 1030}, "Zagłębienie [m]|"},
+        {{220, 915}, "Odległość [m]|"},
+        {{220, 825}, "Odcinek|"},
+        {{220, 775}, "Długość [m]|"},
+        {{220, 725}, "Spadek [‰]|"},
+        {{220, 655}, "Rura|"},
+        {{220, 585}, "Q [l/s]|"},
+        {{220, 535}, "v [m/s]|"},
+        {{220, 485}, "h/d [%]|"},
+        {{700, 1430}, "B1|"},
+        {{700, 1260}, "110,50|"},
+        {{700, 1140}, "109,14|"},
+        {{700, 1030}, "1,36|"},
+        {{700, 915}, "0+000,00|"},
+        {{1100, 1430}, "B2|"},
+        {{1100, 1260}, "110,20|"},
+        {{1100, 1140}, "108,84|"},
+        {{1100, 1030}, "1,36|"},
+        {{1100, 915}, "0+040,00|"},
+        {{1534, 1430}, "A3|"},  // a drop manhole: its kind beside its name
+        {{1566, 1430}, "studnia kaskadowa|"},
+        {{1550, 1260}, "109,50|"},
+        {{1530, 1140}, "108,14|"},  // the drop: arriving left, leaving right
+        {{1570, 1140}, "107,28|"},
+        {{1550, 1030}, "2,22|"},
+        {{1550, 915}, "0+085,00|"},
+        {{2234, 1430}, "A4|"},
+        {{2266, 1430}, "studnia kaskadowa|"},
+        {{2250, 1260}, "109,50|"},
+        {{2230, 1140}, "107,13|"},
+        {{2270, 1140}, "102,60|"},
+        {{2250, 1030}, "6,90|"},
+        {{2250, 915}, "0+155,00|"},
+        {{2750, 1430}, "A5|"},
+        {{2750, 1260}, "99,00|"},
+        {{2750, 1140}, "97,60|"},
+        {{2750, 1030}, "1,40|"},
+        {{2750, 915}, "0+205,00|"},
+        {{900, 825}, "B1|"},
+        {{900, 775}, "40,00|"},
+        {{900, 725}, "7,5|"},
+        {{900, 669}, "PVC-U SN2 160×3,2|"},
+        {{900, 632}, "DP-101-0160|"},
+        {{900, 585}, "6|"},
+        {{900, 535}, "0,72|"},
+        {{900, 485}, "46|"},
+        {{1325, 825}, "B2|"},
+        {{1325, 775}, "45,00|"},
+        {{1325, 725}, "15,6|"},
+        {{1325, 669}, "PVC-U SN2 160×3,2|"},
+        {{1325, 632}, "DP-101-0160|"},
+        {{1325, 585}, "9|"},
+        {{1325, 535}, "1,06|"},
+        {{1325, 485}, "47|"},
+        {{1900, 825}, "K3|"},
+        {{1900, 775}, "70,00|"},
+        {{1900, 725}, "2,2|"},
+        {{1900, 669}, "PVC-U SN2 355×7,0|"},
+        {{1900, 632}, "DP-101-0355|"},
+        {{1900, 585}, "41,4|"},
+        {{1900, 535}, "0,74|"},
+        {{1900, 485}, "59|"},
+        {{2500, 825}, "K4|"},
+        {{2500, 775}, "50,00|"},
+        {{2500, 725}, "100,0|"},
+        {{2500, 669}, "PVC-U SN2 200×3,9|"},
+        {{2500, 632}, "DP-101-0200|"},
+        {{2500, 585}, "42,4|"},
+        {{2500, 535}, "3,13|"},
+        {{2500, 485}, "47|"},
+    };
+    EXPECT_EQ(cellsOf(profiles[0]), expected);
 
-    bool referenceLabelled = false;
+    // In millimetres, as the results table gives them.
+    ProfileScales millimetres;
+    millimetres.levelDecimals = 3;
+    const auto precise = cellsOf(networkProfiles(network, designs, millimetres)[0]);
+    EXPECT_EQ(precise.at({1530, 1140}), "108,141|");
+    EXPECT_EQ(precise.at({2250, 1030}), "6,896|");
+    EXPECT_EQ(precise.at({1100, 915}), "0+040,000|");
+    EXPECT_EQ(precise.at({900, 775}), "40,000|");
+
+    std::vector<std::string> labels;
     for (const DrawingText& text : profiles[0].sheets[0].texts)
-        if (text.text == "Poziom porównawczy 101,00 m n.p.m. PL-EVRF2007-NH")
-            referenceLabelled = std::abs(text.at.x - 22) < 0.01 && std::abs(text.at.y - 121.5) < 0.01;
-    EXPECT_TRUE(referenceLabelled);
+        if (text.text.starts_with("Poziom porównawczy") || text.text.starts_with("Rzędne w układzie"))
+            labels.push_back(text.text);
+    EXPECT_EQ(labels,
+              (std::vector<std::string>{"Poziom porównawczy 96,00 m n.p.m.", "Poziom porównawczy 105,00 m n.p.m.",
+                                        "Rzędne w układzie wysokościowym PL-EVRF2007-NH"}));
 }
 
 // Each section of the path is placed once, in the path's order, on the sheet
-// and at the x where the table names its manholes: the shared A4 ends the
-// first sheet and starts the second.
+// and at the x where the table names its manholes.
 TEST_F(HandWorkedProfile, EachSectionIsPlacedWhereItsManholesAreDrawn) {
     const ProfilePath path = profilePaths(network, designs)[0];
     const PlacedProfile placed = placedProfile(network, designs, path);
     ASSERT_EQ(placed.sections.size(), path.sections.size());
-    const auto nameAt = [&](std::size_t sheet, double x) {
-        for (const DrawingText& text : placed.drawing.sheets.at(sheet).texts)
-            if (text.layer == DrawingLayer::Table && std::abs(text.at.y - 111) < 0.01 && std::abs(text.at.x - x) < 0.01)
+    const auto nameAt = [&](const SectionPlacement& placement, double x) {
+        for (const DrawingText& text : placed.drawing.sheets.at(placement.sheet).texts)
+            if (text.layer == DrawingLayer::Table && std::abs(text.at.y - (placement.bottom + 97)) < 0.01 &&
+                std::abs(text.at.x - x) < 2)
                 return text.text;
         return std::string("(none)");
     };
-    std::vector<std::size_t> sheets;
     for (std::size_t n = 0; n < path.sections.size(); ++n) {
         const SectionPlacement& placement = placed.sections[n];
         const NetworkSection& section = network.sections[path.sections[n]];
         EXPECT_EQ(placement.section, path.sections[n]);
-        EXPECT_EQ(nameAt(placement.sheet, placement.fromX), section.from) << section.name;
-        EXPECT_EQ(nameAt(placement.sheet, placement.toX), section.to) << section.name;
-        sheets.push_back(placement.sheet);
+        EXPECT_EQ(placement.sheet, 0U);
+        EXPECT_EQ(nameAt(placement, placement.fromX), section.from) << section.name;
+        EXPECT_EQ(nameAt(placement, placement.toX), section.to) << section.name;
+        EXPECT_EQ(placement.top, profile_sheet::kFrameTop);
     }
-    EXPECT_EQ(sheets, (std::vector<std::size_t>{0, 0, 0, 1}));
 }
 
 // On an A3 sheet at 600 dpi with 100 pixels unprintable all round, a
@@ -193,57 +223,92 @@ TEST_F(HandWorkedProfile, EachSectionIsPlacedWhereItsManholesAreDrawn) {
 TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
     RecordingPrinter printer({600, {100, 100}, {7016, 9921}, {6816, 9721}, 100});
     printDrawings({profiles[0]}, printer);
-    EXPECT_EQ(printer.pageNumber(), 2);
-    EXPECT_EQ(printer.documentName(), "Vexa - Profil podłużny B1 - A5");
+    EXPECT_EQ(printer.pageNumber(), 1);
+    EXPECT_EQ(printer.documentName(), "Vexa - Profile podłużne B1 - A5, C1 - C3");
     const auto found = [&](RecordingPrinter::Kind kind, const std::string& text, int fontSize) {
         for (const auto& call : printer.calls())
-            if (call.kind == kind && call.text == text && call.page == 1 && call.fontSize == fontSize) return call;
+            if (call.kind == kind && call.text == text && call.fontSize == fontSize) return call;
         ADD_FAILURE() << text;
         return RecordingPrinter::Call{};
     };
-    // The ground from B1 (80; 215 mm, up from the bottom of 297) to B2.
+    // The ground from B1 (70; 226,5 mm, up from the bottom of 297) to B2 (110; 225).
     bool groundFound = false;
     for (const auto& call : printer.calls())
-        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1790 && call.y1 == 1837 && call.x2 == 2735 &&
-            call.y2 == 1908)
+        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 1565 && call.x2 == 2498 &&
+            call.y2 == 1601)
             groundFound = true;
     EXPECT_TRUE(groundFound);
-    // "B1" upright in the Studnia row, centred on (80; 111 mm): 2,5 mm
-    // capitals are 10 pt, a text 83 pixels high and 82 long, starting 41
-    // below the centre. (The name above the ground is smaller.)
-    const auto name = found(RecordingPrinter::Kind::UpwardText, "B1", 10);
-    EXPECT_EQ(name.x1, 1748);
-    EXPECT_EQ(name.y1, 4335);
-    // The title, 3,5 mm capitals (14 pt), level, its middle at 282 mm.
-    const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 - A5", 14);
-    EXPECT_EQ(title.x1, 443);
-    EXPECT_EQ(title.y1, 196);
+    // "B1" upright in the Studnia row, centred on (70; 143 mm): 2 mm
+    // capitals are 8 pt. (The name above the ground is smaller.)
+    const auto name = found(RecordingPrinter::Kind::UpwardText, "B1", 8);
+    EXPECT_EQ(name.x1, 1521);
+    EXPECT_EQ(name.y1, 3571);
+    // The profile's title, 3 mm capitals (12 pt), level, its middle at 283,5 mm.
+    const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 - A5", 12);
+    EXPECT_EQ(title.x1, 1412);
+    EXPECT_EQ(title.y1, 169);
 }
 
 // 30 m of fall in one section is 300 mm at 1:100, more than a sheet holds:
-// the whole profile is drawn at 1:250 (the next scales 1:200 hold 28 m
-// above the reference level at most), one scale on all its sheets; and
-// every point stays on its sheet.
+// the whole profile is drawn at 1:500 (1:250 holds 28,5 m above the
+// reference level at most), one scale on all its sheets; and every point
+// stays on its sheet.
 TEST_F(HandWorkedProfile, ASectionTooTallForASheetSetsTheProfilesScale) {
     network = readNetwork({kNetworkHeadLine, "S1;A;B;200;130;100;5;1;;;2;0;1;", "S2;B;C;50;100;99,5;5;1;;;2;0;1;"});
     const auto catalogue = testing_support::bundledCatalogue();
     BatchCalculator calculator(*catalogue);
     designs = designNetwork(network, {}, calculator);
-    const Drawing profile = networkProfiles(network, designs)[0];
-    ASSERT_EQ(profile.sheets.size(), 2U);
+    const std::vector<Drawing> sheets = networkProfiles(network, designs);
+    ASSERT_EQ(sheets.size(), 1U);
     std::vector<std::string> scales;
-    for (const DrawingSheet& sheet : profile.sheets) {
-        for (const DrawingText& text : sheet.texts)
-            if (text.text.starts_with("1:") || text.text.find(" z ") != std::string::npos) scales.push_back(text.text);
-        for (const DrawingLine& line : sheet.lines)
-            for (const DrawingPoint& point : line.points) EXPECT_TRUE(point.y <= 287 && point.x <= 410) << point.y;
-    }
-    EXPECT_EQ(scales, (std::vector<std::string>{"1:1000 / 1:250", "1 z 2", "1:1000 / 1:250", "2 z 2"}));
+    for (const DrawingText& text : sheets[0].sheets[0].texts)
+        if (text.text.starts_with("1:")) scales.push_back(text.text);
+    for (const DrawingLine& line : sheets[0].sheets[0].lines)
+        for (const DrawingPoint& point : line.points) EXPECT_TRUE(point.y <= 287 && point.x <= 410) << point.y;
+    EXPECT_EQ(scales, (std::vector<std::string>{"1:1000 / 1:500"}));
 }
 
-// A long collector of many sheets: its pipes, manholes and table stop left
-// of the title block in the lower right corner, whose cells hold the
-// project's texts, each fitted to its cell.
+// A collector falling 2 m a section is too tall for one reference level:
+// it steps its level at a manhole, marks the step on the table's top, names
+// that manhole once, and stays on one sheet as long as it is wide enough.
+TEST(ProfileReferenceLevel, StepsWithinASheetWhereTheProfileIsTooTall) {
+    std::vector<std::string> lines{kNetworkHeadLine};
+    for (int n = 0; n < 8; ++n)
+        lines.push_back("S" + std::to_string(n) + ";M" + std::to_string(n) + ";M" + std::to_string(n + 1) + ";40;" +
+                        std::to_string(120 - 2 * n) + ";" + std::to_string(118 - 2 * n) + ";5;1;;;2;0;1;");
+    const Network network = readNetwork(lines);
+    const auto catalogue = testing_support::bundledCatalogue();
+    BatchCalculator calculator(*catalogue);
+    const std::vector<SectionDesign> designs = designNetwork(network, {}, calculator);
+    const std::vector<Drawing> sheets = networkProfiles(network, designs);
+    ASSERT_EQ(sheets.size(), 1U);
+    const DrawingSheet& sheet = sheets[0].sheets[0];
+    std::vector<std::string> labels;
+    std::map<std::string, int> names;  // drawn above the ground
+    for (const DrawingText& text : sheet.texts) {
+        if (text.text.starts_with("Poziom porównawczy")) labels.push_back(text.text);
+        if (text.layer == DrawingLayer::Manholes) ++names[text.text];
+    }
+    EXPECT_EQ(labels,
+              (std::vector<std::string>{"Poziom porównawczy 109,00 m n.p.m.", "Poziom porównawczy 101,00 m n.p.m."}));
+    EXPECT_EQ(names.size(), 9U);
+    for (const auto& [name, count] : names) EXPECT_EQ(count, 1) << name;
+    int steps = 0;
+    for (const DrawingLine& line : sheet.lines)
+        if (line.layer == DrawingLayer::Labels && line.width == 0.7 && line.points[0].y == 154) ++steps;
+    EXPECT_EQ(steps, 1);
+    for (const DrawingLine& line : sheet.lines) {
+        if (line.layer != DrawingLayer::Ground) continue;
+        for (const DrawingPoint& point : line.points)
+            EXPECT_TRUE(point.y <=
+                        profile_sheet::kFrameTop - profile_sheet::kProfileTitleBand - profile_sheet::kNameBand)
+                << point.y;
+    }
+}
+
+// A long collector of many sheets: its pipes, manholes and table stay above
+// the title block and the legend in the sheet's foot; the block's cells hold
+// the project's texts, each fitted to its cell.
 TEST(ProfileTitleBlock, HoldsTheProjectAndNothingOfTheProfileRunsUnderIt) {
     std::vector<std::string> lines{kNetworkHeadLine};
     for (int n = 0; n < 30; ++n)
@@ -256,33 +321,29 @@ TEST(ProfileTitleBlock, HoldsTheProjectAndNothingOfTheProfileRunsUnderIt) {
     ProjectData project;
     project.name = "Kanalizacja ul. Polnej";
     project.licence = "POM/0123/PWOS/09";
-    const Drawing profile = networkProfiles(network, designs, {}, project)[0];
-    ASSERT_GT(profile.sheets.size(), 3U);
+    const std::vector<Drawing> sheets = networkProfiles(network, designs, {}, project);
+    ASSERT_EQ(sheets.size(), 5U);
     using namespace profile_sheet;
-    const auto underBlock = [](DrawingPoint point) {
-        return point.x > kTableRight + 0.01 && point.x < kSheetWidth - kMargin - 0.01 && point.y > kMargin + 0.01 &&
-               point.y < kMargin + kTableHeight - 0.01;
-    };
-    for (const DrawingSheet& sheet : profile.sheets) {
+    for (std::size_t n = 0; n < sheets.size(); ++n) {
+        const DrawingSheet& sheet = sheets[n].sheets.at(0);
         std::map<std::string, double> blockTexts;  // text -> its room
         for (const DrawingText& text : sheet.texts) {
-            if (text.layer == DrawingLayer::Labels && underBlock(text.at)) {
-                blockTexts[text.text] = text.room;
-                continue;
-            }
-            const double reach = text.upwards ? text.height : text.room / 2;
-            if (text.at.y < kMargin + kTableHeight) {
-                EXPECT_LT(text.at.x + reach, kTableRight) << text.text;
+            if (text.layer == DrawingLayer::Labels && text.at.y < kBandsBottom) blockTexts[text.text] = text.room;
+            if (text.layer != DrawingLayer::Labels) {
+                EXPECT_GT(text.at.y, kBandsBottom) << text.text;
             }
         }
         for (const DrawingLine& line : sheet.lines) {
-            if (line.layer == DrawingLayer::Labels) continue;
-            for (const DrawingPoint& point : line.points) EXPECT_FALSE(underBlock(point)) << point.x;
+            if (line.layer == DrawingLayer::Labels || line.layer == DrawingLayer::Table) continue;
+            // The legend's samples stand left of the block.
+            for (const DrawingPoint& point : line.points)
+                EXPECT_TRUE(point.x < kTitleBlockLeft || point.y >= kBandsBottom) << point.x;
         }
-        EXPECT_EQ(blockTexts["Kanalizacja ul. Polnej"], kTitleBlockWidth - 3);
-        EXPECT_EQ(blockTexts["POM/0123/PWOS/09"], kTitleBlockWidth * 0.4 - 3);
+        EXPECT_NEAR(blockTexts["Kanalizacja ul. Polnej"], kTitleBlockWidth * 0.62 - 2, 1e-9);
+        EXPECT_NEAR(blockTexts["POM/0123/PWOS/09"], kTitleBlockWidth * 0.16 - 2, 1e-9);
         EXPECT_EQ(blockTexts.count("sanitarna"), 1U);
         EXPECT_EQ(blockTexts.count("Inwestor"), 1U);  // an empty field: its label alone
+        EXPECT_EQ(blockTexts.count(std::to_string(n + 1) + " z 5"), 1U);
     }
 }
 
@@ -317,27 +378,26 @@ TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
         const Drawing profile = networkProfiles(network, designs)[0];
         std::string label;
         for (const DrawingText& text : profile.sheets[0].texts)
-            if (text.text.rfind("Poziom porównawczy", 0) == 0 || text.text.rfind("dno odbiornika", 0) == 0)
+            if (text.text.starts_with("Poziom porównawczy") || text.text.starts_with("dno odbiornika"))
                 label += text.text;
         for (const DrawingLine& line : profile.sheets[0].lines) {
             if (line.layer != DrawingLayer::Ground) continue;
-            for (const DrawingPoint& point : line.points) EXPECT_GE(point.y, 120) << label;
+            for (const DrawingPoint& point : line.points)  // but the legend's sample
+                EXPECT_TRUE(point.y < profile_sheet::kBandsBottom || point.y >= 154) << label;
         }
         return label;
     };
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;", "S2;B;C;50;109,5;104,2;5;99;;;2;0;1;"}),
-              "Poziom porównawczy 103,00 m n.p.m. PL-EVRF2007-NH");
-    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}),
-              "Poziom porównawczy -4,00 m n.p.m. PL-EVRF2007-NH");
+              "Poziom porównawczy 103,00 m n.p.m.");
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}), "Poziom porównawczy -4,00 m n.p.m.");
     // A section without a result whose lowest ground is a whole metre below zero.
-    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}),
-              "Poziom porównawczy -2,00 m n.p.m. PL-EVRF2007-NH");
+    EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}), "Poziom porównawczy -2,00 m n.p.m.");
     // The sewer an outlet drains into is drawn, below the section's inverts.
     NetworkParameters receiving;
     receiving.receivingInverts["B"] = 100'000;
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;"}, receiving),
-              "Poziom porównawczy 99,00 m n.p.m. PL-EVRF2007-NH"
-              "dno odbiornika 100,000 m");
+              "Poziom porównawczy 99,00 m n.p.m."
+              "dno odbiornika 100,00 m");
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ def profiles(network_file, name, *options):
     return drawing, table
 
 
-doc, table = profiles(network, "profile.dxf")
+doc, table = profiles(network, "profile.dxf", "--dokladnosc-rzednych", "3")
 profiles(example, "example.dxf")
 
 expect(doc.dxfversion == "AC1015", "AutoCAD 2000: " + doc.dxfversion)
@@ -60,7 +60,7 @@ for fields in rows:
             expect(level in texts["TABELA"], fields[0] + " level " + level)
         expect(fields[9] in texts["TABELA"], fields[0] + " slope " + fields[9])
 expect("Profil podłużny B1 - A5" in texts["OPISY"], "title")
-expect("Poziom porównawczy 101,00 m n.p.m. PL-EVRF2007-NH" in texts["OPISY"], "reference level")
+expect("Poziom porównawczy 96,00 m n.p.m." in texts["OPISY"], "reference level")
 
 
 def points(layer):
@@ -68,14 +68,15 @@ def points(layer):
             for line in doc.modelspace().query(f'LWPOLYLINE[layer=="{layer}"]')]
 
 
-expect(points("TEREN")[0] == [(80, 215), (120, 212), (165, 205), (235, 205)], "ground " + str(points("TEREN")[0]))
-expect(points("KANAL")[0] == [(80, 201.43), (120, 198.43)], "B1's invert " + str(points("KANAL")[0]))
+expect(points("TEREN")[0] == [(70, 226.5), (110, 225), (155, 221.5), (225, 221.5), (275, 169)],
+       "ground " + str(points("TEREN")[0]))
+expect(points("KANAL")[0] == [(70, 219.715), (110, 218.215)], "B1's invert " + str(points("KANAL")[0]))
 
 # Sheet after sheet along x, 20 mm apart: the frames of the hand-worked
-# network's four sheets start at 20 (the binding margin), 460, 900 and 1340.
+# network's two sheets start at 20 (the binding margin) and 460.
 frames = sorted(round(min(x for x, *_ in line.get_points()), 3)
                 for line in doc.modelspace().query('LWPOLYLINE[layer=="OPISY"]') if len(line.get_points()) == 5)
-expect(frames == [20 + 440 * sheet for sheet in range(len(frames))] and len(frames) == 4, "sheets " + str(frames))
+expect(frames == [20 + 440 * sheet for sheet in range(len(frames))] and len(frames) == 2, "sheets " + str(frames))
 # Manhole names read upwards, the title along the sheet.
 rotations = {round(text.dxf.rotation) for text in doc.modelspace().query('TEXT[layer=="STUDNIE"]')}
 expect(rotations == {90}, "manhole names turned " + str(rotations))
@@ -96,27 +97,27 @@ expect(weights.get("KANAL") == {50} and weights.get("TEREN") == {35} and weights
        "line weights " + str(weights))
 expect(weights.get("TABELA") == {25, 50}, "table line weights " + str(weights.get("TABELA")))
 
-# A 15 m section leaves 13,5 mm for its pipe's 11 letters, 2 mm high: some
-# 17,6 mm at full width, so narrowed to 0,767. A 5 m one leaves 3,5 mm: cut
-# at 70 %.
+# A 10 m section leaves 8,5 mm for its pipe's 11 letters of catalogue
+# number, 1,3 mm high: some 11,44 mm at full width, so narrowed to 0,743. A
+# 5 m one leaves 3,5 mm: cut at 70 %.
 short_network = os.path.join(scratch, "short.csv")
 with open(short_network, "w", encoding="utf-8") as file:
     file.write("Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax\n"
-               "S1;A;B;15;110;109,9;5;1;160;;2;0;1;\nS2;B;C;5;109,9;109,85;5;1;160;;2;0;1;\n")
+               "S1;A;B;10;110;109,9;5;1;160;;2;0;1;\nS2;B;C;5;109,9;109,85;5;1;160;;2;0;1;\n")
 short, _ = profiles(short_network, "short.dxf")
 factors = {}
 for text in short.modelspace().query('TEXT[layer=="TABELA"]'):
     factors.setdefault(text.dxf.text, []).append(round(text.dxf.width, 3))
-expect(factors.get("DP-101-0160") == [round(13.5 / 17.6, 3)], "narrowed " + str(factors.get("DP-101-0160")))
+expect(factors.get("DP-101-0160") == [round(8.5 / 11.44, 3)], "narrowed " + str(factors.get("DP-101-0160")))
 cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("...")]
 expect(cut and all(width == 0.7 for _, width in cut), "cut at 70 % " + str(cut))
 expect(all(0.7 <= width <= 1 for widths in factors.values() for width in widths), "no text below 70 %")
 
-# At 1:500 a unit is still a metre of chainage: A to B is 15 units apart.
+# At 1:500 a unit is still a metre of chainage: A to B is 10 units apart.
 half, _ = profiles(short_network, "half.dxf", "--skala-pozioma", "500")
 manhole_lines = [line for line in half.modelspace().query('LWPOLYLINE[layer=="STUDNIE"]')]
 xs = sorted({round(point[0], 3) for line in manhole_lines for point in line.get_points()})
-expect(len(xs) >= 2 and abs(xs[1] - xs[0] - 15) < 0.001, "metres at 1:500 " + str(xs))
+expect(len(xs) >= 2 and abs(xs[1] - xs[0] - 10) < 0.001, "metres at 1:500 " + str(xs))
 
 for fault in faults:
     print("profile_dxf_check: " + fault)
