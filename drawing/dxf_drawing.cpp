@@ -190,9 +190,12 @@ private:
         const double x = (left + text.at.x) * scale_, y = text.at.y * scale_;
         const double angle = text.upwards ? std::numbers::pi / 2 : 0.0;
         // A text longer than its room is narrowed to fit, on an estimate of
-        // its length: an Arial letter is some 0,8 capitals wide.
+        // its length: an Arial letter is some 0,8 capitals wide. Its letters
+        // are counted before it is written in the code page, whose bytes
+        // 0x80-0xBF (ł, ś, ą...) would pass for UTF-8's continuation bytes,
+        // and where a \U+XXXX stands for one letter.
         const FittedText fitted = fitText(text.text, text.room, [&](const std::string& candidate, double share) {
-            return 0.8 * text.height * share * static_cast<double>(text::length(dxfText(candidate)));
+            return 0.8 * text.height * share * static_cast<double>(text::length(candidate));
         });
         dxf_.writeText(
             *writer_,

@@ -98,11 +98,11 @@ expect(weights.get("TABELA") == {25, 50}, "table line weights " + str(weights.ge
 
 # A 15 m section leaves 13,5 mm for its pipe's 11 letters, 2 mm high: some
 # 17,6 mm at full width, so narrowed to 0,767. A 5 m one leaves 3,5 mm: cut
-# at 70 %.
+# at 70 %. A name in Polish letters is as long as one of as many plain ones.
 short_network = os.path.join(scratch, "short.csv")
 with open(short_network, "w", encoding="utf-8") as file:
     file.write("Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax\n"
-               "S1;A;B;15;110;109,9;5;1;160;;2;0;1;\nS2;B;C;5;109,9;109,85;5;1;160;;2;0;1;\n")
+               "S1;A;Łąśćźżółęń;15;110;109,9;5;1;160;;2;0;1;\nS2;Łąśćźżółęń;ABCDEFGHIJ;5;109,9;109,85;5;1;160;;2;0;1;\n")
 short, _ = profiles(short_network, "short.dxf")
 factors = {}
 for text in short.modelspace().query('TEXT[layer=="TABELA"]'):
@@ -111,6 +111,8 @@ expect(factors.get("DP-101-0160") == [round(13.5 / 17.6, 3)], "narrowed " + str(
 cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("...")]
 expect(cut and all(width == 0.7 for _, width in cut), "cut at 70 % " + str(cut))
 expect(all(0.7 <= width <= 1 for widths in factors.values() for width in widths), "no text below 70 %")
+names = {text.dxf.text: round(text.dxf.width, 3) for text in short.modelspace().query('TEXT[layer=="STUDNIE"]')}
+expect(names["Łąśćźżółęń"] == names["ABCDEFGHIJ"] < 1, "Polish letters narrowed " + str(names))
 
 # At 1:500 a unit is still a metre of chainage: A to B is 15 units apart.
 half, _ = profiles(short_network, "half.dxf", "--skala-pozioma", "500")
