@@ -83,9 +83,12 @@ title = [text for text in doc.modelspace().query('TEXT[layer=="OPISY"]') if text
 expect(title and all(round(text.dxf.rotation) == 0 for text in title), "title turned")
 
 expect(doc.header.get("$INSUNITS") == 6, "metres")
-expect(doc.styles.get("Standard").dxf.font == "arial.ttf", "the text style's font file")
-all_texts = [text for layer in texts.values() for text in layer]
-expect("Spadek [promil]" in texts["TABELA"] and not any("‰" in text for text in all_texts), "per mille written out")
+# The per mille sign in code page 1250. The texts' style is Arial's TrueType
+# file, and its name LibreCAD's font with that sign.
+expect("Spadek [‰]" in texts["TABELA"], "per mille sign")
+styles = {text.dxf.style for text in doc.modelspace().query("TEXT")}
+expect(styles == {"Unicode"} and all(style.dxf.font == "arial.ttf" for style in doc.styles),
+       "text styles " + str(styles) + " " + str([style.dxf.font for style in doc.styles]))
 
 # Each kind of line with its weight (1/100 mm): the pipes and the frame 0,5 mm,
 # the ground and the manholes 0,35 mm.
@@ -108,7 +111,7 @@ factors = {}
 for text in short.modelspace().query('TEXT[layer=="TABELA"]'):
     factors.setdefault(text.dxf.text, []).append(round(text.dxf.width, 3))
 expect(factors.get("DP-101-0160") == [round(13.5 / 17.6, 3)], "narrowed " + str(factors.get("DP-101-0160")))
-cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("...")]
+cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("…")]
 expect(cut and all(width == 0.7 for _, width in cut), "cut at 70 % " + str(cut))
 expect(all(0.7 <= width <= 1 for widths in factors.values() for width in widths), "no text below 70 %")
 names = {text.dxf.text: round(text.dxf.width, 3) for text in short.modelspace().query('TEXT[layer=="STUDNIE"]')}
