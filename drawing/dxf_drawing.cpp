@@ -53,21 +53,20 @@ constexpr std::array<LayerStyle, 6> kLayers{{{DrawingLayer::Ground, 3, 35},
 
 constexpr double kSheetGap = 20;  // drawing mm between two sheets
 
+// The style of every text. AutoCAD and most readers draw a style's font,
+// here Arial's TrueType file, which has the per mille sign and the ellipsis.
+// LibreCAD passes over the style table: it draws a text in its own font of
+// the style's name, or else in "standard", which has neither sign. Its
+// "unicode" has both, and draws the other letters as "standard" does.
+constexpr const char* kTextStyle = "Unicode";
+
 // A text as an AutoCAD 2000 file holds it: code page 1250, declared in the
 // header, and every character the code page lacks as \U+XXXX. The per mille
-// sign and the ellipsis are in the code page, but not in the fonts of every
-// CAD program (LibreCAD draws neither): they are written out.
+// sign and the ellipsis are in the code page (0x89, 0x85), and the texts'
+// style has fonts that draw them (kTextStyle).
 std::string dxfText(const std::string& utf8) {
     std::string text;
     for (const char32_t character : text::toUtf32(utf8)) {
-        if (character == U'‰') {
-            text += "promil";
-            continue;
-        }
-        if (character == U'…') {
-            text += "...";
-            continue;
-        }
         if (const auto byte = cp1250::byteFor(character)) {
             text += static_cast<char>(*byte);
         } else {
@@ -152,8 +151,12 @@ private:
             dxf_.writeLayer(dw, DL_LayerData(dxfLayerName(style.layer), 0),
                             DL_Attributes("", style.colour, style.lineWeight, "CONTINUOUS", 1.0));
         dw.tableEnd();
-        dw.tableStyle(1);
-        dxf_.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "arial.ttf", ""));
+        // The default style "Standard" stays, the dimension style names it.
+        // The library writes the font as the family name of a TrueType
+        // style; mend() adds its file.
+        dw.tableStyle(2);
+        for (const char* style : {"Standard", kTextStyle})
+            dxf_.writeStyle(dw, DL_StyleData(style, 0, 0.0, 1.0, 0.0, 0, 2.5, "Arial", ""));
         dw.tableEnd();
         dxf_.writeView(dw);
         dxf_.writeUcs(dw);
@@ -190,14 +193,17 @@ private:
         const double x = (left + text.at.x) * scale_, y = text.at.y * scale_;
         const double angle = text.upwards ? std::numbers::pi / 2 : 0.0;
         // A text longer than its room is narrowed to fit, on an estimate of
-        // its length: an Arial letter is some 0,8 capitals wide.
+        // its length: an Arial letter is some 0,8 capitals wide. Its letters
+        // are counted before it is written in the code page, whose bytes
+        // 0x80-0xBF (ł, ś, ą...) would pass for UTF-8's continuation bytes,
+        // and where a \U+XXXX stands for one letter.
         const FittedText fitted = fitText(text.text, text.room, [&](const std::string& candidate, double share) {
-            return 0.8 * text.height * share * static_cast<double>(text::length(dxfText(candidate)));
+            return 0.8 * text.height * share * static_cast<double>(text::length(candidate));
         });
         dxf_.writeText(
             *writer_,
             DL_TextData(x, y, 0, x, y, 0, text.height * scale_, fitted.share, 0, horizontalJustification(text.along),
-                        verticalJustification(text.across), dxfText(fitted.text), "Standard", angle),
+                        verticalJustification(text.across), dxfText(fitted.text), kTextStyle, angle),
             attributes(text.layer, 0.25));
     }
 
@@ -232,9 +238,10 @@ std::vector<GroupPair> groupPairs(const std::string& bytes) {
 }
 
 // The library writes the objects of an AutoCAD 2000 file without the handle
-// of their owner and the text style without its font file, and CAD programs
-// repair both on opening. Every object gets the dictionary that lists it as
-// its owner (the root dictionary none: "0"), and the style Arial's file.
+// of their owner and the text styles without their font file, and CAD
+// programs repair both on opening. Every object gets the dictionary that
+// lists it as its owner (the root dictionary none: "0"), and every style
+// Arial's file.
 void mend(std::vector<GroupPair>& pairs) {
     std::size_t objects = 0;
     for (std::size_t n = 1; n < pairs.size() && objects == 0; ++n)
@@ -261,10 +268,7 @@ void mend(std::vector<GroupPair>& pairs) {
     }
     for (std::size_t n = 0; n < pairs.size(); ++n) {
         if (!pairs[n].is("0", "STYLE")) continue;
-        std::size_t end = n + 1;
-        bool standard = false;
-        for (; end < pairs.size() && !pairs[end].is("0"); ++end) standard = standard || pairs[end].is("2", "Standard");
-        for (std::size_t m = n + 1; standard && m < end; ++m)
+        for (std::size_t m = n + 1; m < pairs.size() && !pairs[m].is("0"); ++m)
             if (pairs[m].is("3", "")) pairs[m].value = "arial.ttf";
     }
 }

@@ -84,9 +84,12 @@ title = [text for text in doc.modelspace().query('TEXT[layer=="OPISY"]') if text
 expect(title and all(round(text.dxf.rotation) == 0 for text in title), "title turned")
 
 expect(doc.header.get("$INSUNITS") == 6, "metres")
-expect(doc.styles.get("Standard").dxf.font == "arial.ttf", "the text style's font file")
-all_texts = [text for layer in texts.values() for text in layer]
-expect("Spadek [promil]" in texts["TABELA"] and not any("‰" in text for text in all_texts), "per mille written out")
+# The per mille sign in code page 1250. The texts' style is Arial's TrueType
+# file, and its name LibreCAD's font with that sign.
+expect("Spadek [‰]" in texts["TABELA"], "per mille sign")
+styles = {text.dxf.style for text in doc.modelspace().query("TEXT")}
+expect(styles == {"Unicode"} and all(style.dxf.font == "arial.ttf" for style in doc.styles),
+       "text styles " + str(styles) + " " + str([style.dxf.font for style in doc.styles]))
 
 # Each kind of line with its weight (1/100 mm): the pipes and the frame 0,5 mm,
 # the ground and the manholes 0,35 mm.
@@ -99,19 +102,22 @@ expect(weights.get("TABELA") == {25, 50}, "table line weights " + str(weights.ge
 
 # A 10 m section leaves 8,5 mm for its pipe's 11 letters of catalogue
 # number, 1,3 mm high: some 11,44 mm at full width, so narrowed to 0,743. A
-# 5 m one leaves 3,5 mm: cut at 70 %.
+# 5 m one leaves 3,5 mm: cut at 70 %. A name in Polish letters is as long as
+# one of as many plain ones.
 short_network = os.path.join(scratch, "short.csv")
 with open(short_network, "w", encoding="utf-8") as file:
     file.write("Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax\n"
-               "S1;A;B;10;110;109,9;5;1;160;;2;0;1;\nS2;B;C;5;109,9;109,85;5;1;160;;2;0;1;\n")
+               "S1;A;Łąśćźżół;10;110;109,9;5;1;160;;2;0;1;\nS2;Łąśćźżół;ABCDEFGH;5;109,9;109,85;5;1;160;;2;0;1;\n")
 short, _ = profiles(short_network, "short.dxf")
 factors = {}
 for text in short.modelspace().query('TEXT[layer=="TABELA"]'):
     factors.setdefault(text.dxf.text, []).append(round(text.dxf.width, 3))
 expect(factors.get("DP-101-0160") == [round(8.5 / 11.44, 3)], "narrowed " + str(factors.get("DP-101-0160")))
-cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("...")]
+cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("…")]
 expect(cut and all(width == 0.7 for _, width in cut), "cut at 70 % " + str(cut))
 expect(all(0.7 <= width <= 1 for widths in factors.values() for width in widths), "no text below 70 %")
+names = {text.dxf.text: round(text.dxf.width, 3) for text in short.modelspace().query('TEXT[layer=="STUDNIE"]')}
+expect(names["Łąśćźżół"] == names["ABCDEFGH"] < 1, "Polish letters narrowed " + str(names))
 
 # At 1:500 a unit is still a metre of chainage: A to B is 10 units apart.
 half, _ = profiles(short_network, "half.dxf", "--skala-pozioma", "500")
