@@ -20,11 +20,13 @@ using namespace profile_sheet;
 constexpr double kText = 2.0;       // table values and row titles
 constexpr double kSmallText = 1.8;  // manhole names in the drawing, the pipe
 constexpr double kFineText = 1.3;   // the catalogue number, a manhole's kind
+constexpr double kBranchText = 1.5;
 constexpr double kTitleText = 3.0;
 constexpr double kLabelText = 2.0;    // the reference level's
 constexpr double kMinPartWidth = 60;  // room for a profile's title and its reference level
 constexpr double kMinRunWidth = 55;   // room for the label of a reference level
 constexpr double kStepMark = 6;       // where the reference level changes, up from the table
+constexpr double kBranchStub = 3;     // of a branch joining a manhole, left of it
 
 // The table's rows from the top down, with their heights [mm]: the
 // manholes' values stand upright, the sections' run along them.
@@ -67,10 +69,11 @@ constexpr double tableHeight() {
 }
 static_assert(tableHeight() == kTableHeight);
 
-// The room a part of a profile has on a sheet: the width of a band, and the
-// height of its drawing in a band alone on its sheet.
+// The room a part of a profile has on a sheet: the width of the sheet right
+// of the row titles, and the height above its table.
 constexpr double kWidthRoom = kFrameRight - kHeaderRight;
-constexpr double kDrawingRoom = kFrameTop - kBandsBottom - kTableHeight - kNameBand - kProfileTitleBand;
+constexpr double kTableTop = kTableFoot + kTableHeight;
+constexpr double kDrawingRoom = kFrameTop - kTableTop - kNameBand - kProfileTitleBand;
 
 // The top of a row below the table's top, and its middle.
 double rowDepth(int row) {
@@ -117,6 +120,7 @@ struct Station {
     std::optional<long long> invertOut;  // the leaving pipe's upper invert
     std::optional<long long> receiving;  // at an outlet, the invert of the sewer it drains into
     bool dropManhole = false;
+    std::vector<std::size_t> branches;  // the sections of other profiles arriving, in the file's order
 
     std::optional<long long> lowestInvert() const {
         if (invertIn && invertOut) return std::min(*invertIn, *invertOut);
@@ -137,7 +141,7 @@ struct Part {
     std::size_t first = 0;
     std::size_t last = 0;
     std::vector<Run> runs;
-    PartSize size;
+    double width = 0;  // mm
 };
 
 class ProfileBuilder {
@@ -146,19 +150,31 @@ public:
                    ProfileScales scales)
         : network_(network), designs_(designs), path_(path), scales_(scales) {
         const auto& first = network.sections[path.sections.front()];
-        stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt, std::nullopt, false});
-        for (const std::size_t index : path.sections) {
+        stations_.push_back({first.from, 0, first.groundFrom, std::nullopt, std::nullopt, std::nullopt, false, {}});
+        for (std::size_t n = 0; n < path.sections.size(); ++n) {
+            const std::size_t index = path.sections[n];
             const NetworkSection& section = network.sections[index];
             const std::optional<SectionLevels>& levels = designs[index].levels;
             if (levels) stations_.back().invertOut = levels->invertFrom;
             stations_.back().dropManhole = designs[index].dropManhole;
-            stations_.push_back({section.to, stations_.back().chainage + section.length, section.groundTo,
-                                 levels ? std::optional(levels->invertTo) : std::nullopt, std::nullopt, std::nullopt,
-                                 false});
+            if (n > 0)
+                stations_.back().branches = branchesJoining(network.topology.incoming(index), path.sections[n - 1]);
+            stations_.push_back({section.to,
+                                 stations_.back().chainage + section.length,
+                                 section.groundTo,
+                                 levels ? std::optional(levels->invertTo) : std::nullopt,
+                                 std::nullopt,
+                                 std::nullopt,
+                                 false,
+                                 {}});
         }
         const SectionDesign& last = designs[path.sections.back()];
         stations_.back().receiving = last.receivingInvert;
         stations_.back().dropManhole = last.outletDropManhole;
+        // A branch ends where it joins a profile that marks the others joining there.
+        if (path.mainCollector)
+            stations_.back().branches =
+                branchesJoining(network.topology.arriving(stations_.back().name), path.sections.back());
         // Where a branch joins, the manhole goes down to the pipe leaving it.
         if (const auto leaving = network.topology.leaving(stations_.back().name); leaving) {
             stations_.back().dropManhole = designs[*leaving].dropManhole;
@@ -183,11 +199,17 @@ public:
         PartPainter painter{*this, parts_[n], place, SheetPen(sheet)};
         painter.draw();
         for (std::size_t s = parts_[n].first; s < parts_[n].last; ++s)
-            placements.push_back(
-                {path_.sections[s], place.sheet, painter.x(s), painter.x(s + 1), place.bottom, place.top});
+            placements.push_back({path_.sections[s], place.sheet, painter.x(s), painter.x(s + 1)});
     }
 
 private:
+    static std::vector<std::size_t> branchesJoining(const std::vector<std::size_t>& arriving, std::size_t own) {
+        std::vector<std::size_t> branches;
+        for (const std::size_t section : arriving)
+            if (section != own) branches.push_back(section);
+        return branches;
+    }
+
     // The reference level of the stations first .. last: a whole metre at
     // least one metre below everything drawn. That is their lowest invert,
     // but for the ground of a manhole whose pipes have no levels (their
@@ -217,7 +239,7 @@ private:
     }
 
     // The profile's one pair of scales: those chosen, or the next of the
-    // usual series that hold its longest and its tallest section in a band.
+    // usual series that hold its longest and its tallest section on a sheet.
     void chooseScales() {
         for (std::size_t first = 0; first + 1 < stations_.size(); ++first) {
             while (kLead + distance(first, first + 1, scales_.horizontal) + kTrail > kWidthRoom)
@@ -234,14 +256,14 @@ private:
                 if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
     }
 
-    // As many stations to a part as a band is wide. A part too tall for a
-    // band steps its reference level at the manhole before the station that
+    // As many stations to a part as a sheet is wide. A part too tall for a
+    // sheet steps its reference level at the manhole before the station that
     // would not fit, once the level's run has room for its label; else the
     // part ends there. Every part and every run holds a section at least.
     void cutIntoParts() {
         std::size_t first = 0;
         while (first + 1 < stations_.size()) {
-            Part part{first, first + 1, {}, {}};
+            Part part{first, first + 1, {}, 0};
             Run run{first, first + 1, 0};
             for (std::size_t last = first + 2; last < stations_.size(); ++last) {
                 if (kLead + distance(first, last, scales_.horizontal) + kTrail > kWidthRoom) break;
@@ -256,16 +278,11 @@ private:
                 part.last = last;
             }
             part.runs.push_back(run);
-            double tallest = 0;
-            for (Run& each : part.runs) {
-                each.reference = referenceLevel(each.first, each.last);
-                tallest = std::max(tallest, height(each.first, each.last, scales_.vertical));
-            }
-            // The last run's label wants its room too, as far as the band has it.
+            for (Run& each : part.runs) each.reference = referenceLevel(each.first, each.last);
+            // The last run's label wants its room too, as far as the sheet has it.
             const double natural = kLead + distance(first, part.last, scales_.horizontal) + kTrail;
             const double lastLabel = kLead + distance(first, part.runs.back().first, scales_.horizontal) + kMinRunWidth;
-            part.size = {std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel})),
-                         kTableHeight + tallest + kNameBand + kProfileTitleBand};
+            part.width = std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel}));
             parts_.push_back(std::move(part));
             first = parts_.back().last;
         }
@@ -278,8 +295,8 @@ private:
         SheetPen pen;
 
         int decimals() const { return profile.scales_.levelDecimals; }
-        double tableTop() const { return place.bottom + kTableHeight; }
-        double right() const { return place.left + part.size.width; }
+        double tableTop() const { return kTableTop; }
+        double right() const { return place.left + part.width; }
         double x(std::size_t s) const {
             return place.left + kLead + profile.distance(part.first, s, profile.scales_.horizontal);
         }
@@ -290,9 +307,9 @@ private:
         double rowMiddle(int row) const { return tableTop() - rowMiddleDepth(row); }
 
         void draw() {
-            pen.line(DrawingLayer::Table, 0.5, {{right(), place.bottom}, {right(), place.top}});
-            pen.text(DrawingLayer::Labels, {place.left + 2, place.top - kProfileTitleBand / 2}, kTitleText,
-                     AlongText::Start, AcrossText::Middle, profile.title(), part.size.width - 4);
+            pen.line(DrawingLayer::Table, 0.5, {{right(), kTableFoot}, {right(), kFrameTop}});
+            pen.text(DrawingLayer::Labels, {place.left + 2, kFrameTop - kProfileTitleBand / 2}, kTitleText,
+                     AlongText::Start, AcrossText::Middle, profile.title(), part.width - 4);
             for (std::size_t s = part.first; s <= part.last; ++s) manholeCells(s);
             for (std::size_t s = part.first; s < part.last; ++s) sectionCells(s);
             for (std::size_t r = 0; r < part.runs.size(); ++r) run(r);
@@ -334,6 +351,19 @@ private:
             if (named)
                 pen.text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kSmallText, textHeight(s)),
                          AlongText::Start, AcrossText::Middle, station.name, kNameBand - 2, true);
+            // A branch joining: a stub at its invert, and its section and invert beside the manhole's name.
+            for (std::size_t b = 0; named && b < station.branches.size(); ++b) {
+                const std::size_t branch = station.branches[b];
+                const std::optional<SectionLevels>& levels = profile.designs_[branch].levels;
+                std::string label = profile.network_.sections[branch].name;
+                if (levels) {
+                    const double invertY = y(levels->invertTo, run);
+                    pen.line(DrawingLayer::Sewer, 0.35, {{atX - kBranchStub, invertY}, {atX, invertY}});
+                    label += " " + metres(levels->invertTo, decimals());
+                }
+                pen.text(DrawingLayer::Labels, {atX + 2.6 + 2.4 * static_cast<double>(b), groundY + 1.5}, kBranchText,
+                         AlongText::Start, AcrossText::Middle, label, kNameBand - 2, true);
+            }
             if (station.receiving) {
                 // The sewer the outlet drains into, at its invert.
                 const double receivingY = y(*station.receiving, run);
@@ -373,7 +403,7 @@ private:
             if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest, decimals()), height);
             manholeCell(kChainage, atX, chainage(station.chainage, decimals()), height);
             // The section rows are parted at every manhole.
-            pen.line(DrawingLayer::Table, 0.25, {{atX, tableTop() - rowDepth(kSection)}, {atX, place.bottom}});
+            pen.line(DrawingLayer::Table, 0.25, {{atX, tableTop() - rowDepth(kSection)}, {atX, kTableFoot}});
         }
 
         // A section's values along it, between its manholes.
@@ -432,18 +462,16 @@ private:
     std::vector<Part> parts_;
 };
 
-// The band's table: its rows across the parts, and their titles in the column left of them.
-void drawBand(SheetPen& pen, const SheetBand& band) {
-    const double tableTop = band.bottom + kTableHeight;
-    for (const double y : {band.bottom, band.top})
-        if (y > kMargin && y < kFrameTop) pen.line(DrawingLayer::Table, 0.5, {{kFrameLeft, y}, {kFrameRight, y}});
+// The sheet's table: its rows across the parts up to `right`, and their titles left of them.
+void drawTable(SheetPen& pen, double right) {
+    pen.line(DrawingLayer::Table, 0.5, {{kFrameLeft, kTableFoot}, {kFrameRight, kTableFoot}});
     for (int row = 0; row < kRows; ++row) {
-        const double y = tableTop - rowDepth(row);
-        pen.line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kFrameLeft, y}, {band.right, y}});
-        pen.text(DrawingLayer::Table, {kFrameLeft + 2, tableTop - rowMiddleDepth(row)}, kText, AlongText::Start,
+        const double y = kTableTop - rowDepth(row);
+        pen.line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kFrameLeft, y}, {right, y}});
+        pen.text(DrawingLayer::Table, {kFrameLeft + 2, kTableTop - rowMiddleDepth(row)}, kText, AlongText::Start,
                  AcrossText::Middle, kRowLayout[static_cast<std::size_t>(row)].title, kHeaderRight - kFrameLeft - 3);
     }
-    pen.line(DrawingLayer::Table, 0.5, {{kHeaderRight, band.bottom}, {kHeaderRight, tableTop}});
+    pen.line(DrawingLayer::Table, 0.5, {{kHeaderRight, kTableFoot}, {kHeaderRight, kTableTop}});
 }
 
 struct DrawnSheets {
@@ -457,27 +485,27 @@ struct DrawnSheets {
 DrawnSheets drawSheets(const std::vector<ProfileBuilder>& profiles, SheetNumbering numbering,
                        const ProjectData& project) {
     std::vector<std::pair<std::size_t, std::size_t>> parts;  // profile, part
-    std::vector<PartSize> sizes;
+    std::vector<double> widths;
     for (std::size_t p = 0; p < profiles.size(); ++p)
         for (std::size_t n = 0; n < profiles[p].parts().size(); ++n) {
             parts.emplace_back(p, n);
-            sizes.push_back(profiles[p].parts()[n].size);
+            widths.push_back(profiles[p].parts()[n].width);
         }
-    const SheetPacking packing = packParts(sizes);
+    const SheetPacking packing = packParts(widths);
+    const std::size_t count = packing.rights.size();
     DrawnSheets drawn;
-    drawn.sheets.resize(packing.sheets);
-    std::vector<std::vector<std::size_t>> shown(packing.sheets);  // the profiles on each sheet
+    drawn.sheets.resize(count);
+    std::vector<std::vector<std::size_t>> shown(count);  // the profiles on each sheet
     for (std::size_t n = 0; n < parts.size(); ++n) {
         const PartPlace& place = packing.parts[n];
         profiles[parts[n].first].drawPart(parts[n].second, place, drawn.sheets[place.sheet], drawn.placements);
         if (shown[place.sheet].empty() || shown[place.sheet].back() != parts[n].first)
             shown[place.sheet].push_back(parts[n].first);
     }
-    const std::size_t total = numbering.total == 0 ? packing.sheets : numbering.total;
-    for (std::size_t sheet = 0; sheet < packing.sheets; ++sheet) {
+    const std::size_t total = numbering.total == 0 ? count : numbering.total;
+    for (std::size_t sheet = 0; sheet < count; ++sheet) {
         SheetPen pen(drawn.sheets[sheet]);
-        for (const SheetBand& band : packing.bands)
-            if (band.sheet == sheet) drawBand(pen, band);
+        drawTable(pen, packing.rights[sheet]);
         SheetTitle title{{}, {}, numbering.first + sheet + 1, total};
         title.drawing = shown[sheet].size() > 1 ? "Profile podłużne " : "Profil podłużny ";
         for (const std::size_t p : shown[sheet]) {

@@ -34,8 +34,8 @@ void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& tit
     };
     const double rowHeight = kTitleBlockHeight / static_cast<double>(rows.size());
     pen.line(DrawingLayer::Labels, 0.5,
-             {{kTitleBlockLeft, kMargin}, {kTitleBlockLeft, kBandsBottom}, {kFrameRight, kBandsBottom}});
-    double top = kBandsBottom;
+             {{kTitleBlockLeft, kMargin}, {kTitleBlockLeft, kTableFoot}, {kFrameRight, kTableFoot}});
+    double top = kTableFoot;
     for (const std::vector<Cell>& row : rows) {
         const double bottom = top - rowHeight;
         if (bottom > kMargin) pen.line(DrawingLayer::Labels, 0.25, {{kTitleBlockLeft, bottom}, {kFrameRight, bottom}});
@@ -58,7 +58,7 @@ void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& tit
 // datum every level is given in.
 void legend(SheetPen& pen, const ProjectData& project) {
     constexpr double kLeft = kFrameLeft + 3, kSample = 12, kColumn = 68;
-    const double top = kBandsBottom - 3;
+    const double top = kTableFoot - 3;
     pen.text(DrawingLayer::Labels, {kLeft, top}, kLegendText, AlongText::Start, AcrossText::Top, "Legenda");
     struct Entry {
         DrawingLayer layer;
@@ -83,11 +83,15 @@ void legend(SheetPen& pen, const ProjectData& project) {
         pen.text(DrawingLayer::Labels, {x + kSample + 2, y}, kLegendText, AlongText::Start, AcrossText::Middle,
                  entry.name, kColumn - kSample - 4);
     }
-    // A change of the reference level within a profile, as the profile marks it.
+    // The marks: a change of the reference level within a profile, and a branch joining.
     const double x = kLeft + 2 * kColumn, y = top - 8;
     pen.line(DrawingLayer::Labels, 0.7, {{x + kSample / 2, y - 2}, {x + kSample / 2, y + 2}});
     pen.text(DrawingLayer::Labels, {x + kSample + 2, y}, kLegendText, AlongText::Start, AcrossText::Middle,
              "zmiana poziomu porównawczego", kTitleBlockLeft - x - kSample - 4);
+    pen.line(DrawingLayer::Sewer, 0.35, {{x + kSample / 2 - 3, y - 6}, {x + kSample / 2, y - 6}});
+    pen.line(DrawingLayer::Manholes, 0.35, {{x + kSample / 2, y - 8}, {x + kSample / 2, y - 4}});
+    pen.text(DrawingLayer::Labels, {x + kSample + 2, y - 6}, kLegendText, AlongText::Start, AcrossText::Middle,
+             "odgałęzienie: odcinek i rzędna dna", kTitleBlockLeft - x - kSample - 4);
     if (!project.heightDatum.empty())
         pen.text(DrawingLayer::Labels, {kLeft, kMargin + 2}, kLegendText, AlongText::Start, AcrossText::Foot,
                  "Rzędne w układzie wysokościowym " + project.heightDatum, kTitleBlockLeft - kLeft - 3);

@@ -73,7 +73,9 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
 
     // Invert and crown of B1; B2's drop at A3 from 108,141 to 107,284 m.
     // Crowns: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above the invert.
-    const auto sewer = linesOn(sheet, DrawingLayer::Sewer);
+    std::vector<const DrawingLine*> sewer, branches;  // the pipes, and the stubs of branches joining
+    for (const DrawingLine* line : linesOn(sheet, DrawingLayer::Sewer))
+        (line->width == 0.5 ? sewer : branches).push_back(line);
     expectPoints(*sewer[0], {{70, 219.72}, {110, 218.22}});
     expectPoints(*sewer[1], {{70, 220.5}, {110, 219}});
     expectPoints(*sewer[6], {{155, 214.70}, {155, 210.42}});
@@ -86,6 +88,14 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
     const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
     expectPoints(*manholes[0], {{70, 226.5}, {70, 219.72}});
     expectPoints(*manholes[3], {{225, 221.5}, {225, 187.02}});
+
+    // K2 joins at A3 at its invert of 107,471 m, named beside the manhole.
+    ASSERT_EQ(branches.size(), 2U);
+    expectPoints(*branches[0], {{152, 211.355}, {155, 211.355}});
+    std::vector<std::string> labels;
+    for (const DrawingText& text : sheet.texts)
+        if (text.layer == DrawingLayer::Labels && text.upwards) labels.push_back(text.text);
+    EXPECT_EQ(labels, (std::vector<std::string>{"K2 107,47"}));
 }
 
 TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
@@ -202,8 +212,7 @@ TEST_F(HandWorkedProfile, EachSectionIsPlacedWhereItsManholesAreDrawn) {
     ASSERT_EQ(placed.sections.size(), path.sections.size());
     const auto nameAt = [&](const SectionPlacement& placement, double x) {
         for (const DrawingText& text : placed.drawing.sheets.at(placement.sheet).texts)
-            if (text.layer == DrawingLayer::Table && std::abs(text.at.y - (placement.bottom + 97)) < 0.01 &&
-                std::abs(text.at.x - x) < 2)
+            if (text.layer == DrawingLayer::Table && std::abs(text.at.y - 143) < 0.01 && std::abs(text.at.x - x) < 2)
                 return text.text;
         return std::string("(none)");
     };
@@ -214,7 +223,6 @@ TEST_F(HandWorkedProfile, EachSectionIsPlacedWhereItsManholesAreDrawn) {
         EXPECT_EQ(placement.sheet, 0U);
         EXPECT_EQ(nameAt(placement, placement.fromX), section.from) << section.name;
         EXPECT_EQ(nameAt(placement, placement.toX), section.to) << section.name;
-        EXPECT_EQ(placement.top, profile_sheet::kFrameTop);
     }
 }
 
@@ -328,16 +336,16 @@ TEST(ProfileTitleBlock, HoldsTheProjectAndNothingOfTheProfileRunsUnderIt) {
         const DrawingSheet& sheet = sheets[n].sheets.at(0);
         std::map<std::string, double> blockTexts;  // text -> its room
         for (const DrawingText& text : sheet.texts) {
-            if (text.layer == DrawingLayer::Labels && text.at.y < kBandsBottom) blockTexts[text.text] = text.room;
+            if (text.layer == DrawingLayer::Labels && text.at.y < kTableFoot) blockTexts[text.text] = text.room;
             if (text.layer != DrawingLayer::Labels) {
-                EXPECT_GT(text.at.y, kBandsBottom) << text.text;
+                EXPECT_GT(text.at.y, kTableFoot) << text.text;
             }
         }
         for (const DrawingLine& line : sheet.lines) {
             if (line.layer == DrawingLayer::Labels || line.layer == DrawingLayer::Table) continue;
             // The legend's samples stand left of the block.
             for (const DrawingPoint& point : line.points)
-                EXPECT_TRUE(point.x < kTitleBlockLeft || point.y >= kBandsBottom) << point.x;
+                EXPECT_TRUE(point.x < kTitleBlockLeft || point.y >= kTableFoot) << point.x;
         }
         EXPECT_NEAR(blockTexts["Kanalizacja ul. Polnej"], kTitleBlockWidth * 0.62 - 2, 1e-9);
         EXPECT_NEAR(blockTexts["POM/0123/PWOS/09"], kTitleBlockWidth * 0.16 - 2, 1e-9);
@@ -383,7 +391,7 @@ TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
         for (const DrawingLine& line : profile.sheets[0].lines) {
             if (line.layer != DrawingLayer::Ground) continue;
             for (const DrawingPoint& point : line.points)  // but the legend's sample
-                EXPECT_TRUE(point.y < profile_sheet::kBandsBottom || point.y >= 154) << label;
+                EXPECT_TRUE(point.y < profile_sheet::kTableFoot || point.y >= 154) << label;
         }
         return label;
     };
