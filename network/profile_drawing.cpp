@@ -17,21 +17,25 @@ namespace {
 
 using namespace profile_sheet;
 
-constexpr double kText = 2.0;       // table values and row titles
-constexpr double kSmallText = 1.8;  // manhole names in the drawing, the pipe
-constexpr double kFineText = 1.3;   // the catalogue number, a manhole's kind
-constexpr double kBranchText = 1.5;
-constexpr double kTitleText = 3.0;
-constexpr double kLabelText = 2.0;    // the reference level's
-constexpr double kMinPartWidth = 60;  // room for a profile's title and its reference level
-constexpr double kMinRunWidth = 55;   // room for the label of a reference level
-constexpr double kStepMark = 6;       // where the reference level changes, up from the table
+// Capital heights [mm]: none below the smallest of the usual series but the
+// small print of a catalogue number.
+constexpr double kText = 1.8;         // table values and row titles, manhole names
+constexpr double kPipeText = 1.5;     // the pipe's type, the branches joining
+constexpr double kFineText = 1.2;     // the catalogue number
+constexpr double kTitleText = 2.5;    // a profile's
+constexpr double kLabelText = 1.5;    // the reference level's
+constexpr double kMinPartWidth = 55;  // room for a profile's title and its reference level
+constexpr double kMinRunWidth = 39;   // room for the label of a reference level
+constexpr double kStepMark = 5;       // where the reference level changes, up from the table
 constexpr double kBranchStub = 3;     // of a branch joining a manhole, left of it
+constexpr double kMinBranchRoom = 8;  // under the ground for its label
 
 // The table's rows from the top down, with their heights [mm]: the
-// manholes' values stand upright, the sections' run along them.
+// manholes' values stand upright, the sections' run along them, and so
+// does a manhole's kind, centred on it.
 enum Row {
     kManhole,
+    kKind,
     kGround,
     kInvert,
     kDepth,
@@ -49,18 +53,19 @@ struct RowLayout {
     const char* title;
     double height;
 };
-constexpr std::array<RowLayout, kRows> kRowLayout{{{"Studnia", 22},
-                                                   {"Rzędna terenu [m]", 12},
-                                                   {"Rzędna dna kanału [m]", 12},
-                                                   {"Zagłębienie [m]", 10},
-                                                   {"Odległość [m]", 13},
-                                                   {"Odcinek", 5},
-                                                   {"Długość [m]", 5},
-                                                   {"Spadek [‰]", 5},
-                                                   {"Rura", 9},
-                                                   {"Q [l/s]", 5},
-                                                   {"v [m/s]", 5},
-                                                   {"h/d [%]", 5}}};
+constexpr std::array<RowLayout, kRows> kRowLayout{{{"Studnia", 8},
+                                                   {"Rodzaj studni", 3.5},
+                                                   {"Rzędna terenu [m]", 8.5},
+                                                   {"Rzędna dna kanału [m]", 8.5},
+                                                   {"Zagłębienie [m]", 5.5},
+                                                   {"Odległość [m]", 10},
+                                                   {"Odcinek", 3.5},
+                                                   {"Długość [m]", 3.5},
+                                                   {"Spadek [‰]", 3.5},
+                                                   {"Rura", 5.5},
+                                                   {"Q [l/s]", 3.5},
+                                                   {"v [m/s]", 3.5},
+                                                   {"h/d [%]", 3.5}}};
 
 constexpr double tableHeight() {
     double height = 0;
@@ -69,11 +74,13 @@ constexpr double tableHeight() {
 }
 static_assert(tableHeight() == kTableHeight);
 
-// The room a part of a profile has on a sheet: the width of the sheet right
-// of the row titles, and the height above its table.
+// The room a part of a profile has: the width of a band, and the height of
+// its drawing in a band alone on its sheet, or in one of two.
 constexpr double kWidthRoom = kFrameRight - kHeaderRight;
-constexpr double kTableTop = kTableFoot + kTableHeight;
-constexpr double kDrawingRoom = kFrameTop - kTableTop - kNameBand - kProfileTitleBand;
+constexpr double kBandRoom = kFrameTop - kTableFoot;
+constexpr double kAboveDrawing = kNameBand + kProfileTitleBand;
+constexpr double kDrawingRoom = kBandRoom - kTableHeight - kAboveDrawing;
+constexpr double kHalfDrawingRoom = kBandRoom / 2 - kTableHeight - kAboveDrawing;
 
 // The top of a row below the table's top, and its middle.
 double rowDepth(int row) {
@@ -141,7 +148,7 @@ struct Part {
     std::size_t first = 0;
     std::size_t last = 0;
     std::vector<Run> runs;
-    double width = 0;  // mm
+    PartSize size;
 };
 
 class ProfileBuilder {
@@ -199,7 +206,8 @@ public:
         PartPainter painter{*this, parts_[n], place, SheetPen(sheet)};
         painter.draw();
         for (std::size_t s = parts_[n].first; s < parts_[n].last; ++s)
-            placements.push_back({path_.sections[s], place.sheet, painter.x(s), painter.x(s + 1)});
+            placements.push_back(
+                {path_.sections[s], place.sheet, painter.x(s), painter.x(s + 1), place.bottom, place.top});
     }
 
 private:
@@ -256,18 +264,24 @@ private:
                 if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
     }
 
-    // As many stations to a part as a sheet is wide. A part too tall for a
-    // sheet steps its reference level at the manhole before the station that
+    // As many stations to a part as a band is wide. A part too tall for its
+    // room steps its reference level at the manhole before the station that
     // would not fit, once the level's run has room for its label; else the
     // part ends there. Every part and every run holds a section at least.
+    // The room is that of a band sharing its sheet with another, so that
+    // parts stand one above the other, where every section of the profile
+    // fits it; else a sheet's height.
     void cutIntoParts() {
         std::size_t first = 0;
         while (first + 1 < stations_.size()) {
-            Part part{first, first + 1, {}, 0};
+            const double room =
+                height(first, first + 1, scales_.vertical) <= kHalfDrawingRoom ? kHalfDrawingRoom : kDrawingRoom;
+            Part part{first, first + 1, {}, {}};
             Run run{first, first + 1, 0};
             for (std::size_t last = first + 2; last < stations_.size(); ++last) {
                 if (kLead + distance(first, last, scales_.horizontal) + kTrail > kWidthRoom) break;
-                if (height(run.first, last, scales_.vertical) > kDrawingRoom) {
+                if (height(last - 1, last, scales_.vertical) > room) break;
+                if (height(run.first, last, scales_.vertical) > room) {
                     const double runWidth =
                         distance(run.first, last - 1, scales_.horizontal) + (run.first == first ? kLead : 0);
                     if (runWidth < kMinRunWidth) break;
@@ -278,11 +292,16 @@ private:
                 part.last = last;
             }
             part.runs.push_back(run);
-            for (Run& each : part.runs) each.reference = referenceLevel(each.first, each.last);
-            // The last run's label wants its room too, as far as the sheet has it.
+            double tallest = 0;
+            for (Run& each : part.runs) {
+                each.reference = referenceLevel(each.first, each.last);
+                tallest = std::max(tallest, height(each.first, each.last, scales_.vertical));
+            }
+            // The last run's label wants its room too, as far as the band has it.
             const double natural = kLead + distance(first, part.last, scales_.horizontal) + kTrail;
             const double lastLabel = kLead + distance(first, part.runs.back().first, scales_.horizontal) + kMinRunWidth;
-            part.width = std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel}));
+            part.size = {std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel})),
+                         kTableHeight + tallest + kAboveDrawing};
             parts_.push_back(std::move(part));
             first = parts_.back().last;
         }
@@ -295,8 +314,8 @@ private:
         SheetPen pen;
 
         int decimals() const { return profile.scales_.levelDecimals; }
-        double tableTop() const { return kTableTop; }
-        double right() const { return place.left + part.width; }
+        double tableTop() const { return place.bottom + kTableHeight; }
+        double right() const { return place.left + part.size.width; }
         double x(std::size_t s) const {
             return place.left + kLead + profile.distance(part.first, s, profile.scales_.horizontal);
         }
@@ -307,9 +326,9 @@ private:
         double rowMiddle(int row) const { return tableTop() - rowMiddleDepth(row); }
 
         void draw() {
-            pen.line(DrawingLayer::Table, 0.5, {{right(), kTableFoot}, {right(), kFrameTop}});
-            pen.text(DrawingLayer::Labels, {place.left + 2, kFrameTop - kProfileTitleBand / 2}, kTitleText,
-                     AlongText::Start, AcrossText::Middle, profile.title(), part.width - 4);
+            pen.line(DrawingLayer::Table, 0.5, {{right(), place.bottom}, {right(), place.top}});
+            pen.text(DrawingLayer::Labels, {place.left + 2, place.top - kProfileTitleBand / 2}, kTitleText,
+                     AlongText::Start, AcrossText::Middle, profile.title(), part.size.width - 4);
             for (std::size_t s = part.first; s <= part.last; ++s) manholeCells(s);
             for (std::size_t s = part.first; s < part.last; ++s) sectionCells(s);
             for (std::size_t r = 0; r < part.runs.size(); ++r) run(r);
@@ -349,10 +368,20 @@ private:
                 pen.line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*lowest, run)}});
             // A manhole where the level steps is named once, above the higher of its two drawings.
             if (named)
-                pen.text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kSmallText, textHeight(s)),
-                         AlongText::Start, AcrossText::Middle, station.name, kNameBand - 2, true);
-            // A branch joining: a stub at its invert, and its section and invert beside the manhole's name.
-            for (std::size_t b = 0; named && b < station.branches.size(); ++b) {
+                pen.text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kText, textHeight(s)), AlongText::Start,
+                         AcrossText::Middle, station.name, kNameBand - 2, true);
+            // A branch joining: a stub at its invert, and its section and invert
+            // upright right of the manhole, between the leaving pipe's crown and
+            // the ground, or above the ground where the manhole is too shallow.
+            double floorY = groundY;
+            if (const auto lowest = station.lowestInvert()) floorY = y(*lowest, run);
+            if (s + 1 < profile.stations_.size())
+                if (const auto& leaving = profile.designs_[profile.path_.sections[s]].levels)
+                    floorY = y(leaving->invertFrom + leaving->crown, run);
+            const double below = groundY - floorY - 2;
+            // A manhole ending a part and starting the next shows its branches once, on the next.
+            const bool branchesHere = named && (s < part.last || s + 1 == profile.stations_.size());
+            for (std::size_t b = 0; branchesHere && b < station.branches.size(); ++b) {
                 const std::size_t branch = station.branches[b];
                 const std::optional<SectionLevels>& levels = profile.designs_[branch].levels;
                 std::string label = profile.network_.sections[branch].name;
@@ -361,33 +390,39 @@ private:
                     pen.line(DrawingLayer::Sewer, 0.35, {{atX - kBranchStub, invertY}, {atX, invertY}});
                     label += " " + metres(levels->invertTo, decimals());
                 }
-                pen.text(DrawingLayer::Labels, {atX + 2.6 + 2.4 * static_cast<double>(b), groundY + 1.5}, kBranchText,
-                         AlongText::Start, AcrossText::Middle, label, kNameBand - 2, true);
+                const double besideX = atX + 1.5 + 2.6 * static_cast<double>(b);
+                if (below >= kMinBranchRoom)
+                    pen.text(DrawingLayer::Labels, {besideX, floorY + 1}, kPipeText, AlongText::Start,
+                             AcrossText::Middle, label, below, true);
+                else
+                    pen.text(DrawingLayer::Labels, {besideX + 1.2, groundY + 1.5}, kPipeText, AlongText::Start,
+                             AcrossText::Middle, label, kNameBand - 2, true);
             }
             if (station.receiving) {
                 // The sewer the outlet drains into, at its invert.
                 const double receivingY = y(*station.receiving, run);
                 pen.line(DrawingLayer::Sewer, 0.5, {{atX - 4, receivingY}, {atX + 1, receivingY}});
-                pen.text(DrawingLayer::Labels, {atX - 5, receivingY}, kSmallText, AlongText::End, AcrossText::Middle,
+                pen.text(DrawingLayer::Labels, {atX - 5, receivingY}, kText, AlongText::End, AcrossText::Middle,
                          "dno odbiornika " + metres(*station.receiving, decimals()) + " m");
             }
         }
 
         void manholeCell(int row, double atX, std::string value, double height) {
             pen.text(DrawingLayer::Table, {atX, rowMiddle(row)}, height, AlongText::Centre, AcrossText::Middle,
-                     std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 2, true);
+                     std::move(value), kRowLayout[static_cast<std::size_t>(row)].height - 1, true);
         }
 
         void manholeCells(std::size_t s) {
             const Station& station = profile.stations_[s];
             const double atX = x(s), height = textHeight(s);
+            manholeCell(kManhole, atX, station.name, height);
             if (station.dropManhole) {
-                // The kind beside the name, smaller.
-                const double apart = std::min(1.6, height * 0.8);
-                manholeCell(kManhole, atX - apart, station.name, std::min(height, kText));
-                manholeCell(kManhole, atX + apart, "studnia kaskadowa", std::min(height * 0.65, kFineText));
-            } else {
-                manholeCell(kManhole, atX, station.name, height);
+                // Centred on the manhole, as far as its neighbours and the part's edges leave room.
+                double room = 2 * std::min(atX - place.left, right() - atX);
+                if (s > part.first) room = std::min(room, atX - x(s - 1));
+                if (s < part.last) room = std::min(room, x(s + 1) - atX);
+                pen.text(DrawingLayer::Table, {atX, rowMiddle(kKind)}, kPipeText, AlongText::Centre, AcrossText::Middle,
+                         "studnia kaskadowa", std::max(room - 1.5, 1.0));
             }
             manholeCell(kGround, atX, metres(station.ground, decimals()), height);
             const std::optional<long long> lowest = station.lowestInvert();
@@ -403,7 +438,7 @@ private:
             if (lowest) manholeCell(kDepth, atX, metres(station.ground - *lowest, decimals()), height);
             manholeCell(kChainage, atX, chainage(station.chainage, decimals()), height);
             // The section rows are parted at every manhole.
-            pen.line(DrawingLayer::Table, 0.25, {{atX, tableTop() - rowDepth(kSection)}, {atX, kTableFoot}});
+            pen.line(DrawingLayer::Table, 0.25, {{atX, tableTop() - rowDepth(kSection)}, {atX, place.bottom}});
         }
 
         // A section's values along it, between its manholes.
@@ -419,15 +454,15 @@ private:
             cell(kSection, profile.network_.sections[index].name);
             cell(kLength, metres(profile.network_.sections[index].length, decimals()));
             if (!design.levels) {
-                pen.text(DrawingLayer::Table, {middle, rowMiddle(kPipe)}, kSmallText, AlongText::Centre,
-                         AcrossText::Middle, "bez wyniku", room);
+                pen.text(DrawingLayer::Table, {middle, rowMiddle(kPipe)}, kText, AlongText::Centre, AcrossText::Middle,
+                         "bez wyniku", room);
                 return;
             }
             cell(kSlope, design.result.Bi());
             const double pipeMiddle = rowMiddle(kPipe);
-            pen.text(DrawingLayer::Table, {middle, pipeMiddle + 1.4}, kSmallText, AlongText::Centre, AcrossText::Middle,
+            pen.text(DrawingLayer::Table, {middle, pipeMiddle + 1.0}, kPipeText, AlongText::Centre, AcrossText::Middle,
                      pipeText(design.result), room);
-            pen.text(DrawingLayer::Table, {middle, pipeMiddle - 2.3}, kFineText, AlongText::Centre, AcrossText::Middle,
+            pen.text(DrawingLayer::Table, {middle, pipeMiddle - 1.5}, kFineText, AlongText::Centre, AcrossText::Middle,
                      delimited::trimmed(design.result.Bnrkat()), room);
             cell(kFlow, formatScaledGeneral(design.flow, 3));
             cell(kVelocity, design.result.Bv());
@@ -462,16 +497,19 @@ private:
     std::vector<Part> parts_;
 };
 
-// The sheet's table: its rows across the parts up to `right`, and their titles left of them.
-void drawTable(SheetPen& pen, double right) {
-    pen.line(DrawingLayer::Table, 0.5, {{kFrameLeft, kTableFoot}, {kFrameRight, kTableFoot}});
+// A band's table: its rows across its parts, and their titles left of them;
+// the band parted from the one above.
+void drawBand(SheetPen& pen, const SheetBand& band) {
+    const double tableTop = band.bottom + kTableHeight;
+    if (band.top < kFrameTop) pen.line(DrawingLayer::Table, 0.5, {{kFrameLeft, band.top}, {kFrameRight, band.top}});
+    pen.line(DrawingLayer::Table, 0.5, {{kFrameLeft, band.bottom}, {kFrameRight, band.bottom}});
     for (int row = 0; row < kRows; ++row) {
-        const double y = kTableTop - rowDepth(row);
-        pen.line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kFrameLeft, y}, {right, y}});
-        pen.text(DrawingLayer::Table, {kFrameLeft + 2, kTableTop - rowMiddleDepth(row)}, kText, AlongText::Start,
+        const double y = tableTop - rowDepth(row);
+        pen.line(DrawingLayer::Table, row == 0 ? 0.5 : 0.25, {{kFrameLeft, y}, {band.right, y}});
+        pen.text(DrawingLayer::Table, {kFrameLeft + 2, tableTop - rowMiddleDepth(row)}, kText, AlongText::Start,
                  AcrossText::Middle, kRowLayout[static_cast<std::size_t>(row)].title, kHeaderRight - kFrameLeft - 3);
     }
-    pen.line(DrawingLayer::Table, 0.5, {{kHeaderRight, kTableFoot}, {kHeaderRight, kTableTop}});
+    pen.line(DrawingLayer::Table, 0.5, {{kHeaderRight, band.bottom}, {kHeaderRight, tableTop}});
 }
 
 struct DrawnSheets {
@@ -485,14 +523,14 @@ struct DrawnSheets {
 DrawnSheets drawSheets(const std::vector<ProfileBuilder>& profiles, SheetNumbering numbering,
                        const ProjectData& project) {
     std::vector<std::pair<std::size_t, std::size_t>> parts;  // profile, part
-    std::vector<double> widths;
+    std::vector<PartSize> sizes;
     for (std::size_t p = 0; p < profiles.size(); ++p)
         for (std::size_t n = 0; n < profiles[p].parts().size(); ++n) {
             parts.emplace_back(p, n);
-            widths.push_back(profiles[p].parts()[n].width);
+            sizes.push_back(profiles[p].parts()[n].size);
         }
-    const SheetPacking packing = packParts(widths);
-    const std::size_t count = packing.rights.size();
+    const SheetPacking packing = packParts(sizes);
+    const std::size_t count = packing.sheets;
     DrawnSheets drawn;
     drawn.sheets.resize(count);
     std::vector<std::vector<std::size_t>> shown(count);  // the profiles on each sheet
@@ -505,7 +543,8 @@ DrawnSheets drawSheets(const std::vector<ProfileBuilder>& profiles, SheetNumberi
     const std::size_t total = numbering.total == 0 ? count : numbering.total;
     for (std::size_t sheet = 0; sheet < count; ++sheet) {
         SheetPen pen(drawn.sheets[sheet]);
-        drawTable(pen, packing.rights[sheet]);
+        for (const SheetBand& band : packing.bands)
+            if (band.sheet == sheet) drawBand(pen, band);
         SheetTitle title{{}, {}, numbering.first + sheet + 1, total};
         title.drawing = shown[sheet].size() > 1 ? "Profile podłużne " : "Profil podłużny ";
         for (const std::size_t p : shown[sheet]) {

@@ -8,8 +8,8 @@
 // with a binding margin, the project's title block in the lower right corner
 // and the legend of the lines beside it. A profile too long for a sheet goes
 // on to the next with its table; one too tall steps its reference level at a
-// manhole; short profiles share a sheet side by side, each with its table;
-// every profile keeps one pair of scales.
+// manhole; short profiles share a sheet, side by side and one above the
+// other, each with its table; every profile keeps one pair of scales.
 
 #include "drawing/drawing.h"
 #include "network/network_design.h"
@@ -38,13 +38,16 @@ struct SheetNumbering {
 Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
                        ProfileScales scales = {}, const ProjectData& project = {}, SheetNumbering numbering = {});
 
-// Where a profile draws one of its sections: on which sheet (from 0), and
-// the x of its upper and lower manholes there, drawing mm.
+// Where a profile draws one of its sections: on which sheet (from 0), the x
+// of its upper and lower manholes there, and the foot of its table and the
+// top of its band, drawing mm.
 struct SectionPlacement {
     std::size_t section = 0;  // position in the file's order
     std::size_t sheet = 0;
     double fromX = 0;
     double toX = 0;
+    double bottom = 0;
+    double top = 0;
     bool operator==(const SectionPlacement&) const = default;
 };
 
@@ -72,16 +75,16 @@ inline constexpr double kMargin = 10;     // the frame, but on the left
 inline constexpr double kFrameLeft = 20;  // room to bind the sheets
 inline constexpr double kFrameRight = kSheetWidth - kMargin;
 inline constexpr double kFrameTop = kSheetHeight - kMargin;
-inline constexpr double kTitleBlockWidth = 180;  // in the lower right corner
-inline constexpr double kTitleBlockHeight = 36;
+inline constexpr double kTitleBlockWidth = 210;  // in the lower right corner
+inline constexpr double kTitleBlockHeight = 24;
 inline constexpr double kTitleBlockLeft = kFrameRight - kTitleBlockWidth;
-inline constexpr double kTableFoot = kMargin + kTitleBlockHeight;  // the tables' foot, on the block and the legend
+inline constexpr double kTableFoot = kMargin + kTitleBlockHeight;  // of the lowest table: on the block and the legend
 inline constexpr double kHeaderRight = kFrameLeft + 42;            // the tables' column of row titles ends here
-inline constexpr double kTableHeight = 108;                        // under each profile
+inline constexpr double kTableHeight = 70.5;                       // under each profile
 inline constexpr double kLead = 8;                                 // from a profile's left edge to its first manhole
 inline constexpr double kTrail = 8;                                // from its last manhole to its right edge
-inline constexpr double kNameBand = 12;                            // above the ground, for the manholes' names
-inline constexpr double kProfileTitleBand = 7;                     // above the names, for the profile's title
+inline constexpr double kNameBand = 8;                             // above the ground, for the manholes' names
+inline constexpr double kProfileTitleBand = 4.5;                   // above the names, for the profile's title
 }  // namespace profile_sheet
 
 }  // namespace vexa

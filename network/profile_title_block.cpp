@@ -9,9 +9,9 @@ namespace {
 
 using namespace profile_sheet;
 
-constexpr double kLabelText = 1.4;  // a cell's label
-constexpr double kValueText = 2.5;  // its value
-constexpr double kLegendText = 2.0;
+constexpr double kLabelText = 1.2;  // a cell's label
+constexpr double kValueText = 2.0;  // its value
+constexpr double kLegendText = 1.8;
 
 // Rows of cells, each with its label at its top and its value below, fitted to it.
 void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& title) {
@@ -21,16 +21,19 @@ void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& tit
         double width;  // share of the block's
     };
     const std::string sheet = std::to_string(title.number) + " z " + std::to_string(title.count);
-    // Four rows of equal height; the cells right of the drawing's title line up.
+    // Rows of equal height.
     const std::vector<std::vector<Cell>> rows{
-        {{"Nazwa projektu", project.name, 0.62}, {"Inwestor", project.investor, 0.38}},
-        {{"Adres", project.address, 0.62}, {"Stadium", project.stage, 0.19}, {"Branża", "sanitarna", 0.19}},
-        {{"Rysunek", title.drawing, 0.62}, {"Projektant", project.designer, 0.22}, {"nr upr.", project.licence, 0.16}},
-        {{"Nr rysunku", project.number, 0.22},
-         {"Skala", title.scales, 0.22},
-         {"Arkusz", sheet, 0.18},
-         {"Sprawdzający", project.checker, 0.22},
-         {"Data", project.date, 0.16}},
+        {{"Nazwa projektu", project.name, 0.4}, {"Adres", project.address, 0.35}, {"Inwestor", project.investor, 0.25}},
+        {{"Rysunek", title.drawing, 0.4},
+         {"Stadium", project.stage, 0.15},
+         {"Branża", "sanitarna", 0.1},
+         {"Projektant", project.designer, 0.2},
+         {"nr upr.", project.licence, 0.15}},
+        {{"Nr rysunku", project.number, 0.2},
+         {"Skala", title.scales, 0.2},
+         {"Arkusz", sheet, 0.1},
+         {"Sprawdzający", project.checker, 0.3},
+         {"Data", project.date, 0.2}},
     };
     const double rowHeight = kTitleBlockHeight / static_cast<double>(rows.size());
     pen.line(DrawingLayer::Labels, 0.5,
@@ -43,10 +46,10 @@ void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& tit
         for (const Cell& cell : row) {
             const double width = cell.width * kTitleBlockWidth;
             if (left > kTitleBlockLeft) pen.line(DrawingLayer::Labels, 0.25, {{left, top}, {left, bottom}});
-            pen.text(DrawingLayer::Labels, {left + 1, top - 0.8}, kLabelText, AlongText::Start, AcrossText::Top,
+            pen.text(DrawingLayer::Labels, {left + 1, top - 0.7}, kLabelText, AlongText::Start, AcrossText::Top,
                      cell.label, width - 2);
             if (!cell.value.empty())
-                pen.text(DrawingLayer::Labels, {left + 1, bottom + 1.1}, kValueText, AlongText::Start, AcrossText::Foot,
+                pen.text(DrawingLayer::Labels, {left + 1, bottom + 1.0}, kValueText, AlongText::Start, AcrossText::Foot,
                          cell.value, width - 2);
             left += width;
         }
@@ -57,8 +60,8 @@ void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& tit
 // Each kind of line as the profiles draw it, with its name; and the height
 // datum every level is given in.
 void legend(SheetPen& pen, const ProjectData& project) {
-    constexpr double kLeft = kFrameLeft + 3, kSample = 12, kColumn = 68;
-    const double top = kTableFoot - 3;
+    constexpr double kLeft = kFrameLeft + 3, kSample = 10, kColumn = 58;
+    const double top = kTableFoot - 2.5;
     pen.text(DrawingLayer::Labels, {kLeft, top}, kLegendText, AlongText::Start, AcrossText::Top, "Legenda");
     struct Entry {
         DrawingLayer layer;
@@ -73,9 +76,9 @@ void legend(SheetPen& pen, const ProjectData& project) {
     for (std::size_t n = 0; n < std::size(entries); ++n) {
         const Entry& entry = entries[n];
         const double x = kLeft + kColumn * static_cast<double>(n / 2);
-        const double y = top - 8 - 6 * static_cast<double>(n % 2);
+        const double y = top - 6.5 - 5 * static_cast<double>(n % 2);
         if (entry.layer == DrawingLayer::Manholes)
-            pen.line(entry.layer, entry.width, {{x + kSample / 2, y - 2}, {x + kSample / 2, y + 2}});
+            pen.line(entry.layer, entry.width, {{x + kSample / 2, y - 1.8}, {x + kSample / 2, y + 1.8}});
         else if (entry.dashed)
             pen.dashed(entry.layer, {x, y}, {x + kSample, y});
         else
@@ -84,16 +87,16 @@ void legend(SheetPen& pen, const ProjectData& project) {
                  entry.name, kColumn - kSample - 4);
     }
     // The marks: a change of the reference level within a profile, and a branch joining.
-    const double x = kLeft + 2 * kColumn, y = top - 8;
-    pen.line(DrawingLayer::Labels, 0.7, {{x + kSample / 2, y - 2}, {x + kSample / 2, y + 2}});
+    const double x = kLeft + 2 * kColumn, y = top - 6.5;
+    pen.line(DrawingLayer::Labels, 0.7, {{x + kSample / 2, y - 1.8}, {x + kSample / 2, y + 1.8}});
     pen.text(DrawingLayer::Labels, {x + kSample + 2, y}, kLegendText, AlongText::Start, AcrossText::Middle,
              "zmiana poziomu porównawczego", kTitleBlockLeft - x - kSample - 4);
-    pen.line(DrawingLayer::Sewer, 0.35, {{x + kSample / 2 - 3, y - 6}, {x + kSample / 2, y - 6}});
-    pen.line(DrawingLayer::Manholes, 0.35, {{x + kSample / 2, y - 8}, {x + kSample / 2, y - 4}});
-    pen.text(DrawingLayer::Labels, {x + kSample + 2, y - 6}, kLegendText, AlongText::Start, AcrossText::Middle,
+    pen.line(DrawingLayer::Sewer, 0.35, {{x + kSample / 2 - 3, y - 5}, {x + kSample / 2, y - 5}});
+    pen.line(DrawingLayer::Manholes, 0.35, {{x + kSample / 2, y - 6.8}, {x + kSample / 2, y - 3.2}});
+    pen.text(DrawingLayer::Labels, {x + kSample + 2, y - 5}, kLegendText, AlongText::Start, AcrossText::Middle,
              "odgałęzienie: odcinek i rzędna dna", kTitleBlockLeft - x - kSample - 4);
     if (!project.heightDatum.empty())
-        pen.text(DrawingLayer::Labels, {kLeft, kMargin + 2}, kLegendText, AlongText::Start, AcrossText::Foot,
+        pen.text(DrawingLayer::Labels, {kLeft, kMargin + 1.5}, kLegendText, AlongText::Start, AcrossText::Foot,
                  "Rzędne w układzie wysokościowym " + project.heightDatum, kTitleBlockLeft - kLeft - 3);
 }
 

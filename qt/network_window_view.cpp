@@ -529,7 +529,7 @@ void NetworkWindowView::showProfile() {
     profile_->setDrawing(window_.selectedProfile(), absent, samePath);
     const std::optional<SectionPlacement>& placement = window_.selectedPlacement();
     profile_->setMark(placement ? std::optional(SheetArea{placement->sheet, placement->fromX, placement->toX,
-                                                          profile_sheet::kTableFoot, profile_sheet::kFrameTop})
+                                                          placement->bottom, placement->top})
                                 : std::nullopt);
     if (!samePath || moved) profile_->showMark();
 }

@@ -1,11 +1,13 @@
 // The profile of the hand-worked network's main collector, B1 - B2 - A3 - A4
 // - A5, as drawing geometry, and its sheet on a recording printer. Its
 // section A4 - A5 alone falls from a ground of 109,500 m to an invert of
-// 97,604 m: 13,5 m above the reference level of 96,00 m, too tall for a
-// sheet at 1:100, so the profile is drawn at 1:200. It stands alone in the
-// sheet's one band, its table's foot on the title block: a level L lies at
-// y = 154 + (L - 96000 mm) / 200, and a chainage c at x = 70 + c / 1000.
-// The branch C1 - C3 stands beside it; A1 - A3 has the next sheet.
+// 97,604 m: 13,5 m above the reference level of 96,00 m, more than a band
+// sharing a sheet holds, so A3 - A5 is a part of its own, as high as the
+// sheet; B1 - A3 is one of half a sheet's height, and steps its reference
+// level at B2, from 107,00 m to 106,00 m. Both stand in the sheet's one
+// band, beside C1 - C3, its tables' foot on the title block at y = 34, their
+// top at 104,5: a level L lies at y = 104,5 + (L - reference) / 100, and a
+// chainage c of B1 - A3 at x = 70 + c / 1000. A1 - A3 has the next sheet.
 
 #include "network/profile_drawing.h"
 
@@ -66,32 +68,32 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
     EXPECT_EQ(profiles[1].title, "Profil podłużny A1 - A3");
     const DrawingSheet& sheet = profiles[0].sheets.at(0);
 
+    // B1 - B2 from 107,00 m, B2 - A3 from 106,00 m: B2 is drawn at both levels.
     const auto ground = linesOn(sheet, DrawingLayer::Ground);
-    ASSERT_EQ(ground.size(), 3U);  // two profiles', and the legend's
-    expectPoints(*ground[0], {{70, 226.5}, {110, 225}, {155, 221.5}, {225, 221.5}, {275, 169}});
-    expectPoints(*ground[1], {{291, 194}, {321, 193}, {361, 189}});
+    expectPoints(*ground[0], {{70, 139.5}, {110, 136.5}});
+    expectPoints(*ground[1], {{110, 146.5}, {155, 139.5}});
+    expectPoints(*ground[2], {{171, 239.5}, {241, 239.5}, {291, 134.5}});  // A3 - A5 from 96,00 m
 
-    // Invert and crown of B1; B2's drop at A3 from 108,141 to 107,284 m.
-    // Crowns: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above the invert.
+    // Invert and crown of B1: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above the invert.
     std::vector<const DrawingLine*> sewer, branches;  // the pipes, and the stubs of branches joining
     for (const DrawingLine* line : linesOn(sheet, DrawingLayer::Sewer))
         (line->width == 0.5 ? sewer : branches).push_back(line);
-    expectPoints(*sewer[0], {{70, 219.72}, {110, 218.22}});
-    expectPoints(*sewer[1], {{70, 220.5}, {110, 219}});
-    expectPoints(*sewer[6], {{155, 214.70}, {155, 210.42}});
+    expectPoints(*sewer[0], {{70, 125.93}, {110, 122.93}});
+    expectPoints(*sewer[1], {{70, 127.5}, {110, 124.5}});
 
     // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert.
     const auto water = linesOn(sheet, DrawingLayer::Water);
-    expectPoints(*water[0], {{70, 219.715 + 0.355}, {73, 219.715 + 0.355 - 3 * 1.5 / 40}});
+    expectPoints(*water[0], {{70, 126.64}, {72.99, 126.42}});
 
     // Each manhole from its ground to its lowest invert: at A4 that of K4.
     const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
-    expectPoints(*manholes[0], {{70, 226.5}, {70, 219.72}});
-    expectPoints(*manholes[3], {{225, 221.5}, {225, 187.02}});
+    expectPoints(*manholes[0], {{70, 139.5}, {70, 125.93}});
+    expectPoints(*manholes[5], {{241, 239.5}, {241, 170.54}});
 
-    // K2 joins at A3 at its invert of 107,471 m, named beside the manhole.
+    // K2 joins at A3 at its invert of 107,471 m, named once beside the
+    // manhole, on the part A3 starts; the legend has its own stub.
     ASSERT_EQ(branches.size(), 2U);
-    expectPoints(*branches[0], {{152, 211.355}, {155, 211.355}});
+    expectPoints(*branches[0], {{168, 219.21}, {171, 219.21}});
     std::vector<std::string> labels;
     for (const DrawingText& text : sheet.texts)
         if (text.layer == DrawingLayer::Labels && text.upwards) labels.push_back(text.text);
@@ -100,89 +102,63 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
 
 TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
     const auto cellsOf = [](const Drawing& profile) {
-        std::map<std::pair<long, long>, std::string> cells;  // (x, y) in tenths of a mm -> text
+        std::map<std::pair<long, long>, std::string> cells;  // (x, y) in hundredths of a mm -> text
         for (const DrawingText& text : profile.sheets[0].texts)
-            if (text.layer == DrawingLayer::Table && text.at.x < 280)
-                cells[{std::lround(text.at.x * 10), std::lround(text.at.y * 10)}] += text.text + "|";
+            if (text.layer == DrawingLayer::Table && text.at.x < 160)
+                cells[{std::lround(text.at.x * 100), std::lround(text.at.y * 100)}] += text.text + "|";
         return cells;
     };
-    // Rows from the top: 143 Studnia, 126 ground, 114 invert, 103 depth,
-    // 91,5 chainage; 82,5 section, 77,5 length, 72,5 slope, 65,5 pipe (a
-    // line above and below), 58,5 Q, 53,5 v, 48,5 h/d.
+    // Rows from the top: 100,5 Studnia, 94,75 its kind, 88,75 ground,
+    // 80,25 invert, 73,25 depth, 65,5 chainage; 58,75 section, 55,25
+    // length, 51,75 slope, 47,25 pipe (a line above and below), 42,75 Q,
+    // 39,25 v, 35,75 h/d.
     const std::map<std::pair<long, long>, std::string> expected{
-        {{220, 1430}, "Studnia|"},
-        {{220, 1260}, "Rzędna terenu [m]|"},
-        {{220, 1140}, "Rzędna dna kanału [m]|"},
-        {{220, 1030}, "Zagłębienie [m]|"},
-        {{220, 915}, "Odległość [m]|"},
-        {{220, 825}, "Odcinek|"},
-        {{220, 775}, "Długość [m]|"},
-        {{220, 725}, "Spadek [‰]|"},
-        {{220, 655}, "Rura|"},
-        {{220, 585}, "Q [l/s]|"},
-        {{220, 535}, "v [m/s]|"},
-        {{220, 485}, "h/d [%]|"},
-        {{700, 1430}, "B1|"},
-        {{700, 1260}, "110,50|"},
-        {{700, 1140}, "109,14|"},
-        {{700, 1030}, "1,36|"},
-        {{700, 915}, "0+000,00|"},
-        {{1100, 1430}, "B2|"},
-        {{1100, 1260}, "110,20|"},
-        {{1100, 1140}, "108,84|"},
-        {{1100, 1030}, "1,36|"},
-        {{1100, 915}, "0+040,00|"},
-        {{1534, 1430}, "A3|"},  // a drop manhole: its kind beside its name
-        {{1566, 1430}, "studnia kaskadowa|"},
-        {{1550, 1260}, "109,50|"},
-        {{1530, 1140}, "108,14|"},  // the drop: arriving left, leaving right
-        {{1570, 1140}, "107,28|"},
-        {{1550, 1030}, "2,22|"},
-        {{1550, 915}, "0+085,00|"},
-        {{2234, 1430}, "A4|"},
-        {{2266, 1430}, "studnia kaskadowa|"},
-        {{2250, 1260}, "109,50|"},
-        {{2230, 1140}, "107,13|"},
-        {{2270, 1140}, "102,60|"},
-        {{2250, 1030}, "6,90|"},
-        {{2250, 915}, "0+155,00|"},
-        {{2750, 1430}, "A5|"},
-        {{2750, 1260}, "99,00|"},
-        {{2750, 1140}, "97,60|"},
-        {{2750, 1030}, "1,40|"},
-        {{2750, 915}, "0+205,00|"},
-        {{900, 825}, "B1|"},
-        {{900, 775}, "40,00|"},
-        {{900, 725}, "7,5|"},
-        {{900, 669}, "PVC-U SN2 160×3,2|"},
-        {{900, 632}, "DP-101-0160|"},
-        {{900, 585}, "6|"},
-        {{900, 535}, "0,72|"},
-        {{900, 485}, "46|"},
-        {{1325, 825}, "B2|"},
-        {{1325, 775}, "45,00|"},
-        {{1325, 725}, "15,6|"},
-        {{1325, 669}, "PVC-U SN2 160×3,2|"},
-        {{1325, 632}, "DP-101-0160|"},
-        {{1325, 585}, "9|"},
-        {{1325, 535}, "1,06|"},
-        {{1325, 485}, "47|"},
-        {{1900, 825}, "K3|"},
-        {{1900, 775}, "70,00|"},
-        {{1900, 725}, "2,2|"},
-        {{1900, 669}, "PVC-U SN2 355×7,0|"},
-        {{1900, 632}, "DP-101-0355|"},
-        {{1900, 585}, "41,4|"},
-        {{1900, 535}, "0,74|"},
-        {{1900, 485}, "59|"},
-        {{2500, 825}, "K4|"},
-        {{2500, 775}, "50,00|"},
-        {{2500, 725}, "100,0|"},
-        {{2500, 669}, "PVC-U SN2 200×3,9|"},
-        {{2500, 632}, "DP-101-0200|"},
-        {{2500, 585}, "42,4|"},
-        {{2500, 535}, "3,13|"},
-        {{2500, 485}, "47|"},
+        {{2200, 10050}, "Studnia|"},
+        {{2200, 9475}, "Rodzaj studni|"},
+        {{2200, 8875}, "Rzędna terenu [m]|"},
+        {{2200, 8025}, "Rzędna dna kanału [m]|"},
+        {{2200, 7325}, "Zagłębienie [m]|"},
+        {{2200, 6550}, "Odległość [m]|"},
+        {{2200, 5875}, "Odcinek|"},
+        {{2200, 5525}, "Długość [m]|"},
+        {{2200, 5175}, "Spadek [‰]|"},
+        {{2200, 4725}, "Rura|"},
+        {{2200, 4275}, "Q [l/s]|"},
+        {{2200, 3925}, "v [m/s]|"},
+        {{2200, 3575}, "h/d [%]|"},
+        {{7000, 10050}, "B1|"},
+        {{7000, 8875}, "110,50|"},
+        {{7000, 8025}, "109,14|"},
+        {{7000, 7325}, "1,36|"},
+        {{7000, 6550}, "0+000,00|"},
+        {{11000, 10050}, "B2|"},
+        {{11000, 8875}, "110,20|"},
+        {{11000, 8025}, "108,84|"},
+        {{11000, 7325}, "1,36|"},
+        {{11000, 6550}, "0+040,00|"},
+        {{15500, 10050}, "A3|"},
+        {{15500, 9475}, "studnia kaskadowa|"},
+        {{15500, 8875}, "109,50|"},
+        {{15300, 8025}, "108,14|"},  // the drop: arriving left, leaving right
+        {{15700, 8025}, "107,28|"},
+        {{15500, 7325}, "2,22|"},
+        {{15500, 6550}, "0+085,00|"},
+        {{9000, 5875}, "B1|"},
+        {{9000, 5525}, "40,00|"},
+        {{9000, 5175}, "7,5|"},
+        {{9000, 4825}, "PVC-U SN2 160×3,2|"},
+        {{9000, 4575}, "DP-101-0160|"},
+        {{9000, 4275}, "6|"},
+        {{9000, 3925}, "0,72|"},
+        {{9000, 3575}, "46|"},
+        {{13250, 5875}, "B2|"},
+        {{13250, 5525}, "45,00|"},
+        {{13250, 5175}, "15,6|"},
+        {{13250, 4825}, "PVC-U SN2 160×3,2|"},
+        {{13250, 4575}, "DP-101-0160|"},
+        {{13250, 4275}, "9|"},
+        {{13250, 3925}, "1,06|"},
+        {{13250, 3575}, "47|"},
     };
     EXPECT_EQ(cellsOf(profiles[0]), expected);
 
@@ -190,17 +166,18 @@ TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
     ProfileScales millimetres;
     millimetres.levelDecimals = 3;
     const auto precise = cellsOf(networkProfiles(network, designs, millimetres)[0]);
-    EXPECT_EQ(precise.at({1530, 1140}), "108,141|");
-    EXPECT_EQ(precise.at({2250, 1030}), "6,896|");
-    EXPECT_EQ(precise.at({1100, 915}), "0+040,000|");
-    EXPECT_EQ(precise.at({900, 775}), "40,000|");
+    EXPECT_EQ(precise.at({15300, 8025}), "108,141|");
+    EXPECT_EQ(precise.at({7000, 7325}), "1,357|");
+    EXPECT_EQ(precise.at({11000, 6550}), "0+040,000|");
+    EXPECT_EQ(precise.at({9000, 5525}), "40,000|");
 
     std::vector<std::string> labels;
     for (const DrawingText& text : profiles[0].sheets[0].texts)
         if (text.text.starts_with("Poziom porównawczy") || text.text.starts_with("Rzędne w układzie"))
             labels.push_back(text.text);
     EXPECT_EQ(labels,
-              (std::vector<std::string>{"Poziom porównawczy 96,00 m n.p.m.", "Poziom porównawczy 105,00 m n.p.m.",
+              (std::vector<std::string>{"Poziom porównawczy 107,00 m n.p.m.", "Poziom porównawczy 106,00 m n.p.m.",
+                                        "Poziom porównawczy 96,00 m n.p.m.", "Poziom porównawczy 105,00 m n.p.m.",
                                         "Rzędne w układzie wysokościowym PL-EVRF2007-NH"}));
 }
 
@@ -212,7 +189,9 @@ TEST_F(HandWorkedProfile, EachSectionIsPlacedWhereItsManholesAreDrawn) {
     ASSERT_EQ(placed.sections.size(), path.sections.size());
     const auto nameAt = [&](const SectionPlacement& placement, double x) {
         for (const DrawingText& text : placed.drawing.sheets.at(placement.sheet).texts)
-            if (text.layer == DrawingLayer::Table && std::abs(text.at.y - 143) < 0.01 && std::abs(text.at.x - x) < 2)
+            if (text.layer == DrawingLayer::Table &&
+                std::abs(text.at.y - (placement.bottom + profile_sheet::kTableHeight - 4)) < 0.01 &&
+                std::abs(text.at.x - x) < 2)
                 return text.text;
         return std::string("(none)");
     };
@@ -239,28 +218,28 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
         ADD_FAILURE() << text;
         return RecordingPrinter::Call{};
     };
-    // The ground from B1 (70; 226,5 mm, up from the bottom of 297) to B2 (110; 225).
+    // The ground from B1 (70; 139,5 mm, up from the bottom of 297) to B2 (110; 136,5).
     bool groundFound = false;
     for (const auto& call : printer.calls())
-        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 1565 && call.x2 == 2498 &&
-            call.y2 == 1601)
+        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 3620 && call.x2 == 2498 &&
+            call.y2 == 3691)
             groundFound = true;
     EXPECT_TRUE(groundFound);
-    // "B1" upright in the Studnia row, centred on (70; 143 mm): 2 mm
-    // capitals are 8 pt. (The name above the ground is smaller.)
-    const auto name = found(RecordingPrinter::Kind::UpwardText, "B1", 8);
-    EXPECT_EQ(name.x1, 1521);
-    EXPECT_EQ(name.y1, 3571);
-    // The profile's title, 3 mm capitals (12 pt), level, its middle at 283,5 mm.
-    const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 - A5", 12);
+    // "B1" upright in the Studnia row, centred on (70; 100,5 mm): 1,8 mm
+    // capitals are 7 pt.
+    const auto name = found(RecordingPrinter::Kind::UpwardText, "B1", 7);
+    EXPECT_EQ(name.x1, 1525);
+    EXPECT_EQ(name.y1, 4571);
+    // The profile's title, 2,5 mm capitals (10 pt), level, its middle at 284,75 mm.
+    const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 - A5", 10);
     EXPECT_EQ(title.x1, 1412);
-    EXPECT_EQ(title.y1, 169);
+    EXPECT_EQ(title.y1, 148);
 }
 
 // 30 m of fall in one section is 300 mm at 1:100, more than a sheet holds:
-// the whole profile is drawn at 1:500 (1:250 holds 28,5 m above the
-// reference level at most), one scale on all its sheets; and every point
-// stays on its sheet.
+// the whole profile is drawn at 1:200 (which holds 34 m above the reference
+// level at most), one scale on all its sheets; and every point stays on its
+// sheet.
 TEST_F(HandWorkedProfile, ASectionTooTallForASheetSetsTheProfilesScale) {
     network = readNetwork({kNetworkHeadLine, "S1;A;B;200;130;100;5;1;;;2;0;1;", "S2;B;C;50;100;99,5;5;1;;;2;0;1;"});
     const auto catalogue = testing_support::bundledCatalogue();
@@ -273,7 +252,7 @@ TEST_F(HandWorkedProfile, ASectionTooTallForASheetSetsTheProfilesScale) {
         if (text.text.starts_with("1:")) scales.push_back(text.text);
     for (const DrawingLine& line : sheets[0].sheets[0].lines)
         for (const DrawingPoint& point : line.points) EXPECT_TRUE(point.y <= 287 && point.x <= 410) << point.y;
-    EXPECT_EQ(scales, (std::vector<std::string>{"1:1000 / 1:500"}));
+    EXPECT_EQ(scales, (std::vector<std::string>{"1:1000 / 1:200"}));
 }
 
 // A collector falling 2 m a section is too tall for one reference level:
@@ -298,12 +277,13 @@ TEST(ProfileReferenceLevel, StepsWithinASheetWhereTheProfileIsTooTall) {
         if (text.layer == DrawingLayer::Manholes) ++names[text.text];
     }
     EXPECT_EQ(labels,
-              (std::vector<std::string>{"Poziom porównawczy 109,00 m n.p.m.", "Poziom porównawczy 101,00 m n.p.m."}));
+              (std::vector<std::string>{"Poziom porównawczy 103,00 m n.p.m.", "Poziom porównawczy 101,00 m n.p.m."}));
     EXPECT_EQ(names.size(), 9U);
     for (const auto& [name, count] : names) EXPECT_EQ(count, 1) << name;
     int steps = 0;
     for (const DrawingLine& line : sheet.lines)
-        if (line.layer == DrawingLayer::Labels && line.width == 0.7 && line.points[0].y == 154) ++steps;
+        if (line.layer == DrawingLayer::Labels && line.width == 0.7 && line.points[0].y > profile_sheet::kTableFoot)
+            ++steps;
     EXPECT_EQ(steps, 1);
     for (const DrawingLine& line : sheet.lines) {
         if (line.layer != DrawingLayer::Ground) continue;
@@ -347,8 +327,8 @@ TEST(ProfileTitleBlock, HoldsTheProjectAndNothingOfTheProfileRunsUnderIt) {
             for (const DrawingPoint& point : line.points)
                 EXPECT_TRUE(point.x < kTitleBlockLeft || point.y >= kTableFoot) << point.x;
         }
-        EXPECT_NEAR(blockTexts["Kanalizacja ul. Polnej"], kTitleBlockWidth * 0.62 - 2, 1e-9);
-        EXPECT_NEAR(blockTexts["POM/0123/PWOS/09"], kTitleBlockWidth * 0.16 - 2, 1e-9);
+        EXPECT_NEAR(blockTexts["Kanalizacja ul. Polnej"], kTitleBlockWidth * 0.4 - 2, 1e-9);
+        EXPECT_NEAR(blockTexts["POM/0123/PWOS/09"], kTitleBlockWidth * 0.15 - 2, 1e-9);
         EXPECT_EQ(blockTexts.count("sanitarna"), 1U);
         EXPECT_EQ(blockTexts.count("Inwestor"), 1U);  // an empty field: its label alone
         EXPECT_EQ(blockTexts.count(std::to_string(n + 1) + " z 5"), 1U);
@@ -391,12 +371,15 @@ TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
         for (const DrawingLine& line : profile.sheets[0].lines) {
             if (line.layer != DrawingLayer::Ground) continue;
             for (const DrawingPoint& point : line.points)  // but the legend's sample
-                EXPECT_TRUE(point.y < profile_sheet::kTableFoot || point.y >= 154) << label;
+                EXPECT_TRUE(point.y < profile_sheet::kTableFoot ||
+                            point.y >= profile_sheet::kTableFoot + profile_sheet::kTableHeight)
+                    << label;
         }
         return label;
     };
+    // (A band of half the sheet's height steps the level at B.)
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;", "S2;B;C;50;109,5;104,2;5;99;;;2;0;1;"}),
-              "Poziom porównawczy 103,00 m n.p.m.");
+              "Poziom porównawczy 107,00 m n.p.m.Poziom porównawczy 103,00 m n.p.m.");
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}), "Poziom porównawczy -4,00 m n.p.m.");
     // A section without a result whose lowest ground is a whole metre below zero.
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}), "Poziom porównawczy -2,00 m n.p.m.");

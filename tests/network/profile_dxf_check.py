@@ -60,7 +60,7 @@ for fields in rows:
             expect(level in texts["TABELA"], fields[0] + " level " + level)
         expect(fields[9] in texts["TABELA"], fields[0] + " slope " + fields[9])
 expect("Profil podłużny B1 - A5" in texts["OPISY"], "title")
-expect("Poziom porównawczy 96,00 m n.p.m." in texts["OPISY"], "reference level")
+expect("Poziom porównawczy 107,00 m n.p.m." in texts["OPISY"], "reference level")
 
 
 def points(layer):
@@ -68,9 +68,8 @@ def points(layer):
             for line in doc.modelspace().query(f'LWPOLYLINE[layer=="{layer}"]')]
 
 
-expect(points("TEREN")[0] == [(70, 226.5), (110, 225), (155, 221.5), (225, 221.5), (275, 169)],
-       "ground " + str(points("TEREN")[0]))
-expect(points("KANAL")[0] == [(70, 219.715), (110, 218.215)], "B1's invert " + str(points("KANAL")[0]))
+expect(points("TEREN")[0] == [(70, 139.5), (110, 136.5)], "ground " + str(points("TEREN")[0]))
+expect(points("KANAL")[0] == [(70, 125.93), (110, 122.93)], "B1's invert " + str(points("KANAL")[0]))
 
 # Sheet after sheet along x, 20 mm apart: the frames of the hand-worked
 # network's two sheets start at 20 (the binding margin) and 460.
@@ -92,37 +91,38 @@ expect(styles == {"Unicode"} and all(style.dxf.font == "arial.ttf" for style in 
        "text styles " + str(styles) + " " + str([style.dxf.font for style in doc.styles]))
 
 # Each kind of line with its weight (1/100 mm): the pipes and the frame 0,5 mm,
-# the ground and the manholes 0,35 mm.
+# the ground, the manholes and the stubs of branches joining 0,35 mm.
 weights = {}
 for line in doc.modelspace().query("LWPOLYLINE"):
     weights.setdefault(line.dxf.layer, set()).add(line.dxf.lineweight)
-expect(weights.get("KANAL") == {50} and weights.get("TEREN") == {35} and weights.get("STUDNIE") == {35},
+expect(weights.get("KANAL") == {50, 35} and weights.get("TEREN") == {35} and weights.get("STUDNIE") == {35},
        "line weights " + str(weights))
 expect(weights.get("TABELA") == {25, 50}, "table line weights " + str(weights.get("TABELA")))
 
 # A 10 m section leaves 8,5 mm for its pipe's 11 letters of catalogue
-# number, 1,3 mm high: some 11,44 mm at full width, so narrowed to 0,743. A
+# number, 1,2 mm high: some 10,56 mm at full width, so narrowed to 0,805. A
 # 5 m one leaves 3,5 mm: cut at 70 %. A name in Polish letters is as long as
 # one of as many plain ones.
 short_network = os.path.join(scratch, "short.csv")
 with open(short_network, "w", encoding="utf-8") as file:
     file.write("Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax\n"
-               "S1;A;Łąśćźżół;10;110;109,9;5;1;160;;2;0;1;\nS2;Łąśćźżół;ABCDEFGH;5;109,9;109,85;5;1;160;;2;0;1;\n")
+               "S1;A;Łąśćź;10;110;109,9;5;1;160;;2;0;1;\nS2;Łąśćź;ABCDE;5;109,9;109,85;5;1;160;;2;0;1;\n")
 short, _ = profiles(short_network, "short.dxf")
 factors = {}
 for text in short.modelspace().query('TEXT[layer=="TABELA"]'):
     factors.setdefault(text.dxf.text, []).append(round(text.dxf.width, 3))
-expect(factors.get("DP-101-0160") == [round(8.5 / 11.44, 3)], "narrowed " + str(factors.get("DP-101-0160")))
+narrowed = factors.get("DP-101-0160", [])  # a step smaller where the exact share rounds over its room
+expect(len(narrowed) == 1 and abs(narrowed[0] - 8.5 / 10.56) <= 0.021, "narrowed " + str(narrowed))
 cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("…")]
 expect(cut and all(width == 0.7 for _, width in cut), "cut at 70 % " + str(cut))
 expect(all(0.7 <= width <= 1 for widths in factors.values() for width in widths), "no text below 70 %")
 names = {text.dxf.text: round(text.dxf.width, 3) for text in short.modelspace().query('TEXT[layer=="STUDNIE"]')}
-expect(names["Łąśćźżół"] == names["ABCDEFGH"] < 1, "Polish letters narrowed " + str(names))
+expect(names["Łąśćź"] == names["ABCDE"] < 1, "Polish letters narrowed " + str(names))
 
 # At 1:500 a unit is still a metre of chainage: A to B is 10 units apart.
 half, _ = profiles(short_network, "half.dxf", "--skala-pozioma", "500")
 manhole_lines = [line for line in half.modelspace().query('LWPOLYLINE[layer=="STUDNIE"]')]
-xs = sorted({round(point[0], 3) for line in manhole_lines for point in line.get_points()})
+xs = sorted({round(point[0], 3) for line in manhole_lines for point in line.get_points() if point[1] > 20})  # not the legend's
 expect(len(xs) >= 2 and abs(xs[1] - xs[0] - 10) < 0.001, "metres at 1:500 " + str(xs))
 
 for fault in faults:
