@@ -264,47 +264,55 @@ private:
                 if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
     }
 
-    // As many stations to a part as a band is wide. A part too tall for its
-    // room steps its reference level at the manhole before the station that
-    // would not fit, once the level's run has room for its label; else the
-    // part ends there. Every part and every run holds a section at least.
-    // The room is that of a band sharing its sheet with another, so that
-    // parts stand one above the other, where every section of the profile
-    // fits it; else a sheet's height.
+    // The parts, each as many stations as a band is wide. A part whose
+    // sections each fit the room of a band sharing its sheet with another is
+    // cut for such a band, so that parts stand one above the other; else for
+    // a band as high as the sheet.
     void cutIntoParts() {
         std::size_t first = 0;
         while (first + 1 < stations_.size()) {
-            const double room =
-                height(first, first + 1, scales_.vertical) <= kHalfDrawingRoom ? kHalfDrawingRoom : kDrawingRoom;
-            Part part{first, first + 1, {}, {}};
-            Run run{first, first + 1, 0};
-            for (std::size_t last = first + 2; last < stations_.size(); ++last) {
-                if (kLead + distance(first, last, scales_.horizontal) + kTrail > kWidthRoom) break;
-                if (height(last - 1, last, scales_.vertical) > room) break;
-                if (height(run.first, last, scales_.vertical) > room) {
-                    const double runWidth =
-                        distance(run.first, last - 1, scales_.horizontal) + (run.first == first ? kLead : 0);
-                    if (runWidth < kMinRunWidth) break;
-                    part.runs.push_back(run);
-                    run = {last - 1, last, 0};
-                }
-                run.last = last;
-                part.last = last;
-            }
-            part.runs.push_back(run);
-            double tallest = 0;
-            for (Run& each : part.runs) {
-                each.reference = referenceLevel(each.first, each.last);
-                tallest = std::max(tallest, height(each.first, each.last, scales_.vertical));
-            }
-            // The last run's label wants its room too, as far as the band has it.
-            const double natural = kLead + distance(first, part.last, scales_.horizontal) + kTrail;
-            const double lastLabel = kLead + distance(first, part.runs.back().first, scales_.horizontal) + kMinRunWidth;
-            part.size = {std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel})),
-                         kTableHeight + tallest + kAboveDrawing};
+            Part part = cutPart(first, kDrawingRoom);
+            bool low = true;
+            for (std::size_t s = part.first; s < part.last; ++s)
+                low = low && height(s, s + 1, scales_.vertical) <= kHalfDrawingRoom;
+            if (low) part = cutPart(first, kHalfDrawingRoom);
+            first = part.last;
             parts_.push_back(std::move(part));
-            first = parts_.back().last;
         }
+    }
+
+    // The part from station `first`, its drawing no higher than `room`: a
+    // part too tall steps its reference level at the manhole before the
+    // station that would not fit, once the level's run has room for its
+    // label; else it ends there. Every part and every run holds a section at
+    // least, and every section fits the room.
+    Part cutPart(std::size_t first, double room) const {
+        Part part{first, first + 1, {}, {}};
+        Run run{first, first + 1, 0};
+        for (std::size_t last = first + 2; last < stations_.size(); ++last) {
+            if (kLead + distance(first, last, scales_.horizontal) + kTrail > kWidthRoom) break;
+            if (height(run.first, last, scales_.vertical) > room) {
+                const double runWidth =
+                    distance(run.first, last - 1, scales_.horizontal) + (run.first == first ? kLead : 0);
+                if (runWidth < kMinRunWidth || height(last - 1, last, scales_.vertical) > room) break;
+                part.runs.push_back(run);
+                run = {last - 1, last, 0};
+            }
+            run.last = last;
+            part.last = last;
+        }
+        part.runs.push_back(run);
+        double tallest = 0;
+        for (Run& each : part.runs) {
+            each.reference = referenceLevel(each.first, each.last);
+            tallest = std::max(tallest, height(each.first, each.last, scales_.vertical));
+        }
+        // The last run's label wants its room too, as far as the band has it.
+        const double natural = kLead + distance(first, part.last, scales_.horizontal) + kTrail;
+        const double lastLabel = kLead + distance(first, part.runs.back().first, scales_.horizontal) + kMinRunWidth;
+        part.size = {std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel})),
+                     kTableHeight + tallest + kAboveDrawing};
+        return part;
     }
 
     struct PartPainter {

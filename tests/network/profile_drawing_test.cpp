@@ -2,12 +2,10 @@
 // - A5, as drawing geometry, and its sheet on a recording printer. Its
 // section A4 - A5 alone falls from a ground of 109,500 m to an invert of
 // 97,604 m: 13,5 m above the reference level of 96,00 m, more than a band
-// sharing a sheet holds, so A3 - A5 is a part of its own, as high as the
-// sheet; B1 - A3 is one of half a sheet's height, and steps its reference
-// level at B2, from 107,00 m to 106,00 m. Both stand in the sheet's one
-// band, beside C1 - C3, its tables' foot on the title block at y = 34, their
-// top at 104,5: a level L lies at y = 104,5 + (L - reference) / 100, and a
-// chainage c of B1 - A3 at x = 70 + c / 1000. A1 - A3 has the next sheet.
+// sharing its sheet holds, so the profile stands in a band as high as the
+// sheet, beside C1 - C3, its table's foot on the title block at y = 34 and
+// its top at 104,5: a level L lies at y = 104,5 + (L - 96000 mm) / 100, and
+// a chainage c at x = 70 + c / 1000. A1 - A3 has the next sheet.
 
 #include "network/profile_drawing.h"
 
@@ -68,32 +66,29 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
     EXPECT_EQ(profiles[1].title, "Profil podłużny A1 - A3");
     const DrawingSheet& sheet = profiles[0].sheets.at(0);
 
-    // B1 - B2 from 107,00 m, B2 - A3 from 106,00 m: B2 is drawn at both levels.
     const auto ground = linesOn(sheet, DrawingLayer::Ground);
-    expectPoints(*ground[0], {{70, 139.5}, {110, 136.5}});
-    expectPoints(*ground[1], {{110, 146.5}, {155, 139.5}});
-    expectPoints(*ground[2], {{171, 239.5}, {241, 239.5}, {291, 134.5}});  // A3 - A5 from 96,00 m
+    expectPoints(*ground[0], {{70, 249.5}, {110, 246.5}, {155, 239.5}, {225, 239.5}, {275, 134.5}});
 
     // Invert and crown of B1: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above the invert.
     std::vector<const DrawingLine*> sewer, branches;  // the pipes, and the stubs of branches joining
     for (const DrawingLine* line : linesOn(sheet, DrawingLayer::Sewer))
         (line->width == 0.5 ? sewer : branches).push_back(line);
-    expectPoints(*sewer[0], {{70, 125.93}, {110, 122.93}});
-    expectPoints(*sewer[1], {{70, 127.5}, {110, 124.5}});
+    expectPoints(*sewer[0], {{70, 235.93}, {110, 232.93}});
+    expectPoints(*sewer[1], {{70, 237.5}, {110, 234.5}});
 
     // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert.
     const auto water = linesOn(sheet, DrawingLayer::Water);
-    expectPoints(*water[0], {{70, 126.64}, {72.99, 126.42}});
+    expectPoints(*water[0], {{70, 236.64}, {72.99, 236.42}});
 
     // Each manhole from its ground to its lowest invert: at A4 that of K4.
     const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
-    expectPoints(*manholes[0], {{70, 139.5}, {70, 125.93}});
-    expectPoints(*manholes[5], {{241, 239.5}, {241, 170.54}});
+    expectPoints(*manholes[0], {{70, 249.5}, {70, 235.93}});
+    expectPoints(*manholes[3], {{225, 239.5}, {225, 170.54}});
 
-    // K2 joins at A3 at its invert of 107,471 m, named once beside the
-    // manhole, on the part A3 starts; the legend has its own stub.
+    // K2 joins at A3 at its invert of 107,471 m, named beside the manhole;
+    // the legend has its own stub.
     ASSERT_EQ(branches.size(), 2U);
-    expectPoints(*branches[0], {{168, 219.21}, {171, 219.21}});
+    expectPoints(*branches[0], {{152, 219.21}, {155, 219.21}});
     std::vector<std::string> labels;
     for (const DrawingText& text : sheet.texts)
         if (text.layer == DrawingLayer::Labels && text.upwards) labels.push_back(text.text);
@@ -176,8 +171,7 @@ TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
         if (text.text.starts_with("Poziom porównawczy") || text.text.starts_with("Rzędne w układzie"))
             labels.push_back(text.text);
     EXPECT_EQ(labels,
-              (std::vector<std::string>{"Poziom porównawczy 107,00 m n.p.m.", "Poziom porównawczy 106,00 m n.p.m.",
-                                        "Poziom porównawczy 96,00 m n.p.m.", "Poziom porównawczy 105,00 m n.p.m.",
+              (std::vector<std::string>{"Poziom porównawczy 96,00 m n.p.m.", "Poziom porównawczy 105,00 m n.p.m.",
                                         "Rzędne w układzie wysokościowym PL-EVRF2007-NH"}));
 }
 
@@ -218,11 +212,11 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
         ADD_FAILURE() << text;
         return RecordingPrinter::Call{};
     };
-    // The ground from B1 (70; 139,5 mm, up from the bottom of 297) to B2 (110; 136,5).
+    // The ground from B1 (70; 249,5 mm, up from the bottom of 297) to B2 (110; 246,5).
     bool groundFound = false;
     for (const auto& call : printer.calls())
-        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 3620 && call.x2 == 2498 &&
-            call.y2 == 3691)
+        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 1022 && call.x2 == 2498 &&
+            call.y2 == 1093)
             groundFound = true;
     EXPECT_TRUE(groundFound);
     // "B1" upright in the Studnia row, centred on (70; 100,5 mm): 1,8 mm
@@ -377,9 +371,8 @@ TEST(ProfileReferenceLevel, LiesBelowTheGroundOfAFailedSectionAndBelowZero) {
         }
         return label;
     };
-    // (A band of half the sheet's height steps the level at B.)
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;110;109,5;5;1;;;2;0;1;", "S2;B;C;50;109,5;104,2;5;99;;;2;0;1;"}),
-              "Poziom porównawczy 107,00 m n.p.m.Poziom porównawczy 103,00 m n.p.m.");
+              "Poziom porównawczy 103,00 m n.p.m.");
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;-0,5;-1;5;1;;;2;0;1;"}), "Poziom porównawczy -4,00 m n.p.m.");
     // A section without a result whose lowest ground is a whole metre below zero.
     EXPECT_EQ(reference({kNetworkHeadLine, "S1;A;B;50;0;-1;5;99;;;2;0;1;"}), "Poziom porównawczy -2,00 m n.p.m.");

@@ -60,16 +60,18 @@ for fields in rows:
             expect(level in texts["TABELA"], fields[0] + " level " + level)
         expect(fields[9] in texts["TABELA"], fields[0] + " slope " + fields[9])
 expect("Profil podłużny B1 - A5" in texts["OPISY"], "title")
-expect("Poziom porównawczy 107,00 m n.p.m." in texts["OPISY"], "reference level")
+expect("Poziom porównawczy 96,00 m n.p.m." in texts["OPISY"], "reference level")
 
 
-def points(layer):
+def points(layer, weight=None):
     return [[(round(x, 3), round(y, 3)) for x, y, *_ in line.get_points()]
-            for line in doc.modelspace().query(f'LWPOLYLINE[layer=="{layer}"]')]
+            for line in doc.modelspace().query(f'LWPOLYLINE[layer=="{layer}"]')
+            if weight is None or line.dxf.lineweight == weight]
 
 
-expect(points("TEREN")[0] == [(70, 139.5), (110, 136.5)], "ground " + str(points("TEREN")[0]))
-expect(points("KANAL")[0] == [(70, 125.93), (110, 122.93)], "B1's invert " + str(points("KANAL")[0]))
+expect(points("TEREN")[0] == [(70, 249.5), (110, 246.5), (155, 239.5), (225, 239.5), (275, 134.5)],
+       "ground " + str(points("TEREN")[0]))
+expect(points("KANAL", 50)[0] == [(70, 235.93), (110, 232.93)], "B1's invert " + str(points("KANAL", 50)[0]))
 
 # Sheet after sheet along x, 20 mm apart: the frames of the hand-worked
 # network's two sheets start at 20 (the binding margin) and 460.

@@ -3,6 +3,8 @@
 // prints them every section is named once, no two words overlap, no line of
 // the table runs through a word, and the DXF drawing holds a sheet per page.
 
+#include "network/profile_sheets.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,6 +30,25 @@ namespace vexa {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Parts go beside each other while a band is wide enough, into a band below
+// while the sheet is high enough, else onto a new sheet; a sheet's bands
+// share the height left over.
+TEST(ProfileSheets, PartsStandBesideAndAboveEachOtherAsTheyFit) {
+    using namespace profile_sheet;
+    const SheetPacking packing = packParts({{100, 120}, {100, 120}, {200, 100}, {300, 240}, {100, 250}});
+    EXPECT_EQ(packing.sheets, 3U);
+    const auto place = [&](std::size_t part) {
+        const PartPlace& at = packing.parts[part];
+        return std::vector<double>{static_cast<double>(at.sheet), at.left, at.bottom, at.top};
+    };
+    const double middle = kFrameTop - 120 - (kFrameTop - kTableFoot - 220) / 2;
+    EXPECT_EQ(place(0), (std::vector<double>{0, kHeaderRight, middle, kFrameTop}));
+    EXPECT_EQ(place(1), (std::vector<double>{0, kHeaderRight + 100, middle, kFrameTop}));
+    EXPECT_EQ(place(2), (std::vector<double>{0, kHeaderRight, kTableFoot, middle}));
+    EXPECT_EQ(place(3), (std::vector<double>{1, kHeaderRight, kTableFoot, kFrameTop}));
+    EXPECT_EQ(place(4), (std::vector<double>{2, kHeaderRight, kTableFoot, kFrameTop}));
+}
 using testing_support::SampleNetwork;
 
 struct SampleProfiles {
