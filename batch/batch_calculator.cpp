@@ -110,6 +110,7 @@ public:
             result.outerDiameter = shown.pipe->dout;
             result.innerDiameter = shown.innerDiameter;
             result.typeName = shown.type->nazwa;
+            result.insideSize = shown.type->listedByInsideSize();
         }
         if (notebook_) saveInNotebook(result);
         return result;

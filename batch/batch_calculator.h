@@ -39,7 +39,8 @@ struct BatchResult {
     // candidate's, which need not be the pipe chosen.
     double outerDiameter = 0;
     extended innerDiameter = 0;
-    std::string typeName;  // of the pipe's type, as the catalogue names it
+    std::string typeName;     // of the pipe's type, as the catalogue names it
+    bool insideSize = false;  // the type is sold by its inside size, which the outer diameter holds
     // With the notebook kept: the box "Zapis" showed instead of saving the
     // result, and whether the section name lost characters that code page
     // 1250 cannot hold.

@@ -53,6 +53,28 @@ constexpr std::array<LayerStyle, 6> kLayers{{{DrawingLayer::Ground, 3, 35},
 
 constexpr double kSheetGap = 20;  // drawing mm between two sheets
 
+// A text's length in Arial, in ems, near enough for what a CAD program
+// draws in its own font: a Polish letter as wide as the letter it is made from.
+double arialEms(const std::string& utf8) {
+    static const std::u32string kPolish = U"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ", kPlain = U"acelnoszzACELNOSZZ";
+    static const std::u32string kNarrow = U"ijlI|!'.,:;", kThin = U"ftr -()[]/", kWide = U"mwMW‰…";
+    double ems = 0;
+    for (char32_t letter : text::toUtf32(utf8)) {
+        if (const std::size_t polish = kPolish.find(letter); polish != std::u32string::npos) letter = kPlain[polish];
+        if (kNarrow.find(letter) != std::u32string::npos)
+            ems += 0.25;
+        else if (kThin.find(letter) != std::u32string::npos)
+            ems += 0.3;
+        else if (kWide.find(letter) != std::u32string::npos)
+            ems += 0.9;
+        else if (letter >= U'A' && letter <= U'Z')
+            ems += 0.68;
+        else
+            ems += 0.556;  // the digits, and the other small letters near enough
+    }
+    return ems;
+}
+
 // The style of every text. AutoCAD and most readers draw a style's font,
 // here Arial's TrueType file, which has the per mille sign and the ellipsis.
 // LibreCAD passes over the style table: it draws a text in its own font of
@@ -193,12 +215,11 @@ private:
         const double x = (left + text.at.x) * scale_, y = text.at.y * scale_;
         const double angle = text.upwards ? std::numbers::pi / 2 : 0.0;
         // A text longer than its room is narrowed to fit, on an estimate of
-        // its length: an Arial letter is some 0,8 capitals wide. Its letters
-        // are counted before it is written in the code page, whose bytes
-        // 0x80-0xBF (ł, ś, ą...) would pass for UTF-8's continuation bytes,
-        // and where a \U+XXXX stands for one letter.
+        // its length in Arial. Its letters are measured before it is written
+        // in the code page, whose bytes 0x80-0xBF (ł, ś, ą...) would pass for
+        // UTF-8's continuation bytes, and where a \U+XXXX stands for one letter.
         const FittedText fitted = fitText(text.text, text.room, [&](const std::string& candidate, double share) {
-            return 0.8 * text.height * share * static_cast<double>(text::length(candidate));
+            return arialEms(candidate) * text.height / kCapitalShare * share;
         });
         dxf_.writeText(
             *writer_,

@@ -19,16 +19,16 @@ using namespace profile_sheet;
 
 // Capital heights [mm]: none below the smallest of the usual series but the
 // small print of a catalogue number.
-constexpr double kText = 1.8;         // table values and row titles, manhole names
-constexpr double kPipeText = 1.5;     // the pipe's type, the branches joining
-constexpr double kFineText = 1.2;     // the catalogue number
-constexpr double kTitleText = 2.5;    // a profile's
-constexpr double kLabelText = 1.5;    // the reference level's
-constexpr double kMinPartWidth = 55;  // room for a profile's title and its reference level
-constexpr double kMinRunWidth = 39;   // room for the label of a reference level
-constexpr double kStepMark = 5;       // where the reference level changes, up from the table
-constexpr double kBranchStub = 3;     // of a branch joining a manhole, left of it
-constexpr double kMinBranchRoom = 8;  // under the ground for its label
+constexpr double kText = 1.8;          // table values and row titles, manhole names
+constexpr double kPipeText = 1.5;      // the pipe's type, the branches joining
+constexpr double kFineText = 1.2;      // the catalogue number
+constexpr double kTitleText = 2.5;     // a profile's
+constexpr double kLabelText = 1.5;     // the reference level's
+constexpr double kMinPieceWidth = 55;  // room for a profile's title and its reference level
+constexpr double kMinRunWidth = 36;    // room for the label of a reference level
+constexpr double kStepMark = 5;        // where the reference level changes, up from the table
+constexpr double kBranchStub = 3;      // of a branch joining a manhole, left of it
+constexpr double kMinBranchRoom = 8;   // under the ground for its label
 
 // The table's rows from the top down, with their heights [mm]: the
 // manholes' values stand upright, the sections' run along them, and so
@@ -57,12 +57,12 @@ constexpr std::array<RowLayout, kRows> kRowLayout{{{"Studnia", 8},
                                                    {"Rodzaj studni", 3.5},
                                                    {"Rzędna terenu [m]", 8.5},
                                                    {"Rzędna dna kanału [m]", 8.5},
-                                                   {"Zagłębienie [m]", 5.5},
-                                                   {"Odległość [m]", 10},
+                                                   {"Zagłębienie [m]", 6.5},
+                                                   {"Odległość [m]", 10.5},
                                                    {"Odcinek", 3.5},
                                                    {"Długość [m]", 3.5},
                                                    {"Spadek [‰]", 3.5},
-                                                   {"Rura", 5.5},
+                                                   {"Rura", 7.5},
                                                    {"Q [l/s]", 3.5},
                                                    {"v [m/s]", 3.5},
                                                    {"h/d [%]", 3.5}}};
@@ -74,7 +74,7 @@ constexpr double tableHeight() {
 }
 static_assert(tableHeight() == kTableHeight);
 
-// The room a part of a profile has: the width of a band, and the height of
+// The room a piece of a profile has: the width of a band, and the height of
 // its drawing in a band alone on its sheet, or in one of two.
 constexpr double kWidthRoom = kFrameRight - kHeaderRight;
 constexpr double kBandRoom = kFrameTop - kTableFoot;
@@ -108,14 +108,29 @@ std::string chainage(long long millimetres, int decimals) {
     return std::to_string(units / perKilometre) + "+" + metresText;
 }
 
-// The pipe as the catalogue's type gives it, without its class, with its
-// outer diameter and wall: "PVC-U SN8 160×4,7".
-std::string pipeText(const BatchResult& result) {
-    if (result.typeName.empty()) return result.Bd();
-    std::string type = result.typeName;
-    if (const std::size_t klass = type.find(" klasa "); klass != std::string::npos) type.erase(klass);
-    const auto wallTenths = std::llround((static_cast<extended>(result.outerDiameter) - result.innerDiameter) * 5);
-    return type + " " + formatFixed(result.outerDiameter, 4, 0) + "×" + formatScaled(wallTenths, 1);
+// The pipe as the catalogue's type names it, without its class ("PVC-U
+// SN8"), and its size: the outer diameter and the wall of a solid wall
+// ("160×4,7"); for a pipe sold by its inside size that size ("DN 150"), and
+// for a structured wall, whose outer and inner diameters do not make a wall,
+// both ("200 / 172").
+struct PipeText {
+    std::string type;
+    std::string size;
+};
+PipeText pipeText(const BatchResult& result) {
+    if (result.typeName.empty()) return {{}, result.Bd()};
+    PipeText text{result.typeName, {}};
+    if (const std::size_t klass = text.type.find(" klasa "); klass != std::string::npos) text.type.erase(klass);
+    if (result.insideSize) {
+        text.size = "DN " + result.Bd();
+    } else if (text.type.find("karbowan") != std::string::npos || text.type.find("spiraln") != std::string::npos ||
+               text.type.find("dwuścienn") != std::string::npos) {
+        text.size = result.Bd();
+    } else {
+        const auto wallTenths = std::llround((static_cast<extended>(result.outerDiameter) - result.innerDiameter) * 5);
+        text.size = formatFixed(result.outerDiameter, 4, 0) + "×" + formatScaled(wallTenths, 1);
+    }
+    return text;
 }
 
 // A manhole along the profile, with the inverts of the profile's pipes at it.
@@ -144,11 +159,11 @@ struct Run {
 };
 
 // The stations of a profile drawn in one place on a sheet, with its table.
-struct Part {
+struct Piece {
     std::size_t first = 0;
     std::size_t last = 0;
     std::vector<Run> runs;
-    PartSize size;
+    PieceSize size;
 };
 
 class ProfileBuilder {
@@ -189,7 +204,7 @@ public:
         }
         ends_ = stations_.front().name + " - " + stations_.back().name;
         chooseScales();
-        cutIntoParts();
+        cutIntoPieces();
     }
 
     // A plain hyphen: the fonts of CAD programs may lack the dash.
@@ -198,14 +213,15 @@ public:
     std::string scalesText() const {
         return "1:" + std::to_string(scales_.horizontal) + " / 1:" + std::to_string(scales_.vertical);
     }
-    const std::vector<Part>& parts() const { return parts_; }
+    const std::vector<Piece>& pieces() const { return pieces_; }
+    const ProfileScales& scales() const { return scales_; }
 
-    // Part `n` at `place` on `sheet` (from 0); its sections' places are added to `placements`.
-    void drawPart(std::size_t n, const PartPlace& place, DrawingSheet& sheet,
-                  std::vector<SectionPlacement>& placements) const {
-        PartPainter painter{*this, parts_[n], place, SheetPen(sheet)};
+    // Piece `n` at `place` on `sheet` (from 0); its sections' places are added to `placements`.
+    void drawPiece(std::size_t n, const PiecePlace& place, DrawingSheet& sheet,
+                   std::vector<SectionPlacement>& placements) const {
+        PiecePainter painter{*this, pieces_[n], place, SheetPen(sheet)};
         painter.draw();
-        for (std::size_t s = parts_[n].first; s < parts_[n].last; ++s)
+        for (std::size_t s = pieces_[n].first; s < pieces_[n].last; ++s)
             placements.push_back(
                 {path_.sections[s], place.sheet, painter.x(s), painter.x(s + 1), place.bottom, place.top});
     }
@@ -264,30 +280,32 @@ private:
                 if (tenths * decade % 10 == 0 && tenths * decade / 10 > n) return tenths * decade / 10;
     }
 
-    // The parts, each as many stations as a band is wide. A part whose
+    // The pieces, each as many stations as a band is wide. A piece whose
     // sections each fit the room of a band sharing its sheet with another is
-    // cut for such a band, so that parts stand one above the other; else for
+    // cut for such a band, so that pieces stand one above the other; else for
     // a band as high as the sheet.
-    void cutIntoParts() {
+    void cutIntoPieces() {
         std::size_t first = 0;
         while (first + 1 < stations_.size()) {
-            Part part = cutPart(first, kDrawingRoom);
+            Piece piece = cutPiece(first, kDrawingRoom);
             bool low = true;
-            for (std::size_t s = part.first; s < part.last; ++s)
+            for (std::size_t s = piece.first; s < piece.last; ++s)
                 low = low && height(s, s + 1, scales_.vertical) <= kHalfDrawingRoom;
-            if (low) part = cutPart(first, kHalfDrawingRoom);
-            first = part.last;
-            parts_.push_back(std::move(part));
+            // Not where the lower band's steps would end the piece sooner.
+            if (low)
+                if (Piece lower = cutPiece(first, kHalfDrawingRoom); lower.last == piece.last) piece = std::move(lower);
+            first = piece.last;
+            pieces_.push_back(std::move(piece));
         }
     }
 
-    // The part from station `first`, its drawing no higher than `room`: a
-    // part too tall steps its reference level at the manhole before the
+    // The piece from station `first`, its drawing no higher than `room`: a
+    // piece too tall steps its reference level at the manhole before the
     // station that would not fit, once the level's run has room for its
-    // label; else it ends there. Every part and every run holds a section at
+    // label; else it ends there. Every piece and every run holds a section at
     // least, and every section fits the room.
-    Part cutPart(std::size_t first, double room) const {
-        Part part{first, first + 1, {}, {}};
+    Piece cutPiece(std::size_t first, double room) const {
+        Piece piece{first, first + 1, {}, {}};
         Run run{first, first + 1, 0};
         for (std::size_t last = first + 2; last < stations_.size(); ++last) {
             if (kLead + distance(first, last, scales_.horizontal) + kTrail > kWidthRoom) break;
@@ -295,37 +313,37 @@ private:
                 const double runWidth =
                     distance(run.first, last - 1, scales_.horizontal) + (run.first == first ? kLead : 0);
                 if (runWidth < kMinRunWidth || height(last - 1, last, scales_.vertical) > room) break;
-                part.runs.push_back(run);
+                piece.runs.push_back(run);
                 run = {last - 1, last, 0};
             }
             run.last = last;
-            part.last = last;
+            piece.last = last;
         }
-        part.runs.push_back(run);
+        piece.runs.push_back(run);
         double tallest = 0;
-        for (Run& each : part.runs) {
+        for (Run& each : piece.runs) {
             each.reference = referenceLevel(each.first, each.last);
             tallest = std::max(tallest, height(each.first, each.last, scales_.vertical));
         }
         // The last run's label wants its room too, as far as the band has it.
-        const double natural = kLead + distance(first, part.last, scales_.horizontal) + kTrail;
-        const double lastLabel = kLead + distance(first, part.runs.back().first, scales_.horizontal) + kMinRunWidth;
-        part.size = {std::min(kWidthRoom, std::max({kMinPartWidth, natural, lastLabel})),
-                     kTableHeight + tallest + kAboveDrawing};
-        return part;
+        const double natural = kLead + distance(first, piece.last, scales_.horizontal) + kTrail;
+        const double lastLabel = kLead + distance(first, piece.runs.back().first, scales_.horizontal) + kMinRunWidth;
+        piece.size = {std::min(kWidthRoom, std::max({kMinPieceWidth, natural, lastLabel})),
+                      kTableHeight + tallest + kAboveDrawing};
+        return piece;
     }
 
-    struct PartPainter {
+    struct PiecePainter {
         const ProfileBuilder& profile;
-        const Part& part;
-        PartPlace place;
+        const Piece& piece;
+        PiecePlace place;
         SheetPen pen;
 
         int decimals() const { return profile.scales_.levelDecimals; }
         double tableTop() const { return place.bottom + kTableHeight; }
-        double right() const { return place.left + part.size.width; }
+        double right() const { return place.left + piece.size.width; }
         double x(std::size_t s) const {
-            return place.left + kLead + profile.distance(part.first, s, profile.scales_.horizontal);
+            return place.left + kLead + profile.distance(piece.first, s, profile.scales_.horizontal);
         }
         double y(long long level, const Run& run) const {
             return tableTop() +
@@ -336,24 +354,24 @@ private:
         void draw() {
             pen.line(DrawingLayer::Table, 0.5, {{right(), place.bottom}, {right(), place.top}});
             pen.text(DrawingLayer::Labels, {place.left + 2, place.top - kProfileTitleBand / 2}, kTitleText,
-                     AlongText::Start, AcrossText::Middle, profile.title(), part.size.width - 4);
-            for (std::size_t s = part.first; s <= part.last; ++s) manholeCells(s);
-            for (std::size_t s = part.first; s < part.last; ++s) sectionCells(s);
-            for (std::size_t r = 0; r < part.runs.size(); ++r) run(r);
+                     AlongText::Start, AcrossText::Middle, profile.title(), piece.size.width - 4);
+            for (std::size_t s = piece.first; s <= piece.last; ++s) manholeCells(s);
+            for (std::size_t s = piece.first; s < piece.last; ++s) sectionCells(s);
+            for (std::size_t r = 0; r < piece.runs.size(); ++r) run(r);
         }
 
         // The drawing from one reference level, labelled at its start; a
         // step is marked on the table's top.
         void run(std::size_t r) {
-            const Run& run = part.runs[r];
+            const Run& run = piece.runs[r];
             const double start = r == 0 ? place.left : x(run.first);
-            const double end = r + 1 < part.runs.size() ? x(part.runs[r + 1].first) : right();
+            const double end = r + 1 < piece.runs.size() ? x(piece.runs[r + 1].first) : right();
             if (r > 0) pen.line(DrawingLayer::Labels, 0.7, {{start, tableTop()}, {start, tableTop() + kStepMark}});
             pen.text(DrawingLayer::Labels, {start + 1.2, tableTop() + 1.2}, kLabelText, AlongText::Start,
                      AcrossText::Foot, "Poziom porównawczy " + formatScaled(run.reference / 10, 2) + " m n.p.m.",
                      end - start - 2);
             for (std::size_t s = run.first; s <= run.last; ++s)
-                manhole(s, run, /*named=*/r + 1 == part.runs.size() || s < run.last);
+                manhole(s, run, /*named=*/r + 1 == piece.runs.size() || s < run.last);
             for (std::size_t s = run.first; s < run.last; ++s) section(s, run);
             std::vector<DrawingPoint> ground;
             for (std::size_t s = run.first; s <= run.last; ++s)
@@ -364,16 +382,18 @@ private:
         // Where the next manhole stands near, a manhole's upright texts are smaller.
         double textHeight(std::size_t s) const {
             double spacing = kWidthRoom;
-            if (s > part.first) spacing = std::min(spacing, x(s) - x(s - 1));
-            if (s < part.last) spacing = std::min(spacing, x(s + 1) - x(s));
+            if (s > piece.first) spacing = std::min(spacing, x(s) - x(s - 1));
+            if (s < piece.last) spacing = std::min(spacing, x(s + 1) - x(s));
             return std::min(kText, spacing * 0.7);
         }
 
         void manhole(std::size_t s, const Run& run, bool named) {
             const Station& station = profile.stations_[s];
             const double atX = x(s), groundY = y(station.ground, run);
-            if (const auto lowest = station.lowestInvert())
-                pen.line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*lowest, run)}});
+            // Down to its lowest invert, or at an outlet dropping into the sewer below, to that sewer's.
+            std::optional<long long> bottom = station.lowestInvert();
+            if (station.receiving && bottom && *station.receiving < *bottom) bottom = station.receiving;
+            if (bottom) pen.line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*bottom, run)}});
             // A manhole where the level steps is named once, above the higher of its two drawings.
             if (named)
                 pen.text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kText, textHeight(s)), AlongText::Start,
@@ -387,8 +407,8 @@ private:
                 if (const auto& leaving = profile.designs_[profile.path_.sections[s]].levels)
                     floorY = y(leaving->invertFrom + leaving->crown, run);
             const double below = groundY - floorY - 2;
-            // A manhole ending a part and starting the next shows its branches once, on the next.
-            const bool branchesHere = named && (s < part.last || s + 1 == profile.stations_.size());
+            // A manhole ending a piece and starting the next shows its branches once, on the next.
+            const bool branchesHere = named && (s < piece.last || s + 1 == profile.stations_.size());
             for (std::size_t b = 0; branchesHere && b < station.branches.size(); ++b) {
                 const std::size_t branch = station.branches[b];
                 const std::optional<SectionLevels>& levels = profile.designs_[branch].levels;
@@ -425,10 +445,10 @@ private:
             const double atX = x(s), height = textHeight(s);
             manholeCell(kManhole, atX, station.name, height);
             if (station.dropManhole) {
-                // Centred on the manhole, as far as its neighbours and the part's edges leave room.
+                // Centred on the manhole, as far as its neighbours and the piece's edges leave room.
                 double room = 2 * std::min(atX - place.left, right() - atX);
-                if (s > part.first) room = std::min(room, atX - x(s - 1));
-                if (s < part.last) room = std::min(room, x(s + 1) - atX);
+                if (s > piece.first) room = std::min(room, atX - x(s - 1));
+                if (s < piece.last) room = std::min(room, x(s + 1) - atX);
                 pen.text(DrawingLayer::Table, {atX, rowMiddle(kKind)}, kPipeText, AlongText::Centre, AcrossText::Middle,
                          "studnia kaskadowa", std::max(room - 1.5, 1.0));
             }
@@ -467,10 +487,14 @@ private:
                 return;
             }
             cell(kSlope, design.result.Bi());
+            // Three lines: the type, the size, and the catalogue number in small print.
             const double pipeMiddle = rowMiddle(kPipe);
-            pen.text(DrawingLayer::Table, {middle, pipeMiddle + 1.0}, kPipeText, AlongText::Centre, AcrossText::Middle,
-                     pipeText(design.result), room);
-            pen.text(DrawingLayer::Table, {middle, pipeMiddle - 1.5}, kFineText, AlongText::Centre, AcrossText::Middle,
+            const PipeText pipe = pipeText(design.result);
+            pen.text(DrawingLayer::Table, {middle, pipeMiddle + 2.35}, kPipeText, AlongText::Centre, AcrossText::Middle,
+                     pipe.type, room);
+            pen.text(DrawingLayer::Table, {middle, pipeMiddle - 0.2}, kPipeText, AlongText::Centre, AcrossText::Middle,
+                     pipe.size, room);
+            pen.text(DrawingLayer::Table, {middle, pipeMiddle - 2.55}, kFineText, AlongText::Centre, AcrossText::Middle,
                      delimited::trimmed(design.result.Bnrkat()), room);
             cell(kFlow, formatScaledGeneral(design.flow, 3));
             cell(kVelocity, design.result.Bv());
@@ -502,10 +526,10 @@ private:
     ProfileScales scales_;
     std::vector<Station> stations_;
     std::string ends_;  // its first and last manholes
-    std::vector<Part> parts_;
+    std::vector<Piece> pieces_;
 };
 
-// A band's table: its rows across its parts, and their titles left of them;
+// A band's table: its rows across its pieces, and their titles left of them;
 // the band parted from the one above.
 void drawBand(SheetPen& pen, const SheetBand& band) {
     const double tableTop = band.bottom + kTableHeight;
@@ -526,34 +550,37 @@ struct DrawnSheets {
     std::vector<SectionPlacement> placements;
 };
 
-// The profiles' parts in their order on shared sheets, numbered from
-// `numbering.first` + 1 of `numbering.total` (0: of these sheets).
-DrawnSheets drawSheets(const std::vector<ProfileBuilder>& profiles, SheetNumbering numbering,
-                       const ProjectData& project) {
-    std::vector<std::pair<std::size_t, std::size_t>> parts;  // profile, part
-    std::vector<PartSize> sizes;
+// The profiles' pieces in their order on shared sheets, numbered from
+// from 1 of as many as they take.
+DrawnSheets drawSheets(const std::vector<ProfileBuilder>& profiles, const ProjectData& project) {
+    std::vector<std::pair<std::size_t, std::size_t>> pieces;  // profile, piece
+    std::vector<PieceSize> sizes;
     for (std::size_t p = 0; p < profiles.size(); ++p)
-        for (std::size_t n = 0; n < profiles[p].parts().size(); ++n) {
-            parts.emplace_back(p, n);
-            sizes.push_back(profiles[p].parts()[n].size);
+        for (std::size_t n = 0; n < profiles[p].pieces().size(); ++n) {
+            pieces.emplace_back(p, n);
+            PieceSize size = profiles[p].pieces()[n].size;
+            size.continues = n > 0;
+            size.horizontalScale = profiles[p].scales().horizontal;
+            size.verticalScale = profiles[p].scales().vertical;
+            sizes.push_back(size);
         }
-    const SheetPacking packing = packParts(sizes);
+    const SheetPacking packing = packPieces(sizes);
     const std::size_t count = packing.sheets;
     DrawnSheets drawn;
     drawn.sheets.resize(count);
     std::vector<std::vector<std::size_t>> shown(count);  // the profiles on each sheet
-    for (std::size_t n = 0; n < parts.size(); ++n) {
-        const PartPlace& place = packing.parts[n];
-        profiles[parts[n].first].drawPart(parts[n].second, place, drawn.sheets[place.sheet], drawn.placements);
-        if (shown[place.sheet].empty() || shown[place.sheet].back() != parts[n].first)
-            shown[place.sheet].push_back(parts[n].first);
+    for (std::size_t n = 0; n < pieces.size(); ++n) {
+        const PiecePlace& place = packing.pieces[n];
+        profiles[pieces[n].first].drawPiece(pieces[n].second, place, drawn.sheets[place.sheet], drawn.placements);
+        if (shown[place.sheet].empty() || shown[place.sheet].back() != pieces[n].first)
+            shown[place.sheet].push_back(pieces[n].first);
     }
-    const std::size_t total = numbering.total == 0 ? count : numbering.total;
+
     for (std::size_t sheet = 0; sheet < count; ++sheet) {
         SheetPen pen(drawn.sheets[sheet]);
         for (const SheetBand& band : packing.bands)
             if (band.sheet == sheet) drawBand(pen, band);
-        SheetTitle title{{}, {}, numbering.first + sheet + 1, total};
+        SheetTitle title{{}, {}, sheet + 1, count};
         title.drawing = shown[sheet].size() > 1 ? "Profile podłużne " : "Profil podłużny ";
         for (const std::size_t p : shown[sheet]) {
             title.drawing += (p == shown[sheet].front() ? "" : ", ") + profiles[p].ends();
@@ -568,16 +595,11 @@ DrawnSheets drawSheets(const std::vector<ProfileBuilder>& profiles, SheetNumberi
 
 }  // namespace
 
-Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                       ProfileScales scales, const ProjectData& project, SheetNumbering numbering) {
-    return placedProfile(network, designs, path, scales, project, numbering).drawing;
-}
-
 PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                            ProfileScales scales, const ProjectData& project, SheetNumbering numbering) {
+                            ProfileScales scales, const ProjectData& project) {
     std::vector<ProfileBuilder> profiles;
     profiles.emplace_back(network, designs, path, scales);
-    DrawnSheets drawn = drawSheets(profiles, numbering, project);
+    DrawnSheets drawn = drawSheets(profiles, project);
     PlacedProfile placed;
     placed.drawing.title = profiles.front().title();
     placed.drawing.sheetWidth = kSheetWidth;
@@ -592,7 +614,7 @@ std::vector<Drawing> networkProfiles(const Network& network, const std::vector<S
     const std::vector<ProfilePath> paths = profilePaths(network, designs);
     std::vector<ProfileBuilder> profiles;
     for (const ProfilePath& path : paths) profiles.emplace_back(network, designs, path, scales);
-    DrawnSheets drawn = drawSheets(profiles, {}, project);
+    DrawnSheets drawn = drawSheets(profiles, project);
     std::vector<Drawing> drawings;
     for (std::size_t sheet = 0; sheet < drawn.sheets.size(); ++sheet)
         drawings.push_back({drawn.titles[sheet], kSheetWidth, kSheetHeight, {std::move(drawn.sheets[sheet])}});

@@ -26,18 +26,6 @@ struct ProfileScales {
     int levelDecimals = 2;
 };
 
-// How a profile's sheets are numbered in its title block: from `first` + 1
-// of `total`, so that a set of profiles is numbered through; a total of 0
-// numbers the profile alone.
-struct SheetNumbering {
-    std::size_t first = 0;
-    std::size_t total = 0;
-};
-
-// `designs` in the file's order, as designNetwork gives them.
-Drawing profileDrawing(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                       ProfileScales scales = {}, const ProjectData& project = {}, SheetNumbering numbering = {});
-
 // Where a profile draws one of its sections: on which sheet (from 0), the x
 // of its upper and lower manholes there, and the foot of its table and the
 // top of its band, drawing mm.
@@ -51,14 +39,15 @@ struct SectionPlacement {
     bool operator==(const SectionPlacement&) const = default;
 };
 
-// The profile as profileDrawing draws it, and where each of its sections
-// lies, in the path's order: a screen can point at one.
+// The profile of one path on sheets of its own, numbered through them, and
+// where each of its sections lies, in the path's order: a screen can point
+// at one. `designs` in the file's order, as designNetwork gives them.
 struct PlacedProfile {
     Drawing drawing;
     std::vector<SectionPlacement> sections;
 };
 PlacedProfile placedProfile(const Network& network, const std::vector<SectionDesign>& designs, const ProfilePath& path,
-                            ProfileScales scales = {}, const ProjectData& project = {}, SheetNumbering numbering = {});
+                            ProfileScales scales = {}, const ProjectData& project = {});
 
 // Every profile of a designed network, in the order of profilePaths, on
 // sheets they share, numbered through the set: a drawing per sheet, titled
@@ -76,15 +65,15 @@ inline constexpr double kFrameLeft = 20;  // room to bind the sheets
 inline constexpr double kFrameRight = kSheetWidth - kMargin;
 inline constexpr double kFrameTop = kSheetHeight - kMargin;
 inline constexpr double kTitleBlockWidth = 210;  // in the lower right corner
-inline constexpr double kTitleBlockHeight = 24;
+inline constexpr double kTitleBlockHeight = 21;
 inline constexpr double kTitleBlockLeft = kFrameRight - kTitleBlockWidth;
 inline constexpr double kTableFoot = kMargin + kTitleBlockHeight;  // of the lowest table: on the block and the legend
 inline constexpr double kHeaderRight = kFrameLeft + 42;            // the tables' column of row titles ends here
-inline constexpr double kTableHeight = 70.5;                       // under each profile
+inline constexpr double kTableHeight = 74;                         // under each profile
 inline constexpr double kLead = 8;                                 // from a profile's left edge to its first manhole
 inline constexpr double kTrail = 8;                                // from its last manhole to its right edge
 inline constexpr double kNameBand = 8;                             // above the ground, for the manholes' names
-inline constexpr double kProfileTitleBand = 4.5;                   // above the names, for the profile's title
+inline constexpr double kProfileTitleBand = 4;                     // above the names, for the profile's title
 }  // namespace profile_sheet
 
 }  // namespace vexa

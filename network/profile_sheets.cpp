@@ -8,10 +8,10 @@ namespace vexa {
 
 using namespace profile_sheet;
 
-SheetPacking packParts(const std::vector<PartSize>& sizes) {
+SheetPacking packPieces(const std::vector<PieceSize>& sizes) {
     constexpr double kRoom = kFrameTop - kTableFoot;
     SheetPacking packing;
-    std::vector<double> heights;  // of the bands, as their parts need them
+    std::vector<double> heights;  // of the bands, as their pieces need them
     std::size_t firstBand = 0;    // of the sheet being filled
     double used = 0;              // of its height, by its bands
     const auto spread = [&] {
@@ -25,10 +25,14 @@ SheetPacking packParts(const std::vector<PartSize>& sizes) {
             packing.bands[band].bottom = band + 1 == heights.size() ? kTableFoot : top;
         }
     };
-    for (const PartSize& size : sizes) {
-        // The first band of the sheet with room beside its parts, as high as it is or may grow.
+    for (std::size_t n = 0; n < sizes.size(); ++n) {
+        const PieceSize& size = sizes[n];
+        const bool sameScales = n > 0 && size.horizontalScale == sizes[n - 1].horizontalScale &&
+                                size.verticalScale == sizes[n - 1].verticalScale;
+        // The first band of the sheet with room beside its pieces, as high as it is or may grow.
         std::size_t chosen = heights.size();
-        for (std::size_t band = firstBand; band < heights.size() && chosen == heights.size(); ++band)
+        const std::size_t from = size.continues ? packing.pieces.back().band : firstBand;
+        for (std::size_t band = from; sameScales && band < heights.size() && chosen == heights.size(); ++band)
             if (packing.bands[band].right + size.width <= kFrameRight &&
                 used - heights[band] + std::max(heights[band], size.height) <= kRoom)
                 chosen = band;
@@ -36,7 +40,7 @@ SheetPacking packParts(const std::vector<PartSize>& sizes) {
             used += std::max(heights[chosen], size.height) - heights[chosen];
             heights[chosen] = std::max(heights[chosen], size.height);
         } else {
-            if (packing.sheets == 0 || used + size.height > kRoom) {
+            if (packing.sheets == 0 || !sameScales || used + size.height > kRoom) {
                 if (packing.sheets > 0) spread();
                 ++packing.sheets;
                 firstBand = heights.size();
@@ -47,13 +51,13 @@ SheetPacking packParts(const std::vector<PartSize>& sizes) {
             packing.bands.push_back({packing.sheets - 1, 0, 0, kHeaderRight});
         }
         SheetBand& band = packing.bands[chosen];
-        packing.parts.push_back({band.sheet, chosen, band.right, 0, 0});
+        packing.pieces.push_back({band.sheet, chosen, band.right, 0, 0});
         band.right += size.width;
     }
     if (packing.sheets > 0) spread();
-    for (PartPlace& part : packing.parts) {
-        part.bottom = packing.bands[part.band].bottom;
-        part.top = packing.bands[part.band].top;
+    for (PiecePlace& piece : packing.pieces) {
+        piece.bottom = packing.bands[piece.band].bottom;
+        piece.top = packing.bands[piece.band].top;
     }
     return packing;
 }

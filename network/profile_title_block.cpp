@@ -46,10 +46,10 @@ void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& tit
         for (const Cell& cell : row) {
             const double width = cell.width * kTitleBlockWidth;
             if (left > kTitleBlockLeft) pen.line(DrawingLayer::Labels, 0.25, {{left, top}, {left, bottom}});
-            pen.text(DrawingLayer::Labels, {left + 1, top - 0.7}, kLabelText, AlongText::Start, AcrossText::Top,
+            pen.text(DrawingLayer::Labels, {left + 1, top - 0.6}, kLabelText, AlongText::Start, AcrossText::Top,
                      cell.label, width - 2);
             if (!cell.value.empty())
-                pen.text(DrawingLayer::Labels, {left + 1, bottom + 1.0}, kValueText, AlongText::Start, AcrossText::Foot,
+                pen.text(DrawingLayer::Labels, {left + 1, bottom + 0.9}, kValueText, AlongText::Start, AcrossText::Foot,
                          cell.value, width - 2);
             left += width;
         }
@@ -61,7 +61,7 @@ void titleBlock(SheetPen& pen, const ProjectData& project, const SheetTitle& tit
 // datum every level is given in.
 void legend(SheetPen& pen, const ProjectData& project) {
     constexpr double kLeft = kFrameLeft + 3, kSample = 10, kColumn = 58;
-    const double top = kTableFoot - 2.5;
+    const double top = kTableFoot - 2;
     pen.text(DrawingLayer::Labels, {kLeft, top}, kLegendText, AlongText::Start, AcrossText::Top, "Legenda");
     struct Entry {
         DrawingLayer layer;
@@ -76,9 +76,9 @@ void legend(SheetPen& pen, const ProjectData& project) {
     for (std::size_t n = 0; n < std::size(entries); ++n) {
         const Entry& entry = entries[n];
         const double x = kLeft + kColumn * static_cast<double>(n / 2);
-        const double y = top - 6.5 - 5 * static_cast<double>(n % 2);
+        const double y = top - 5.5 - 4.5 * static_cast<double>(n % 2);
         if (entry.layer == DrawingLayer::Manholes)
-            pen.line(entry.layer, entry.width, {{x + kSample / 2, y - 1.8}, {x + kSample / 2, y + 1.8}});
+            pen.line(entry.layer, entry.width, {{x + kSample / 2, y - 1.6}, {x + kSample / 2, y + 1.6}});
         else if (entry.dashed)
             pen.dashed(entry.layer, {x, y}, {x + kSample, y});
         else
@@ -87,16 +87,16 @@ void legend(SheetPen& pen, const ProjectData& project) {
                  entry.name, kColumn - kSample - 4);
     }
     // The marks: a change of the reference level within a profile, and a branch joining.
-    const double x = kLeft + 2 * kColumn, y = top - 6.5;
-    pen.line(DrawingLayer::Labels, 0.7, {{x + kSample / 2, y - 1.8}, {x + kSample / 2, y + 1.8}});
+    const double x = kLeft + 2 * kColumn, y = top - 5.5;
+    pen.line(DrawingLayer::Labels, 0.7, {{x + kSample / 2, y - 1.6}, {x + kSample / 2, y + 1.6}});
     pen.text(DrawingLayer::Labels, {x + kSample + 2, y}, kLegendText, AlongText::Start, AcrossText::Middle,
              "zmiana poziomu porównawczego", kTitleBlockLeft - x - kSample - 4);
-    pen.line(DrawingLayer::Sewer, 0.35, {{x + kSample / 2 - 3, y - 5}, {x + kSample / 2, y - 5}});
-    pen.line(DrawingLayer::Manholes, 0.35, {{x + kSample / 2, y - 6.8}, {x + kSample / 2, y - 3.2}});
-    pen.text(DrawingLayer::Labels, {x + kSample + 2, y - 5}, kLegendText, AlongText::Start, AcrossText::Middle,
+    pen.line(DrawingLayer::Sewer, 0.35, {{x + kSample / 2 - 3, y - 4.5}, {x + kSample / 2, y - 4.5}});
+    pen.line(DrawingLayer::Manholes, 0.35, {{x + kSample / 2, y - 6.1}, {x + kSample / 2, y - 2.9}});
+    pen.text(DrawingLayer::Labels, {x + kSample + 2, y - 4.5}, kLegendText, AlongText::Start, AcrossText::Middle,
              "odgałęzienie: odcinek i rzędna dna", kTitleBlockLeft - x - kSample - 4);
     if (!project.heightDatum.empty())
-        pen.text(DrawingLayer::Labels, {kLeft, kMargin + 1.5}, kLegendText, AlongText::Start, AcrossText::Foot,
+        pen.text(DrawingLayer::Labels, {kLeft, kMargin + 1.2}, kLegendText, AlongText::Start, AcrossText::Foot,
                  "Rzędne w układzie wysokościowym " + project.heightDatum, kTitleBlockLeft - kLeft - 3);
 }
 

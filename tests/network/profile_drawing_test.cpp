@@ -3,9 +3,9 @@
 // section A4 - A5 alone falls from a ground of 109,500 m to an invert of
 // 97,604 m: 13,5 m above the reference level of 96,00 m, more than a band
 // sharing its sheet holds, so the profile stands in a band as high as the
-// sheet, beside C1 - C3, its table's foot on the title block at y = 34 and
-// its top at 104,5: a level L lies at y = 104,5 + (L - 96000 mm) / 100, and
-// a chainage c at x = 70 + c / 1000. A1 - A3 has the next sheet.
+// sheet, beside C1 - C3, its table's foot on the title block: a level L lies
+// at y = kTableTop + (L - 96000 mm) / 100, and a chainage c at x = 70 + c /
+// 1000. A1 - A3 has the next sheet.
 
 #include "network/profile_drawing.h"
 
@@ -53,6 +53,9 @@ void expectPoints(const DrawingLine& line, const std::vector<DrawingPoint>& expe
     }
 }
 
+constexpr double kTableTop = profile_sheet::kTableFoot + profile_sheet::kTableHeight;
+double levelY(long long millimetres) { return kTableTop + static_cast<double>(millimetres - 96000) / 100; }
+
 std::vector<const DrawingLine*> linesOn(const DrawingSheet& sheet, DrawingLayer layer) {
     std::vector<const DrawingLine*> lines;
     for (const DrawingLine& line : sheet.lines)
@@ -67,28 +70,32 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
     const DrawingSheet& sheet = profiles[0].sheets.at(0);
 
     const auto ground = linesOn(sheet, DrawingLayer::Ground);
-    expectPoints(*ground[0], {{70, 249.5}, {110, 246.5}, {155, 239.5}, {225, 239.5}, {275, 134.5}});
+    expectPoints(*ground[0], {{70, levelY(110500)},
+                              {110, levelY(110200)},
+                              {155, levelY(109500)},
+                              {225, levelY(109500)},
+                              {275, levelY(99000)}});
 
     // Invert and crown of B1: 160 / 153,6 is ceil((160 + 154) / 2) = 157 mm above the invert.
     std::vector<const DrawingLine*> sewer, branches;  // the pipes, and the stubs of branches joining
     for (const DrawingLine* line : linesOn(sheet, DrawingLayer::Sewer))
         (line->width == 0.5 ? sewer : branches).push_back(line);
-    expectPoints(*sewer[0], {{70, 235.93}, {110, 232.93}});
-    expectPoints(*sewer[1], {{70, 237.5}, {110, 234.5}});
+    expectPoints(*sewer[0], {{70, levelY(109143)}, {110, levelY(108843)}});
+    expectPoints(*sewer[1], {{70, levelY(109143 + 157)}, {110, levelY(108843 + 157)}});
 
     // The water surface, dashed: B1's starts 71 mm (46 % of 154) above its invert.
     const auto water = linesOn(sheet, DrawingLayer::Water);
-    expectPoints(*water[0], {{70, 236.64}, {72.99, 236.42}});
+    expectPoints(*water[0], {{70, levelY(109143 + 71)}, {72.99, levelY(109143 + 71) - 2.99 * 3.0 / 40}});
 
     // Each manhole from its ground to its lowest invert: at A4 that of K4.
     const auto manholes = linesOn(sheet, DrawingLayer::Manholes);
-    expectPoints(*manholes[0], {{70, 249.5}, {70, 235.93}});
-    expectPoints(*manholes[3], {{225, 239.5}, {225, 170.54}});
+    expectPoints(*manholes[0], {{70, levelY(110500)}, {70, levelY(109143)}});
+    expectPoints(*manholes[3], {{225, levelY(109500)}, {225, levelY(102604)}});
 
     // K2 joins at A3 at its invert of 107,471 m, named beside the manhole;
     // the legend has its own stub.
     ASSERT_EQ(branches.size(), 2U);
-    expectPoints(*branches[0], {{152, 219.21}, {155, 219.21}});
+    expectPoints(*branches[0], {{152, levelY(107471)}, {155, levelY(107471)}});
     std::vector<std::string> labels;
     for (const DrawingText& text : sheet.texts)
         if (text.layer == DrawingLayer::Labels && text.upwards) labels.push_back(text.text);
@@ -97,63 +104,66 @@ TEST_F(HandWorkedProfile, GroundPipesAndManholesLieAtTheirLevels) {
 
 TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
     const auto cellsOf = [](const Drawing& profile) {
-        std::map<std::pair<long, long>, std::string> cells;  // (x, y) in hundredths of a mm -> text
+        // (x, depth below the table's top) in hundredths of a mm -> text
+        std::map<std::pair<long, long>, std::string> cells;
         for (const DrawingText& text : profile.sheets[0].texts)
             if (text.layer == DrawingLayer::Table && text.at.x < 160)
-                cells[{std::lround(text.at.x * 100), std::lround(text.at.y * 100)}] += text.text + "|";
+                cells[{std::lround(text.at.x * 100), std::lround((kTableTop - text.at.y) * 100)}] += text.text + "|";
         return cells;
     };
-    // Rows from the top: 100,5 Studnia, 94,75 its kind, 88,75 ground,
-    // 80,25 invert, 73,25 depth, 65,5 chainage; 58,75 section, 55,25
-    // length, 51,75 slope, 47,25 pipe (a line above and below), 42,75 Q,
-    // 39,25 v, 35,75 h/d.
+    // The rows' middles below the table's top: 4 Studnia, 9,75 its kind,
+    // 15,75 ground, 24,25 invert, 31,75 depth, 40,25 chainage; 47,25
+    // section, 50,75 length, 54,25 slope, 59,75 pipe (its type above, its
+    // size, its catalogue number below), 65,25 Q, 68,75 v, 72,25 h/d.
     const std::map<std::pair<long, long>, std::string> expected{
-        {{2200, 10050}, "Studnia|"},
-        {{2200, 9475}, "Rodzaj studni|"},
-        {{2200, 8875}, "Rzędna terenu [m]|"},
-        {{2200, 8025}, "Rzędna dna kanału [m]|"},
-        {{2200, 7325}, "Zagłębienie [m]|"},
-        {{2200, 6550}, "Odległość [m]|"},
-        {{2200, 5875}, "Odcinek|"},
-        {{2200, 5525}, "Długość [m]|"},
-        {{2200, 5175}, "Spadek [‰]|"},
-        {{2200, 4725}, "Rura|"},
-        {{2200, 4275}, "Q [l/s]|"},
-        {{2200, 3925}, "v [m/s]|"},
-        {{2200, 3575}, "h/d [%]|"},
-        {{7000, 10050}, "B1|"},
-        {{7000, 8875}, "110,50|"},
-        {{7000, 8025}, "109,14|"},
-        {{7000, 7325}, "1,36|"},
-        {{7000, 6550}, "0+000,00|"},
-        {{11000, 10050}, "B2|"},
-        {{11000, 8875}, "110,20|"},
-        {{11000, 8025}, "108,84|"},
-        {{11000, 7325}, "1,36|"},
-        {{11000, 6550}, "0+040,00|"},
-        {{15500, 10050}, "A3|"},
-        {{15500, 9475}, "studnia kaskadowa|"},
-        {{15500, 8875}, "109,50|"},
-        {{15300, 8025}, "108,14|"},  // the drop: arriving left, leaving right
-        {{15700, 8025}, "107,28|"},
-        {{15500, 7325}, "2,22|"},
-        {{15500, 6550}, "0+085,00|"},
-        {{9000, 5875}, "B1|"},
-        {{9000, 5525}, "40,00|"},
-        {{9000, 5175}, "7,5|"},
-        {{9000, 4825}, "PVC-U SN2 160×3,2|"},
-        {{9000, 4575}, "DP-101-0160|"},
-        {{9000, 4275}, "6|"},
-        {{9000, 3925}, "0,72|"},
-        {{9000, 3575}, "46|"},
-        {{13250, 5875}, "B2|"},
-        {{13250, 5525}, "45,00|"},
-        {{13250, 5175}, "15,6|"},
-        {{13250, 4825}, "PVC-U SN2 160×3,2|"},
-        {{13250, 4575}, "DP-101-0160|"},
-        {{13250, 4275}, "9|"},
-        {{13250, 3925}, "1,06|"},
-        {{13250, 3575}, "47|"},
+        {{2200, 400}, "Studnia|"},
+        {{2200, 975}, "Rodzaj studni|"},
+        {{2200, 1575}, "Rzędna terenu [m]|"},
+        {{2200, 2425}, "Rzędna dna kanału [m]|"},
+        {{2200, 3175}, "Zagłębienie [m]|"},
+        {{2200, 4025}, "Odległość [m]|"},
+        {{2200, 4725}, "Odcinek|"},
+        {{2200, 5075}, "Długość [m]|"},
+        {{2200, 5425}, "Spadek [‰]|"},
+        {{2200, 5975}, "Rura|"},
+        {{2200, 6525}, "Q [l/s]|"},
+        {{2200, 6875}, "v [m/s]|"},
+        {{2200, 7225}, "h/d [%]|"},
+        {{7000, 400}, "B1|"},
+        {{7000, 1575}, "110,50|"},
+        {{7000, 2425}, "109,14|"},
+        {{7000, 3175}, "1,36|"},
+        {{7000, 4025}, "0+000,00|"},
+        {{11000, 400}, "B2|"},
+        {{11000, 1575}, "110,20|"},
+        {{11000, 2425}, "108,84|"},
+        {{11000, 3175}, "1,36|"},
+        {{11000, 4025}, "0+040,00|"},
+        {{15500, 400}, "A3|"},
+        {{15500, 975}, "studnia kaskadowa|"},
+        {{15500, 1575}, "109,50|"},
+        {{15300, 2425}, "108,14|"},  // the drop: arriving left, leaving right
+        {{15700, 2425}, "107,28|"},
+        {{15500, 3175}, "2,22|"},
+        {{15500, 4025}, "0+085,00|"},
+        {{9000, 4725}, "B1|"},
+        {{9000, 5075}, "40,00|"},
+        {{9000, 5425}, "7,5|"},
+        {{9000, 5740}, "PVC-U SN2|"},
+        {{9000, 5995}, "160×3,2|"},
+        {{9000, 6230}, "DP-101-0160|"},
+        {{9000, 6525}, "6|"},
+        {{9000, 6875}, "0,72|"},
+        {{9000, 7225}, "46|"},
+        {{13250, 4725}, "B2|"},
+        {{13250, 5075}, "45,00|"},
+        {{13250, 5425}, "15,6|"},
+        {{13250, 5740}, "PVC-U SN2|"},
+        {{13250, 5995}, "160×3,2|"},
+        {{13250, 6230}, "DP-101-0160|"},
+        {{13250, 6525}, "9|"},
+        {{13250, 6875}, "1,06|"},
+        {{13250, 7225}, "47|"},
     };
     EXPECT_EQ(cellsOf(profiles[0]), expected);
 
@@ -161,10 +171,10 @@ TEST_F(HandWorkedProfile, EveryTableCellAndLabelHasItsPlace) {
     ProfileScales millimetres;
     millimetres.levelDecimals = 3;
     const auto precise = cellsOf(networkProfiles(network, designs, millimetres)[0]);
-    EXPECT_EQ(precise.at({15300, 8025}), "108,141|");
-    EXPECT_EQ(precise.at({7000, 7325}), "1,357|");
-    EXPECT_EQ(precise.at({11000, 6550}), "0+040,000|");
-    EXPECT_EQ(precise.at({9000, 5525}), "40,000|");
+    EXPECT_EQ(precise.at({15300, 2425}), "108,141|");
+    EXPECT_EQ(precise.at({7000, 3175}), "1,357|");
+    EXPECT_EQ(precise.at({11000, 4025}), "0+040,000|");
+    EXPECT_EQ(precise.at({9000, 5075}), "40,000|");
 
     std::vector<std::string> labels;
     for (const DrawingText& text : profiles[0].sheets[0].texts)
@@ -212,22 +222,22 @@ TEST_F(HandWorkedProfile, ASheetLiesOnAnA3PageToTheDevicePixel) {
         ADD_FAILURE() << text;
         return RecordingPrinter::Call{};
     };
-    // The ground from B1 (70; 249,5 mm, up from the bottom of 297) to B2 (110; 246,5).
+    // The ground from B1 (70; 250 mm, up from the bottom of 297) to B2 (110; 247).
     bool groundFound = false;
     for (const auto& call : printer.calls())
-        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 1022 && call.x2 == 2498 &&
-            call.y2 == 1093)
+        if (call.kind == RecordingPrinter::Kind::Line && call.x1 == 1554 && call.y1 == 1010 && call.x2 == 2498 &&
+            call.y2 == 1081)
             groundFound = true;
     EXPECT_TRUE(groundFound);
-    // "B1" upright in the Studnia row, centred on (70; 100,5 mm): 1,8 mm
+    // "B1" upright in the Studnia row, centred on (70; 101 mm): 1,8 mm
     // capitals are 7 pt.
     const auto name = found(RecordingPrinter::Kind::UpwardText, "B1", 7);
     EXPECT_EQ(name.x1, 1525);
-    EXPECT_EQ(name.y1, 4571);
-    // The profile's title, 2,5 mm capitals (10 pt), level, its middle at 284,75 mm.
+    EXPECT_EQ(name.y1, 4559);
+    // The profile's title, 2,5 mm capitals (10 pt), level, its middle at 285 mm.
     const auto title = found(RecordingPrinter::Kind::Text, "Profil podłużny B1 - A5", 10);
     EXPECT_EQ(title.x1, 1412);
-    EXPECT_EQ(title.y1, 148);
+    EXPECT_EQ(title.y1, 142);
 }
 
 // 30 m of fall in one section is 300 mm at 1:100, more than a sheet holds:

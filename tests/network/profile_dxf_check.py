@@ -69,9 +69,9 @@ def points(layer, weight=None):
             if weight is None or line.dxf.lineweight == weight]
 
 
-expect(points("TEREN")[0] == [(70, 249.5), (110, 246.5), (155, 239.5), (225, 239.5), (275, 134.5)],
+expect(points("TEREN")[0] == [(70, 250), (110, 247), (155, 240), (225, 240), (275, 135)],
        "ground " + str(points("TEREN")[0]))
-expect(points("KANAL", 50)[0] == [(70, 235.93), (110, 232.93)], "B1's invert " + str(points("KANAL", 50)[0]))
+expect(points("KANAL", 50)[0] == [(70, 236.43), (110, 233.43)], "B1's invert " + str(points("KANAL", 50)[0]))
 
 # Sheet after sheet along x, 20 mm apart: the frames of the hand-worked
 # network's two sheets start at 20 (the binding margin) and 460.
@@ -102,24 +102,24 @@ expect(weights.get("KANAL") == {50, 35} and weights.get("TEREN") == {35} and wei
 expect(weights.get("TABELA") == {25, 50}, "table line weights " + str(weights.get("TABELA")))
 
 # A 10 m section leaves 8,5 mm for its pipe's 11 letters of catalogue
-# number, 1,2 mm high: some 10,56 mm at full width, so narrowed to 0,805. A
+# number, 1,2 mm high: some 10,03 mm at Arial's widths, so narrowed to 0,847. A
 # 5 m one leaves 3,5 mm: cut at 70 %. A name in Polish letters is as long as
-# one of as many plain ones.
+# one of the plain letters they are made from.
 short_network = os.path.join(scratch, "short.csv")
 with open(short_network, "w", encoding="utf-8") as file:
     file.write("Odcinek;Od;Do;Dlugosc;TerenOd;TerenDo;Doplyw;Typ;Srednica;SDR;Scieki;Opory;KryteriumDoboru;HdMax\n"
-               "S1;A;Łąśćź;10;110;109,9;5;1;160;;2;0;1;\nS2;Łąśćź;ABCDE;5;109,9;109,85;5;1;160;;2;0;1;\n")
+               "S1;A;Łąśćź;10;110;109,9;5;1;160;;2;0;1;\nS2;Łąśćź;Lascz;5;109,9;109,85;5;1;160;;2;0;1;\n")
 short, _ = profiles(short_network, "short.dxf")
 factors = {}
 for text in short.modelspace().query('TEXT[layer=="TABELA"]'):
     factors.setdefault(text.dxf.text, []).append(round(text.dxf.width, 3))
 narrowed = factors.get("DP-101-0160", [])  # a step smaller where the exact share rounds over its room
-expect(len(narrowed) == 1 and abs(narrowed[0] - 8.5 / 10.56) <= 0.021, "narrowed " + str(narrowed))
+expect(len(narrowed) == 1 and abs(narrowed[0] - 8.5 / 10.03) <= 0.021, "narrowed " + str(narrowed))
 cut = [(text, width) for text, widths in factors.items() for width in widths if text.endswith("…")]
 expect(cut and all(width == 0.7 for _, width in cut), "cut at 70 % " + str(cut))
 expect(all(0.7 <= width <= 1 for widths in factors.values() for width in widths), "no text below 70 %")
 names = {text.dxf.text: round(text.dxf.width, 3) for text in short.modelspace().query('TEXT[layer=="STUDNIE"]')}
-expect(names["Łąśćź"] == names["ABCDE"] < 1, "Polish letters narrowed " + str(names))
+expect(names["Łąśćź"] == names["Lascz"] < 1, "Polish letters narrowed " + str(names))
 
 # At 1:500 a unit is still a metre of chainage: A to B is 10 units apart.
 half, _ = profiles(short_network, "half.dxf", "--skala-pozioma", "500")

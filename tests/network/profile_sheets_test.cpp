@@ -31,15 +31,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Parts go beside each other while a band is wide enough, into a band below
+// Pieces go beside each other while a band is wide enough, into a band below
 // while the sheet is high enough, else onto a new sheet; a sheet's bands
 // share the height left over.
-TEST(ProfileSheets, PartsStandBesideAndAboveEachOtherAsTheyFit) {
+TEST(ProfileSheets, PiecesStandBesideAndAboveEachOtherAsTheyFit) {
     using namespace profile_sheet;
-    const SheetPacking packing = packParts({{100, 120}, {100, 120}, {200, 100}, {300, 240}, {100, 250}});
+    const SheetPacking packing = packPieces({{100, 120}, {100, 120}, {200, 100}, {300, 240}, {100, 250}});
     EXPECT_EQ(packing.sheets, 3U);
-    const auto place = [&](std::size_t part) {
-        const PartPlace& at = packing.parts[part];
+    const auto place = [&](std::size_t piece) {
+        const PiecePlace& at = packing.pieces[piece];
         return std::vector<double>{static_cast<double>(at.sheet), at.left, at.bottom, at.top};
     };
     const double middle = kFrameTop - 120 - (kFrameTop - kTableFoot - 220) / 2;
