@@ -445,12 +445,18 @@ private:
             const double atX = x(s), height = textHeight(s);
             manholeCell(kManhole, atX, station.name, height);
             if (station.dropManhole) {
-                // Centred on the manhole, as far as its neighbours and the piece's edges leave room.
-                double room = 2 * std::min(atX - place.left, right() - atX);
-                if (s > piece.first) room = std::min(room, atX - x(s - 1));
-                if (s < piece.last) room = std::min(room, x(s + 1) - atX);
+                // Centred on the manhole, up to the piece's edges, and to the
+                // next manholes, or half way where they are drop manholes too.
+                const auto reach = [&](std::size_t neighbour) {
+                    const double apart = std::abs(x(neighbour) - atX);
+                    return profile.stations_[neighbour].dropManhole ? apart / 2 : apart - 1;
+                };
+                double half = std::min(atX - place.left, right() - atX);
+                if (s > piece.first) half = std::min(half, reach(s - 1));
+                if (s < piece.last) half = std::min(half, reach(s + 1));
+                const double room = 2 * half;
                 pen.text(DrawingLayer::Table, {atX, rowMiddle(kKind)}, kPipeText, AlongText::Centre, AcrossText::Middle,
-                         "studnia kaskadowa", std::max(room - 1.5, 1.0));
+                         "studnia kaskadowa", std::max(room - 1, 1.0));
             }
             manholeCell(kGround, atX, metres(station.ground, decimals()), height);
             const std::optional<long long> lowest = station.lowestInvert();
