@@ -19,16 +19,19 @@ using namespace profile_sheet;
 
 // Capital heights [mm]: none below the smallest of the usual series but the
 // small print of a catalogue number.
-constexpr double kText = 1.8;          // table values and row titles, manhole names
-constexpr double kPipeText = 1.5;      // the pipe's type, the branches joining
-constexpr double kFineText = 1.2;      // the catalogue number
-constexpr double kTitleText = 2.5;     // a profile's
-constexpr double kLabelText = 1.5;     // the reference level's
-constexpr double kMinPieceWidth = 55;  // room for a profile's title and its reference level
-constexpr double kMinRunWidth = 36;    // room for the label of a reference level
-constexpr double kStepMark = 5;        // where the reference level changes, up from the table
-constexpr double kBranchStub = 3;      // of a branch joining a manhole, left of it
-constexpr double kMinBranchRoom = 8;   // under the ground for its label
+constexpr double kText = 1.8;           // table values and row titles, manhole names
+constexpr double kPipeText = 1.5;       // the pipe's type, the branches joining
+constexpr double kFineText = 1.2;       // the catalogue number
+constexpr double kTitleText = 2.5;      // a profile's
+constexpr double kLabelText = 1.4;      // the reference level's
+constexpr double kMinPieceWidth = 55;   // room for a profile's title and its reference level
+constexpr double kMinRunWidth = 36;     // room for the label of a reference level
+constexpr double kStepMark = 5;         // where the reference level changes, up from the table
+constexpr double kBranchStub = 3;       // of a branch joining a manhole, left of it
+constexpr double kMinBranchRoom = 8;    // under the ground for its label
+constexpr double kBranchGap = 1.5;      // from the manhole to its branches' first label
+constexpr double kBranchSpacing = 2.6;  // between their labels
+constexpr double kNameHalfWidth = 1.4;  // of a manhole's upright name
 
 // The table's rows from the top down, with their heights [mm]: the
 // manholes' values stand upright, the sections' run along them, and so
@@ -394,22 +397,47 @@ private:
             std::optional<long long> bottom = station.lowestInvert();
             if (station.receiving && bottom && *station.receiving < *bottom) bottom = station.receiving;
             if (bottom) pen.line(DrawingLayer::Manholes, 0.35, {{atX, groundY}, {atX, y(*bottom, run)}});
-            // A manhole where the level steps is named once, above the higher of its two drawings.
+            // A manhole where the level steps is named once, above the higher
+            // of its two drawings, and clear of a ground rising steeply beside it.
+            double lift = 0;
+            for (const std::size_t other : {s - 1, s + 1})
+                if (other >= run.first && other <= run.last && other != s && x(other) != atX)
+                    lift = std::max(lift, (y(profile.stations_[other].ground, run) - groundY) * kNameHalfWidth /
+                                              std::abs(x(other) - atX));
             if (named)
-                pen.text(DrawingLayer::Manholes, {atX, groundY + 1.5}, std::min(kText, textHeight(s)), AlongText::Start,
-                         AcrossText::Middle, station.name, kNameBand - 2, true);
-            // A branch joining: a stub at its invert, and its section and invert
-            // upright right of the manhole, between the leaving pipe's crown and
-            // the ground, or above the ground where the manhole is too shallow.
-            double floorY = groundY;
-            if (const auto lowest = station.lowestInvert()) floorY = y(*lowest, run);
-            if (s + 1 < profile.stations_.size())
-                if (const auto& leaving = profile.designs_[profile.path_.sections[s]].levels)
-                    floorY = y(leaving->invertFrom + leaving->crown, run);
-            const double below = groundY - floorY - 2;
-            // A manhole ending a piece and starting the next shows its branches once, on the next.
-            const bool branchesHere = named && (s < piece.last || s + 1 == profile.stations_.size());
-            for (std::size_t b = 0; branchesHere && b < station.branches.size(); ++b) {
+                pen.text(DrawingLayer::Manholes, {atX, groundY + 1.5 + lift}, std::min(kText, textHeight(s)),
+                         AlongText::Start, AcrossText::Middle, station.name, kNameBand - 2, true);
+            if (named && (s < piece.last || s + 1 == profile.stations_.size())) branches(s, run, groundY);
+            if (station.receiving) {
+                // The sewer the outlet drains into, at its invert.
+                const double receivingY = y(*station.receiving, run);
+                pen.line(DrawingLayer::Sewer, 0.5, {{atX - 4, receivingY}, {atX + 1, receivingY}});
+                pen.text(DrawingLayer::Labels, {atX - 5, receivingY}, kText, AlongText::End, AcrossText::Middle,
+                         "dno odbiornika " + metres(*station.receiving, decimals()) + " m");
+            }
+        }
+
+        // The branches joining at station s: a stub at each one's invert, and
+        // its section and invert upright beside the manhole, between the
+        // pipes' crowns and the ground, or above the ground where the manhole
+        // is too shallow; right of it as far as half way to the next manhole,
+        // then left of it. A manhole ending a piece and starting the next
+        // shows its branches once, on the next.
+        void branches(std::size_t s, const Run& run, double groundY) {
+            const Station& station = profile.stations_[s];
+            const double atX = x(s);
+            const auto crownY = [&](std::size_t section, bool upper) {
+                const auto& levels = profile.designs_[profile.path_.sections[section]].levels;
+                return levels ? std::optional(y((upper ? levels->invertFrom : levels->invertTo) + levels->crown, run))
+                              : std::nullopt;
+            };
+            double rightFloor = groundY, leftFloor = groundY;
+            if (const auto lowest = station.lowestInvert()) rightFloor = leftFloor = y(*lowest, run);
+            if (s + 1 < profile.stations_.size()) rightFloor = crownY(s, true).value_or(rightFloor);
+            if (s > 0) leftFloor = std::max(leftFloor, crownY(s - 1, false).value_or(leftFloor));
+            const double rightRoom = (s < piece.last ? (x(s + 1) - atX) / 2 : right() - atX) - kBranchGap;
+            const auto onRight = static_cast<std::size_t>(std::max(1.0, std::floor(rightRoom / kBranchSpacing)));
+            for (std::size_t b = 0; b < station.branches.size(); ++b) {
                 const std::size_t branch = station.branches[b];
                 const std::optional<SectionLevels>& levels = profile.designs_[branch].levels;
                 std::string label = profile.network_.sections[branch].name;
@@ -418,20 +446,16 @@ private:
                     pen.line(DrawingLayer::Sewer, 0.35, {{atX - kBranchStub, invertY}, {atX, invertY}});
                     label += " " + metres(levels->invertTo, decimals());
                 }
-                const double besideX = atX + 1.5 + 2.6 * static_cast<double>(b);
+                const bool right = b < onRight;
+                const double offset = kBranchGap + kBranchSpacing * static_cast<double>(right ? b : b - onRight);
+                const double floorY = right ? rightFloor : leftFloor, below = groundY - floorY - 2;
+                const double besideX = right ? atX + offset : atX - offset;
                 if (below >= kMinBranchRoom)
                     pen.text(DrawingLayer::Labels, {besideX, floorY + 1}, kPipeText, AlongText::Start,
                              AcrossText::Middle, label, below, true);
                 else
-                    pen.text(DrawingLayer::Labels, {besideX + 1.2, groundY + 1.5}, kPipeText, AlongText::Start,
-                             AcrossText::Middle, label, kNameBand - 2, true);
-            }
-            if (station.receiving) {
-                // The sewer the outlet drains into, at its invert.
-                const double receivingY = y(*station.receiving, run);
-                pen.line(DrawingLayer::Sewer, 0.5, {{atX - 4, receivingY}, {atX + 1, receivingY}});
-                pen.text(DrawingLayer::Labels, {atX - 5, receivingY}, kText, AlongText::End, AcrossText::Middle,
-                         "dno odbiornika " + metres(*station.receiving, decimals()) + " m");
+                    pen.text(DrawingLayer::Labels, {besideX + (right ? 1.2 : -1.2), groundY + 1.5}, kPipeText,
+                             AlongText::Start, AcrossText::Middle, label, kNameBand - 2, true);
             }
         }
 

@@ -189,46 +189,6 @@ protected:
     testing_support::ScratchFolder scratch;
 };
 
-// In its table, along the sheet; a branch's mark names it upright beside the manhole it joins.
-TEST_P(PrintedSampleProfiles, NameEverySectionOnce) {
-    print("--profile p.pdf");
-    std::map<std::string, int> words;
-    for (const auto& page : pdfWords(scratch / "p.pdf"))
-        for (const PdfWord& word : page)
-            if (word.right - word.left > word.bottom - word.top) ++words[word.text];
-    std::vector<std::string> faults;
-    for (const NetworkSection& section : network.sections)
-        if (words[section.name] != 1) faults.push_back(section.name + ": " + std::to_string(words[section.name]));
-    EXPECT_TRUE(faults.empty()) << "Section names not printed once as a word, " << listed(faults);
-}
-
-TEST_P(PrintedSampleProfiles, HaveNoWordOverAnotherNorUnderATableLine) {
-    print("--profile p.pdf");
-    const auto pages = pdfWords(scratch / "p.pdf");
-    ASSERT_EQ(pages.size(), sheets.size());
-    std::vector<std::string> overlaps, crossings;
-    for (std::size_t page = 0; page < pages.size(); ++page) {
-        const std::vector<PdfWord>& words = pages[page];
-        const std::string where = "page " + std::to_string(page + 1) + ": ";
-        for (std::size_t a = 0; a < words.size(); ++a)
-            for (std::size_t b = a + 1; b < words.size(); ++b)
-                if (overlap(words[a], words[b]))
-                    overlaps.push_back(where + described(words[a]) + " and " + described(words[b]));
-        for (const DrawingLine& line : sheets[page].lines) {
-            if (line.layer != DrawingLayer::Table) continue;
-            for (std::size_t n = 1; n < line.points.size(); ++n) {
-                const DrawingPoint a = onPage(line.points[n - 1]), b = onPage(line.points[n]);
-                for (const PdfWord& word : words)
-                    if (crosses(a, b, word))
-                        crossings.push_back(where + described(word) + " and the line " +
-                                            described(line.points[n - 1], line.points[n]));
-            }
-        }
-    }
-    EXPECT_TRUE(overlaps.empty()) << "Words overlapping, " << listed(overlaps);
-    EXPECT_TRUE(crossings.empty()) << "Words under a table line, " << listed(crossings);
-}
-
 #ifdef VEXA_DXF
 // The sheets of a DXF drawing at 1:1000: the writer lays them out along x,
 // 440 mm apart (a sheet and a gap of 20 mm), so each x of an entity tells
@@ -248,12 +208,52 @@ std::size_t dxfSheets(const fs::path& dxf) {
     }
     return sheets.size();
 }
-
-TEST_P(PrintedSampleProfiles, DrawASheetOfTheDxfFilePerPage) {
-    print("--profile p.pdf --profile-dxf p.dxf");
-    EXPECT_EQ(dxfSheets(scratch / "p.dxf"), pdfWords(scratch / "p.pdf").size());
-}
 #endif
+
+// Printed once (the slow part): each section is named once in its table,
+// along the sheet (a branch's mark names it upright beside the manhole it
+// joins); no word overlaps another or lies under a line of the table; and
+// the DXF drawing holds a sheet per page.
+TEST_P(PrintedSampleProfiles, ReadBack) {
+#ifdef VEXA_DXF
+    print("--profile p.pdf --profile-dxf p.dxf");
+#else
+    print("--profile p.pdf");
+#endif
+    const auto pages = pdfWords(scratch / "p.pdf");
+    ASSERT_EQ(pages.size(), sheets.size());
+#ifdef VEXA_DXF
+    EXPECT_EQ(dxfSheets(scratch / "p.dxf"), pages.size());
+#endif
+    std::map<std::string, int> names;
+    std::vector<std::string> overlaps, crossings;
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        const std::vector<PdfWord>& words = pages[page];
+        const std::string where = "page " + std::to_string(page + 1) + ": ";
+        for (std::size_t a = 0; a < words.size(); ++a) {
+            if (words[a].right - words[a].left > words[a].bottom - words[a].top) ++names[words[a].text];
+            for (std::size_t b = a + 1; b < words.size(); ++b)
+                if (overlap(words[a], words[b]))
+                    overlaps.push_back(where + described(words[a]) + " and " + described(words[b]));
+        }
+        for (const DrawingLine& line : sheets[page].lines) {
+            if (line.layer != DrawingLayer::Table) continue;
+            for (std::size_t n = 1; n < line.points.size(); ++n) {
+                const DrawingPoint a = onPage(line.points[n - 1]), b = onPage(line.points[n]);
+                for (const PdfWord& word : words)
+                    if (crosses(a, b, word))
+                        crossings.push_back(where + described(word) + " and the line " +
+                                            described(line.points[n - 1], line.points[n]));
+            }
+        }
+    }
+    std::vector<std::string> unnamed;
+    for (const NetworkSection& section : network.sections)
+        if (names[section.name] != 1) unnamed.push_back(section.name + ": " + std::to_string(names[section.name]));
+    EXPECT_TRUE(unnamed.empty()) << "Section names not printed once as a word, " << listed(unnamed);
+    EXPECT_TRUE(overlaps.empty()) << "Words overlapping, " << listed(overlaps);
+    EXPECT_TRUE(crossings.empty()) << "Words under a table line, " << listed(crossings);
+}
 
 INSTANTIATE_TEST_SUITE_P(Sample, PrintedSampleProfiles, testing::ValuesIn(kSampleProfiles));
 #endif
